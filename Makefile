@@ -1,0 +1,35 @@
+# The two commands a newcomer needs:  make run  and  make test.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps run test build-dev build-release bench format clean
+
+all: build-release
+
+deps:
+	@bash scripts/install-deps.sh
+
+# Builds the optimised program and starts it.
+run: deps build-release
+	@bash scripts/run.sh build/release/bin/Orvanta
+
+# Builds with AddressSanitizer and UBSan and runs every test.
+test: deps build-dev
+	ctest --preset dev -j $(JOBS)
+
+build-dev:
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS)
+
+build-release:
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+# Timings need an optimised build.
+bench: deps build-release
+	./build/release/bench/orvanta_bench
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

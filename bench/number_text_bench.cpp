@@ -1,0 +1,57 @@
+// Number text on a table of typical odds and amounts: every calculation reads
+// each cell through TextToNumber and writes through NumberToText.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "numeric/number_text.h"
+#include "toolkit/services.h"
+
+namespace {
+
+class SilentPrompter : public orvanta::Prompter {
+public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    bool AskOkIgnore(const std::string&) override { return false; }
+    void ShowError(const std::string&) override {}
+    std::optional<std::string> AskSaveFile(const orvanta::FileDialogOptions&) override { return {}; }
+    std::optional<std::string> AskOpenFile(const orvanta::FileDialogOptions&) override { return {}; }
+    std::vector<std::string> AskOpenFiles(const orvanta::FileDialogOptions&) override { return {}; }
+};
+
+const std::vector<std::string> kOddsTexts = {
+    "1.85", "3.40", "4.20", "2,10", "1.5", "21", "1.04", "2", "3.5", "10.50",
+    "1.91", "4.33", "1.12", "7", "15.0", "1,72", "2.39", "100", "55.56", "0.19"};
+
+const std::vector<double> kValues = {1.85, 3.4,  4.2,   2.1,    1.5,    21,   1.04,
+                                     2,    3.5,  10.5,  1.91,   4.33,   1.12, 7,
+                                     15,   1.72, 2.39,  100.01, 55.56,  0.19, 94.69,
+                                     27.85, 4.62, -0.2, 823680, 1.0 / 3};
+
+void BM_TextToNumber(benchmark::State& state) {
+    SilentPrompter prompter;
+    for (auto _ : state) {
+        for (const std::string& text : kOddsTexts) {
+            benchmark::DoNotOptimize(orvanta::TextToNumber(text, '.', prompter));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(kOddsTexts.size()));
+}
+BENCHMARK(BM_TextToNumber);
+
+void BM_NumberToText(benchmark::State& state) {
+    for (auto _ : state) {
+        for (double value : kValues) {
+            benchmark::DoNotOptimize(orvanta::NumberToText(value, ','));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(kValues.size()));
+}
+BENCHMARK(BM_NumberToText);
+
+}  // namespace
+
+BENCHMARK_MAIN();

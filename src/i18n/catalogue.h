@@ -1,0 +1,52 @@
+#pragma once
+
+// The language catalogue: every caption, header and translatable message comes
+// from the open catalogue file (Orvanta_GR.ini or Orvanta_EN.ini beside the
+// program), looked up by section, key and a default written in the program.
+//
+// The file is read afresh at every lookup and never written. Bytes that are
+// valid UTF-8 are taken as UTF-8; anything else is the Windows Greek code page
+// (1253), decoded through ICU. A missing file, section or key gives the default.
+
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+inline constexpr const char* kGreekCatalogue = "Orvanta_GR.ini";
+inline constexpr const char* kEnglishCatalogue = "Orvanta_EN.ini";
+
+// Longest value a lookup returns, in characters.
+inline constexpr std::size_t kMaxCatalogueValue = 2047;
+
+class Catalogue {
+public:
+    // No file: every lookup gives its default.
+    Catalogue() = default;
+    // Opening never fails, even when the file does not exist.
+    explicit Catalogue(std::string file_path) : m_path(std::move(file_path)) {}
+
+    // The full path the catalogue was opened with ("" when none).
+    const std::string& FileName() const { return m_path; }
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& default_text) const;
+
+private:
+    std::string m_path;
+};
+
+// The lookup itself, over the bytes of a catalogue file.
+std::string LookupCatalogueText(std::string_view file_bytes, const std::string& section,
+                                const std::string& key, const std::string& default_text);
+
+bool IsValidUtf8(std::string_view bytes);
+// UTF-8 stays as it is (without a byte-order mark); anything else is decoded as
+// Windows-1253.
+std::string DecodeCatalogueBytes(std::string_view bytes);
+// Windows-1253 to UTF-8, through ICU.
+std::string DecodeWindows1253(std::string_view bytes);
+// UTF-8 to Windows-1253 (characters it lacks become "?"), through ICU.
+std::string EncodeWindows1253(std::string_view utf8);
+
+}  // namespace orvanta

@@ -1,0 +1,181 @@
+#pragma once
+
+// Builds a VS_VERSIONINFO block: the fixed file info with the four-number file
+// and product versions, one "StringFileInfo\040904E4" table with the ten
+// strings, and a "VarFileInfo\Translation" entry. The builder is constexpr so
+// that the program's own block is made at compile time from the configured
+// fields and placed in its ELF section; tests call it at run time to make PE
+// fixtures.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace orvanta {
+
+struct VersionSpec {
+    std::uint16_t file_version[4] = {0, 0, 0, 0};
+    std::uint16_t product_version[4] = {0, 0, 0, 0};
+    // UTF-8, in the order of TVersionInfo; nullptr or "" leaves a string out.
+    const char* strings[10] = {};
+};
+
+struct VersionBlob {
+    static constexpr std::size_t kCapacity = 8192;
+    unsigned char bytes[kCapacity] = {};
+    std::size_t size = 0;
+    bool overflow = false;
+};
+
+namespace version_detail {
+
+inline constexpr const char* kNames[10] = {
+    "CompanyName",      "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+    "LegalTradeMarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
+
+class Writer {
+public:
+    constexpr explicit Writer(VersionBlob& blob) : m_blob(blob) {}
+
+    constexpr std::size_t Pos() const { return m_blob.size; }
+    constexpr void Byte(unsigned value) {
+        if (m_blob.size < VersionBlob::kCapacity) {
+            m_blob.bytes[m_blob.size++] = static_cast<unsigned char>(value & 0xFF);
+        } else {
+            m_blob.overflow = true;
+        }
+    }
+    constexpr void Word(unsigned value) {
+        Byte(value);
+        Byte(value >> 8);
+    }
+    constexpr void Dword(std::uint32_t value) {
+        Word(value & 0xFFFF);
+        Word(value >> 16);
+    }
+    constexpr void Align4() {
+        while (m_blob.size % 4 != 0) {
+            Byte(0);
+        }
+    }
+    constexpr void PatchWord(std::size_t at, unsigned value) {
+        if (at + 1 < VersionBlob::kCapacity) {
+            m_blob.bytes[at] = static_cast<unsigned char>(value & 0xFF);
+            m_blob.bytes[at + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+        }
+    }
+    // UTF-8 in, UTF-16LE out with a terminating zero; answers the code units
+    // written, the zero included.
+    constexpr unsigned Utf16(const char* text) {
+        unsigned units = 0;
+        std::size_t i = 0;
+        while (text && text[i] != '\0') {
+            const auto c = static_cast<unsigned char>(text[i]);
+            std::uint32_t code = c;
+            std::size_t extra = 0;
+            if (c >= 0xF0) {
+                code = c & 0x07u;
+                extra = 3;
+            } else if (c >= 0xE0) {
+                code = c & 0x0Fu;
+                extra = 2;
+            } else if (c >= 0xC0) {
+                code = c & 0x1Fu;
+                extra = 1;
+            }
+            ++i;
+            for (std::size_t k = 0; k < extra && text[i] != '\0'; ++k, ++i) {
+                code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3Fu);
+            }
+            if (code >= 0x10000) {
+                code -= 0x10000;
+                Word(0xD800 + (code >> 10));
+                Word(0xDC00 + (code & 0x3FF));
+                units += 2;
+            } else {
+                Word(code);
+                ++units;
+            }
+        }
+        Word(0);
+        return units + 1;
+    }
+    // Opens a node: wLength (patched by Close), wValueLength, wType, key, padding.
+    constexpr std::size_t Open(unsigned value_length, unsigned type, const char* key) {
+        Align4();
+        const std::size_t start = Pos();
+        Word(0);
+        Word(value_length);
+        Word(type);
+        Utf16(key);
+        Align4();
+        return start;
+    }
+    constexpr void Close(std::size_t start) { PatchWord(start, static_cast<unsigned>(Pos() - start)); }
+
+private:
+    VersionBlob& m_blob;
+};
+
+}  // namespace version_detail
+
+constexpr VersionBlob BuildVersionBlob(const VersionSpec& spec) {
+    VersionBlob blob;
+    version_detail::Writer w(blob);
+    const std::size_t root = w.Open(52, 0, "VS_VERSION_INFO");
+    w.Dword(0xFEEF04BDu);
+    w.Dword(0x00010000u);
+    w.Dword((std::uint32_t{spec.file_version[0]} << 16) | spec.file_version[1]);
+    w.Dword((std::uint32_t{spec.file_version[2]} << 16) | spec.file_version[3]);
+    w.Dword((std::uint32_t{spec.product_version[0]} << 16) | spec.product_version[1]);
+    w.Dword((std::uint32_t{spec.product_version[2]} << 16) | spec.product_version[3]);
+    w.Dword(0x3Fu);       // file flags mask
+    w.Dword(0);           // file flags
+    w.Dword(0x00040004u); // VOS_NT_WINDOWS32
+    w.Dword(1);           // VFT_APP
+    w.Dword(0);
+    w.Dword(0);
+    w.Dword(0);
+
+    const std::size_t string_info = w.Open(0, 1, "StringFileInfo");
+    const std::size_t table = w.Open(0, 1, "040904E4");
+    for (int i = 0; i < 10; ++i) {
+        const char* value = spec.strings[i];
+        if (value == nullptr || value[0] == '\0') {
+            continue;
+        }
+        const std::size_t node = w.Open(0, 1, version_detail::kNames[i]);
+        const unsigned units = w.Utf16(value);
+        w.PatchWord(node + 2, units);
+        w.Close(node);
+    }
+    w.Close(table);
+    w.Close(string_info);
+
+    const std::size_t var_info = w.Open(0, 1, "VarFileInfo");
+    const std::size_t var = w.Open(4, 0, "Translation");
+    w.Word(0x0409);
+    w.Word(0x04E4);
+    w.Close(var);
+    w.Close(var_info);
+    w.Close(root);
+    return blob;
+}
+
+template <std::size_t N>
+constexpr std::array<unsigned char, N> VersionBlobBytes(const VersionBlob& blob) {
+    std::array<unsigned char, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        out[i] = blob.bytes[i];
+    }
+    return out;
+}
+
+// Run-time form for tests and tools.
+inline std::string BuildVersionResource(const VersionSpec& spec) {
+    const VersionBlob blob = BuildVersionBlob(spec);
+    return std::string(reinterpret_cast<const char*>(blob.bytes), blob.size);
+}
+
+}  // namespace orvanta

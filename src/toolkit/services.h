@@ -1,0 +1,81 @@
+#pragma once
+
+// What the core needs from the outside world, injected as one Services object:
+// the prompter (message boxes and file dialogs), the platform (program folder,
+// clock, desktop, network) and the user's decimal separator. The windows pass
+// in Qt implementations; tests pass scripted doubles. The core never reaches the
+// platform any other way.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+struct FileDialogOptions {
+    std::string title;
+    // "Description|*.ext", one entry.
+    std::string filter;
+    // Extension without the dot, added to a name typed without one.
+    std::string default_extension;
+    // Empty: wherever the system starts the dialog.
+    std::string initial_folder;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A plain box: the application's title, no icon, one OK.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A warning box with Yes and No; true only for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
+    // A confirmation with OK and Ignore; true only for OK.
+    virtual bool AskOkIgnore(const std::string& text) = 0;
+    // The general error report, given the failure's own text.
+    virtual void ShowError(const std::string& text) = 0;
+
+    virtual std::optional<std::string> AskSaveFile(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> AskOpenFile(const FileDialogOptions& options) = 0;
+    // In the order the dialog lists them; empty when cancelled.
+    virtual std::vector<std::string> AskOpenFiles(const FileDialogOptions& options) = 0;
+};
+
+struct LocalDateTime {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Full path of the running program file.
+    virtual std::string ProgramFile() const = 0;
+    // The folder of the program file, with its trailing separator.
+    virtual std::string ProgramFolder() const = 0;
+    virtual LocalDateTime Now() const = 0;
+
+    // Hands a URL (http:, mailto:) to the desktop; false when nothing took it.
+    virtual bool OpenUrl(const std::string& url) = 0;
+    // Starts a program detached, without arguments; false when it did not start.
+    virtual bool StartProgram(const std::string& path) = 0;
+
+    virtual bool IsInternetConnected() = 0;
+    // A synchronous HTTP GET into `file`; true only for a complete download.
+    virtual bool DownloadFile(const std::string& url, const std::string& file) = 0;
+};
+
+struct Services {
+    Prompter& prompter;
+    Platform& platform;
+    // The decimal mark of the regional settings ("." when they give none);
+    // the windows update it when the settings change.
+    char separator = '.';
+};
+
+}  // namespace orvanta

@@ -1,0 +1,43 @@
+#pragma once
+
+// A platform for tests: a temporary program folder, a fixed clock, and a record
+// of every URL opened, program started and download asked for.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/services.h"
+
+namespace orvanta::testing {
+
+class FakePlatform : public Platform {
+public:
+    // program_folder with its trailing separator.
+    explicit FakePlatform(std::string program_folder, std::string program_name = "Orvanta");
+
+    std::string ProgramFile() const override { return m_folder + m_program; }
+    std::string ProgramFolder() const override { return m_folder; }
+    LocalDateTime Now() const override { return now; }
+    bool OpenUrl(const std::string& url) override;
+    bool StartProgram(const std::string& path) override;
+    bool IsInternetConnected() override { return connected; }
+    bool DownloadFile(const std::string& url, const std::string& file) override;
+
+    LocalDateTime now{2008, 3, 15, 20, 45, 0};
+    bool connected = true;
+    // When set, downloads go through it; otherwise every download fails.
+    std::function<bool(const std::string& url, const std::string& file)> download;
+    // When set, StartProgram runs it; otherwise it only records.
+    std::function<bool(const std::string& path)> start;
+
+    std::vector<std::string> opened_urls;
+    std::vector<std::string> started_programs;
+    std::vector<std::string> downloads;
+
+private:
+    std::string m_folder;
+    std::string m_program;
+};
+
+}  // namespace orvanta::testing

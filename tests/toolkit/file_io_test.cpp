@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "common/temp_folder.h"
+#include "toolkit/file_io.h"
+#include "toolkit/operation_error.h"
+#include "toolkit/paths.h"
+
+namespace orvanta {
+namespace {
+
+using testing::TempFolder;
+
+// Fails one step with a given errno.
+class FailOneStep : public WriteFaults {
+public:
+    FailOneStep(WriteStep step, int error) : m_step(step), m_error(error) {}
+    int FailAt(WriteStep step, const std::string&) override {
+        return step == m_step ? m_error : 0;
+    }
+
+private:
+    WriteStep m_step;
+    int m_error;
+};
+
+TEST(WriteFileReplacing, ReplacesTheFileWhole) {
+    TempFolder folder;
+    folder.Write("a.bet", "old");
+    WriteFileReplacing(folder / "a.bet", "new content");
+    EXPECT_EQ(folder.Read("a.bet"), "new content");
+    // Nothing left behind beside it.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+TEST(WriteFileReplacing, AFailureAtAnyStepLeavesTheOldFile) {
+    struct Case {
+        WriteStep step;
+        int error;
+        const char* text;
+    };
+    const Case cases[] = {{WriteStep::kCreate, EACCES, "File access denied"},
+                          {WriteStep::kWrite, ENOSPC, "Disk full"},
+                          {WriteStep::kFlush, EIO, "I/O error 5"},
+                          {WriteStep::kRename, EXDEV, "I/O error 18"}};
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.Write("a.bet", "old");
+        FailOneStep faults(c.step, c.error);
+        try {
+            WriteFileReplacing(folder / "a.bet", "new content", &faults);
+            ADD_FAILURE() << "no error for step " << static_cast<int>(c.step);
+        } catch (const OperationError& e) {
+            EXPECT_STREQ(e.what(), c.text);
+        }
+        EXPECT_EQ(folder.Read("a.bet"), "old");
+        int files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+            (void)entry;
+            ++files;
+        }
+        EXPECT_EQ(files, 1) << "temporary file left behind";
+    }
+}
+
+TEST(WriteFileReplacing, MissingFolderIsAnInvalidName) {
+    TempFolder folder;
+    try {
+        WriteFileReplacing(folder / "no/such/a.bet", "x");
+        ADD_FAILURE();
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), "Invalid filename");
+    }
+}
+
+TEST(ReadFileBytes, ReadsOrFailsInTheUsersWords) {
+    TempFolder folder;
+    folder.Write("f", std::string(100, 'x'));
+    EXPECT_EQ(ReadFileBytes(folder / "f", 1000).size(), 100u);
+    EXPECT_THROW(ReadFileBytes(folder / "f", 99, "Too big"), OperationError);
+    try {
+        ReadFileBytes(folder / "missing", 10);
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), "File not found");
+    }
+}
+
+TEST(Paths, ProgramBaseName) {
+    EXPECT_EQ(ProgramBaseName("/opt/orvanta/Orvanta"), "Orvanta");
+    EXPECT_EQ(ProgramBaseName("C:\\Orvanta\\Orvanta.exe"), "Orvanta");
+    EXPECT_EQ(ProgramBaseName("Orvanta.EXE"), "Orvanta");
+    EXPECT_EQ(ProgramBaseName("/x/my.prog"), "my.prog");
+    EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
+    EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
+    EXPECT_EQ(FolderOf("/a/b/c.ini"), "/a/b/");
+}
+
+TEST(ErrorReport, FullStopRule) {
+    EXPECT_EQ(ErrorReportText("Invalid stream format"), "Invalid stream format.");
+    EXPECT_EQ(ErrorReportText("Done."), "Done.");
+    EXPECT_EQ(ErrorReportText("Really?"), "Really?.");
+    EXPECT_EQ(ErrorReportText("Wow!"), "Wow!");     // "!" sorts before "."
+    EXPECT_EQ(ErrorReportText("a - "), "a - ");     // so does a blank
+    EXPECT_EQ(ErrorReportText("Ωμέγα"), "Ωμέγα.");
+    EXPECT_EQ(ErrorReportText(""), "");
+}
+
+TEST(CheckedDivide, ZeroDivisorsFailWithTheRightText) {
+    EXPECT_EQ(CheckedDivide(1, 4), 0.25);
+    try {
+        CheckedDivide(1, 0);
+        ADD_FAILURE();
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+    try {
+        CheckedDivide(0, 0);
+        ADD_FAILURE();
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
