@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libqt6svg6
     libicu-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core fonts-liberation2
 )
 # Extra packages asked for by a caller (make fuzz, make screenshots).
 packages+=("$@")

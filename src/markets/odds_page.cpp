@@ -65,7 +65,7 @@ OddsPage::OddsPage() : AdvOdds(4, 3), AdvOdds1(kResultCols + 1, 5) {
     }
 }
 
-void InitOddsPage(OddsPage& page, const Catalogue& catalogue) {
+void CaptionOddsPage(OddsPage& page, const Catalogue& catalogue) {
     for (const CatalogueCell& cell : kInputHeaders) {
         page.AdvOdds.SetCell(cell.col, cell.row,
                              catalogue.ReadString("FrmMain", cell.key, cell.default_text));
@@ -74,6 +74,10 @@ void InitOddsPage(OddsPage& page, const Catalogue& catalogue) {
         page.AdvOdds1.SetCell(cell.col, cell.row,
                               catalogue.ReadString("FrmMain", cell.key, cell.default_text));
     }
+}
+
+void InitOddsPage(OddsPage& page, const Catalogue& catalogue) {
+    CaptionOddsPage(page, catalogue);
     page.Edit12.text = "0";
     for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
         page.AdvOdds.SetCell(c, OddsPage::kHomeRow, "");

@@ -38,6 +38,9 @@ struct OddsPage {
     TextBox Edit12;  // GANIOTA: the margin in per cent
 };
 
+// The ten header cells from the catalogue; counts and results stay.
+void CaptionOddsPage(OddsPage& page, const Catalogue& catalogue);
+
 // Headers from the catalogue, counts and results blank, GANIOTA "0".
 void InitOddsPage(OddsPage& page, const Catalogue& catalogue);
 

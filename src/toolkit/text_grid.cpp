@@ -63,6 +63,9 @@ TextGrid::TextGrid(const TextGrid& other)
 TextGrid& TextGrid::operator=(const TextGrid& other) {
     if (this != &other) {
         TextGrid copy(other);
+        if (m_listener) {
+            m_listener->BeginReset();
+        }
         m_cols = copy.m_cols;
         m_rows = copy.m_rows;
         m_fixed_rows = copy.m_fixed_rows;
@@ -73,7 +76,7 @@ TextGrid& TextGrid::operator=(const TextGrid& other) {
         m_col_widths = std::move(copy.m_col_widths);
         m_row_heights = std::move(copy.m_row_heights);
         if (m_listener) {
-            m_listener->GridReset();
+            m_listener->EndReset();
         }
     }
     return *this;
@@ -103,9 +106,12 @@ void TextGrid::SetColCount(int cols) {
     if (cols == m_cols) {
         return;
     }
+    if (m_listener) {
+        m_listener->BeginReset();
+    }
     Reshape(cols, m_rows);
     if (m_listener) {
-        m_listener->GridReset();
+        m_listener->EndReset();
     }
 }
 
@@ -123,6 +129,9 @@ void TextGrid::InsertRows(int first, int count) {
     if (count <= 0) {
         return;
     }
+    if (m_listener) {
+        m_listener->BeginInsertRows(first, count);
+    }
     const auto at = m_cells.begin() + static_cast<std::ptrdiff_t>(Index(0, first));
     std::vector<CellData> fresh(static_cast<std::size_t>(count) * static_cast<std::size_t>(m_cols));
     m_cells.insert(at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
@@ -130,7 +139,7 @@ void TextGrid::InsertRows(int first, int count) {
                          m_default_row_height);
     m_rows += count;
     if (m_listener) {
-        m_listener->RowsInserted(first, count);
+        m_listener->EndInsertRows();
     }
 }
 
@@ -139,13 +148,16 @@ void TextGrid::RemoveRows(int first, int count) {
         return;
     }
     count = std::min(count, m_rows - first);
+    if (m_listener) {
+        m_listener->BeginRemoveRows(first, count);
+    }
     const auto begin = m_cells.begin() + static_cast<std::ptrdiff_t>(Index(0, first));
     const auto end = m_cells.begin() + static_cast<std::ptrdiff_t>(Index(0, first + count));
     m_cells.erase(begin, end);
     m_row_heights.erase(m_row_heights.begin() + first, m_row_heights.begin() + first + count);
     m_rows -= count;
     if (m_listener) {
-        m_listener->RowsRemoved(first, count);
+        m_listener->EndRemoveRows();
     }
 }
 
@@ -165,12 +177,15 @@ void TextGrid::SetCell(int col, int row, std::string text) {
 }
 
 void TextGrid::ClearCells() {
+    if (m_listener) {
+        m_listener->BeginReset();
+    }
     for (CellData& cell : m_cells) {
         cell.text.clear();
         cell.props.reset();
     }
     if (m_listener) {
-        m_listener->GridReset();
+        m_listener->EndReset();
     }
 }
 

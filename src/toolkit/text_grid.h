@@ -101,17 +101,21 @@ struct CellProps {
     static CellProps Zero();
 };
 
-// Told what changed, so that a view can follow.
+// Told what changes, so that a view can follow. Structural changes come in
+// pairs around the change itself, as item views need them.
 class GridListener {
 public:
     virtual ~GridListener() = default;
     virtual void CellChanged(int col, int row) = 0;
-    virtual void RowsInserted(int first, int count) = 0;
-    virtual void RowsRemoved(int first, int count) = 0;
-    // Column widths, row heights or fixed rows and columns changed.
-    virtual void LayoutChanged() = 0;
+    virtual void BeginInsertRows(int first, int count) = 0;
+    virtual void EndInsertRows() = 0;
+    virtual void BeginRemoveRows(int first, int count) = 0;
+    virtual void EndRemoveRows() = 0;
     // Anything else: the shape changed or everything did.
-    virtual void GridReset() = 0;
+    virtual void BeginReset() = 0;
+    virtual void EndReset() = 0;
+    // Column widths, row heights, merges or fixed rows and columns changed.
+    virtual void LayoutChanged() = 0;
 };
 
 class TextGrid {

@@ -16,7 +16,9 @@ public:
     // program_folder with its trailing separator.
     explicit FakePlatform(std::string program_folder, std::string program_name = "Orvanta");
 
-    std::string ProgramFile() const override { return m_folder + m_program; }
+    std::string ProgramFile() const override {
+        return program_file.empty() ? m_folder + m_program : program_file;
+    }
     std::string ProgramFolder() const override { return m_folder; }
     LocalDateTime Now() const override { return now; }
     bool OpenUrl(const std::string& url) override;
@@ -25,6 +27,8 @@ public:
     bool DownloadFile(const std::string& url, const std::string& file) override;
 
     LocalDateTime now{2008, 3, 15, 20, 45, 0};
+    // When set, the program file lies elsewhere (a built program with a version).
+    std::string program_file;
     bool connected = true;
     // When set, downloads go through it; otherwise every download fails.
     std::function<bool(const std::string& url, const std::string& file)> download;

@@ -90,8 +90,10 @@ TEST(Catalogue, HugeLineGivesABoundedAnswerQuickly) {
     TempFolder folder;
     folder.Write("c.ini", "[S]\nK=" + std::string(10 << 20, 'y') + "\nL=after\n");
     const Catalogue catalogue(folder / "c.ini");
-    const auto start = std::chrono::steady_clock::now();
+    auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(catalogue.ReadString("S", "K", "").size(), 2047u);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    start = std::chrono::steady_clock::now();
     EXPECT_EQ(catalogue.ReadString("S", "L", ""), "after");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }

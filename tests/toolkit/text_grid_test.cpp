@@ -14,14 +14,17 @@ public:
     void CellChanged(int col, int row) override {
         events.push_back("cell " + std::to_string(col) + "," + std::to_string(row));
     }
-    void RowsInserted(int first, int count) override {
+    void BeginInsertRows(int first, int count) override {
         events.push_back("insert " + std::to_string(first) + "+" + std::to_string(count));
     }
-    void RowsRemoved(int first, int count) override {
+    void EndInsertRows() override { events.push_back("inserted"); }
+    void BeginRemoveRows(int first, int count) override {
         events.push_back("remove " + std::to_string(first) + "+" + std::to_string(count));
     }
+    void EndRemoveRows() override { events.push_back("removed"); }
+    void BeginReset() override { events.push_back("reset"); }
+    void EndReset() override { events.push_back("reset done"); }
     void LayoutChanged() override { events.push_back("layout"); }
-    void GridReset() override { events.push_back("reset"); }
     std::vector<std::string> events;
 };
 
@@ -59,7 +62,8 @@ TEST(TextGrid, RowsMoveWithInsertAndRemove) {
     grid.SetRowCount(2);
     EXPECT_EQ(grid.Cell(0, 0), "0");
     EXPECT_EQ(recorder.events,
-              (std::vector<std::string>{"remove 1+1", "insert 1+2", "remove 2+3"}));
+              (std::vector<std::string>{"remove 1+1", "removed", "insert 1+2", "inserted",
+                                        "remove 2+3", "removed"}));
 }
 
 TEST(TextGrid, ShapeChangesKeepWhatStillFits) {
@@ -121,7 +125,7 @@ TEST(TextGrid, CopiesAreDeepAndAssignmentKeepsTheListener) {
     c = a;
     EXPECT_EQ(c.Listener(), &recorder);
     EXPECT_EQ(c.ColCount(), 2);
-    EXPECT_EQ(recorder.events, std::vector<std::string>{"reset"});
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"reset", "reset done"}));
 }
 
 TEST(TextGrid, ListenerHearsOnlyRealChanges) {
