@@ -1,0 +1,50 @@
+#pragma once
+
+// The parlay page's file buttons: Save (Button1), Load (Button2) and Delete
+// Files (bbtnDelete). Sheets live as .bet files in the folder Arxeia beside the
+// program. Failures throw OperationError for the window's general error report;
+// a load that fails keeps in the sheet what it read before the fault.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvanta {
+
+class Catalogue;
+class Platform;
+class WriteFaults;
+struct FileDialogOptions;
+struct ParlaySheet;
+struct Services;
+
+inline constexpr const char* kParlayFolderName = "Arxeia";
+inline constexpr const char* kParlayFileFilter = "ΑΡΧΕΙΑ ΠΑΡΟΛΙ|*.bet";
+inline constexpr const char* kParlayFileExtension = "bet";
+
+// The program folder followed by "Arxeia" (no trailing separator).
+std::string ParlayFolder(const Platform& platform);
+
+// The dialogs' settings.
+FileDialogOptions ParlaySaveDialogOptions(const Platform& platform);
+FileDialogOptions ParlayOpenDialogOptions(const Platform& platform);
+FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue);
+
+// Creates Arxeia when it is missing (a failure to create it is not reported),
+// asks for a name there and writes the whole sheet over it, replacing any file
+// of that name. `window_id` goes into the file's header. The file written, or
+// nothing when the dialog was cancelled.
+std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& services,
+                                           std::int32_t window_id, WriteFaults* faults = nullptr);
+
+// Asks for a file in Arxeia, reads it into the sheet (a whole-grid file of
+// another shape than the sheet's is refused before anything changes) and
+// recalculates. The file read, or nothing when the dialog was cancelled.
+std::optional<std::string> LoadParlaySheet(ParlaySheet& sheet, Services& services);
+
+// Asks for any number of files and deletes them in the dialog's order, passing
+// over those that cannot be deleted. The sheet is not touched. Returns how many
+// were deleted.
+int DeleteParlayFiles(const Catalogue& catalogue, Services& services);
+
+}  // namespace orvanta
