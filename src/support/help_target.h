@@ -1,0 +1,34 @@
+#pragma once
+
+// Where the help window goes: the help page of the open language, beside the program,
+// at the section of the calculator the user came from. The page's name follows the
+// language file's: Orvanta_EN.ini has Orvanta_ENHelp.htm.
+
+#include <string>
+
+namespace orvanta {
+
+// What the opener asks for; 0 (and anything past the live window) is the page's top.
+enum HelpTopic : int {
+    kHelpTop = 0,
+    kHelpParlay = 1,
+    kHelpArbitrage = 2,
+    kHelpProbability = 3,
+    kHelpOdds = 4,
+    kHelpLive = 5,
+};
+
+// "#parlay", "#arbitrage", "#probability", "#oddscalc", "#liveorvanta" for 1 to 5; ""
+// for any other number.
+std::string HelpAnchor(int topic);
+
+// The language file's name without its folder (up to the last "/" or "\") and cut at the
+// first "."; "" when the name has no "." at all.
+std::string HelpBaseName(const std::string& catalogue_file);
+
+// program folder (with its separator) + base name + "Help.htm" + anchor: a plain path,
+// no scheme, whether or not the page is there.
+std::string HelpTarget(const std::string& program_folder, const std::string& catalogue_file,
+                       int topic);
+
+}  // namespace orvanta
