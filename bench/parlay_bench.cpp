@@ -1,0 +1,127 @@
+// The parlay sheet at its worst: fifteen selections, all won, no banker, a
+// stake on every system size, so that Calculate enumerates all 32,767
+// combinations. The floor runs the same enumeration over odds already held as
+// numbers, with no text and no grid: the gap between the two is what reading
+// and writing the sheet costs. Saving and loading a full sheet are timed too.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "i18n/catalogue.h"
+#include "numeric/number_text.h"
+#include "parlay/grid_file.h"
+#include "parlay/parlay_sheet.h"
+#include "toolkit/services.h"
+
+namespace {
+
+using namespace orvanta;
+
+class QuietPrompter : public Prompter {
+  public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    bool AskOkIgnore(const std::string&) override { return false; }
+    void ShowError(const std::string&) override {}
+    std::optional<std::string> AskSaveFile(const FileDialogOptions&) override { return {}; }
+    std::optional<std::string> AskOpenFile(const FileDialogOptions&) override { return {}; }
+    std::vector<std::string> AskOpenFiles(const FileDialogOptions&) override { return {}; }
+};
+
+class NoPlatform : public Platform {
+  public:
+    std::string ProgramFile() const override { return ""; }
+    std::string ProgramFolder() const override { return ""; }
+    LocalDateTime Now() const override { return {}; }
+    bool OpenUrl(const std::string&) override { return false; }
+    bool StartProgram(const std::string&) override { return false; }
+    bool IsInternetConnected() override { return false; }
+    bool DownloadFile(const std::string&, const std::string&) override { return false; }
+};
+
+const char* const kOdds[15] = {"1.85", "2.10", "1.50", "3.40", "1.72", "2.25", "1.91", "4.33",
+                               "1.33", "2.05", "1.60", "2.80", "1.44", "3.10", "1.95"};
+
+void FillWorstSheet(ParlaySheet& sheet) {
+    InitParlaySheet(sheet, Catalogue());
+    for (int row = 1; row <= 15; ++row) {
+        sheet.AdvStringGrid1.SetCell(kColOdds, row, kOdds[row - 1]);
+        sheet.AdvStringGrid1.SetCell(kColStake, row, "2.5");
+    }
+}
+
+void BM_ParlayCalcSheet(benchmark::State& state) {
+    QuietPrompter prompter;
+    NoPlatform platform;
+    Services services{prompter, platform, '.'};
+    ParlaySheet sheet;
+    FillWorstSheet(sheet);
+    for (auto _ : state) {
+        CalcParlaySheet(sheet, services);
+        benchmark::DoNotOptimize(sheet.Edit2.text.data());
+    }
+    if (sheet.AdvStringGrid1.Cell(kColCombinations, 7) != "6435") {
+        state.SkipWithError("wrong count of combinations");
+    }
+    state.SetItemsProcessed(state.iterations() * 32767);
+}
+BENCHMARK(BM_ParlayCalcSheet);
+
+void BM_ParlayEnumerationFloor(benchmark::State& state) {
+    std::vector<Selection> odds;
+    for (const char* text : kOdds) {
+        odds.push_back({*ParseNumberText(text, '.'), true});
+    }
+    for (auto _ : state) {
+        double total = 0;
+        for (int k = 1; k <= 15; ++k) {
+            total += SumCombinations(odds, k, 0).total * 2.5;
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * 32767);
+}
+BENCHMARK(BM_ParlayEnumerationFloor);
+
+void BM_ParlaySaveAndLoadFile(benchmark::State& state) {
+    QuietPrompter prompter;
+    NoPlatform platform;
+    Services services{prompter, platform, '.'};
+    ParlaySheet sheet;
+    FillWorstSheet(sheet);
+    CalcParlaySheet(sheet, services);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "orvanta-parlay-bench.bet").string();
+    ParlaySheet loaded;
+    for (auto _ : state) {
+        SaveGridToFile(sheet.AdvStringGrid1, path, 0);
+        LoadGridFromFile(loaded.AdvStringGrid1, path, GridShape{kParlayCols, kParlayRows});
+    }
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<long>(SaveGridToBytes(sheet.AdvStringGrid1, 0).size()));
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_ParlaySaveAndLoadFile);
+
+// The same without the disk: building and parsing the bytes.
+void BM_ParlaySaveAndLoadBytes(benchmark::State& state) {
+    QuietPrompter prompter;
+    NoPlatform platform;
+    Services services{prompter, platform, '.'};
+    ParlaySheet sheet;
+    FillWorstSheet(sheet);
+    CalcParlaySheet(sheet, services);
+    ParlaySheet loaded;
+    for (auto _ : state) {
+        const std::string bytes = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+        LoadGridFromBytes(loaded.AdvStringGrid1, bytes, GridShape{kParlayCols, kParlayRows});
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_ParlaySaveAndLoadBytes);
+
+}  // namespace
