@@ -73,9 +73,13 @@ void InitParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue) {
             grid.SetBackground(col, row, kColourWindow);
         }
     }
+    CaptionParlaySheet(sheet, catalogue);
+}
+
+void CaptionParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue) {
     for (int col = 0; col < kParlayCols; ++col) {
-        grid.SetCell(col, 0,
-                     catalogue.ReadString("FrmMain", "ColumnHeaders_" + std::to_string(col), ""));
+        sheet.AdvStringGrid1.SetCell(
+            col, 0, catalogue.ReadString("FrmMain", "ColumnHeaders_" + std::to_string(col), ""));
     }
 }
 

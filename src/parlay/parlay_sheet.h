@@ -73,6 +73,10 @@ struct ParlaySheet {
 // colour, headers from the catalogue. Column widths stay as the user left them.
 void InitParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
 
+// The header row from the catalogue again (a change of language); the rest of
+// the sheet stays.
+void CaptionParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
+
 // Shows the gap message and changes nothing when the odds do not fill rows 1 to
 // N without a gap. Otherwise each row with odds and a stake gets its
 // combinations, total stake, return and profit; a row without a stake loses

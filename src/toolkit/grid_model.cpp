@@ -59,6 +59,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case Qt::TextAlignmentRole: {
+            // Header cells without an alignment of their own are centred.
+            if (!props && IsFixed(col, row)) {
+                return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+            }
             Qt::Alignment align = Qt::AlignVCenter;
             switch (m_grid.Alignment(col, row)) {
                 case HAlign::kLeft:

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
@@ -16,6 +18,8 @@ namespace orvanta {
 
 // Creates plain line editors and routes every commit through the view, which
 // runs the validation and end-of-edit hooks.
+constexpr int kTextMargin = 2;
+
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(GridView* view) : QStyledItemDelegate(view), m_view(view) {}
@@ -35,6 +39,39 @@ public:
         }
     }
 
+    // Narrow grid columns (32 pixels for an odds figure) need the text drawn
+    // with slim margins and clipped rather than cut with an ellipsis.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        if (text.isEmpty()) {
+            return;
+        }
+        opt.text = text;
+        QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        if (!(opt.features & QStyleOptionViewItem::HasCheckIndicator)) {
+            area.setLeft(opt.rect.left() + kTextMargin);
+        }
+        area.setRight(opt.rect.right() - kTextMargin);
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(QPalette::Normal,
+                                          selected ? QPalette::HighlightedText : QPalette::Text));
+        if (!selected && index.data(Qt::ForegroundRole).canConvert<QColor>()) {
+            painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
+        }
+        painter->setClipRect(opt.rect);
+        painter->drawText(area, static_cast<int>(opt.displayAlignment) | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+
 private:
     GridView* m_view;
 };
@@ -42,6 +79,10 @@ private:
 namespace {
 
 constexpr int kResizeGrip = 3;
+
+constexpr QAbstractItemView::EditTriggers kEditTriggers =
+    QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
+    QAbstractItemView::EditKeyPressed;
 
 // A typed character as the key filters see it: ASCII as it is, anything else
 // as a character no filter accepts.
@@ -66,8 +107,9 @@ GridView::GridView(TextGrid& grid, QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    // No editing on a click into the current cell: Qt opens that editor after a
+    // delay, by which time the user may have typed on and moved elsewhere.
+    setEditTriggers(kEditTriggers);
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
@@ -106,10 +148,7 @@ void GridView::SetInert(bool inert) {
     m_inert = inert;
     setFocusPolicy(inert ? Qt::NoFocus : Qt::StrongFocus);
     setSelectionMode(inert ? QAbstractItemView::NoSelection : QAbstractItemView::SingleSelection);
-    setEditTriggers(inert ? QAbstractItemView::NoEditTriggers
-                          : QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                                QAbstractItemView::AnyKeyPressed |
-                                QAbstractItemView::EditKeyPressed);
+    setEditTriggers(inert ? QAbstractItemView::NoEditTriggers : kEditTriggers);
     if (inert) {
         selectionModel()->clear();
         setCurrentIndex(QModelIndex());

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Starts Orvanta under Xvfb in a scratch copy of its program folder, drives it
+# as a user would (xdotool: switch pages, type figures, Calculate) and saves a
+# PNG of each page and window into docs/screenshots/.
+#
+#   scripts/screenshots.sh              build the release program first
+#   ORVANTA_BIN=build/dev/bin scripts/screenshots.sh   use an existing build
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+out="$root/docs/screenshots"
+mkdir -p "$out"
+
+bash scripts/install-deps.sh xdotool imagemagick x11-utils
+if [ -z "${ORVANTA_BIN:-}" ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$(nproc)" >/dev/null
+    ORVANTA_BIN=build/release/bin
+fi
+
+work=$(mktemp -d)
+cp -r "$ORVANTA_BIN"/. "$work/"
+display=":$((90 + RANDOM % 9))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+cleanup() {
+    kill "$program" "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+program=""
+trap cleanup EXIT
+sleep 1
+
+export ASAN_OPTIONS=detect_leaks=0
+export LC_ALL=C.UTF-8
+(cd "$work" && exec ./Orvanta) >/dev/null 2>&1 &
+program=$!
+
+wait_for() {  # wait_for NAME-REGEX: the id of the first window whose title matches
+    for _ in $(seq 1 100); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "no window named $1" >&2
+    return 1
+}
+click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.2; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.1; }
+key() { xdotool key --delay 40 "$@"; sleep 0.2; }
+shot() { sleep 0.5; import -window "$1" "$out/$2.png"; echo "saved docs/screenshots/$2.png"; }
+
+main=$(wait_for "Version")
+xdotool windowmove "$main" 0 0
+# The update check runs a second after start; a box it may raise is closed.
+sleep 2.5
+if box=$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null | head -1) && [ -n "$box" ]; then
+    xdotool windowactivate --sync "$box" key Return || true
+    sleep 0.5
+fi
+
+# Positions inside the main window (menu bar included), at the program's fonts.
+calculate() { click 70 446; }
+
+# ARBITRAGE: two bookmakers' odds, scale mode.
+click 103 108
+type_text "2.5"; key Return
+type_text "1.8"; key Return
+calculate
+shot "$main" arbitrage
+
+# PARLAY BETTING: three selections, the third lost, stakes on singles, doubles, treble.
+click 40 33
+click 80 79
+type_text "2"; key Return
+type_text "1.5"; key Return
+type_text "3"; key Return
+click 150 121
+click 272 79
+type_text "10"; key Return
+type_text "10"; key Return
+type_text "5"; key Return
+calculate
+shot "$main" parlay
+
+# PROBABILITY: a 1X2 book.
+click 205 33
+click 123 109
+type_text "2.10"; key Return
+type_text "3.40"; key Return
+type_text "3.50"; key Return
+calculate
+shot "$main" probability
+
+# ODDS: two teams' records with a 6 % margin.
+click 300 33
+for cell in "277 89 10" "362 89 5" "447 89 5" "277 110 6" "362 110 6" "447 110 8"; do
+    set -- $cell
+    click "$1" "$2"
+    type_text "$3"
+done
+click 453 141
+key ctrl+a
+type_text "6"
+calculate
+shot "$main" odds
+
+echo "done"

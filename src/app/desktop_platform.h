@@ -1,0 +1,22 @@
+#pragma once
+
+// The platform on the desktop: the program's own folder, the local clock, URLs
+// and programs handed to the desktop, and the network through the update
+// check's own connectivity test and downloader.
+
+#include "toolkit/services.h"
+
+namespace orvanta {
+
+class DesktopPlatform : public Platform {
+public:
+    std::string ProgramFile() const override;
+    std::string ProgramFolder() const override;
+    LocalDateTime Now() const override;
+    bool OpenUrl(const std::string& url) override;
+    bool StartProgram(const std::string& path) override;
+    bool IsInternetConnected() override;
+    bool DownloadFile(const std::string& url, const std::string& file) override;
+};
+
+}  // namespace orvanta

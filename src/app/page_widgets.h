@@ -1,0 +1,40 @@
+#pragma once
+
+// Building blocks shared by the main window's pages.
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace orvanta {
+
+inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+inline QLineEdit* MakeEdit(QWidget* parent, const char* name, int width = 80) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+// The pale yellow of the calculator pages.
+inline void PaintPage(QWidget* page, const QColor& colour = QColor(255, 255, 196)) {
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, colour);
+    page->setPalette(palette);
+}
+
+inline QFont TitleFont(const QFont& base) {
+    QFont font = base;
+    font.setBold(true);
+    font.setPointSizeF(base.pointSizeF() * 1.5);
+    return font;
+}
+
+}  // namespace orvanta
