@@ -1,7 +1,9 @@
 # The two commands a newcomer needs:  make run  and  make test.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps run test build-dev build-release bench format clean
+SECONDS ?= 10
+
+.PHONY: all deps run test build-dev build-release bench fuzz screenshots format clean
 
 all: build-release
 
@@ -27,6 +29,13 @@ build-release:
 # Timings need an optimised build.
 bench: deps build-release
 	./build/release/bench/orvanta_bench
+
+# Every fuzz target over its corpus, then SECONDS seconds of new inputs each.
+fuzz:
+	bash scripts/fuzz.sh $(SECONDS)
+
+screenshots:
+	bash scripts/screenshots.sh
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

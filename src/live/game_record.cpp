@@ -19,7 +19,13 @@ std::array<std::string, N> SplitFields(std::string_view line) {
         if (semi == std::string_view::npos) {
             break;
         }
-        fields[i] = std::string(line.substr(pos, semi - pos));
+        // A value cannot carry a line break (a save leaves it out), so a stray
+        // CR in a hand-edited line is left out on reading as well.
+        for (const char c : line.substr(pos, semi - pos)) {
+            if (c != '\r') {
+                fields[i].push_back(c);
+            }
+        }
         pos = semi + 1;
     }
     return fields;

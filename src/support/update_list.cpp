@@ -109,45 +109,52 @@ std::string FormatListLine(const std::string& name, const std::string& version, 
     return name + ";" + version + ";" + std::to_string(size) + "\r\n";
 }
 
-void ReadListLines(const std::string& path,
-                   const std::function<void(std::string_view text, bool whole)>& line) {
+ListLineSplitter::ListLineSplitter(LineHandler line) : m_line(std::move(line)) {}
+
+void ListLineSplitter::Feed(std::string_view bytes) {
+    for (const char c : bytes) {
+        if (c == '\n' && m_after_cr) {
+            m_after_cr = false;
+            continue;
+        }
+        m_after_cr = c == '\r';
+        if (c == '\r' || c == '\n') {
+            EndLine();
+            continue;
+        }
+        m_started = true;
+        if (m_text.size() < kMaxListLine) {
+            m_text.push_back(c);
+        } else {
+            m_whole = false;
+        }
+    }
+}
+
+void ListLineSplitter::Finish() {
+    if (m_started) {
+        EndLine();
+    }
+}
+
+void ListLineSplitter::EndLine() {
+    m_line(m_text, m_whole);
+    m_text.clear();
+    m_whole = true;
+    m_started = false;
+}
+
+void ReadListLines(const std::string& path, const LineHandler& line) {
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         throw OperationError(FileErrorText(errno ? errno : ENOENT));
     }
-    std::string text;
-    bool whole = true;
-    bool started = false;   // a line has begun, even if empty so far
-    bool after_cr = false;  // an LF right after a CR ends nothing more
-    auto finish = [&] {
-        line(text, whole);
-        text.clear();
-        whole = true;
-        started = false;
-    };
-
+    ListLineSplitter splitter(line);
     std::vector<char> buffer(1 << 16);
     for (;;) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        for (std::size_t i = 0; i < got; ++i) {
-            const char c = buffer[i];
-            if (c == '\n' && after_cr) {
-                after_cr = false;
-                continue;
-            }
-            after_cr = c == '\r';
-            if (c == '\r' || c == '\n') {
-                finish();
-                continue;
-            }
-            started = true;
-            if (text.size() < kMaxListLine) {
-                text.push_back(c);
-            } else {
-                whole = false;
-            }
-        }
+        splitter.Feed(std::string_view(buffer.data(), got));
         if (got < buffer.size()) {
             if (std::ferror(file.get())) {
                 throw OperationError(FileErrorText(errno ? errno : EIO));
@@ -155,9 +162,7 @@ void ReadListLines(const std::string& path,
             break;
         }
     }
-    if (started) {
-        finish();
-    }
+    splitter.Finish();
 }
 
 }  // namespace orvanta

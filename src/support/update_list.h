@@ -46,10 +46,29 @@ long long ListSizeToNumber(std::string_view text);
 // name;version;size CR LF, as staging writes it.
 std::string FormatListLine(const std::string& name, const std::string& version, long long size);
 
-// Calls `line` for each line of the file, without its line end (CR LF, LF or a lone CR).
-// `whole` is false for a line longer than kMaxListLine; its text is then only the start.
+using LineHandler = std::function<void(std::string_view text, bool whole)>;
+
+// Cuts bytes into lines as they come: CR LF, LF and a lone CR all end a line;
+// a line longer than kMaxListLine reaches the handler cut, with `whole` false.
+class ListLineSplitter {
+public:
+    explicit ListLineSplitter(LineHandler line);
+    void Feed(std::string_view bytes);
+    // The last line, when the bytes did not end with a line end.
+    void Finish();
+
+private:
+    void EndLine();
+
+    LineHandler m_line;
+    std::string m_text;
+    bool m_whole = true;
+    bool m_started = false;   // a line has begun, even if empty so far
+    bool m_after_cr = false;  // an LF right after a CR ends nothing more
+};
+
+// Calls `line` for each line of the file, without its line end.
 // Throws OperationError when the file cannot be opened or read.
-void ReadListLines(const std::string& path,
-                   const std::function<void(std::string_view text, bool whole)>& line);
+void ReadListLines(const std::string& path, const LineHandler& line);
 
 }  // namespace orvanta

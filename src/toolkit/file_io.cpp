@@ -1,6 +1,9 @@
 #include "toolkit/file_io.h"
 
 #include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -32,9 +35,24 @@ int Inject(WriteFaults* faults, WriteStep step, const std::string& path) {
     throw OperationError(FileErrorText(error_number, action));
 }
 
+// Hidden, beside the file, and unique to this run: temporary files a crashed
+// run left behind never stand in the way.
 std::string TemporaryNameFor(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return FolderOf(path) + "." + FileNameOf(path) + ".~" + std::to_string(counter++) + ".tmp";
+    static const auto run_tag = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^
+        std::chrono::system_clock::now().time_since_epoch().count());
+    return FolderOf(path) + "." + FileNameOf(path) + ".~" + std::to_string(run_tag % 1000000007ULL) +
+           "-" + std::to_string(counter++) + ".tmp";
+}
+
+// A replaced file keeps its permissions (an update program stays executable).
+void KeepPermissions(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(std::filesystem::u8path(from), ec);
+    if (!ec && std::filesystem::is_regular_file(status)) {
+        std::filesystem::permissions(std::filesystem::u8path(to), status.permissions(), ec);
+    }
 }
 
 bool SyncToDisk(std::FILE* file) {
@@ -100,6 +118,7 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes, WriteFa
     if (std::fclose(file.release()) != 0) {
         abandon(errno ? errno : EIO);
     }
+    KeepPermissions(path, temp);
     if (int e = Inject(faults, WriteStep::kRename, path)) {
         abandon(e);
     }

@@ -50,6 +50,8 @@ TEST(GameRecord, ReadingRules) {
         {"text after the last semicolon", "1;2;3;4;5\r\n", "1|2|3", {}},
         {"values kept unchecked", "a;;x y;\r\nq;;;w;;;;;\r\n", "a||x y", {"q|||w||||"}},
         {"blank lines between rows", "1;2;3;\r\n\r\n\n2;;;1;\r\n\r\n", "1|2|3", {"2|||1||||"}},
+        // Found by fuzzing: a CR inside a line would load but never save back.
+        {"stray carriage returns", ",;\r\x0f;\r\n2\r;;;1\r0;\n", ",|\x0f|", {"2|||10||||"}},
     };
     for (const ReadCase& c : cases) {
         const LiveGameRecord record = ParseGameRecord(c.bytes);

@@ -70,6 +70,17 @@ TEST(WriteFileReplacing, AFailureAtAnyStepLeavesTheOldFile) {
     }
 }
 
+TEST(WriteFileReplacing, KeepsThePermissionsOfTheFileItReplaces) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    folder.Write("Orvanta_UpDate.exe", "old");
+    fs::permissions(folder / "Orvanta_UpDate.exe", fs::perms::owner_all | fs::perms::group_read);
+    WriteFileReplacing(folder / "Orvanta_UpDate.exe", "new");
+    EXPECT_EQ(fs::status(folder / "Orvanta_UpDate.exe").permissions(),
+              fs::perms::owner_all | fs::perms::group_read);
+    EXPECT_EQ(folder.Read("Orvanta_UpDate.exe"), "new");
+}
+
 TEST(WriteFileReplacing, MissingFolderIsAnInvalidName) {
     TempFolder folder;
     try {

@@ -1,0 +1,32 @@
+// Version info from any file: a PE image, an ELF file, or a bare version block.
+// Nothing may crash, read out of bounds or hang; the strings are valid UTF-8.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz/fuzz_support.h"
+#include "i18n/catalogue.h"
+#include "support/version_info.h"
+
+using orvanta::fuzz::Check;
+
+namespace {
+
+void CheckStrings(const orvanta::TVersionInfo& info) {
+    for (const std::string* s :
+         {&info.CompanyName, &info.FileDescription, &info.FileVersion, &info.InternalName,
+          &info.LegalCopyright, &info.LegalTradeMarks, &info.OriginalFilename, &info.ProductName,
+          &info.ProductVersion, &info.Comments}) {
+        Check(orvanta::IsValidUtf8(*s), "version string is not UTF-8");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CheckStrings(orvanta::ReadVersionInfoFromBytes(bytes));
+    CheckStrings(orvanta::ParseVersionResource(bytes));
+    return 0;
+}
