@@ -4,6 +4,8 @@
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "toolkit/file_io.h"
@@ -101,6 +103,18 @@ bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     const std::size_t n = bytes.size();
     while (i < n) {
+        // Plain ASCII, eight bytes at a time.
+        while (i + 8 <= n) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if (word & 0x8080808080808080ULL) {
+                break;
+            }
+            i += 8;
+        }
+        if (i >= n) {
+            break;
+        }
         const auto c = static_cast<unsigned char>(bytes[i]);
         std::size_t extra = 0;
         std::uint32_t code = 0;
@@ -169,9 +183,16 @@ std::string LookupCatalogueText(std::string_view file_bytes, const std::string& 
     bool in_section = false;
     bool section_seen = false;
     while (!rest.empty()) {
-        const std::size_t end = rest.find_first_of("\r\n");
+        // memchr rather than a per-character scan: a file may hold a very long line.
+        std::size_t end = rest.size();
+        if (const void* lf = std::memchr(rest.data(), '\n', rest.size())) {
+            end = static_cast<std::size_t>(static_cast<const char*>(lf) - rest.data());
+        }
+        if (const void* cr = std::memchr(rest.data(), '\r', end)) {
+            end = static_cast<std::size_t>(static_cast<const char*>(cr) - rest.data());
+        }
         std::string_view line = Trim(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        rest = end >= rest.size() ? std::string_view() : rest.substr(end + 1);
 
         if (!line.empty() && line.front() == '[') {
             if (section_seen) {

@@ -325,6 +325,11 @@ bool GridView::FilterEditorKey(QKeyEvent* event) {
     if (!keyFilter || text.size() != 1) {
         return false;
     }
+    // Control keys (Escape, Delete) are the editor's own; Backspace is typing.
+    const char16_t code = text.at(0).unicode();
+    if ((code < 0x20 && code != '\b') || code == 0x7F) {
+        return false;
+    }
     const char typed = AsFilterChar(text.at(0));
     const auto accepted = keyFilter(typed, FromQt(editor->text()));
     if (!accepted) {
