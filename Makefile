@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test build-dev build-release bench fuzz screenshots format clean
+.PHONY: all deps run test build-dev build-release bench fuzz memcheck screenshots format clean
 
 all: build-release
 
@@ -33,6 +33,13 @@ bench: deps build-release
 # Every fuzz target over its corpus, then SECONDS seconds of new inputs each.
 fuzz:
 	bash scripts/fuzz.sh $(SECONDS)
+
+# The core tests under Valgrind's memcheck (no sanitizers in that build).
+memcheck: deps
+	bash scripts/install-deps.sh valgrind
+	cmake --preset memcheck
+	cmake --build --preset memcheck -j $(JOBS)
+	bash scripts/memcheck.sh build/memcheck
 
 screenshots:
 	bash scripts/screenshots.sh

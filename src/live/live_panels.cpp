@@ -68,10 +68,10 @@ QGroupBox* BuildPanel(QWidget* parent, const PanelPlan& plan) {
     }
 
     int row = 2;
-    for (const PanelRow& spec : plan.rows) {
-        grid->addWidget(MakeLabel(panel, spec.label), row, 0);
+    for (const PanelRow& line : plan.rows) {
+        grid->addWidget(MakeLabel(panel, line.label), row, 0);
         for (int k = 0; k < 3; ++k) {
-            const char* name = spec.boxes[static_cast<std::size_t>(k)];
+            const char* name = line.boxes[static_cast<std::size_t>(k)];
             if (!name) {
                 continue;
             }

@@ -8,20 +8,20 @@
 namespace {
 
 constexpr orvanta::VersionSpec MakeSpec() {
-    orvanta::VersionSpec spec;
+    orvanta::VersionSpec fields;
     for (int i = 0; i < 4; ++i) {
-        spec.file_version[i] = static_cast<std::uint16_t>(orvanta::vendor::kVersion[i]);
-        spec.product_version[i] = static_cast<std::uint16_t>(orvanta::vendor::kVersion[i]);
+        fields.file_version[i] = static_cast<std::uint16_t>(orvanta::vendor::kVersion[i]);
+        fields.product_version[i] = static_cast<std::uint16_t>(orvanta::vendor::kVersion[i]);
     }
-    spec.strings[0] = orvanta::vendor::kCompany;
-    spec.strings[1] = "Orvanta betting calculators";
-    spec.strings[2] = orvanta::vendor::kVersionText;
-    spec.strings[3] = "Orvanta";
-    spec.strings[4] = orvanta::vendor::kCopyrightYears;
-    spec.strings[6] = ORVANTA_ORIGINAL_FILENAME;
-    spec.strings[7] = "Orvanta";
-    spec.strings[8] = orvanta::vendor::kVersionText;
-    return spec;
+    fields.strings[0] = orvanta::vendor::kCompany;
+    fields.strings[1] = "Orvanta betting calculators";
+    fields.strings[2] = orvanta::vendor::kVersionText;
+    fields.strings[3] = "Orvanta";
+    fields.strings[4] = orvanta::vendor::kCopyrightYears;
+    fields.strings[6] = ORVANTA_ORIGINAL_FILENAME;
+    fields.strings[7] = "Orvanta";
+    fields.strings[8] = orvanta::vendor::kVersionText;
+    return fields;
 }
 
 constexpr orvanta::VersionBlob kBlob = orvanta::BuildVersionBlob(MakeSpec());

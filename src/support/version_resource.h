@@ -120,16 +120,16 @@ private:
 
 }  // namespace version_detail
 
-constexpr VersionBlob BuildVersionBlob(const VersionSpec& spec) {
+constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
     VersionBlob blob;
     version_detail::Writer w(blob);
     const std::size_t root = w.Open(52, 0, "VS_VERSION_INFO");
     w.Dword(0xFEEF04BDu);
     w.Dword(0x00010000u);
-    w.Dword((std::uint32_t{spec.file_version[0]} << 16) | spec.file_version[1]);
-    w.Dword((std::uint32_t{spec.file_version[2]} << 16) | spec.file_version[3]);
-    w.Dword((std::uint32_t{spec.product_version[0]} << 16) | spec.product_version[1]);
-    w.Dword((std::uint32_t{spec.product_version[2]} << 16) | spec.product_version[3]);
+    w.Dword((std::uint32_t{fields.file_version[0]} << 16) | fields.file_version[1]);
+    w.Dword((std::uint32_t{fields.file_version[2]} << 16) | fields.file_version[3]);
+    w.Dword((std::uint32_t{fields.product_version[0]} << 16) | fields.product_version[1]);
+    w.Dword((std::uint32_t{fields.product_version[2]} << 16) | fields.product_version[3]);
     w.Dword(0x3Fu);       // file flags mask
     w.Dword(0);           // file flags
     w.Dword(0x00040004u); // VOS_NT_WINDOWS32
@@ -141,7 +141,7 @@ constexpr VersionBlob BuildVersionBlob(const VersionSpec& spec) {
     const std::size_t string_info = w.Open(0, 1, "StringFileInfo");
     const std::size_t table = w.Open(0, 1, "040904E4");
     for (int i = 0; i < 10; ++i) {
-        const char* value = spec.strings[i];
+        const char* value = fields.strings[i];
         if (value == nullptr || value[0] == '\0') {
             continue;
         }
@@ -173,8 +173,8 @@ constexpr std::array<unsigned char, N> VersionBlobBytes(const VersionBlob& blob)
 }
 
 // Run-time form for tests and tools.
-inline std::string BuildVersionResource(const VersionSpec& spec) {
-    const VersionBlob blob = BuildVersionBlob(spec);
+inline std::string BuildVersionResource(const VersionSpec& fields) {
+    const VersionBlob blob = BuildVersionBlob(fields);
     return std::string(reinterpret_cast<const char*>(blob.bytes), blob.size);
 }
 

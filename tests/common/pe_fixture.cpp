@@ -74,17 +74,17 @@ std::string BuildPeFile(const std::string& version_block, bool wide) {
 }
 
 std::string BuildVersionedPe(const std::string& file_version, const std::string& legal_copyright) {
-    VersionSpec spec;
+    VersionSpec fields;
     std::istringstream parts(file_version);
     std::string part;
     for (int i = 0; i < 4 && std::getline(parts, part, '.'); ++i) {
-        spec.file_version[i] = static_cast<std::uint16_t>(std::strtoul(part.c_str(), nullptr, 10));
+        fields.file_version[i] = static_cast<std::uint16_t>(std::strtoul(part.c_str(), nullptr, 10));
     }
-    spec.strings[0] = "Orvanta Software";
-    spec.strings[2] = file_version.c_str();
-    spec.strings[4] = legal_copyright.c_str();
-    spec.strings[7] = "Orvanta";
-    return BuildPeFile(BuildVersionResource(spec));
+    fields.strings[0] = "Orvanta Software";
+    fields.strings[2] = file_version.c_str();
+    fields.strings[4] = legal_copyright.c_str();
+    fields.strings[7] = "Orvanta";
+    return BuildPeFile(BuildVersionResource(fields));
 }
 
 }  // namespace orvanta::testing

@@ -55,12 +55,12 @@ int main(int argc, char** argv) {
 
     // Version info: PE fixtures (PE32 and PE32+) and a bare block.
     Write(corpus / "version_info", "pe32", orvanta::testing::BuildVersionedPe("2.3.2.55"));
-    orvanta::VersionSpec spec;
-    spec.strings[2] = "1.0.0.0";
-    spec.strings[4] = "2008-2026";
+    orvanta::VersionSpec fields;
+    fields.strings[2] = "1.0.0.0";
+    fields.strings[4] = "2008-2026";
     Write(corpus / "version_info", "pe64",
-          orvanta::testing::BuildPeFile(orvanta::BuildVersionResource(spec), true));
-    Write(corpus / "version_info", "block", orvanta::BuildVersionResource(spec));
+          orvanta::testing::BuildPeFile(orvanta::BuildVersionResource(fields), true));
+    Write(corpus / "version_info", "block", orvanta::BuildVersionResource(fields));
     // (An ELF seed carrying the block in our section comes from objcopy:
     //  objcopy -I binary -O elf64-x86-64 -B i386:x86-64
     //          --rename-section .data=.versioninfo block versioninfo.elf)

@@ -43,15 +43,15 @@ TEST(ReadVersionInfo, TheBuiltProgramCarriesItsVersion) {
 #endif
 
 TEST(ReadVersionInfo, WindowsProgramFilesPe32AndPe32Plus) {
-    VersionSpec spec;
+    VersionSpec fields;
     const char* strings[10] = {"Maker",  "Desc",  "2.3.2.55",    "Int",  "2008-2026",
                                "TM",     "Orvanta.exe", "Product", "2.3", "Ωραία σχόλια"};
     for (int i = 0; i < 10; ++i) {
-        spec.strings[i] = strings[i];
+        fields.strings[i] = strings[i];
     }
     for (bool wide : {false, true}) {
         TempFolder folder;
-        folder.Write("Orvanta.exe", BuildPeFile(BuildVersionResource(spec), wide));
+        folder.Write("Orvanta.exe", BuildPeFile(BuildVersionResource(fields), wide));
         const TVersionInfo info = ReadVersionInfo(folder / "Orvanta.exe");
         EXPECT_EQ(info.CompanyName, "Maker");
         EXPECT_EQ(info.FileDescription, "Desc");
@@ -75,9 +75,9 @@ TEST(ReadVersionInfo, MissingStringsStayEmpty) {
 
 TEST(ReadVersionInfo, OnlyTheUsEnglishWindowsTableCounts) {
     std::string block = BuildVersionResource([] {
-        VersionSpec spec;
-        spec.strings[2] = "9.9.9.9";
-        return spec;
+        VersionSpec fields;
+        fields.strings[2] = "9.9.9.9";
+        return fields;
     }());
     const auto at = block.find(std::string("0\0" "4\0" "0\0" "9\0", 8));
     ASSERT_NE(at, std::string::npos);
@@ -109,10 +109,10 @@ TEST(ReadVersionInfo, AnythingElseGivesTenEmptyStrings) {
 
 TEST(ReadVersionInfo, DamagedBlocksNeverReadPastTheirEnd) {
     const std::string block = BuildVersionResource([] {
-        VersionSpec spec;
-        spec.strings[2] = "2.3.2.55";
-        spec.strings[4] = "2008-2026";
-        return spec;
+        VersionSpec fields;
+        fields.strings[2] = "2.3.2.55";
+        fields.strings[4] = "2008-2026";
+        return fields;
     }());
     // Every prefix, and every single-byte change, is handled (ASan watches).
     for (std::size_t n = 0; n < block.size(); ++n) {
