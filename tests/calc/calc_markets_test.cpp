@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc_test_util.h"
+
+namespace orvanta {
+namespace {
+
+using testing::BoxTexts;
+using testing::CalcTest;
+using testing::GridRows;
+using testing::Slice;
+
+using Texts = std::vector<std::string>;
+
+class CalcMarketsTest : public CalcTest {};
+
+INSTANTIATE_TEST_SUITE_P(BothMarks, CalcMarketsTest, ::testing::Values('.', ','),
+                         testing::SeparatorName);
+
+TEST_P(CalcMarketsTest, ArbitrageScaleAndTarget) {
+    struct Case {
+        const char* name;
+        Texts args;
+        Texts odds_shown;
+        Texts wagers;
+        Texts win_pays;
+        Texts boxes;  // Edit5, Edit6, Edit13, Edit7, Edit8
+        const char* colour;
+    };
+    // The odds are typed with either mark; the cells show the separator.
+    const Case cases[] = {
+        {"scale",
+         {"arbitrage", "2.5", "1,8"},
+         {"2.5", "1.8", ""},
+         {"1.72", "2.39"},
+         {"4.3", "4.3"},
+         {"1", "0", "4.11", "4.62%", "0.19"},
+         "#00FF00"},
+        {"target",
+         {"arbitrage", "--win-pay", "100", "2,5", "1.8"},
+         {"2.5", "1.8", ""},
+         {"40", "55.56"},
+         {"100", "100.01"},
+         {"1", "0", "95.56", "4.66%", "4.45"},
+         "#00FF00"},
+        {"loss",
+         {"arbitrage", "--multiplier", "1", "1.9", "1.9"},
+         {"1.9", "1.9", ""},
+         {"2", "2"},
+         {"3.8", "3.8"},
+         {"1", "0", "4", "-5%", "-0.2"},
+         "#FF0000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto json = Json(c.args);
+        const auto rows = GridRows(json, "AdvCalcArbitrage");
+        ASSERT_EQ(rows.size(), 4u);
+        EXPECT_EQ(rows[0],
+                  (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}));
+        EXPECT_EQ(Slice(rows[1], 0, 2), S(c.odds_shown));
+        EXPECT_EQ(Slice(rows[2], 0, 2), S({c.wagers[0], c.wagers[1], ""}));
+        EXPECT_EQ(Slice(rows[3], 0, 2), S({c.win_pays[0], c.win_pays[1], ""}));
+        EXPECT_EQ(BoxTexts(json, {"Edit5", "Edit6", "Edit13", "Edit7", "Edit8"}), S(c.boxes));
+        EXPECT_EQ(json["colours"]["Edit7"].text, c.colour);
+        EXPECT_EQ(json["colours"]["Edit8"].text, c.colour);
+    }
+}
+
+TEST_P(CalcMarketsTest, ArbitrageTable) {
+    const auto output = Run({"arbitrage", "2.5", "1.8"});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.err, "");
+    EXPECT_EQ(output.out, S("ARBITRAGE (AdvCalcArbitrage)\n"
+                            "         1     2\n"
+                            "ODDS     2.5   1.8\n"
+                            "Wager    1.72  2.39\n"
+                            "Win Pay  4.3   4.3\n"
+                            "\n"
+                            "Wager Multiplay (Edit5)  1\n"
+                            "Win Pay (Edit6)          0\n"
+                            "Total Wager (Edit13)     4.11\n"
+                            "SureProfit % (Edit7)     4.62%  [lime]\n"
+                            "SureProfit (Edit8)       0.19   [lime]\n"));
+}
+
+TEST_P(CalcMarketsTest, Probability) {
+    const auto json = Json({"probability", "2.10", "3.40", "3.50"});
+    const auto rows = GridRows(json, "AdvProbability");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(Slice(rows[0], 0, 3), (Texts{"1", "2", "3", "4"}));
+    EXPECT_EQ(Slice(rows[1], 0, 3), S({"2.10", "3.40", "3.50", ""}));
+    EXPECT_EQ(Slice(rows[2], 0, 3), S({"45.09", "27.85", "27.05", ""}));
+    EXPECT_EQ(BoxTexts(json, {"Edit9", "Edit10", "Edit11"}), S({"5.6", "94.69", "5.31"}));
+
+    const auto table = Run({"probability", "2.10", "3.40", "3.50"});
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(table.out, S("PROBABILITY (AdvProbability)\n"
+                           "               1      2      3\n"
+                           "ODDS           2.10   3.40   3.50\n"
+                           "PROBABILITY %  45.09  27.85  27.05\n"
+                           "\n"
+                           "MARGIN (Edit9)      5.6\n"
+                           "RETURN % (Edit10)   94.69\n"
+                           "GANIOTA % (Edit11)  5.31\n"));
+}
+
+TEST_P(CalcMarketsTest, OddsFromTheTeamsRecords) {
+    struct Case {
+        Texts args;
+        Texts decimal, fraction, us, probability;
+    };
+    const Case cases[] = {
+        {{"odds", "10", "5", "5", "6", "6", "8"},
+         {"2.22", "3.64", "3.64", "1.38", "1.38", "1.82"},
+         {"11/9", "13/5", "13/5", "3/8", "3/8", "9/11"},
+         {"122", "260", "260", "-267", "-267", "-122"},
+         {"45", "27", "27", "72", "72", "54"}},
+        {{"odds", "--ganiota", "6", "10", "5", "5", "6", "6", "8"},
+         {"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
+         {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
+         {"109", "240", "240", "-333", "-333", "-140"},
+         {"45", "28", "28", "73", "73", "56"}},
+        {{"odds", "3", "2", "1", "2", "2", "2", "--ganiota", "10"},
+         {"2.16", "2.7", "3.6", "1.2", "1.35", "1.54"},
+         {"15/13", "17/10", "13/5", "1/5", "6/17", "7/13"},
+         {"115", "170", "260", "-500", "-283", "-186"},
+         {"42", "33", "25", "75", "67", "58"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[2]);
+        const auto json = Json(c.args);
+        const auto input = GridRows(json, "AdvOdds");
+        ASSERT_EQ(input.size(), 3u);
+        EXPECT_EQ(input[0], (Texts{"RESULT", "WINS", "DRAWS", "LOSSES"}));
+        EXPECT_EQ(input[1][0], "HOME TEAM");
+        EXPECT_EQ(input[2][0], "AWAY TEAM");
+
+        const auto results = GridRows(json, "AdvOdds1");
+        ASSERT_EQ(results.size(), 5u);
+        EXPECT_EQ(results[0], (Texts{"", "1", "X", "2", "1X", "12", "X2"}));
+        EXPECT_EQ(Slice(results[1], 1, 6), S(c.decimal));
+        EXPECT_EQ(Slice(results[2], 1, 6), c.fraction);
+        EXPECT_EQ(Slice(results[3], 1, 6), c.us);
+        EXPECT_EQ(Slice(results[4], 1, 6), c.probability);
+    }
+}
+
+TEST_P(CalcMarketsTest, OddsTable) {
+    const auto output = Run({"odds", "--ganiota", "6", "10", "5", "5", "6", "6", "8"});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, S("ODDS: team records (AdvOdds)\n"
+                            "RESULT     WINS  DRAWS  LOSSES\n"
+                            "HOME TEAM  10    5      5\n"
+                            "AWAY TEAM  6     6      8\n"
+                            "\n"
+                            "ODDS: prices (AdvOdds1)\n"
+                            "                1      X     2     1X    12    X2\n"
+                            "EU DECIMAL      2.09   3.42  3.42  1.3   1.3   1.71\n"
+                            "UK FRACTIONAL   12/11  12/5  12/5  3/10  3/10  5/7\n"
+                            "US WHOLE +,-    109    240   240   -333  -333  -140\n"
+                            "PROBABILITY(%)  45     28    28    73    73    56\n"
+                            "\n"
+                            "GANIOTA (Edit12)  6\n"));
+}
+
+}  // namespace
+}  // namespace orvanta
