@@ -139,6 +139,14 @@ std::string ReadFileBytes(const std::string& path, std::size_t max_bytes,
     if (FolderExists(path)) {
         Fail(EISDIR, FileAction::kRead);
     }
+    // Only plain files: opening a pipe or a device would wait for ever.
+    {
+        std::error_code ec;
+        const auto status = std::filesystem::status(std::filesystem::u8path(path), ec);
+        if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+            Fail(EINVAL, FileAction::kRead);
+        }
+    }
     errno = 0;
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) {

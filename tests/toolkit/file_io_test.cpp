@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "common/temp_folder.h"
 #include "toolkit/file_io.h"
 #include "toolkit/operation_error.h"
@@ -100,6 +102,18 @@ TEST(ReadFileBytes, ReadsOrFailsInTheUsersWords) {
         ReadFileBytes(folder / "missing", 10);
     } catch (const OperationError& e) {
         EXPECT_STREQ(e.what(), "File not found");
+    }
+}
+
+TEST(ReadFileBytes, RefusesPipesWithoutWaiting) {
+    TempFolder folder;
+    const std::string pipe = folder / "x.bet";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    try {
+        ReadFileBytes(pipe, 1000);
+        ADD_FAILURE() << "a pipe was read";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), "Invalid filename");
     }
 }
 
