@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTextBrowser>
@@ -26,6 +27,7 @@ constexpr int kButtonHeight = 25;
 
 // A help page is a few hundred kilobytes; anything far larger is not one of ours.
 constexpr qint64 kMaxPageBytes = 16 << 20;
+constexpr int kAnchorGap = 8;
 
 // The browser control. A page that is not there, or is no page of ours, gets a short notice
 // in both languages, as a web browser shows its own page for a missing file, rather than
@@ -45,6 +47,16 @@ class HelpBrowser : public QTextBrowser {
             }
         }
         return QTextBrowser::loadResource(type, name);
+    }
+
+  protected:
+    // A section's heading would otherwise sit against the frame: leave a little above it.
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
+        QTextBrowser::doSetSource(name, type);
+        if (name.hasFragment() && isVisible()) {
+            QScrollBar* bar = verticalScrollBar();
+            bar->setValue(bar->value() - kAnchorGap);
+        }
     }
 
   private:
