@@ -29,9 +29,9 @@ constexpr int kButtonHeight = 25;
 constexpr qint64 kMaxPageBytes = 16 << 20;
 constexpr int kAnchorGap = 8;
 
-// The browser control. A page that is not there, or is no page of ours, gets a short notice
-// in both languages, as a web browser shows its own page for a missing file, rather than
-// an empty window.
+// The browser control. A page that is not there (or far too large to be one of ours) gets a
+// short notice in both languages, as a web browser shows a page of its own for a missing
+// file, rather than an empty window.
 class HelpBrowser : public QTextBrowser {
   public:
     explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
