@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts Orvanta under Xvfb in a scratch copy of its program folder, drives it
-# as a user would (xdotool: switch pages, type figures, Calculate) and saves a
-# PNG of each page and window into docs/screenshots/.
+# as a user would (xdotool: switch pages, type figures, Calculate, open the help
+# in both languages and the About box) and saves a PNG of each page and window
+# into docs/screenshots/.
 #
 #   scripts/screenshots.sh              build the release program first
 #   ORVANTA_BIN=build/dev/bin scripts/screenshots.sh   use an existing build
@@ -109,5 +110,31 @@ key ctrl+a
 type_text "6"
 calculate
 shot "$main" odds
+
+# The help window: F1 on the ODDS page opens the Greek page at its section.
+close_help() { xdotool mousemove --window "$1" 634 462 click 1; sleep 0.5; }
+key F1
+help=$(wait_for '^Βοήθεια Orvanta$')
+shot "$help" help_gr
+close_help "$help"
+
+# English from the Language submenu, the last item of the Help menu; then F1 on the
+# PARLAY BETTING page.
+click 334 8
+key Up Right Down Return
+sleep 0.5
+click 40 33
+key F1
+help=$(wait_for '^Orvanta Help$')
+shot "$help" help_en
+close_help "$help"
+
+# The About box, the Help menu's second item.
+click 241 8
+key Down Down Return
+about=$(wait_for '^About Orvanta$')
+shot "$about" about
+xdotool mousemove --window "$about" 157 377 click 1
+sleep 0.3
 
 echo "done"

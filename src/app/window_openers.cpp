@@ -1,10 +1,65 @@
 #include "app/window_openers.h"
 
+#include <QApplication>
+
+#include "support/about_dialog.h"
+#include "support/help_window.h"
+#include "support/update_check.h"
+#include "toolkit/handler_guard.h"
+
 namespace orvanta {
 
+namespace {
+
+// The windows read their texts from the main window's catalogue. The owner is the main
+// window itself or a window it opened (the live window opens the help too).
+const Catalogue& OpenCatalogue(QWidget* owner) {
+    for (QWidget* widget = owner; widget; widget = widget->parentWidget()) {
+        if (const auto* main = qobject_cast<const TFrmMain*>(widget)) {
+            return main->CurrentCatalogue();
+        }
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (const auto* main = qobject_cast<const TFrmMain*>(widget)) {
+            return main->CurrentCatalogue();
+        }
+    }
+    static const Catalogue kNoCatalogue;
+    return kNoCatalogue;
+}
+
+}  // namespace
+
 MainWindowOpeners DesktopOpeners(Services& services) {
-    (void)services;
     MainWindowOpeners openers;
+    // Each window is made for one showing, shown modally and destroyed when it closes. Every
+    // opener reports its own failures, so callers that do not guard lose nothing.
+    openers.openHelp = [&services](QWidget* owner, int help_topic) {
+        RunGuarded(services.prompter, [&] {
+            TFrmHelp help(services, OpenCatalogue(owner), owner);
+            help.SetHelpTopic(help_topic);
+            help.exec();
+        });
+    };
+    openers.openAbout = [&services](QWidget* owner) {
+        RunGuarded(services.prompter, [&] {
+            TAboutDlgS about(services, OpenCatalogue(owner), owner);
+            about.exec();
+        });
+    };
+    openers.checkForUpdates = [&services](QWidget* owner) {
+        bool close_main = false;
+        RunGuarded(services.prompter, [&] {
+            UpdateCheck check(services, OpenCatalogue(owner));
+            close_main = check.CheckForUpdates();
+        });
+        return close_main;
+    };
+    openers.manualUpdate = [&services](QWidget*) {
+        bool close_main = false;
+        RunGuarded(services.prompter, [&] { close_main = ManualUpdate(services); });
+        return close_main;
+    };
     return openers;
 }
 
