@@ -111,6 +111,31 @@ type_text "6"
 calculate
 shot "$main" odds
 
+# The live betting window: a new game, three positions and the current odds.
+click 268 8
+live=$(wait_for '^Live Orvanta$')
+xdotool windowmove "$live" 0 0
+sleep 0.3
+lclick() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+lclick "$live" 43 547
+newgame=$(wait_for 'FrmLiveOrvantaNewGame')
+lclick "$newgame" 190 77
+type_text "Panathinaikos - Olympiakos"
+lclick "$newgame" 182 112
+lclick "$live" 60 36
+lclick "$live" 256 57
+type_text "2"; key Return; type_text "10"; key Return
+lclick "$live" 415 78
+type_text "1.5"; key Return; type_text "20"; key Return
+lclick "$live" 291 99
+type_text "3.4"; key Return; type_text "5"; key Return
+lclick "$live" 124 456
+type_text "1.85"; key Return; type_text "3.40"; key Return; type_text "4.20"; key Return
+shot "$live" live
+lclick "$live" 821 547
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+click 300 33
+
 # The help window: F1 on the ODDS page opens the Greek page at its section.
 close_help() { xdotool mousemove --window "$1" 634 462 click 1; sleep 0.5; }
 key F1

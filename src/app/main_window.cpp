@@ -20,7 +20,7 @@
 #include "app/odds_tab.h"
 #include "app/parlay_tab.h"
 #include "app/probability_tab.h"
-#include "support/vendor.h"
+#include "support/about_texts.h"
 #include "support/version_info.h"
 #include "toolkit/file_io.h"
 #include "toolkit/handler_guard.h"
@@ -343,7 +343,7 @@ void TFrmMain::miUpDateClick() {
 
 void TFrmMain::miExitClick() {
     Guarded([this] {
-        m_services.platform.OpenUrl(std::string("http://") + vendor::kWebServer + "/home.html");
+        m_services.platform.OpenUrl(HomePageUrl());
     });
     close();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "live/live_window.h"
 #include "support/about_dialog.h"
 #include "support/help_window.h"
 #include "support/update_check.h"
@@ -45,6 +46,12 @@ MainWindowOpeners DesktopOpeners(Services& services) {
         RunGuarded(services.prompter, [&] {
             TAboutDlgS about(services, OpenCatalogue(owner), owner);
             about.exec();
+        });
+    };
+    openers.openLive = [&services, open_help = openers.openHelp](QWidget* owner) {
+        RunGuarded(services.prompter, [&] {
+            TFrmLiveOrvanta live(services, OpenCatalogue(owner), open_help, owner);
+            live.exec();
         });
     };
     openers.checkForUpdates = [&services](QWidget* owner) {
