@@ -7,20 +7,9 @@
 #include <vector>
 
 #include "numeric/number_text.h"
-#include "toolkit/services.h"
+#include "toolkit/quiet_services.h"
 
 namespace {
-
-class SilentPrompter : public orvanta::Prompter {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    bool AskOkIgnore(const std::string&) override { return false; }
-    void ShowError(const std::string&) override {}
-    std::optional<std::string> AskSaveFile(const orvanta::FileDialogOptions&) override { return {}; }
-    std::optional<std::string> AskOpenFile(const orvanta::FileDialogOptions&) override { return {}; }
-    std::vector<std::string> AskOpenFiles(const orvanta::FileDialogOptions&) override { return {}; }
-};
 
 const std::vector<std::string> kOddsTexts = {
     "1.85", "3.40", "4.20", "2,10", "1.5", "21", "1.04", "2", "3.5", "10.50",
@@ -32,7 +21,7 @@ const std::vector<double> kValues = {1.85, 3.4,  4.2,   2.1,    1.5,    21,   1.
                                      27.85, 4.62, -0.2, 823680, 1.0 / 3};
 
 void BM_TextToNumber(benchmark::State& state) {
-    SilentPrompter prompter;
+    orvanta::QuietPrompter prompter;
     for (auto _ : state) {
         for (const std::string& text : kOddsTexts) {
             benchmark::DoNotOptimize(orvanta::TextToNumber(text, '.', prompter));

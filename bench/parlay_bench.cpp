@@ -15,33 +15,11 @@
 #include "numeric/number_text.h"
 #include "parlay/grid_file.h"
 #include "parlay/parlay_sheet.h"
-#include "toolkit/services.h"
+#include "toolkit/quiet_services.h"
 
 namespace {
 
 using namespace orvanta;
-
-class QuietPrompter : public Prompter {
-  public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    bool AskOkIgnore(const std::string&) override { return false; }
-    void ShowError(const std::string&) override {}
-    std::optional<std::string> AskSaveFile(const FileDialogOptions&) override { return {}; }
-    std::optional<std::string> AskOpenFile(const FileDialogOptions&) override { return {}; }
-    std::vector<std::string> AskOpenFiles(const FileDialogOptions&) override { return {}; }
-};
-
-class NoPlatform : public Platform {
-  public:
-    std::string ProgramFile() const override { return ""; }
-    std::string ProgramFolder() const override { return ""; }
-    LocalDateTime Now() const override { return {}; }
-    bool OpenUrl(const std::string&) override { return false; }
-    bool StartProgram(const std::string&) override { return false; }
-    bool IsInternetConnected() override { return false; }
-    bool DownloadFile(const std::string&, const std::string&) override { return false; }
-};
 
 const char* const kOdds[15] = {"1.85", "2.10", "1.50", "3.40", "1.72", "2.25", "1.91", "4.33",
                                "1.33", "2.05", "1.60", "2.80", "1.44", "3.10", "1.95"};
@@ -56,7 +34,7 @@ void FillWorstSheet(ParlaySheet& sheet) {
 
 void BM_ParlayCalcSheet(benchmark::State& state) {
     QuietPrompter prompter;
-    NoPlatform platform;
+    QuietPlatform platform;
     Services services{prompter, platform, '.'};
     ParlaySheet sheet;
     FillWorstSheet(sheet);
@@ -89,7 +67,7 @@ BENCHMARK(BM_ParlayEnumerationFloor);
 
 void BM_ParlaySaveAndLoadFile(benchmark::State& state) {
     QuietPrompter prompter;
-    NoPlatform platform;
+    QuietPlatform platform;
     Services services{prompter, platform, '.'};
     ParlaySheet sheet;
     FillWorstSheet(sheet);
@@ -110,7 +88,7 @@ BENCHMARK(BM_ParlaySaveAndLoadFile);
 // The same without the disk: building and parsing the bytes.
 void BM_ParlaySaveAndLoadBytes(benchmark::State& state) {
     QuietPrompter prompter;
-    NoPlatform platform;
+    QuietPlatform platform;
     Services services{prompter, platform, '.'};
     ParlaySheet sheet;
     FillWorstSheet(sheet);

@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data, 1, size, file);
         std::fclose(file);
     }
-    orvanta::fuzz::SilentPrompter prompter;
-    orvanta::fuzz::StillPlatform platform(folder);
+    orvanta::QuietPrompter prompter;
+    orvanta::QuietPlatform platform(folder);
     orvanta::Services services{prompter, platform, (size & 1) ? ',' : '.'};
     const orvanta::Catalogue catalogue;
     orvanta::LiveLedger ledger(services, catalogue);

@@ -37,12 +37,12 @@ bool DesktopPlatform::StartProgram(const std::string& path) {
 
 bool DesktopPlatform::IsInternetConnected() { return orvanta::IsInternetConnected(); }
 
-bool DesktopPlatform::DownloadFile(const std::string& url, const std::string& file) {
+std::optional<std::string> DesktopPlatform::Download(const std::string& url) {
     // The window waits for the download; the cursor says so.
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const bool done = orvanta::DownloadFile(url, file);
+    auto body = orvanta::Download(url);
     QApplication::restoreOverrideCursor();
-    return done;
+    return body;
 }
 
 }  // namespace orvanta

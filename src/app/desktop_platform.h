@@ -4,6 +4,9 @@
 // and programs handed to the desktop, and the network through the update
 // check's own connectivity test and downloader.
 
+#include <optional>
+#include <string>
+
 #include "toolkit/services.h"
 
 namespace orvanta {
@@ -16,7 +19,7 @@ public:
     bool OpenUrl(const std::string& url) override;
     bool StartProgram(const std::string& path) override;
     bool IsInternetConnected() override;
-    bool DownloadFile(const std::string& url, const std::string& file) override;
+    std::optional<std::string> Download(const std::string& url) override;
 };
 
 }  // namespace orvanta

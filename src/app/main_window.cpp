@@ -22,7 +22,6 @@
 #include "app/probability_tab.h"
 #include "support/about_texts.h"
 #include "support/version_info.h"
-#include "toolkit/file_io.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/paths.h"
 #include "toolkit/qt_convert.h"
@@ -220,25 +219,9 @@ void TFrmMain::showEvent(QShowEvent* event) {
     }
 }
 
-std::string TFrmMain::RememberedCatalogue() const {
-    try {
-        std::string choice = ReadFileBytes(
-            JoinPath(m_services.platform.ProgramFolder(), kLanguageChoiceFile), 256);
-        while (!choice.empty() && (choice.back() == '\n' || choice.back() == '\r' ||
-                                   choice.back() == ' ')) {
-            choice.pop_back();
-        }
-        if (choice == kGreekCatalogue || choice == kEnglishCatalogue) {
-            return choice;
-        }
-    } catch (const OperationError&) {
-        // Nothing remembered: the Greek catalogue.
-    }
-    return kGreekCatalogue;
-}
-
 void TFrmMain::FormShow() {
-    m_catalogue = Catalogue(JoinPath(m_services.platform.ProgramFolder(), RememberedCatalogue()));
+    const std::string folder = m_services.platform.ProgramFolder();
+    m_catalogue = Catalogue(JoinPath(folder, RememberedCatalogue(folder)));
     m_catalogue_open = true;
     CaptionAll();
     m_tabs[kParlay]->InitPage();
@@ -283,8 +266,8 @@ void TFrmMain::ChooseLanguage(const std::string& catalogue_file) {
         m_catalogue = Catalogue(JoinPath(m_services.platform.ProgramFolder(), catalogue_file));
         m_catalogue_open = true;
         CaptionAll();
-        WriteFileReplacing(JoinPath(m_services.platform.ProgramFolder(), kLanguageChoiceFile),
-                           catalogue_file + "\n");
+        RememberCatalogue(m_services.platform.ProgramFolder(), catalogue_file,
+                          m_services.write_faults);
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/calculator_tab.h"
 #include "i18n/catalogue.h"
+#include "i18n/language_choice.h"
 #include "toolkit/services.h"
 
 class QAction;
@@ -28,8 +29,6 @@ struct MainWindowOpeners {
     std::function<bool(QWidget* owner)> checkForUpdates;
     std::function<bool(QWidget* owner)> manualUpdate;
 };
-
-inline constexpr const char* kLanguageChoiceFile = "Orvanta.lang";
 
 class TFrmMain : public QMainWindow {
     Q_OBJECT
@@ -72,7 +71,6 @@ private:
     void BuildPages();
     void FormShow();
     void CaptionAll();
-    std::string RememberedCatalogue() const;
     template <typename Handler>
     void Guarded(Handler&& handler);
 

@@ -56,7 +56,7 @@ class ConsolePlatform : public Platform {
     bool OpenUrl(const std::string&) override { return false; }
     bool StartProgram(const std::string&) override { return false; }
     bool IsInternetConnected() override { return false; }
-    bool DownloadFile(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> Download(const std::string&) override { return std::nullopt; }
 
   private:
     std::string m_folder;

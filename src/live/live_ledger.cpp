@@ -179,7 +179,7 @@ void LiveLedger::SaveGame() {
         record.rows.push_back(std::move(fields));
     }
     try {
-        WriteFileReplacing(m_current_file, FormatGameRecord(record), m_write_faults);
+        WriteFileReplacing(m_current_file, FormatGameRecord(record), m_services.write_faults);
     } catch (const OperationError& e) {
         ReportError(e.what());
     }

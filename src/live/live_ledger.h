@@ -24,7 +24,6 @@
 namespace orvanta {
 
 class Catalogue;
-class WriteFaults;
 
 inline constexpr const char* kGameListHeader = "List of Live Games";
 inline constexpr const char* kDeleteGameQuestion = "Delete game ?";
@@ -92,7 +91,6 @@ class LiveLedger {
     void Edit13Change();
 
     // Tests make saves fail at a chosen step.
-    void SetWriteFaults(WriteFaults* faults) { m_write_faults = faults; }
 
   private:
     void ClearOddsPanel();
@@ -109,7 +107,6 @@ class LiveLedger {
     std::string m_current_file;
     bool m_save_enabled = true;
     int m_list_row = 1;
-    WriteFaults* m_write_faults = nullptr;
 };
 
 }  // namespace orvanta

@@ -35,7 +35,7 @@ FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue) {
 }
 
 std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& services,
-                                           std::int32_t window_id, WriteFaults* faults) {
+                                           std::int32_t window_id) {
     const std::string folder = ParlayFolder(services.platform);
     if (!FolderExists(folder)) {
         CreateFolder(folder);  // the dialog copes with a folder that is not there
@@ -44,7 +44,7 @@ std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& s
     if (!path) {
         return std::nullopt;
     }
-    SaveGridToFile(sheet.AdvStringGrid1, *path, window_id, faults);
+    SaveGridToFile(sheet.AdvStringGrid1, *path, window_id, services.write_faults);
     return path;
 }
 

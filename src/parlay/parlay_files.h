@@ -13,7 +13,6 @@ namespace orvanta {
 
 class Catalogue;
 class Platform;
-class WriteFaults;
 struct FileDialogOptions;
 struct ParlaySheet;
 struct Services;
@@ -35,7 +34,7 @@ FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue);
 // of that name. `window_id` goes into the file's header. The file written, or
 // nothing when the dialog was cancelled.
 std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& services,
-                                           std::int32_t window_id, WriteFaults* faults = nullptr);
+                                           std::int32_t window_id);
 
 // Asks for a file in Arxeia, reads it into the sheet (a whole-grid file of
 // another shape than the sheet's is refused before anything changes) and

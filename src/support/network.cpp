@@ -8,7 +8,8 @@
 #include <memory>
 
 #include "support/vendor.h"
-#include "toolkit/paths.h"
+#include "toolkit/file_io.h"
+#include "toolkit/operation_error.h"
 
 #ifdef __linux__
 #include <ifaddrs.h>
@@ -16,21 +17,9 @@
 #include <sys/socket.h>
 #endif
 
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace orvanta {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 struct CurlCleanup {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
@@ -43,20 +32,18 @@ bool CurlReady() {
 
 // Where the body goes until it is known to be whole.
 struct Sink {
-    std::FILE* file = nullptr;
-    std::uint64_t written = 0;
+    std::string body;
     std::uint64_t max_bytes = 0;
 };
 
 size_t WriteBody(char* data, size_t size, size_t count, void* user) {
     auto* sink = static_cast<Sink*>(user);
     const size_t bytes = size * count;
-    if (bytes > sink->max_bytes - sink->written) {
+    if (bytes > sink->max_bytes - sink->body.size()) {
         return 0;  // anything short of `bytes` ends the transfer as failed
     }
-    const size_t put = std::fwrite(data, 1, bytes, sink->file);
-    sink->written += put;
-    return put;
+    sink->body.append(data, bytes);
+    return bytes;
 }
 
 long Milliseconds(std::chrono::milliseconds limit) {
@@ -67,14 +54,6 @@ long Milliseconds(std::chrono::milliseconds limit) {
 curl_off_t MaxFileSize(const DownloadLimits& limits) {
     constexpr auto kLargest = static_cast<std::uint64_t>(std::numeric_limits<curl_off_t>::max());
     return static_cast<curl_off_t>(std::min(limits.max_bytes, kLargest));
-}
-
-bool SyncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
 }
 
 bool Transfer(const std::string& url, Sink& sink, const DownloadLimits& limits) {
@@ -121,36 +100,27 @@ bool Transfer(const std::string& url, Sink& sink, const DownloadLimits& limits) 
 
 }  // namespace
 
-bool DownloadFile(const std::string& url, const std::string& file, const DownloadLimits& limits) {
-    // Named by the clock as well, so that leftovers of a run that was killed mid-download
-    // never use up the names.
-    static unsigned counter = 0;
-    const auto tag = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string temp;
-    FilePtr out;
-    for (int attempt = 0; attempt < 100 && !out; ++attempt) {
-        temp = FolderOf(file) + "." + FileNameOf(file) + ".~dl" + std::to_string(tag) + "-" +
-               std::to_string(counter++) + ".tmp";
-        out.reset(std::fopen(temp.c_str(), "wbx"));
+std::optional<std::string> Download(const std::string& url, const DownloadLimits& limits) {
+    Sink sink;
+    sink.max_bytes = limits.max_bytes;
+    if (!Transfer(url, sink, limits)) {
+        return std::nullopt;
     }
-    if (!out) {
+    return std::move(sink.body);
+}
+
+bool DownloadFile(const std::string& url, const std::string& file, const DownloadLimits& limits,
+                  WriteFaults* faults) {
+    const auto body = Download(url, limits);
+    if (!body) {
         return false;
     }
-    Sink sink;
-    sink.file = out.get();
-    sink.max_bytes = limits.max_bytes;
-    bool ok = Transfer(url, sink, limits);
-    ok = ok && std::fflush(out.get()) == 0 && SyncToDisk(out.get());
-    ok = std::fclose(out.release()) == 0 && ok;
-#ifdef _WIN32
-    ok = ok && MoveFileExA(temp.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-    ok = ok && std::rename(temp.c_str(), file.c_str()) == 0;
-#endif
-    if (!ok) {
-        std::remove(temp.c_str());
+    try {
+        WriteFileReplacing(file, *body, faults);
+    } catch (const OperationError&) {
+        return false;
     }
-    return ok;
+    return true;
 }
 
 #ifdef __linux__

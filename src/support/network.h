@@ -7,9 +7,14 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct ifaddrs;
+
+namespace orvanta {
+class WriteFaults;
+}
 
 namespace orvanta {
 
@@ -21,12 +26,15 @@ struct DownloadLimits {
     std::uint64_t max_bytes = 64ull << 20;
 };
 
-// GET `url` (http or https, redirects followed) into `file`. The body goes to a
-// temporary file beside it, renamed over `file` only when the whole body arrived with a
-// success status; on any failure (no answer, an HTTP error, a time limit, a body too
-// large, a disk error) `file` is left as it was and the answer is false.
+// GET `url` (http or https, redirects followed): the whole body, or nothing on any
+// failure (no answer, an HTTP error, a time limit, a body too large). The body is
+// held in memory until it is whole, so a failed download never touches a file.
+std::optional<std::string> Download(const std::string& url, const DownloadLimits& limits = {});
+
+// Download, then the body written over `file` through WriteFileReplacing; false on
+// any failure, the download's or the write's, with `file` left as it was.
 bool DownloadFile(const std::string& url, const std::string& file,
-                  const DownloadLimits& limits = {});
+                  const DownloadLimits& limits = {}, WriteFaults* faults = nullptr);
 
 // True when some interface other than the loopback is up, running and has an address.
 // Elsewhere the answer is always true, and the download tells.

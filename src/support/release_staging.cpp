@@ -82,14 +82,14 @@ class Stager {
 
 }  // namespace
 
-void StageRelease(Services& services, const Catalogue& catalogue, WriteFaults* faults) {
+void StageRelease(Services& services, const Catalogue& catalogue) {
     Prompter& prompter = services.prompter;
     if (!prompter.AskOkIgnore(
             catalogue.ReadString("Message", "UploadNewVersion", "UploadNewVersion"))) {
         return;
     }
     try {
-        Stager(services.platform, faults).Run();
+        Stager(services.platform, services.write_faults).Run();
     } catch (const OperationError&) {
         prompter.ShowMessage(catalogue.ReadString("Message", "ErrorFilesCopy", "Error Files Copy"));
         return;

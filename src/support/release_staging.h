@@ -10,7 +10,6 @@
 
 namespace orvanta {
 
-class WriteFaults;
 
 inline constexpr const char* kUploadFolder = "Upload";
 
@@ -18,6 +17,6 @@ inline constexpr const char* kUploadFolder = "Upload";
 // Copy FOR upload" when all six files were copied and listed, "Error Files Copy" at the
 // first file that cannot be measured or copied, which ends the staging there (what was
 // staged and listed before it stays).
-void StageRelease(Services& services, const Catalogue& catalogue, WriteFaults* faults = nullptr);
+void StageRelease(Services& services, const Catalogue& catalogue);
 
 }  // namespace orvanta

@@ -114,7 +114,15 @@ bool UpdateCheck::CheckForUpdates() {
     }
     // No internet cache to clear here: the download always goes to the server.
     const std::string list = JoinPath(updates, kUpdateListName);
-    if (!platform.DownloadFile(UpdateListUrl(base), list)) {
+    const auto body = platform.Download(UpdateListUrl(base));
+    if (!body) {
+        return false;
+    }
+    // A list that cannot be kept (a program folder the user may not write to)
+    // ends the check as quietly as a failed download; the old list stays whole.
+    try {
+        WriteFileReplacing(list, *body, m_services.write_faults);
+    } catch (const OperationError&) {
         return false;
     }
     ReadListLines(list, [this](std::string_view text, bool whole) { ReadEntry(text, whole); });
@@ -200,10 +208,10 @@ UpdateCheck::LocalFile& UpdateCheck::Local(const std::string& name) {
     return local;
 }
 
-void RunUpdater(Services& services, WriteFaults* faults) {
+void RunUpdater(Services& services) {
     Platform& platform = services.platform;
     try {
-        TakeStagedUpdater(platform, faults);
+        TakeStagedUpdater(platform, services.write_faults);
     } catch (const OperationError& error) {
         services.prompter.ShowError(error.what());
         return;

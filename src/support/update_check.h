@@ -17,7 +17,6 @@
 
 namespace orvanta {
 
-class WriteFaults;
 
 inline constexpr const char* kUpdatesFolder = "updates";
 // The menu path starts the update program by this fixed name, whatever the program's own.
@@ -81,7 +80,7 @@ class UpdateCheck {
 // deletes it when not), then starts the update program. The main window closes after it
 // whatever happened, so it reports its own failure through the general error report
 // (the update program is then not started) instead of throwing.
-void RunUpdater(Services& services, WriteFaults* faults = nullptr);
+void RunUpdater(Services& services);
 
 // The menu's manual update. True when the main window is to close: after starting the
 // update program, and also after saying it is missing.

@@ -2,9 +2,9 @@
 
 // What the core needs from the outside world, injected as one Services object:
 // the prompter (message boxes and file dialogs), the platform (program folder,
-// clock, desktop, network) and the user's decimal separator. The windows pass
-// in Qt implementations; tests pass scripted doubles. The core never reaches the
-// platform any other way.
+// clock, desktop, network), the user's decimal separator, and the seam through
+// which tests make file writes fail. The windows pass Qt implementations;
+// tests pass scripted doubles. The core never reaches the platform any other way.
 
 #include <optional>
 #include <string>
@@ -66,9 +66,11 @@ public:
     virtual bool StartProgram(const std::string& path) = 0;
 
     virtual bool IsInternetConnected() = 0;
-    // A synchronous HTTP GET into `file`; true only for a complete download.
-    virtual bool DownloadFile(const std::string& url, const std::string& file) = 0;
+    // A synchronous HTTP GET: the whole body, or nothing on any failure.
+    virtual std::optional<std::string> Download(const std::string& url) = 0;
 };
+
+class WriteFaults;
 
 struct Services {
     Prompter& prompter;
@@ -76,6 +78,9 @@ struct Services {
     // The decimal mark of the regional settings ("." when they give none);
     // the windows update it when the settings change.
     char separator = '.';
+    // Every file the program writes goes through WriteFileReplacing with this:
+    // nothing in the program, a fault plan in the tests.
+    WriteFaults* write_faults = nullptr;
 };
 
 }  // namespace orvanta

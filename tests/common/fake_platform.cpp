@@ -15,9 +15,9 @@ bool FakePlatform::StartProgram(const std::string& path) {
     return start ? start(path) : true;
 }
 
-bool FakePlatform::DownloadFile(const std::string& url, const std::string& file) {
+std::optional<std::string> FakePlatform::Download(const std::string& url) {
     downloads.push_back(url);
-    return download ? download(url, file) : false;
+    return download ? download(url) : std::nullopt;
 }
 
 }  // namespace orvanta::testing

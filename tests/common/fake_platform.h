@@ -4,6 +4,7 @@
 // of every URL opened, program started and download asked for.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,14 @@ public:
     bool OpenUrl(const std::string& url) override;
     bool StartProgram(const std::string& path) override;
     bool IsInternetConnected() override { return connected; }
-    bool DownloadFile(const std::string& url, const std::string& file) override;
+    std::optional<std::string> Download(const std::string& url) override;
 
     LocalDateTime now{2008, 3, 15, 20, 45, 0};
     // When set, the program file lies elsewhere (a built program with a version).
     std::string program_file;
     bool connected = true;
     // When set, downloads go through it; otherwise every download fails.
-    std::function<bool(const std::string& url, const std::string& file)> download;
+    std::function<std::optional<std::string>(const std::string& url)> download;
     // When set, StartProgram runs it; otherwise it only records.
     std::function<bool(const std::string& path)> start;
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/failing_disk.h"
 #include "common/core_fixture.h"
 #include "i18n/catalogue.h"
 #include "live/game_record.h"
@@ -101,17 +102,6 @@ std::string ManyRows(std::size_t count) {
     }
     return bytes;
 }
-
-// Fails one step of every save with an errno value.
-class FailStep : public WriteFaults {
-  public:
-    FailStep(WriteStep step, int error) : m_step(step), m_error(error) {}
-    int FailAt(WriteStep step, const std::string&) override { return step == m_step ? m_error : 0; }
-
-  private:
-    WriteStep m_step;
-    int m_error;
-};
 
 TEST(GameList, OpeningCreatesTheMissingFolder) {
     LiveWindow w;
@@ -522,15 +512,15 @@ TEST(SaveGame, AFailedSaveLeavesTheRecordWhole) {
         w.WriteRecord("a.lvo", kExample);
         w.Open();
         w.Select("a.lvo");
-        FailStep faults(c.step, c.error);
-        w.ledger.SetWriteFaults(&faults);
+        testing::FailingDisk faults(c.step, c.error);
+        w.scene.services.write_faults = &faults;
         w.scene.prompter.ExpectError(c.text);
         w.Type(0, 4, "2");
         EXPECT_EQ(w.ReadRecord("a.lvo"), kExample) << c.text;
         EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"a.lvo"}) << c.text;
 
         // The game stays bound: the next save goes through.
-        w.ledger.SetWriteFaults(nullptr);
+        w.scene.services.write_faults = nullptr;
         w.Type(3, 4, "1");
         EXPECT_EQ(
             w.ReadRecord("a.lvo"),

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/failing_disk.h"
 #include "common/core_fixture.h"
 #include "i18n/catalogue.h"
 #include "parlay/grid_file.h"
@@ -76,25 +77,16 @@ TEST_F(ParlayFilesTest, SaveReplacesWithoutAskingAndCancelWritesNothing) {
     EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), SaveGridToBytes(sheet.AdvStringGrid1, 0));
 }
 
-// Fails one step of the replacing write.
-class FailOneStep : public WriteFaults {
-  public:
-    FailOneStep(WriteStep step, int error) : m_step(step), m_error(error) {}
-    int FailAt(WriteStep step, const std::string&) override { return step == m_step ? m_error : 0; }
-
-  private:
-    WriteStep m_step;
-    int m_error;
-};
-
 TEST_F(ParlayFilesTest, ASaveThatFailsAtAnyStepLeavesTheOldFileWhole) {
     const std::string old_file = SaveGridToBytes(ParlaySheet().AdvStringGrid1, 0);
     for (WriteStep step :
          {WriteStep::kCreate, WriteStep::kWrite, WriteStep::kFlush, WriteStep::kRename}) {
         scene.folder.Write("Arxeia/week.bet", old_file);
-        FailOneStep faults(step, ENOSPC);
+        testing::FailingDisk faults(step, ENOSPC);
         scene.prompter.ExpectSaveFile(InArxeia("week.bet"));
-        EXPECT_THROW(SaveParlaySheet(sheet, scene.services, 0, &faults), OperationError);
+        scene.services.write_faults = &faults;
+        EXPECT_THROW(SaveParlaySheet(sheet, scene.services, 0), OperationError);
+        scene.services.write_faults = nullptr;
         EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), old_file);
         EXPECT_EQ(FilesIn(Arxeia()), 1) << "something left beside the file";
     }

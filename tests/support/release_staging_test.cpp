@@ -45,7 +45,8 @@ struct StagingScene : CoreScene {
         if (outcome != nullptr) {
             prompter.ExpectMessage(outcome);
         }
-        StageRelease(services, catalogue, faults);
+        services.write_faults = faults;
+        StageRelease(services, catalogue);
     }
 
     Strings StagedLines() const {
@@ -86,9 +87,8 @@ TEST(StageRelease, ListsTheSixFilesInOrderWithTheSizesOfTheirCopies) {
     }
 
     // What staging writes, the update check reads back as nothing to update.
-    scene.platform.download = [&](const std::string&, const std::string& file) {
-        CopyFileReplacing(scene.folder / kStagedList, file);
-        return true;
+    scene.platform.download = [&](const std::string&) {
+        return std::optional<std::string>(ReadFileBytes(scene.folder / kStagedList, 1 << 20));
     };
     UpdateCheck check(scene.services, scene.catalogue);
     EXPECT_FALSE(check.CheckForUpdates());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/core_fixture.h"
+#include "common/failing_disk.h"
 #include "common/pe_fixture.h"
 #include "support/http_test_server.h"
 #include "support/network.h"
@@ -51,8 +52,8 @@ struct UpdateScene : CoreScene {
         folder.Write("Orvanta_UpDate.exe", BuildVersionedPe("1.0.0.7"));
         limits.connect_timeout = std::chrono::milliseconds(500);
         limits.total_timeout = std::chrono::milliseconds(500);
-        platform.download = [this](const std::string& url, const std::string& file) {
-            return DownloadFile(server.Redirect(url), file, limits);
+        platform.download = [this](const std::string& url) {
+            return Download(server.Redirect(url), limits);
         };
     }
 
@@ -239,13 +240,18 @@ TEST(CheckForUpdates, AFailedDownloadSaysNothingAndKeepsTheOldList) {
     }
 }
 
-TEST(CheckForUpdates, AListThatCannotBeReadEndsWithItsError) {
-    UpdateScene scene;
-    // The download "succeeds" but leaves a folder where the list should be.
-    scene.platform.download = [&](const std::string&, const std::string& file) {
-        return CreateFolder(file);
-    };
-    EXPECT_THROW(scene.Check(), OperationError);
+TEST(CheckForUpdates, AListThatCannotBeKeptEndsQuietlyAndTheOldOneStays) {
+    for (WriteStep step : testing::kEveryWriteStep) {
+        UpdateScene scene;
+        scene.folder.Write(kLocalList, "the old list\r\n");
+        scene.platform.download = [](const std::string&) {
+            return std::optional<std::string>("Orvanta_EN.ini;;1\r\n");
+        };
+        testing::FailingDisk faults(step, ENOSPC);
+        scene.services.write_faults = &faults;
+        EXPECT_FALSE(scene.Check());
+        EXPECT_EQ(scene.folder.Read(kLocalList), "the old list\r\n");
+    }
 }
 
 TEST(CheckForUpdates, AHugeListGivesABoundedResultQuickly) {
@@ -279,9 +285,9 @@ TEST(CheckForUpdates, AHugeListGivesABoundedResultQuickly) {
         list += "Orvanta_EN.ini;;" + std::to_string(scene.SizeOf("Orvanta_EN.ini")) +
                 std::string(10 << 20, ' ') + "1\r\n";
         list += "Orvanta_Tips.htm;;10\r\n";
-        // Already downloaded: the time is the reading's.
-        scene.folder.Write(kLocalList, list);
-        scene.platform.download = [](const std::string&, const std::string&) { return true; };
+        scene.platform.download = [&list](const std::string&) {
+            return std::optional<std::string>(list);
+        };
         scene.prompter.ExpectYesNo(kQuestion, false);
         const auto start = std::chrono::steady_clock::now();
         EXPECT_FALSE(scene.Check()) << c.what;
@@ -324,18 +330,15 @@ TEST(RunUpdater, AStagedUpdateProgramIsSwappedInOnlyAtItsListedSize) {
 }
 
 TEST(RunUpdater, ASwapThatFailsKeepsBothUpdatePrograms) {
-    struct FailRename : WriteFaults {
-        int FailAt(WriteStep step, const std::string&) override {
-            return step == WriteStep::kRename ? 28 : 0;  // ENOSPC
-        }
-    } faults;
+    testing::FailingDisk faults(WriteStep::kRename, ENOSPC);
     UpdateScene scene;
     const std::string old = scene.folder.Read("Orvanta_UpDate.exe");
     const std::string staged = BuildVersionedPe("1.0.0.8");
     scene.folder.Write(kStagedUpdater, staged);
     scene.folder.Write(kLocalList, FormatListLine("Orvanta_UpDate.exe", "1.0.0.8",
                                                   static_cast<long long>(staged.size())));
-    RunUpdater(scene.services, &faults);
+    scene.services.write_faults = &faults;
+    RunUpdater(scene.services);
     EXPECT_EQ(scene.folder.Read("Orvanta_UpDate.exe"), old);
     EXPECT_EQ(scene.folder.Read(kStagedUpdater), staged);
     EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});

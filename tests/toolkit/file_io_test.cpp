@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include "common/failing_disk.h"
 #include "common/temp_folder.h"
 #include "toolkit/file_io.h"
 #include "toolkit/operation_error.h"
@@ -14,19 +15,6 @@ namespace orvanta {
 namespace {
 
 using testing::TempFolder;
-
-// Fails one step with a given errno.
-class FailOneStep : public WriteFaults {
-public:
-    FailOneStep(WriteStep step, int error) : m_step(step), m_error(error) {}
-    int FailAt(WriteStep step, const std::string&) override {
-        return step == m_step ? m_error : 0;
-    }
-
-private:
-    WriteStep m_step;
-    int m_error;
-};
 
 TEST(WriteFileReplacing, ReplacesTheFileWhole) {
     TempFolder folder;
@@ -55,7 +43,7 @@ TEST(WriteFileReplacing, AFailureAtAnyStepLeavesTheOldFile) {
     for (const Case& c : cases) {
         TempFolder folder;
         folder.Write("a.bet", "old");
-        FailOneStep faults(c.step, c.error);
+        testing::FailingDisk faults(c.step, c.error);
         try {
             WriteFileReplacing(folder / "a.bet", "new content", &faults);
             ADD_FAILURE() << "no error for step " << static_cast<int>(c.step);
