@@ -2,11 +2,11 @@
 // loads a selected game, then saved and loaded again: the second load shows
 // the same odds, rows, status and totals as the first.
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "fuzz/fuzz_support.h"
 #include "i18n/catalogue.h"

@@ -3,6 +3,7 @@
 // library in the "C" locale. Any disagreement in success or in the bits of the
 // value is a finding; so is a written number that does not read back the same.
 
+#include <locale.h>
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -92,7 +92,9 @@ std::optional<double> Oracle(const std::string& raw, char separator) {
     return negative ? -value : value;
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 }  // namespace
 

@@ -100,8 +100,8 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     auto* boxes = new QGridLayout();
     boxes->setHorizontalSpacing(8);
     boxes->setVerticalSpacing(10);
-    for (QLabel* label : {m_multiplier_label, m_total_label, m_profit_label, m_target_label,
-                          m_percent_label}) {
+    for (QLabel* label :
+         {m_multiplier_label, m_total_label, m_profit_label, m_target_label, m_percent_label}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     boxes->addWidget(m_multiplier_label, 0, 0);

@@ -23,7 +23,7 @@ std::string DesktopPlatform::ProgramFolder() const {
 
 LocalDateTime DesktopPlatform::Now() const {
     const QDateTime now = QDateTime::currentDateTime();
-    return {now.date().year(), now.date().month(),   now.date().day(),
+    return {now.date().year(), now.date().month(),  now.date().day(),
             now.time().hour(), now.time().minute(), now.time().second()};
 }
 
@@ -35,7 +35,9 @@ bool DesktopPlatform::StartProgram(const std::string& path) {
     return QProcess::startDetached(ToQt(path), {});
 }
 
-bool DesktopPlatform::IsInternetConnected() { return orvanta::IsInternetConnected(); }
+bool DesktopPlatform::IsInternetConnected() {
+    return orvanta::IsInternetConnected();
+}
 
 std::optional<std::string> DesktopPlatform::Download(const std::string& url) {
     // The window waits for the download; the cursor says so.

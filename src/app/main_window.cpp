@@ -212,8 +212,7 @@ void TFrmMain::showEvent(QShowEvent* event) {
         m_shown = true;
         if (const QScreen* screen = QApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(frameGeometry().width() / 2,
-                                        frameGeometry().height() / 2));
+            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         }
         Guarded([this] { FormShow(); });
     }
@@ -325,9 +324,7 @@ void TFrmMain::miUpDateClick() {
 }
 
 void TFrmMain::miExitClick() {
-    Guarded([this] {
-        m_services.platform.OpenUrl(HomePageUrl());
-    });
+    Guarded([this] { m_services.platform.OpenUrl(HomePageUrl()); });
     close();
 }
 

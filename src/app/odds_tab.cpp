@@ -81,7 +81,9 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     setTabOrder(m_input, m_edit12);
 }
 
-QList<QWidget*> OddsTab::EnterMovesFocus() const { return {m_edit12}; }
+QList<QWidget*> OddsTab::EnterMovesFocus() const {
+    return {m_edit12};
+}
 
 void OddsTab::InitPage() {
     InitOddsPage(m_page, m_catalogue);
@@ -99,6 +101,8 @@ void OddsTab::CalcPage() {
     m_boxes.Show();
 }
 
-void OddsTab::Caption() { CaptionOddsPage(m_page, m_catalogue); }
+void OddsTab::Caption() {
+    CaptionOddsPage(m_page, m_catalogue);
+}
 
 }  // namespace orvanta

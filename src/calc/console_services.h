@@ -15,7 +15,7 @@
 namespace orvanta {
 
 class ConsolePrompter : public Prompter {
-  public:
+public:
     explicit ConsolePrompter(std::ostream& err) : m_err(err) {}
 
     // The next open dialog picks this file.
@@ -35,7 +35,7 @@ class ConsolePrompter : public Prompter {
     std::optional<std::string> AskOpenFile(const FileDialogOptions& options) override;
     std::vector<std::string> AskOpenFiles(const FileDialogOptions& options) override;
 
-  private:
+private:
     void Line(const std::string& text);
 
     std::ostream& m_err;
@@ -45,7 +45,7 @@ class ConsolePrompter : public Prompter {
 };
 
 class ConsolePlatform : public Platform {
-  public:
+public:
     // The program folder is this program's own unless one is given (with its
     // trailing separator).
     explicit ConsolePlatform(std::string program_folder = std::string());
@@ -58,7 +58,7 @@ class ConsolePlatform : public Platform {
     bool IsInternetConnected() override { return false; }
     std::optional<std::string> Download(const std::string&) override { return std::nullopt; }
 
-  private:
+private:
     std::string m_folder;
 };
 
@@ -76,7 +76,7 @@ std::optional<std::string> UnreadableFileReason(const std::string& path);
 // everything in it when the object goes. Throws OperationError when it cannot
 // be made.
 class ScratchProgramFolder {
-  public:
+public:
     ScratchProgramFolder();
     ~ScratchProgramFolder();
     ScratchProgramFolder(const ScratchProgramFolder&) = delete;
@@ -85,7 +85,7 @@ class ScratchProgramFolder {
     // With its trailing separator.
     const std::string& Path() const { return m_path; }
 
-  private:
+private:
     std::string m_path;
 };
 

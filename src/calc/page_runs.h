@@ -22,7 +22,7 @@
 namespace orvanta {
 
 class CalcSession {
-  public:
+public:
     CalcSession(const CalcRequest& request, std::ostream& out, std::ostream& err);
 
     const CalcRequest& Request() const { return m_request; }
@@ -45,7 +45,7 @@ class CalcSession {
     // A file named on the command line that cannot be read: one line, status 2.
     int Unreadable(const std::string& path, const std::string& reason);
 
-  private:
+private:
     const CalcRequest& m_request;
     std::ostream& m_out;
     std::ostream& m_err;

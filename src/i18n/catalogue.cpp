@@ -19,7 +19,9 @@ namespace {
 // lookup reads it whole each time.
 constexpr std::size_t kMaxCatalogueFile = std::size_t{64} << 20;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
@@ -53,8 +55,10 @@ bool SameName(std::string_view a, std::string_view b) {
             return same;
         }
     }
-    const auto ua = icu::UnicodeString::fromUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())));
-    const auto ub = icu::UnicodeString::fromUTF8(icu::StringPiece(b.data(), static_cast<int32_t>(b.size())));
+    const auto ua =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())));
+    const auto ub =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(b.data(), static_cast<int32_t>(b.size())));
     return ua.caseCompare(ub, U_FOLD_CASE_DEFAULT) == 0;
 }
 
@@ -152,9 +156,13 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string DecodeWindows1253(std::string_view bytes) { return Convert("windows-1253", "UTF-8", bytes); }
+std::string DecodeWindows1253(std::string_view bytes) {
+    return Convert("windows-1253", "UTF-8", bytes);
+}
 
-std::string EncodeWindows1253(std::string_view utf8) { return Convert("UTF-8", "windows-1253", utf8); }
+std::string EncodeWindows1253(std::string_view utf8) {
+    return Convert("UTF-8", "windows-1253", utf8);
+}
 
 std::string DecodeCatalogueBytes(std::string_view bytes) {
     if (IsValidUtf8(bytes)) {

@@ -33,7 +33,7 @@ inline constexpr const char* kGameExistsMessage =
     "A game with this date, time and name already exists";
 
 class LiveLedger {
-  public:
+public:
     LiveLedger(Services& services, const Catalogue& catalogue);
 
     PositionSheet& Sheet() { return m_sheet; }
@@ -92,7 +92,7 @@ class LiveLedger {
 
     // Tests make saves fail at a chosen step.
 
-  private:
+private:
     void ClearOddsPanel();
     void FillFromRecord(const std::string& bytes);
     bool CalcProbabilityReported();

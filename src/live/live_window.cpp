@@ -45,12 +45,12 @@ constexpr int kBarHeight = 34;
 // The position sheet remembers what a cell held when its editor opened: the
 // row rule is checked only for an entry that changed it.
 class SheetView : public GridView {
-  public:
+public:
     using GridView::GridView;
 
     const std::string& TextBefore() const { return m_text_before; }
 
-  protected:
+protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
         const bool was_editing = IsEditing();
         const std::string before =
@@ -62,7 +62,7 @@ class SheetView : public GridView {
         return editing;
     }
 
-  private:
+private:
     std::string m_text_before;
 };
 

@@ -33,7 +33,7 @@ struct Services;
 class TFrmLiveOrvanta : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     using HelpOpener = std::function<void(QWidget* owner, int help_topic)>;
     // The help page's anchor for live betting.
     static constexpr int kHelpTopic = 5;
@@ -52,11 +52,11 @@ class TFrmLiveOrvanta : public QDialog {
     GridView* AdvStringGrid1() const { return m_list; }
     GridView* AdvStringGrid2() const { return m_sheet; }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void BuildLayout();
     void BindSheet();
     void BindCurrentOdds();

@@ -20,15 +20,15 @@ struct Services;
 class TFrmLiveOrvantaNewGame : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     TFrmLiveOrvantaNewGame(Services& services, LiveLedger& ledger, QWidget* parent = nullptr);
     ~TFrmLiveOrvantaNewGame() override;
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();

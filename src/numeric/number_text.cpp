@@ -13,7 +13,9 @@ namespace orvanta {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Beyond this many significant digits a double cannot tell the difference any
 // more; the rest only matters as "something non-zero follows" for rounding.
@@ -238,6 +240,8 @@ double RoundWhole(double value) {
     return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
-double Round2(double value) { return RoundWhole(value * 100.0) / 100.0; }
+double Round2(double value) {
+    return RoundWhole(value * 100.0) / 100.0;
+}
 
 }  // namespace orvanta

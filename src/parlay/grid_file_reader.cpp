@@ -41,7 +41,7 @@ std::string Printable(std::string_view name) {
 // Reads records from the bytes of a file. Every length is checked against the
 // bytes still there before anything is taken or allocated.
 class RecordReader {
-  public:
+public:
     explicit RecordReader(std::string_view bytes) : m_bytes(bytes) {}
 
     std::size_t Left() const { return m_bytes.size() - m_pos; }
@@ -152,7 +152,7 @@ class RecordReader {
         }
     }
 
-  private:
+private:
     std::uint8_t Peek() {
         if (Left() < 1) {
             Fail(kStreamReadError);

@@ -14,7 +14,7 @@ namespace {
 using namespace grid_file;
 
 class RecordWriter {
-  public:
+public:
     explicit RecordWriter(std::string& out) : m_out(out) {}
 
     void Begin(const char* type) {
@@ -120,7 +120,7 @@ class RecordWriter {
         m_out.append(reinterpret_cast<const char*>(value), 10);
     }
 
-  private:
+private:
     void Byte(std::uint8_t b) { m_out += static_cast<char>(b); }
     void LittleEndian(std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) {

@@ -40,10 +40,10 @@ const QColor kLinkColour(0, 0, 255);
 
 // A panel with a lowered outer and a raised inner bevel, in its parent's colour.
 class BevelPanel : public QWidget {
-  public:
+public:
     using QWidget::QWidget;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QRect outer = rect();
@@ -51,7 +51,7 @@ class BevelPanel : public QWidget {
         Frame(painter, outer.adjusted(1, 1, -1, -1), kHighlight, kShadow);
     }
 
-  private:
+private:
     static void Frame(QPainter& painter, const QRect& r, const QColor& top_left,
                       const QColor& bottom_right) {
         painter.setPen(top_left);
@@ -65,10 +65,10 @@ class BevelPanel : public QWidget {
 
 // A raised horizontal line: light over dark.
 class BevelLine : public QWidget {
-  public:
+public:
     using QWidget::QWidget;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(kHighlight);

@@ -17,7 +17,7 @@ namespace orvanta {
 class TAboutDlgS : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     TAboutDlgS(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
     ~TAboutDlgS() override;
 
@@ -25,11 +25,11 @@ class TAboutDlgS : public QDialog {
     void Label4Click();
     void Label5Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void FormShow();
     QLabel* AddLabel(const char* name, int left, int top);
 

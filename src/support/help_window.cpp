@@ -33,7 +33,7 @@ constexpr int kAnchorGap = 8;
 // short notice in both languages, as a web browser shows a page of its own for a missing
 // file, rather than an empty window.
 class HelpBrowser : public QTextBrowser {
-  public:
+public:
     explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
         // Room between the page and the frame; a new page keeps its document's margin.
         document()->setDocumentMargin(10);
@@ -49,7 +49,7 @@ class HelpBrowser : public QTextBrowser {
         return QTextBrowser::loadResource(type, name);
     }
 
-  protected:
+protected:
     // A section's heading would otherwise sit against the frame: leave a little above it.
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
         QTextBrowser::doSetSource(name, type);
@@ -59,7 +59,7 @@ class HelpBrowser : public QTextBrowser {
         }
     }
 
-  private:
+private:
     static QString Notice(const QString& path) {
         return QStringLiteral(
                    "<html><body><h3>Η σελίδα βοήθειας δεν βρέθηκε</h3>"

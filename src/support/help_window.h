@@ -20,7 +20,7 @@ namespace orvanta {
 class TFrmHelp : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     TFrmHelp(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
     ~TFrmHelp() override;
 
@@ -32,10 +32,10 @@ class TFrmHelp : public QDialog {
     const std::string& Target() const { return m_target; }
     QTextBrowser* WebBrowser1() const { return m_browser; }
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void FormShow();
 
     Services& m_services;

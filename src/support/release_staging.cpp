@@ -14,7 +14,7 @@ namespace orvanta {
 namespace {
 
 class Stager {
-  public:
+public:
     Stager(const Platform& platform, WriteFaults* faults)
         : m_folder(platform.ProgramFolder()),
           m_program(platform.ProgramFile()),
@@ -44,7 +44,7 @@ class Stager {
         Stage(updater, ReadVersionInfo(JoinPath(m_folder, updater)).FileVersion);
     }
 
-  private:
+private:
     // Measured before the copy; listed only once the copy is there, so the list never
     // names a file that was not staged.
     void Stage(const std::string& name, const std::string& version) {

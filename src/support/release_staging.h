@@ -10,7 +10,6 @@
 
 namespace orvanta {
 
-
 inline constexpr const char* kUploadFolder = "Upload";
 
 // Asks first (OK and Ignore); only OK stages. Reports its own outcome: "Success Files

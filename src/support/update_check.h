@@ -17,7 +17,6 @@
 
 namespace orvanta {
 
-
 inline constexpr const char* kUpdatesFolder = "updates";
 // The menu path starts the update program by this fixed name, whatever the program's own.
 inline constexpr const char* kManualUpdaterName = "Orvanta_UpDate.exe";
@@ -35,7 +34,7 @@ std::string UpdaterName(const std::string& program_base_name);
 
 // One automatic check and its flags; make a fresh one for each check.
 class UpdateCheck {
-  public:
+public:
     UpdateCheck(Services& services, const Catalogue& catalogue);
 
     // True when the user accepted the update and the update program was handed over to:
@@ -54,7 +53,7 @@ class UpdateCheck {
     bool LocalNewer() const { return m_local_newer; }
     bool Result() const { return m_result; }
 
-  private:
+private:
     // What the check learns of a local file, kept for the check's length: a list may
     // name the same file a hundred thousand times.
     struct LocalFile {

@@ -129,7 +129,9 @@ bool SameKey(const std::string& a, const char* b) {
     return i == a.size() && b[i] == '\0';
 }
 
-std::size_t Align4(std::size_t at) { return (at + 3) & ~std::size_t{3}; }
+std::size_t Align4(std::size_t at) {
+    return (at + 3) & ~std::size_t{3};
+}
 
 // One node of the block: [start, end) and where its value and children lie.
 struct Node {
@@ -295,7 +297,10 @@ std::optional<std::string> FindElfVersionBlock(const ByteSource& src) {
     if (!src.Read(0, 64, h) && !src.Read(0, 52, h)) {
         return std::nullopt;
     }
-    if (h.compare(0, 4, "\x7F" "ELF") != 0 || h[5] != 1) {
+    if (h.compare(0, 4,
+                  "\x7F"
+                  "ELF") != 0 ||
+        h[5] != 1) {
         return std::nullopt;  // only little-endian files carry our section
     }
     const bool is64 = h[4] == 2;
@@ -394,9 +399,9 @@ TVersionInfo ParseVersionResource(std::string_view block_view) {
     if (!table) {
         return info;
     }
-    std::string* fields[10] = {&info.CompanyName,     &info.FileDescription, &info.FileVersion,
-                               &info.InternalName,    &info.LegalCopyright,  &info.LegalTradeMarks,
-                               &info.OriginalFilename, &info.ProductName,    &info.ProductVersion,
+    std::string* fields[10] = {&info.CompanyName,      &info.FileDescription, &info.FileVersion,
+                               &info.InternalName,     &info.LegalCopyright,  &info.LegalTradeMarks,
+                               &info.OriginalFilename, &info.ProductName,     &info.ProductVersion,
                                &info.Comments};
     for (int i = 0; i < 10; ++i) {
         if (const auto entry = FindChild(block, *table, table->value_at, kVersionStringNames[i])) {

@@ -33,7 +33,7 @@ struct TVersionInfo {
 
 // The ten names, in the order of TVersionInfo.
 inline constexpr std::array<const char*, 10> kVersionStringNames = {
-    "CompanyName",      "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+    "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
     "LegalTradeMarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
 
 inline constexpr const char* kVersionSectionName = ".versioninfo";

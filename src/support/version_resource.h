@@ -31,7 +31,7 @@ struct VersionBlob {
 namespace version_detail {
 
 inline constexpr const char* kNames[10] = {
-    "CompanyName",      "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+    "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
     "LegalTradeMarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
 
 class Writer {
@@ -112,7 +112,9 @@ public:
         Align4();
         return start;
     }
-    constexpr void Close(std::size_t start) { PatchWord(start, static_cast<unsigned>(Pos() - start)); }
+    constexpr void Close(std::size_t start) {
+        PatchWord(start, static_cast<unsigned>(Pos() - start));
+    }
 
 private:
     VersionBlob& m_blob;
@@ -130,10 +132,10 @@ constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
     w.Dword((std::uint32_t{fields.file_version[2]} << 16) | fields.file_version[3]);
     w.Dword((std::uint32_t{fields.product_version[0]} << 16) | fields.product_version[1]);
     w.Dword((std::uint32_t{fields.product_version[2]} << 16) | fields.product_version[3]);
-    w.Dword(0x3Fu);       // file flags mask
-    w.Dword(0);           // file flags
-    w.Dword(0x00040004u); // VOS_NT_WINDOWS32
-    w.Dword(1);           // VFT_APP
+    w.Dword(0x3Fu);        // file flags mask
+    w.Dword(0);            // file flags
+    w.Dword(0x00040004u);  // VOS_NT_WINDOWS32
+    w.Dword(1);            // VFT_APP
     w.Dword(0);
     w.Dword(0);
     w.Dword(0);

@@ -1,12 +1,12 @@
 #include "toolkit/file_io.h"
 
 #include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <system_error>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "toolkit/operation_error.h"
 #include "toolkit/paths.h"
@@ -42,8 +42,8 @@ std::string TemporaryNameFor(const std::string& path) {
     static const auto run_tag = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count() ^
         std::chrono::system_clock::now().time_since_epoch().count());
-    return FolderOf(path) + "." + FileNameOf(path) + ".~" + std::to_string(run_tag % 1000000007ULL) +
-           "-" + std::to_string(counter++) + ".tmp";
+    return FolderOf(path) + "." + FileNameOf(path) + ".~" +
+           std::to_string(run_tag % 1000000007ULL) + "-" + std::to_string(counter++) + ".tmp";
 }
 
 // A replaced file keeps its permissions (an update program stays executable).

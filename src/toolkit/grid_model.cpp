@@ -26,7 +26,9 @@ bool GridModel::CanEdit(int col, int row) const {
     return m_can_edit ? m_can_edit(col, row) : true;
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
 
 int GridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_cols;
@@ -155,7 +157,9 @@ void GridModel::EndRemoveRows() {
     emit gridLayoutChanged();
 }
 
-void GridModel::BeginReset() { beginResetModel(); }
+void GridModel::BeginReset() {
+    beginResetModel();
+}
 
 void GridModel::EndReset() {
     m_rows = m_grid.RowCount();

@@ -80,9 +80,9 @@ namespace {
 
 constexpr int kResizeGrip = 3;
 
-constexpr QAbstractItemView::EditTriggers kEditTriggers =
-    QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
-    QAbstractItemView::EditKeyPressed;
+constexpr QAbstractItemView::EditTriggers kEditTriggers = QAbstractItemView::DoubleClicked |
+                                                          QAbstractItemView::AnyKeyPressed |
+                                                          QAbstractItemView::EditKeyPressed;
 
 // A typed character as the key filters see it: ASCII as it is, anything else
 // as a character no filter accepts.
@@ -133,9 +133,13 @@ void GridView::SetCanEdit(std::function<bool(int, int)> can_edit) {
     m_model->SetCanEdit(std::move(can_edit));
 }
 
-int GridView::CurrentCol() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
+int GridView::CurrentCol() const {
+    return currentIndex().isValid() ? currentIndex().column() : -1;
+}
 
-int GridView::CurrentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+int GridView::CurrentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
 
 void GridView::SetCurrentCell(int col, int row) {
     const QModelIndex target = m_model->index(row, col);
@@ -193,7 +197,9 @@ QSize GridView::FullSize() const {
     return {width, height};
 }
 
-QSize GridView::sizeHint() const { return FullSize(); }
+QSize GridView::sizeHint() const {
+    return FullSize();
+}
 
 void GridView::ApplyLayout() {
     const TextGrid& grid = m_model->Grid();
@@ -481,7 +487,8 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const QModelIndex at = indexAt(event->position().toPoint());
-    if (at.isValid() && at != currentIndex() && !m_model->Grid().HasCheckBox(at.column(), at.row())) {
+    if (at.isValid() && at != currentIndex() &&
+        !m_model->Grid().HasCheckBox(at.column(), at.row())) {
         // The press was refused: nothing to finish.
         event->accept();
         return;

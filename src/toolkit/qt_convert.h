@@ -12,8 +12,12 @@
 
 namespace orvanta {
 
-inline QString ToQt(const std::string& text) { return QString::fromStdString(text); }
-inline std::string FromQt(const QString& text) { return text.toStdString(); }
+inline QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string FromQt(const QString& text) {
+    return text.toStdString();
+}
 
 // Named system colours as the classic Windows desktop shows them, so the
 // program looks the same whatever the Qt style.

@@ -14,7 +14,9 @@ namespace orvanta {
 
 namespace {
 
-QWidget* Owner() { return QApplication::activeWindow(); }
+QWidget* Owner() {
+    return QApplication::activeWindow();
+}
 
 std::unique_ptr<QFileDialog> MakeDialog(const FileDialogOptions& options,
                                         QFileDialog::AcceptMode mode,

@@ -40,7 +40,9 @@ CellProps CellProps::Zero() {
     return props;
 }
 
-TextGrid::TextGrid(int cols, int rows) { Reshape(std::max(cols, 0), std::max(rows, 0)); }
+TextGrid::TextGrid(int cols, int rows) {
+    Reshape(std::max(cols, 0), std::max(rows, 0));
+}
 
 TextGrid::TextGrid(const TextGrid& other)
     : m_cols(other.m_cols),
@@ -134,7 +136,8 @@ void TextGrid::InsertRows(int first, int count) {
     }
     const auto at = m_cells.begin() + static_cast<std::ptrdiff_t>(Index(0, first));
     std::vector<CellData> fresh(static_cast<std::size_t>(count) * static_cast<std::size_t>(m_cols));
-    m_cells.insert(at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    m_cells.insert(at, std::make_move_iterator(fresh.begin()),
+                   std::make_move_iterator(fresh.end()));
     m_row_heights.insert(m_row_heights.begin() + first, static_cast<std::size_t>(count),
                          m_default_row_height);
     m_rows += count;
@@ -303,8 +306,7 @@ std::pair<int, int> TextGrid::MergeSpan(int col, int row) const {
 
 bool TextGrid::IsCoveredCell(int col, int row) const {
     const CellProps* props = Props(col, row);
-    return props && !props->is_base_cell &&
-           (props->owner_col != col || props->owner_row != row);
+    return props && !props->is_base_cell && (props->owner_col != col || props->owner_row != row);
 }
 
 void TextGrid::SetFixedRows(int rows) {

@@ -24,8 +24,8 @@ struct GridColour {
     std::int32_t value = 0;
 
     static constexpr GridColour Rgb(int r, int g, int b) {
-        return GridColour{static_cast<std::int32_t>((r & 0xFF) | ((g & 0xFF) << 8) |
-                                                    ((b & 0xFF) << 16))};
+        return GridColour{
+            static_cast<std::int32_t>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16))};
     }
     constexpr bool IsSystem() const { return (static_cast<std::uint32_t>(value) >> 24) == 0xFF; }
     constexpr int Red() const { return value & 0xFF; }

@@ -29,7 +29,7 @@ const Texts kTotalBoxes = {"Edit4",  "Edit5",  "Edit6",  "Edit1",     "Edit2",  
                            "Edit10", "Edit11", "Edit12", "edtGaniota"};
 
 class CalcLiveTest : public CalcTest {
-  protected:
+protected:
     CalcLiveTest() : scene(Sep()), ledger(scene.services, catalogue) {}
 
     // The game of the worked example, made and filled in the live window: New,

@@ -27,7 +27,7 @@ const Texts kExampleArgs = {"parlay", "2.00",    "1.50", "3.00/L",     "--stake"
                             "1=10",   "--stake", "2=10", "--stake=3=5"};
 
 class CalcParlayTest : public CalcTest {
-  protected:
+protected:
     CalcParlayTest() : scene(Sep()) {}
 
     // The example as a user fills it in the window: typed odds and stakes (the

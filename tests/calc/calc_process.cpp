@@ -20,7 +20,7 @@ std::string NameOf(const std::string& entry) {
 }
 
 class Pipe {
-  public:
+public:
     Pipe() {
         if (pipe2(m_ends, O_CLOEXEC) != 0) {
             throw std::runtime_error("pipe2 failed");
@@ -35,7 +35,7 @@ class Pipe {
     void CloseRead() { Close(m_ends[0]); }
     void CloseWrite() { Close(m_ends[1]); }
 
-  private:
+private:
     static void Close(int& fd) {
         if (fd >= 0) {
             close(fd);

@@ -27,7 +27,7 @@ using Texts = std::vector<std::string>;
 
 // Files for the cases below, made once.
 class CalcStatusTest : public ::testing::Test {
-  protected:
+protected:
     CalcStatusTest() {
         folder.Write("broken.bet", "TPF0 this is no grid file");
         try {

@@ -17,7 +17,7 @@ namespace orvanta::testing {
 // Each calculation runs under both "." and ","; expected texts are written
 // with "." and turned into the separator under test by S().
 class CalcTest : public SeparatorTest {
-  protected:
+protected:
     CalcOutput Run(std::vector<std::string> args,
                    const std::vector<std::string>& environment = {}) const {
         args.insert(args.begin(), {"--separator", std::string(1, Sep())});

@@ -8,7 +8,7 @@ namespace orvanta::testing {
 namespace {
 
 class Reader {
-  public:
+public:
     explicit Reader(std::string_view text) : m_text(text) {}
 
     JsonValue Document() {
@@ -20,7 +20,7 @@ class Reader {
         return value;
     }
 
-  private:
+private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw JsonError(what + " at byte " + std::to_string(m_pos));
     }

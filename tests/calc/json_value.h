@@ -32,7 +32,7 @@ struct JsonValue {
 };
 
 class JsonError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

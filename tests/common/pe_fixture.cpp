@@ -37,10 +37,10 @@ std::string BuildPeFile(const std::string& version_block, bool wide) {
         Put32(rsrc, at + 16, id);
         Put32(rsrc, at + 20, target);
     };
-    dir(0, 16, 0x80000000u | 24);          // RT_VERSION
-    dir(24, 1, 0x80000000u | 48);          // name 1
-    dir(48, 0x409, 72);                    // language, then the data entry
-    Put32(rsrc, 72, kRva + 96);            // data RVA
+    dir(0, 16, 0x80000000u | 24);  // RT_VERSION
+    dir(24, 1, 0x80000000u | 48);  // name 1
+    dir(48, 0x409, 72);            // language, then the data entry
+    Put32(rsrc, 72, kRva + 96);    // data RVA
     Put32(rsrc, 76, static_cast<std::uint32_t>(version_block.size()));
     rsrc.resize(96, '\0');
     rsrc += version_block;
@@ -78,7 +78,8 @@ std::string BuildVersionedPe(const std::string& file_version, const std::string&
     std::istringstream parts(file_version);
     std::string part;
     for (int i = 0; i < 4 && std::getline(parts, part, '.'); ++i) {
-        fields.file_version[i] = static_cast<std::uint16_t>(std::strtoul(part.c_str(), nullptr, 10));
+        fields.file_version[i] =
+            static_cast<std::uint16_t>(std::strtoul(part.c_str(), nullptr, 10));
     }
     fields.strings[0] = "Orvanta Software";
     fields.strings[2] = file_version.c_str();

@@ -37,7 +37,9 @@ const char* BoxKindName(BoxKind kind) {
 
 ScriptedPrompter::ScriptedPrompter() : m_fail(DefaultHandler()) {}
 
-ScriptedPrompter::~ScriptedPrompter() { VerifyAndClear(); }
+ScriptedPrompter::~ScriptedPrompter() {
+    VerifyAndClear();
+}
 
 void ScriptedPrompter::SetDefaultFailureHandler(FailureHandler handler) {
     DefaultHandler() = std::move(handler);
@@ -60,7 +62,9 @@ void ScriptedPrompter::ExpectMessage(const std::string& text, int times) {
     }
 }
 
-void ScriptedPrompter::ExpectError(const std::string& text) { Push(BoxKind::kError, text); }
+void ScriptedPrompter::ExpectError(const std::string& text) {
+    Push(BoxKind::kError, text);
+}
 
 void ScriptedPrompter::ExpectYesNo(const std::string& text, bool answer) {
     Push(BoxKind::kYesNo, text, answer);

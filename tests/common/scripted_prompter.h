@@ -68,8 +68,7 @@ private:
     };
 
     void Push(BoxKind kind, std::optional<std::string> text, bool answer = false,
-              std::optional<std::string> file = std::nullopt,
-              std::vector<std::string> files = {});
+              std::optional<std::string> file = std::nullopt, std::vector<std::string> files = {});
     // The matching expectation, or nothing (after reporting the surprise).
     std::optional<Expected> Take(BoxKind kind, const std::string& text);
 

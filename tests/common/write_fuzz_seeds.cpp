@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
         const orvanta::Catalogue greek(resources + "/Orvanta_GR.ini");
         orvanta::ParlaySheet sheet;
         orvanta::InitParlaySheet(sheet, greek);
-        Write(corpus / "grid_file", "fresh-greek.bet", orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0));
+        Write(corpus / "grid_file", "fresh-greek.bet",
+              orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0));
         sheet.AdvStringGrid1.SetCell(1, 1, "2");
         sheet.AdvStringGrid1.SetCell(1, 2, "1.5");
         sheet.AdvStringGrid1.SetCell(1, 3, "3");
@@ -81,11 +82,13 @@ int main(int argc, char** argv) {
         sheet.AdvStringGrid1.SetCell(4, 1, "1");
         sheet.AdvStringGrid1.SetCell(4, 2, "1");
         orvanta::CalcParlaySheet(sheet, scene.services);
-        Write(corpus / "grid_file", "banker.bet", orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0x12345));
+        Write(corpus / "grid_file", "banker.bet",
+              orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0x12345));
     }
 
     // Live records.
-    Write(corpus / "live_record", "example", "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n;;;;;;;;\r\n");
+    Write(corpus / "live_record", "example",
+          "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n;;;;;;;;\r\n");
     Write(corpus / "live_record", "empty", "");
     Write(corpus / "live_record", "short", "1.5;2;3\n;;;;;;;;;;;\n1;;;\nnothing\n");
     Write(corpus / "live_record", "comma", "1,85;3,4;4,2;\n2;;;10,50;;;;;\n;;;;;;3;10,50;\n");
@@ -95,7 +98,8 @@ int main(int argc, char** argv) {
           "Orvanta;2.3.2.55;1234567\r\nOrvanta_EN.ini;;3456\r\nOrvanta_GR.ini;;3321\r\n"
           "Orvanta_ENHelp.htm;;20000\r\nOrvanta_GRHelp.htm;;21000\r\n"
           "Orvanta_UpDate.exe;1.0.0.3;45056\r\n");
-    Write(corpus / "update_list", "odd", " a ; 2 . 3 ; 1 234 \n\n   \nnosemicolon\none;field\n2.3.2.100;x;y\r");
+    Write(corpus / "update_list", "odd",
+          " a ; 2 . 3 ; 1 234 \n\n   \nnosemicolon\none;field\n2.3.2.100;x;y\r");
     std::printf("seeds written to %s\n", corpus.string().c_str());
     return 0;
 }

@@ -42,7 +42,8 @@ private slots:
     void modelFollowsEveryKindOfChange() {
         TextGrid grid = SmallGrid();
         GridModel model(grid);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         grid.SetCell(1, 2, "x");
         QCOMPARE(model.data(model.index(2, 1)).toString(), QStringLiteral("x"));
         grid.InsertRows(2, 3);

@@ -37,8 +37,8 @@ struct GuiScene {
     // Copies the shipped catalogue files into the program folder.
     void AddCatalogues() const {
         for (const char* name : {"Orvanta_GR.ini", "Orvanta_EN.ini"}) {
-            folder.Write(name, ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/" + name,
-                                             1 << 20));
+            folder.Write(name,
+                         ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/" + name, 1 << 20));
         }
     }
 

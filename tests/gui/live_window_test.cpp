@@ -164,7 +164,7 @@ Widget* Child(QWidget& parent, const char* name) {
 class LiveWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() {
         testing::FailQtTestOnSurprises();
         QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));

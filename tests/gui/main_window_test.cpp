@@ -75,7 +75,9 @@ QString Cell(ArbitrageTab* tab, int col, int row) {
     return QString::fromStdString(tab->Page().AdvCalcArbitrage.Cell(col, row));
 }
 
-QColor BoxColour(QLineEdit* edit) { return edit->palette().color(QPalette::Base); }
+QColor BoxColour(QLineEdit* edit) {
+    return edit->palette().color(QPalette::Base);
+}
 
 }  // namespace
 
@@ -235,9 +237,9 @@ private slots:
         QVERIFY(scene.platform.opened_urls.empty());
         window->findChild<QAction*>(QStringLiteral("miExit"))->trigger();
         QVERIFY(!window->isVisible());
-        QCOMPARE(scene.platform.opened_urls,
-                 (std::vector<std::string>{std::string("http://") + vendor::kWebServer +
-                                           "/home.html"}));
+        QCOMPARE(
+            scene.platform.opened_urls,
+            (std::vector<std::string>{std::string("http://") + vendor::kWebServer + "/home.html"}));
     }
 
     void updateTimerFiresOnceAboutASecondAfterShowing() {
@@ -291,28 +293,36 @@ private slots:
         QTest::addColumn<bool>("lime");
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("scale") << '.' << QStringList{"0=2.5", "1=1.8"} << "1" << "0"
-                               << QStringList{"0=1.72", "1=2.39"} << QStringList{"0=4.3", "1=4.3"}
-                               << "4.11" << "4.62%" << "0.19" << true << "";
+        QTest::newRow("scale") << '.' << QStringList{"0=2.5", "1=1.8"} << "1"
+                               << "0" << QStringList{"0=1.72", "1=2.39"}
+                               << QStringList{"0=4.3", "1=4.3"} << "4.11"
+                               << "4.62%"
+                               << "0.19" << true << "";
         QTest::newRow("scale comma typed with points")
-            << ',' << QStringList{"0=2.5", "1=1.8"} << "1" << "0"
-            << QStringList{"0=1,72", "1=2,39"} << QStringList{"0=4,3", "1=4,3"} << "4,11"
-            << "4,62%" << "0,19" << true << "";
-        QTest::newRow("target") << '.' << QStringList{"0=2.5", "1=1.8"} << "1" << "100"
-                                << QStringList{"0=40", "1=55.56"}
-                                << QStringList{"0=100", "1=100.01"} << "95.56" << "4.66%"
+            << ',' << QStringList{"0=2.5", "1=1.8"} << "1"
+            << "0" << QStringList{"0=1,72", "1=2,39"} << QStringList{"0=4,3", "1=4,3"} << "4,11"
+            << "4,62%"
+            << "0,19" << true << "";
+        QTest::newRow("target") << '.' << QStringList{"0=2.5", "1=1.8"} << "1"
+                                << "100" << QStringList{"0=40", "1=55.56"}
+                                << QStringList{"0=100", "1=100.01"} << "95.56"
+                                << "4.66%"
                                 << "4.45" << true << "";
-        QTest::newRow("losing book") << '.' << QStringList{"0=1.9", "1=1.9"} << "1" << "0"
-                                     << QStringList{"0=2", "1=2"} << QStringList{"0=3.8", "1=3.8"}
-                                     << "4" << "-5%" << "-0.2" << false << "";
-        QTest::newRow("columns 3 and 9") << '.' << QStringList{"2=2.5", "8=1.8"} << "1" << "0"
-                                         << QStringList{"2=1.72", "8=2.39", "0=", "5="}
-                                         << QStringList{"2=4.3", "8=4.3"} << "4.11" << "4.62%"
+        QTest::newRow("losing book")
+            << '.' << QStringList{"0=1.9", "1=1.9"} << "1"
+            << "0" << QStringList{"0=2", "1=2"} << QStringList{"0=3.8", "1=3.8"} << "4"
+            << "-5%"
+            << "-0.2" << false << "";
+        QTest::newRow("columns 3 and 9") << '.' << QStringList{"2=2.5", "8=1.8"} << "1"
+                                         << "0" << QStringList{"2=1.72", "8=2.39", "0=", "5="}
+                                         << QStringList{"2=4.3", "8=4.3"} << "4.11"
+                                         << "4.62%"
                                          << "0.19" << true << "";
         QTest::newRow("zero beside positive")
-            << '.' << QStringList{"0=2.5", "1=0"} << "1" << "0" << QStringList{"0=1", "1="}
-            << QStringList{"0=2.5", "1="} << "0" << "0%" << "0" << false
-            << "Floating point division by zero";
+            << '.' << QStringList{"0=2.5", "1=0"} << "1"
+            << "0" << QStringList{"0=1", "1="} << QStringList{"0=2.5", "1="} << "0"
+            << "0%"
+            << "0" << false << "Floating point division by zero";
     }
 
     void arbitrageThroughTheWindow() {

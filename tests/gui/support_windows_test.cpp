@@ -137,7 +137,7 @@ struct AboutSeen {
 class SupportWindowsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { testing::FailQtTestOnSurprises(); }
 
     void f1OpensTheHelpOfThePageInFrontInTheCurrentLanguage_data() {

@@ -195,8 +195,8 @@ const Hostile kHostile[] = {
      [](CoreScene&) {
          using namespace testing;
          const std::string file =
-             Record("TGridPropIO", {{"ColCount", I32(0x80000000LL)}, {"RowCount", I8(16)},
-                                    {"FullGrid", kTrue}});
+             Record("TGridPropIO",
+                    {{"ColCount", I32(0x80000000LL)}, {"RowCount", I8(16)}, {"FullGrid", kTrue}});
          ParlaySheet sheet;
          EXPECT_NE(ThrownText([&] { LoadGridFromBytes(sheet.AdvStringGrid1, file); }),
                    "<nothing thrown>");
@@ -205,8 +205,9 @@ const Hostile kHostile[] = {
      [](CoreScene&) {
          using namespace testing;
          const std::string file =
-             ParlayHeader() + Record("TGridCellIO", {{"Col", I8(1)}, {"Row", I8(1)},
-                                                    {"Cell", Long("2", 0x80000000u)}});
+             ParlayHeader() +
+             Record("TGridCellIO",
+                    {{"Col", I8(1)}, {"Row", I8(1)}, {"Cell", Long("2", 0x80000000u)}});
          ParlaySheet sheet;
          EXPECT_NE(ThrownText([&] { LoadGridFromBytes(sheet.AdvStringGrid1, file); }),
                    "<nothing thrown>");
@@ -223,8 +224,9 @@ const Hostile kHostile[] = {
     {"an update list of 100,000 lines",
      [](CoreScene& scene) {
          WriteRelease(scene);
-         const std::string line =
-             "Orvanta_EN.ini;;" + std::to_string(scene.folder.Read("Orvanta_EN.ini").size()) + "\r\n";
+         const std::string line = "Orvanta_EN.ini;;" +
+                                  std::to_string(scene.folder.Read("Orvanta_EN.ini").size()) +
+                                  "\r\n";
          std::string list;
          for (int i = 0; i < 100'000; ++i) {
              list += line;

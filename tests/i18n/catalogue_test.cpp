@@ -139,10 +139,10 @@ TEST(CodePage, Utf8Validation) {
     EXPECT_TRUE(IsValidUtf8(""));
     EXPECT_TRUE(IsValidUtf8("plain"));
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x8E\xB2"));
-    EXPECT_FALSE(IsValidUtf8("\xCE"));                 // cut short
-    EXPECT_FALSE(IsValidUtf8("\xC0\x80"));             // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));         // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));     // beyond U+10FFFF
+    EXPECT_FALSE(IsValidUtf8("\xCE"));              // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\x80"));          // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
 }
 
 }  // namespace

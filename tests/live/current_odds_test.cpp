@@ -15,7 +15,7 @@ using testing::CoreScene;
 using testing::WithSeparator;
 
 class OddsTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     char Sep() const { return GetParam(); }
     std::string S(const std::string& text) const { return WithSeparator(text, Sep()); }
 

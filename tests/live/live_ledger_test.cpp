@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "common/failing_disk.h"
 #include "common/core_fixture.h"
+#include "common/failing_disk.h"
 #include "i18n/catalogue.h"
 #include "live/game_record.h"
 #include "live/live_ledger.h"

@@ -21,7 +21,7 @@ using testing::Totals;
 using testing::WithSeparator;
 
 class SheetTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     SheetTest() : scene(GetParam()) { InitPositionSheet(sheet, Catalogue()); }
 
     char Sep() const { return GetParam(); }

@@ -19,7 +19,7 @@ constexpr int kWager = ArbitragePage::kWagerRow;
 constexpr int kWinPay = ArbitragePage::kWinPayRow;
 
 class ArbitrageTest : public testing::SeparatorTest {
-  protected:
+protected:
     ArbitrageTest() : scene(Sep()) { InitArbitragePage(page); }
 
     // Odds by column, texts with "." for the separator.

@@ -19,7 +19,7 @@ inline std::string WithSeparator(std::string text, char separator) {
 }
 
 class SeparatorTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     char Sep() const { return GetParam(); }
     std::string S(const std::string& text) const { return WithSeparator(text, Sep()); }
 };

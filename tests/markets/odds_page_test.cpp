@@ -17,7 +17,7 @@ using testing::CoreScene;
 using Row = std::array<const char*, 6>;
 
 class OddsTest : public testing::SeparatorTest {
-  protected:
+protected:
     OddsTest() : scene(Sep()) { InitOddsPage(page, catalogue); }
 
     // Home wins, draws, losses, then away wins, draws, losses.

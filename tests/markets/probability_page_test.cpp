@@ -18,7 +18,7 @@ constexpr int kOdds = ProbabilityPage::kOddsRow;
 constexpr int kShare = ProbabilityPage::kProbabilityRow;
 
 class ProbabilityTest : public testing::SeparatorTest {
-  protected:
+protected:
     ProbabilityTest() : scene(Sep()) { InitProbabilityPage(page); }
 
     void SetOdds(const std::map<int, std::string>& odds) {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/failing_disk.h"
 #include "common/core_fixture.h"
+#include "common/failing_disk.h"
 #include "i18n/catalogue.h"
 #include "parlay/grid_file.h"
 #include "parlay/parlay_files.h"
@@ -30,7 +30,7 @@ int FilesIn(const std::string& folder) {
 }
 
 class ParlayFilesTest : public ::testing::Test {
-  protected:
+protected:
     ParlayFilesTest() {
         InitParlaySheet(sheet, catalogue);
         TextGrid& grid = sheet.AdvStringGrid1;

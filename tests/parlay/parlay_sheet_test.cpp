@@ -48,7 +48,7 @@ std::vector<std::string> Results(const ParlaySheet& sheet, int row) {
 using Row = std::vector<std::string>;
 
 class ParlaySheetTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     ParlaySheetTest() : scene(GetParam()) { InitParlaySheet(sheet, Catalogue()); }
 
     char Sep() const { return GetParam(); }
@@ -383,7 +383,7 @@ TEST(CalcSystemReturn, MatchesThePlainEnumerationToTheLastBit) {
 }
 
 class ParlayEventsTest : public ::testing::Test {
-  protected:
+protected:
     ParlayEventsTest() { InitParlaySheet(sheet, catalogue); }
 
     CoreScene scene;

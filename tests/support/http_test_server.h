@@ -26,7 +26,7 @@ struct HttpReply {
 };
 
 class HttpTestServer {
-  public:
+public:
     HttpTestServer();
     ~HttpTestServer();
     HttpTestServer(const HttpTestServer&) = delete;
@@ -43,7 +43,7 @@ class HttpTestServer {
     // The paths asked for so far, in order.
     std::vector<std::string> Requests() const;
 
-  private:
+private:
     void Run();
     void Answer(int client);
     bool Wait(std::chrono::milliseconds delay) const;

@@ -129,7 +129,7 @@ TEST(DownloadFile, NoTargetIsCreatedOnFailureNorInAMissingFolder) {
 
 // A chain of interfaces as getifaddrs gives it.
 class Interfaces {
-  public:
+public:
     void Add(const char* name, unsigned flags, int family) {
         m_entries.push_back({name, flags, family, {}, {}});
     }
@@ -147,7 +147,7 @@ class Interfaces {
         return next;
     }
 
-  private:
+private:
     struct Entry {
         std::string name;
         unsigned flags;

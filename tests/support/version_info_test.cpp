@@ -44,8 +44,8 @@ TEST(ReadVersionInfo, TheBuiltProgramCarriesItsVersion) {
 
 TEST(ReadVersionInfo, WindowsProgramFilesPe32AndPe32Plus) {
     VersionSpec fields;
-    const char* strings[10] = {"Maker",  "Desc",  "2.3.2.55",    "Int",  "2008-2026",
-                               "TM",     "Orvanta.exe", "Product", "2.3", "Ωραία σχόλια"};
+    const char* strings[10] = {"Maker", "Desc",        "2.3.2.55", "Int", "2008-2026",
+                               "TM",    "Orvanta.exe", "Product",  "2.3", "Ωραία σχόλια"};
     for (int i = 0; i < 10; ++i) {
         fields.strings[i] = strings[i];
     }
@@ -79,7 +79,12 @@ TEST(ReadVersionInfo, OnlyTheUsEnglishWindowsTableCounts) {
         fields.strings[2] = "9.9.9.9";
         return fields;
     }());
-    const auto at = block.find(std::string("0\0" "4\0" "0\0" "9\0", 8));
+    const auto at =
+        block.find(std::string("0\0"
+                               "4\0"
+                               "0\0"
+                               "9\0",
+                               8));
     ASSERT_NE(at, std::string::npos);
     block[at + 6] = '8';  // "040804E4": another translation
     EXPECT_TRUE(AllEmpty(ParseVersionResource(block)));
@@ -97,7 +102,9 @@ TEST(ReadVersionInfo, AnythingElseGivesTenEmptyStrings) {
     bad_lfanew[0x3C] = '\xFF';
     bad_lfanew[0x3F] = '\x7F';
     folder.Write("bad-lfanew.exe", bad_lfanew);
-    std::string elf = "\x7F" "ELF";
+    std::string elf =
+        "\x7F"
+        "ELF";
     elf += std::string(60, '\xFF');
     folder.Write("broken.elf", elf);
     for (const char* name : {"text.txt", "empty", "mz", "truncated.exe", "header-only.exe",

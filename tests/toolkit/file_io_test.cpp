@@ -119,8 +119,8 @@ TEST(ErrorReport, FullStopRule) {
     EXPECT_EQ(ErrorReportText("Invalid stream format"), "Invalid stream format.");
     EXPECT_EQ(ErrorReportText("Done."), "Done.");
     EXPECT_EQ(ErrorReportText("Really?"), "Really?.");
-    EXPECT_EQ(ErrorReportText("Wow!"), "Wow!");     // "!" sorts before "."
-    EXPECT_EQ(ErrorReportText("a - "), "a - ");     // so does a blank
+    EXPECT_EQ(ErrorReportText("Wow!"), "Wow!");  // "!" sorts before "."
+    EXPECT_EQ(ErrorReportText("a - "), "a - ");  // so does a blank
     EXPECT_EQ(ErrorReportText("Ωμέγα"), "Ωμέγα.");
     EXPECT_EQ(ErrorReportText(""), "");
 }

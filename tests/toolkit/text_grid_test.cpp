@@ -61,9 +61,8 @@ TEST(TextGrid, RowsMoveWithInsertAndRemove) {
 
     grid.SetRowCount(2);
     EXPECT_EQ(grid.Cell(0, 0), "0");
-    EXPECT_EQ(recorder.events,
-              (std::vector<std::string>{"remove 1+1", "removed", "insert 1+2", "inserted",
-                                        "remove 2+3", "removed"}));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"remove 1+1", "removed", "insert 1+2",
+                                                         "inserted", "remove 2+3", "removed"}));
 }
 
 TEST(TextGrid, ShapeChangesKeepWhatStillFits) {
