@@ -7,32 +7,9 @@
 #include <QVBoxLayout>
 
 #include "app/page_widgets.h"
-#include "markets/market_grid_rules.h"
-#include "numeric/key_filter.h"
 #include "toolkit/grid_view.h"
 
 namespace orvanta {
-
-namespace {
-
-// Captions beside the grid rows: a gap for the header row, then one label per row.
-QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels) {
-    auto* column = new QWidget(parent);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 4, 0);
-    layout->setSpacing(0);
-    layout->addSpacing(grid->frameWidth() + grid->Grid().RowHeight(0));
-    int row = 1;
-    for (QLabel* label : labels) {
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFixedHeight(grid->Grid().RowHeight(row++));
-        layout->addWidget(label);
-    }
-    layout->addStretch(1);
-    return column;
-}
-
-}  // namespace
 
 ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent) {
@@ -40,23 +17,7 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
 
     m_grid = new GridView(m_page.AdvCalcArbitrage, this);
     m_grid->setObjectName(QStringLiteral("AdvCalcArbitrage"));
-    m_grid->Model().SetFixedColour(QColor(212, 208, 200));
-    m_grid->SetCanEdit([](int, int row) { return row == ArbitragePage::kOddsRow; });
-    m_grid->selectCell = [this](int col, int row) {
-        return AdvProbabilitySelectCell(m_page.AdvCalcArbitrage, col, row);
-    };
-    m_grid->keyFilter = [this](char typed, const std::string&) {
-        return FilterNumberKey(typed, m_services.separator);
-    };
-    m_grid->enterRule = [this](int col, int row,
-                               const std::string&) -> std::optional<std::pair<int, int>> {
-        const int next = EnterMovesToColumn(m_page.AdvCalcArbitrage, col, row);
-        if (next == col) {
-            return std::nullopt;
-        }
-        return std::make_pair(next, row);
-    };
-    m_grid->setFixedSize(m_grid->FullSize());
+    BindOddsRowGrid(m_grid, m_services);
 
     m_title = MakeLabel(this, "Label8");
     m_title->setFont(TitleFont(font()));
@@ -139,14 +100,7 @@ void ArbitrageTab::InitPage() {
 }
 
 void ArbitrageTab::CalcPage() {
-    m_boxes.Collect();
-    try {
-        CalcArbitragePage(m_page, m_services);
-    } catch (...) {
-        m_boxes.Show();
-        throw;
-    }
-    m_boxes.Show();
+    m_boxes.Around([this] { CalcArbitragePage(m_page, m_services); });
 }
 
 void ArbitrageTab::Caption() {

@@ -91,14 +91,7 @@ void OddsTab::InitPage() {
 }
 
 void OddsTab::CalcPage() {
-    m_boxes.Collect();
-    try {
-        CalcOddsPage(m_page, m_services, m_catalogue);
-    } catch (...) {
-        m_boxes.Show();
-        throw;
-    }
-    m_boxes.Show();
+    m_boxes.Around([this] { CalcOddsPage(m_page, m_services, m_catalogue); });
 }
 
 void OddsTab::Caption() {

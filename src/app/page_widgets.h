@@ -7,7 +7,20 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <initializer_list>
+
+#include "toolkit/services.h"
+
 namespace orvanta {
+
+class GridView;
+
+// The arbitrage and probability grids: odds typed into row 1 through the number
+// key filter, Enter walking along the row; the grid sized to show every cell.
+void BindOddsRowGrid(GridView* grid, Services& services);
+
+// Captions beside a grid's rows: a gap for the header row, then one label per row.
+QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels);
 
 inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);

@@ -116,13 +116,7 @@ void ParlayTab::InitPage() {
 }
 
 void ParlayTab::CalcPage() {
-    try {
-        CalcParlaySheet(m_sheet, m_services);
-    } catch (...) {
-        m_boxes.Show();
-        throw;
-    }
-    m_boxes.Show();
+    m_boxes.Around([this] { CalcParlaySheet(m_sheet, m_services); });
 }
 
 void ParlayTab::Caption() {
@@ -140,15 +134,8 @@ void ParlayTab::Button1Click() {
 }
 
 void ParlayTab::Button2Click() {
-    RunGuarded(m_services.prompter, [this] {
-        try {
-            LoadParlaySheet(m_sheet, m_services);
-        } catch (...) {
-            m_boxes.Show();
-            throw;
-        }
-        m_boxes.Show();
-    });
+    RunGuarded(m_services.prompter,
+               [this] { m_boxes.Around([this] { LoadParlaySheet(m_sheet, m_services); }); });
 }
 
 void ParlayTab::bbtnDeleteClick() {

@@ -7,8 +7,6 @@
 #include <QVBoxLayout>
 
 #include "app/page_widgets.h"
-#include "markets/market_grid_rules.h"
-#include "numeric/key_filter.h"
 #include "toolkit/grid_view.h"
 
 namespace orvanta {
@@ -19,23 +17,7 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
 
     m_grid = new GridView(m_page.AdvProbability, this);
     m_grid->setObjectName(QStringLiteral("AdvProbability"));
-    m_grid->Model().SetFixedColour(QColor(212, 208, 200));
-    m_grid->SetCanEdit([](int, int row) { return row == ProbabilityPage::kOddsRow; });
-    m_grid->selectCell = [this](int col, int row) {
-        return AdvProbabilitySelectCell(m_page.AdvProbability, col, row);
-    };
-    m_grid->keyFilter = [this](char typed, const std::string&) {
-        return FilterNumberKey(typed, m_services.separator);
-    };
-    m_grid->enterRule = [this](int col, int row,
-                               const std::string&) -> std::optional<std::pair<int, int>> {
-        const int next = EnterMovesToColumn(m_page.AdvProbability, col, row);
-        if (next == col) {
-            return std::nullopt;
-        }
-        return std::make_pair(next, row);
-    };
-    m_grid->setFixedSize(m_grid->FullSize());
+    BindOddsRowGrid(m_grid, m_services);
 
     m_title = MakeLabel(this, "Label9");
     m_title->setFont(TitleFont(font()));
@@ -59,20 +41,10 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
     page->setSpacing(6);
     page->addWidget(m_title, 0, Qt::AlignHCenter);
 
-    auto* captions = new QVBoxLayout();
-    captions->setSpacing(0);
-    captions->setContentsMargins(0, 0, 4, 0);
-    captions->addSpacing(m_grid->frameWidth() + m_page.AdvProbability.RowHeight(0));
-    for (QLabel* label : {m_odds_label, m_probability_label}) {
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFixedHeight(m_page.AdvProbability.RowHeight(1));
-        captions->addWidget(label);
-    }
-    captions->addStretch(1);
     auto* grid_row = new QHBoxLayout();
     grid_row->setSpacing(0);
     grid_row->addStretch(1);
-    grid_row->addLayout(captions);
+    grid_row->addWidget(RowCaptions(this, m_grid, {m_odds_label, m_probability_label}));
     grid_row->addWidget(m_grid, 0, Qt::AlignTop);
     grid_row->addStretch(1);
     page->addLayout(grid_row);
@@ -103,14 +75,7 @@ void ProbabilityTab::InitPage() {
 }
 
 void ProbabilityTab::CalcPage() {
-    m_boxes.Collect();
-    try {
-        CalcProbabilityPage(m_page, m_services);
-    } catch (...) {
-        m_boxes.Show();
-        throw;
-    }
-    m_boxes.Show();
+    m_boxes.Around([this] { CalcProbabilityPage(m_page, m_services); });
 }
 
 void ProbabilityTab::Caption() {

@@ -41,6 +41,20 @@ public:
         }
     }
 
+    // Collect, the operation, then Show: also when the operation stops on an
+    // error, so that what it wrote before the failure is on screen.
+    template <typename Operation>
+    void Around(Operation&& operation) const {
+        Collect();
+        try {
+            operation();
+        } catch (...) {
+            Show();
+            throw;
+        }
+        Show();
+    }
+
 private:
     std::vector<std::pair<QLineEdit*, TextBox*>> m_pairs;
     std::vector<QColor> m_normal;

@@ -10,7 +10,7 @@
 
 #include "calc_process.h"
 #include "json_value.h"
-#include "markets/market_test_util.h"
+#include "common/separators.h"
 
 namespace orvanta::testing {
 

@@ -3,6 +3,7 @@
 // A disk that fails one step of every file write with an errno value, for the
 // tests of what each writer leaves behind.
 
+#include <cerrno>
 #include <string>
 
 #include "toolkit/file_io.h"
@@ -25,5 +26,16 @@ private:
 
 inline constexpr WriteStep kEveryWriteStep[] = {WriteStep::kCreate, WriteStep::kWrite,
                                                 WriteStep::kFlush, WriteStep::kRename};
+
+// A failure for every step, and how the user reads it.
+struct StepFault {
+    WriteStep step;
+    int error;
+    const char* wording;
+};
+inline constexpr StepFault kStepFaults[] = {{WriteStep::kCreate, EACCES, "File access denied"},
+                                            {WriteStep::kWrite, ENOSPC, "Disk full"},
+                                            {WriteStep::kFlush, EIO, "I/O error 5"},
+                                            {WriteStep::kRename, EXDEV, "I/O error 18"}};
 
 }  // namespace orvanta::testing

@@ -32,17 +32,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::CoreScene;
 using testing::FailingDisk;
-
-// The error each failing step is given, and how the user reads it.
-struct StepFault {
-    WriteStep step;
-    int error;
-    const char* wording;
-};
-const StepFault kFaults[] = {{WriteStep::kCreate, EACCES, "File access denied"},
-                             {WriteStep::kWrite, ENOSPC, "Disk full"},
-                             {WriteStep::kFlush, EIO, "I/O error 5"},
-                             {WriteStep::kRename, EXDEV, "I/O error 18"}};
+using testing::kStepFaults;
+using testing::StepFault;
 
 std::string ThrownText(const std::function<void()>& action) {
     try {
@@ -150,7 +141,7 @@ const Writer kWriters[] = {
 
 TEST(FailingDisk, EveryWriterKeepsTheOldFileAndGoesOn) {
     for (const Writer& writer : kWriters) {
-        for (const StepFault& fault : kFaults) {
+        for (const StepFault& fault : kStepFaults) {
             SCOPED_TRACE(std::string(writer.name) + ", failing at " + fault.wording);
             CoreScene scene;
             writer.prepare(scene);

@@ -498,26 +498,17 @@ TEST(SaveGame, ARecordRemovedOutsideIsNotRecreated) {
 }
 
 TEST(SaveGame, AFailedSaveLeavesTheRecordWhole) {
-    struct Case {
-        WriteStep step;
-        int error;
-        const char* text;
-    };
-    const Case cases[] = {{WriteStep::kCreate, EACCES, "File access denied"},
-                          {WriteStep::kWrite, ENOSPC, "Disk full"},
-                          {WriteStep::kFlush, EIO, "I/O error 5"},
-                          {WriteStep::kRename, EBUSY, "I/O error 16"}};
-    for (const Case& c : cases) {
+    for (const testing::StepFault& c : testing::kStepFaults) {
         LiveWindow w;
         w.WriteRecord("a.lvo", kExample);
         w.Open();
         w.Select("a.lvo");
         testing::FailingDisk faults(c.step, c.error);
         w.scene.services.write_faults = &faults;
-        w.scene.prompter.ExpectError(c.text);
+        w.scene.prompter.ExpectError(c.wording);
         w.Type(0, 4, "2");
-        EXPECT_EQ(w.ReadRecord("a.lvo"), kExample) << c.text;
-        EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"a.lvo"}) << c.text;
+        EXPECT_EQ(w.ReadRecord("a.lvo"), kExample) << c.wording;
+        EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"a.lvo"}) << c.wording;
 
         // The game stays bound: the next save goes through.
         w.scene.services.write_faults = nullptr;
@@ -525,7 +516,7 @@ TEST(SaveGame, AFailedSaveLeavesTheRecordWhole) {
         EXPECT_EQ(
             w.ReadRecord("a.lvo"),
             "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n2;;;1;;;;;\r\n;;;;;;;;\r\n")
-            << c.text;
+            << c.wording;
     }
 }
 

@@ -6,7 +6,7 @@
 
 #include "common/core_fixture.h"
 #include "markets/arbitrage_page.h"
-#include "markets/market_test_util.h"
+#include "common/separators.h"
 #include "toolkit/operation_error.h"
 
 namespace orvanta {

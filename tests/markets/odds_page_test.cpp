@@ -6,7 +6,7 @@
 
 #include "common/core_fixture.h"
 #include "common/temp_folder.h"
-#include "markets/market_test_util.h"
+#include "common/separators.h"
 #include "markets/odds_page.h"
 #include "numeric/number_text.h"
 

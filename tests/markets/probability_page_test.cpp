@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/core_fixture.h"
-#include "markets/market_test_util.h"
+#include "common/separators.h"
 #include "markets/probability_page.h"
 #include "toolkit/operation_error.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/core_fixture.h"
+#include "common/separators.h"
 #include "numeric/key_filter.h"
 #include "numeric/number_text.h"
 
@@ -12,27 +13,11 @@ namespace orvanta {
 namespace {
 
 using testing::CoreScene;
-
-// Texts are written with "." and turned into the separator under test, so each
-// table runs under both "." and ",".
-std::string WithSeparator(std::string text, char separator) {
-    for (char& c : text) {
-        if (c == '.') {
-            c = separator;
-        }
-    }
-    return text;
-}
-
-class SeparatorTest : public ::testing::TestWithParam<char> {
-protected:
-    char Sep() const { return GetParam(); }
-};
+using testing::SeparatorTest;
+using testing::WithSeparator;
 
 INSTANTIATE_TEST_SUITE_P(BothMarks, SeparatorTest, ::testing::Values('.', ','),
-                         [](const auto& info) {
-                             return std::string(info.param == '.' ? "Point" : "Comma");
-                         });
+                         testing::SeparatorName);
 
 struct ParseCase {
     const char* text;

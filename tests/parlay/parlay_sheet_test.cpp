@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/core_fixture.h"
+#include "common/separators.h"
 #include "i18n/catalogue.h"
 #include "numeric/key_filter.h"
 #include "numeric/number_text.h"
@@ -15,15 +16,7 @@ namespace orvanta {
 namespace {
 
 using testing::CoreScene;
-
-std::string WithSeparator(std::string text, char separator) {
-    for (char& c : text) {
-        if (c == '.') {
-            c = separator;
-        }
-    }
-    return text;
-}
+using testing::WithSeparator;
 
 // The texts of every cell, to show that an operation changed nothing.
 std::vector<std::string> Texts(const TextGrid& grid) {

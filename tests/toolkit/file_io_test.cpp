@@ -31,16 +31,7 @@ TEST(WriteFileReplacing, ReplacesTheFileWhole) {
 }
 
 TEST(WriteFileReplacing, AFailureAtAnyStepLeavesTheOldFile) {
-    struct Case {
-        WriteStep step;
-        int error;
-        const char* text;
-    };
-    const Case cases[] = {{WriteStep::kCreate, EACCES, "File access denied"},
-                          {WriteStep::kWrite, ENOSPC, "Disk full"},
-                          {WriteStep::kFlush, EIO, "I/O error 5"},
-                          {WriteStep::kRename, EXDEV, "I/O error 18"}};
-    for (const Case& c : cases) {
+    for (const testing::StepFault& c : testing::kStepFaults) {
         TempFolder folder;
         folder.Write("a.bet", "old");
         testing::FailingDisk faults(c.step, c.error);
@@ -48,7 +39,7 @@ TEST(WriteFileReplacing, AFailureAtAnyStepLeavesTheOldFile) {
             WriteFileReplacing(folder / "a.bet", "new content", &faults);
             ADD_FAILURE() << "no error for step " << static_cast<int>(c.step);
         } catch (const OperationError& e) {
-            EXPECT_STREQ(e.what(), c.text);
+            EXPECT_STREQ(e.what(), c.wording);
         }
         EXPECT_EQ(folder.Read("a.bet"), "old");
         int files = 0;

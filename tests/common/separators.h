@@ -1,6 +1,6 @@
 #pragma once
 
-// Shared by the market page tests: texts written with "." stand for the
+// Number tables written once: texts written with "." stand for the
 // separator under test, and each table runs under both "." and ",".
 
 #include <gtest/gtest.h>
