@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
@@ -751,6 +754,22 @@ private slots:
         QCOMPARE(scene.Screen(), before);
         QCOMPARE(scene.Content(game), saved);
         QVERIFY(scene.gui.prompter.AllShown());
+
+        // The command line reads the window's record with the window's figures.
+        QProcess calc;
+        calc.start(QStringLiteral(ORVANTA_CALC_FILE),
+                   {QStringLiteral("--json"), QStringLiteral("live"),
+                    QString::fromStdString(scene.gui.folder / (kRecords + game))});
+        QVERIFY(calc.waitForFinished(30000));
+        QCOMPARE(calc.exitCode(), 0);
+        const QJsonObject boxes =
+            QJsonDocument::fromJson(calc.readAllStandardOutput()).object()["boxes"].toObject();
+        for (const auto& [name, text] : before) {
+            if (name.rfind("Edit", 0) == 0 || name == "edtGaniota") {
+                QCOMPARE(boxes[QString::fromStdString(name)].toString().toStdString(), text);
+            }
+        }
+        QCOMPARE(scene.Content(game), saved);
     }
 };
 

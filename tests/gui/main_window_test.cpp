@@ -13,62 +13,29 @@
 #include "app/arbitrage_tab.h"
 #include "app/main_window.h"
 #include "app/parlay_tab.h"
-#include "gui/gui_scene.h"
+#include "gui/main_window_scene.h"
 #include "support/vendor.h"
 #include "toolkit/grid_view.h"
 
 namespace orvanta {
 
+using testing::Edit;
 using testing::GuiScene;
+using testing::MakeWindow;
 using testing::PressKey;
+using testing::Recorded;
+using testing::SetBox;
 using testing::Type;
 
 namespace {
-
-struct Recorded {
-    std::vector<int> help_topics;
-    int update_checks = 0;
-    int manual_updates = 0;
-};
-
-std::unique_ptr<TFrmMain> MakeWindow(GuiScene& scene, Recorded& recorded) {
-    MainWindowOpeners openers;
-    openers.openHelp = [&recorded](QWidget*, int topic) { recorded.help_topics.push_back(topic); };
-    openers.checkForUpdates = [&recorded](QWidget*) {
-        ++recorded.update_checks;
-        return false;
-    };
-    openers.manualUpdate = [&recorded](QWidget*) {
-        ++recorded.manual_updates;
-        return false;
-    };
-    return std::make_unique<TFrmMain>(scene.services, openers);
-}
 
 ArbitrageTab* Arbitrage(TFrmMain& window) {
     return static_cast<ArbitrageTab*>(window.Tab(TFrmMain::kArbitrage));
 }
 
-QLineEdit* Edit(QWidget& window, const char* name) {
-    return window.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
 // Types one odds text into the arbitrage grid's cell (col, 1) and ends the edit.
 void TypeOdds(ArbitrageTab* tab, int col, const QString& text) {
-    GridView* grid = tab->Grid();
-    grid->setFocus();
-    grid->SetCurrentCell(col, 1);
-    if (!text.isEmpty()) {
-        Type(text);
-        PressKey(Qt::Key_Return);
-    }
-}
-
-void SetBox(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    testing::TypeInto(tab->Grid(), col, 1, text);
 }
 
 QString Cell(ArbitrageTab* tab, int col, int row) {
