@@ -42,30 +42,6 @@ const QString kPicture = QStringLiteral(":/live/live_pitch.jpg");
 constexpr int kListWidth = 230;
 constexpr int kBarHeight = 34;
 
-// The position sheet remembers what a cell held when its editor opened: the
-// row rule is checked only for an entry that changed it.
-class SheetView : public GridView {
-public:
-    using GridView::GridView;
-
-    const std::string& TextBefore() const { return m_text_before; }
-
-protected:
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        const bool was_editing = IsEditing();
-        const std::string before =
-            index.isValid() ? Grid().Cell(index.column(), index.row()) : std::string();
-        const bool editing = GridView::edit(index, trigger, event);
-        if (editing && !was_editing) {
-            m_text_before = before;
-        }
-        return editing;
-    }
-
-private:
-    std::string m_text_before;
-};
-
 // A typed character as the key filters see it; non-ASCII ones are refused.
 char AsFilterChar(QChar c) {
     return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01';
@@ -123,7 +99,7 @@ void TFrmLiveOrvanta::BuildLayout() {
     m_splitter->setChildrenCollapsible(false);
     m_list = new GridView(m_ledger.GameList(), m_splitter);
     m_list->setObjectName(QStringLiteral("AdvStringGrid1"));
-    m_sheet = new SheetView(m_ledger.Sheet().AdvStringGrid2, m_splitter);
+    m_sheet = new GridView(m_ledger.Sheet().AdvStringGrid2, m_splitter);
     m_sheet->setObjectName(QStringLiteral("AdvStringGrid2"));
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -196,12 +172,10 @@ void TFrmLiveOrvanta::BindSheet() {
         }
         return std::nullopt;
     };
-    m_sheet->validateCell = [this](int col, int row) {
+    m_sheet->validateCell = [this](int col, int row, const std::string& before) {
         bool refused = false;
-        RunGuarded(m_services.prompter, [&] {
-            const auto* sheet_view = static_cast<SheetView*>(m_sheet);
-            refused = m_ledger.AdvStringGrid2CellValidate(col, row, sheet_view->TextBefore());
-        });
+        RunGuarded(m_services.prompter,
+                   [&] { refused = m_ledger.AdvStringGrid2CellValidate(col, row, before); });
         return !refused;
     };
     m_sheet->editingDone = [this](int, int) {

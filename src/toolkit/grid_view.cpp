@@ -241,11 +241,12 @@ void GridView::CommitText(const QModelIndex& index, const QString& text) {
     const int row = index.row();
     TextGrid& grid = m_model->Grid();
     const std::string value = FromQt(text);
-    if (grid.Cell(col, row) == value) {
+    const std::string before = grid.Cell(col, row);
+    if (before == value) {
         return;
     }
     grid.SetCell(col, row, value);
-    if (validateCell && !validateCell(col, row)) {
+    if (validateCell && !validateCell(col, row, before)) {
         m_reopen = index;
     }
 }

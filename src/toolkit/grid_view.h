@@ -8,8 +8,8 @@
 //   keyFilter      each typed character, with the current cell's text (the
 //                  editor's while editing): drop it, keep it or replace it
 //   enterRule      Enter on the current cell: where the current cell goes
-//   validateCell   an edit ended with a changed text: false refuses it, and
-//                  the editor opens again on that cell
+//   validateCell   an edit ended with a changed text (given the text before
+//                  it): false refuses it, and the editor opens again
 //   editingDone    an edit ended (after validation)
 //   checkBoxClicked a click on a check box; when set, the page flips the box
 //   rowClicked     a click on a row (also the current one), or a row change by
@@ -45,7 +45,7 @@ public:
     std::function<std::optional<char>(char typed, const std::string& current)> keyFilter;
     std::function<std::optional<std::pair<int, int>>(int col, int row, const std::string& current)>
         enterRule;
-    std::function<bool(int col, int row)> validateCell;
+    std::function<bool(int col, int row, const std::string& before)> validateCell;
     std::function<void(int col, int row)> editingDone;
     std::function<void(int col, int row)> checkBoxClicked;
     std::function<void(int row)> rowClicked;

@@ -111,7 +111,7 @@ private slots:
         QVERIFY(testing::ShowAndActivate(&view));
         int validations = 0;
         std::vector<std::pair<int, int>> done;
-        view.validateCell = [&](int col, int row) {
+        view.validateCell = [&](int col, int row, const std::string&) {
             ++validations;
             if (grid.Cell(col, row) == "9") {
                 grid.SetCell(col, row, "");
