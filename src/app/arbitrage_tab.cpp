@@ -34,6 +34,9 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     m_edit7 = MakeEdit(this, "Edit7");
     m_edit8 = MakeEdit(this, "Edit8");
     m_edit13 = MakeEdit(this, "Edit13");
+    // The multiplier and the target are amounts: no sign, no letters.
+    m_edit5->SetKeyFilter(NumberKeyFilter(m_services));
+    m_edit6->SetKeyFilter(NumberKeyFilter(m_services));
     QFont bold = m_edit8->font();
     bold.setBold(true);
     m_edit8->setFont(bold);

@@ -9,6 +9,8 @@ class QLineEdit;
 
 namespace orvanta {
 
+class FilteredLineEdit;
+
 class GridView;
 
 // TSArbitrage: the ARBITRAGE page on screen.
@@ -40,8 +42,8 @@ private:
     QLabel* m_total_label = nullptr;
     QLabel* m_percent_label = nullptr;
     QLabel* m_profit_label = nullptr;
-    QLineEdit* m_edit5 = nullptr;
-    QLineEdit* m_edit6 = nullptr;
+    FilteredLineEdit* m_edit5 = nullptr;
+    FilteredLineEdit* m_edit6 = nullptr;
     QLineEdit* m_edit7 = nullptr;
     QLineEdit* m_edit8 = nullptr;
     QLineEdit* m_edit13 = nullptr;

@@ -25,9 +25,7 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     m_input->selectCell = [this](int col, int row) {
         return AdvOddsSelectCell(m_page.AdvOdds, col, row);
     };
-    m_input->keyFilter = [this](char typed, const std::string&) {
-        return FilterNumberKey(typed, m_services.separator);
-    };
+    m_input->keyFilter = NumberKeyFilter(m_services);
     m_input->setFixedSize(m_input->FullSize());
 
     m_results = new GridView(m_page.AdvOdds1, this);
@@ -44,6 +42,7 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     auto* ganiota = MakeLabel(this, "Label15", QStringLiteral("GANIOTA"));
     ganiota->setFont(bold);
     m_edit12 = MakeEdit(this, "Edit12", 60);
+    m_edit12->SetKeyFilter(NumberKeyFilter(m_services));
     m_boxes.Bind(m_edit12, &m_page.Edit12);
 
     auto* page = new QVBoxLayout(this);

@@ -9,6 +9,8 @@ class QLineEdit;
 
 namespace orvanta {
 
+class FilteredLineEdit;
+
 class GridView;
 
 // TSOdds: the ODDS page on screen.
@@ -33,7 +35,7 @@ private:
     BoxBinding m_boxes;
     GridView* m_input = nullptr;
     GridView* m_results = nullptr;
-    QLineEdit* m_edit12 = nullptr;
+    FilteredLineEdit* m_edit12 = nullptr;
 };
 
 }  // namespace orvanta

@@ -8,6 +8,12 @@
 
 namespace orvanta {
 
+FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services) {
+    return [&services](char typed, const std::string&) {
+        return FilterNumberKey(typed, services.separator);
+    };
+}
+
 void BindOddsRowGrid(GridView* grid, Services& services) {
     TextGrid& cells = grid->Grid();
     grid->Model().SetFixedColour(QColor(212, 208, 200));
@@ -15,9 +21,7 @@ void BindOddsRowGrid(GridView* grid, Services& services) {
     grid->selectCell = [&cells](int col, int row) {
         return AdvProbabilitySelectCell(cells, col, row);
     };
-    grid->keyFilter = [&services](char typed, const std::string&) {
-        return FilterNumberKey(typed, services.separator);
-    };
+    grid->keyFilter = NumberKeyFilter(services);
     grid->enterRule = [&cells](int col, int row,
                                const std::string&) -> std::optional<std::pair<int, int>> {
         const int next = EnterMovesToColumn(cells, col, row);

@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 
+#include "toolkit/filtered_line_edit.h"
 #include "toolkit/services.h"
 
 namespace orvanta {
@@ -19,6 +20,10 @@ class GridView;
 // key filter, Enter walking along the row; the grid sized to show every cell.
 void BindOddsRowGrid(GridView* grid, Services& services);
 
+// The number key filter (digits and either decimal mark, which becomes the
+// user's separator) for a grid or an edit box.
+FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services);
+
 // Captions beside a grid's rows: a gap for the header row, then one label per row.
 QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels);
 
@@ -28,8 +33,8 @@ inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text 
     return label;
 }
 
-inline QLineEdit* MakeEdit(QWidget* parent, const char* name, int width = 80) {
-    auto* edit = new QLineEdit(parent);
+inline FilteredLineEdit* MakeEdit(QWidget* parent, const char* name, int width = 80) {
+    auto* edit = new FilteredLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(width);
     return edit;

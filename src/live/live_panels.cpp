@@ -10,6 +10,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "toolkit/filtered_line_edit.h"
 #include "toolkit/qt_convert.h"
 #include "toolkit/text_box.h"
 #include "toolkit/text_grid.h"
@@ -75,7 +76,7 @@ QGroupBox* BuildPanel(QWidget* parent, const PanelPlan& plan) {
             if (!name) {
                 continue;
             }
-            auto* box = new QLineEdit(panel);
+            auto* box = new FilteredLineEdit(panel);
             box->setObjectName(QString::fromLatin1(name));
             box->setFixedWidth(kBoxWidth);
             box->setReadOnly(true);

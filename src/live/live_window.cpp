@@ -42,11 +42,6 @@ const QString kPicture = QStringLiteral(":/live/live_pitch.jpg");
 constexpr int kListWidth = 230;
 constexpr int kBarHeight = 34;
 
-// A typed character as the key filters see it; non-ASCII ones are refused.
-char AsFilterChar(QChar c) {
-    return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01';
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& tool_tip = QString()) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -207,15 +202,14 @@ void TFrmLiveOrvanta::BindCurrentOdds() {
     TextBox* typed[] = {&odds.Edit13, &odds.Edit14, &odds.Edit15};
     const char* names[] = {"Edit13", "Edit14", "Edit15"};
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* edit = box(names[i]);
+        auto* edit = findChild<FilteredLineEdit*>(QString::fromLatin1(names[i]));
         m_current_odds[static_cast<std::size_t>(i)] = edit;
         m_typed_odds.Bind(edit, typed[i]);
         edit->setProperty("Tag", i + 1);
         edit->installEventFilter(this);
-        // Only keys reach these boxes: a pasted or dropped text would pass the
-        // key filter by, and could bring the record's field mark with it.
-        edit->setContextMenuPolicy(Qt::NoContextMenu);
-        edit->setAcceptDrops(false);
+        edit->SetKeyFilter([this](char typed_key, const std::string&) {
+            return FilterOddsKey(typed_key, m_services.separator);
+        });
         connect(edit, &QLineEdit::textChanged, this, &TFrmLiveOrvanta::Edit13Change);
     }
 }
@@ -353,27 +347,7 @@ bool TFrmLiveOrvanta::Edit13KeyPress(QLineEdit* edit, QKeyEvent* event) {
         }
         return true;
     }
-    if (event->matches(QKeySequence::Paste)) {
-        return true;
-    }
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return false;
-    }
-    // Keys without a character of their own (arrows, Delete, Escape) are not
-    // the filter's business.
-    const QString text = event->text();
-    if (text.size() != 1 || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) {
-        return false;
-    }
-    const char typed = AsFilterChar(text.at(0));
-    const auto accepted = FilterOddsKey(typed, m_services.separator);
-    if (!accepted) {
-        return true;
-    }
-    if (*accepted != typed) {
-        edit->insert(QString(QChar(*accepted)));
-        return true;
-    }
+    // Characters, typed or pasted, go through the box's own filter.
     return false;
 }
 

@@ -15,6 +15,7 @@
 
 #include "live/game_record.h"
 #include "live/live_ledger.h"
+#include "toolkit/filtered_line_edit.h"
 #include "toolkit/handler_guard.h"
 #include "toolkit/qt_convert.h"
 
@@ -45,7 +46,7 @@ TFrmLiveOrvantaNewGame::TFrmLiveOrvantaNewGame(Services& services, LiveLedger& l
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     Label2 = Named(new QLabel(QStringLiteral("ΩΡΑ"), this), "Label2");
-    meTime = Named(new QLineEdit(this), "meTime");
+    meTime = Named(new FilteredLineEdit(this), "meTime");
     meTime->setInputMask(kTimeMask);
     meTime->installEventFilter(this);
     Label3 = Named(new QLabel(QStringLiteral("ΑΓΩΝΑΣ"), this), "Label3");

@@ -1,6 +1,8 @@
 #include "toolkit/grid_view.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 
+#include "toolkit/filtered_line_edit.h"
 #include "toolkit/qt_convert.h"
 
 namespace orvanta {
@@ -26,7 +29,7 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
-        auto* editor = new QLineEdit(parent);
+        auto* editor = new FilteredLineEdit(parent);
         editor->setFrame(false);
         m_view->EditorOpened(editor, index);
         return editor;
@@ -83,15 +86,6 @@ constexpr int kResizeGrip = 3;
 constexpr QAbstractItemView::EditTriggers kEditTriggers = QAbstractItemView::DoubleClicked |
                                                           QAbstractItemView::AnyKeyPressed |
                                                           QAbstractItemView::EditKeyPressed;
-
-// A typed character as the key filters see it: ASCII as it is, anything else
-// as a character no filter accepts.
-char AsFilterChar(QChar c) {
-    if (c == QChar('\n')) {
-        return '\r';
-    }
-    return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01';
-}
 
 }  // namespace
 
@@ -226,10 +220,19 @@ void GridView::ApplyLayout() {
     updateGeometry();
 }
 
-void GridView::EditorOpened(QLineEdit* editor, const QModelIndex& index) {
+void GridView::EditorOpened(FilteredLineEdit* editor, const QModelIndex& index) {
     m_editor = editor;
     m_edit_index = index;
     editor->setFont(font());
+    if (keyFilter) {
+        // The key that opened the editor has been through the filter already.
+        editor->SetKeyFilter([this](char typed, const std::string& current) -> std::optional<char> {
+            if (m_forwarding_key) {
+                return typed;
+            }
+            return keyFilter ? keyFilter(typed, current) : std::optional<char>(typed);
+        });
+    }
     editor->installEventFilter(this);
 }
 
@@ -322,30 +325,8 @@ bool GridView::FilterEditorKey(QKeyEvent* event) {
         RunEnterRule(typed);
         return true;
     }
-    if (event->matches(QKeySequence::Paste)) {
-        return keyFilter != nullptr;  // pasting would bypass the filter
-    }
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return false;
-    }
-    const QString text = event->text();
-    if (!keyFilter || text.size() != 1) {
-        return false;
-    }
-    // Control keys (Escape, Delete) are the editor's own; Backspace is typing.
-    const char16_t code = text.at(0).unicode();
-    if ((code < 0x20 && code != '\b') || code == 0x7F) {
-        return false;
-    }
-    const char typed = AsFilterChar(text.at(0));
-    const auto accepted = keyFilter(typed, FromQt(editor->text()));
-    if (!accepted) {
-        return true;
-    }
-    if (*accepted != typed) {
-        editor->insert(QString(QChar(*accepted)));
-        return true;
-    }
+    // Characters, pasted text and drops are the editor's: it runs them
+    // through the same filter.
     return false;
 }
 
@@ -362,6 +343,11 @@ void GridView::RunEnterRule(const std::string& current_text) {
 void GridView::keyPressEvent(QKeyEvent* event) {
     if (m_inert) {
         event->ignore();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        PasteIntoCurrentCell();
+        event->accept();
         return;
     }
     const int key = event->key();
@@ -403,6 +389,21 @@ void GridView::keyPressEvent(QKeyEvent* event) {
     m_keyboard_move = true;
     QTableView::keyPressEvent(event);
     m_keyboard_move = false;
+}
+
+// A paste on a cell that is not being edited replaces its text, as typing
+// would: the editor opens and the clipboard's text is typed into it.
+void GridView::PasteIntoCurrentCell() {
+    const QModelIndex at = currentIndex();
+    if (!at.isValid() || !(m_model->flags(at) & Qt::ItemIsEditable)) {
+        return;
+    }
+    const QString clip = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    if (clip.isEmpty() || !edit(at, EditKeyPressed, nullptr) || !m_editor) {
+        return;
+    }
+    m_editor->selectAll();
+    m_editor->TypeText(clip);
 }
 
 int GridView::ResizeEdgeAt(const QPoint& pos) const {

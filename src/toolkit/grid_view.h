@@ -27,6 +27,7 @@
 #include <string>
 #include <utility>
 
+#include "toolkit/filtered_line_edit.h"
 #include "toolkit/grid_model.h"
 
 namespace orvanta {
@@ -92,14 +93,15 @@ protected:
 private:
     friend class GridDelegate;
 
-    void EditorOpened(QLineEdit* editor, const QModelIndex& index);
+    void EditorOpened(FilteredLineEdit* editor, const QModelIndex& index);
+    void PasteIntoCurrentCell();
     void CommitText(const QModelIndex& index, const QString& text);
     bool FilterEditorKey(QKeyEvent* event);
     void RunEnterRule(const std::string& current_text);
     int ResizeEdgeAt(const QPoint& pos) const;
 
     GridModel* m_model = nullptr;
-    QPointer<QLineEdit> m_editor;
+    QPointer<FilteredLineEdit> m_editor;
     QPersistentModelIndex m_edit_index;
     QPersistentModelIndex m_reopen;
     bool m_inert = false;

@@ -1,0 +1,57 @@
+#pragma once
+
+// An edit line whose every way in goes through one key filter: typed keys,
+// Ctrl+V and Shift+Insert, the context menu's Paste, a middle click (the X11
+// selection), a drop and an input method's commit. Whatever the path, what
+// lands is what typing the same characters one by one would have left: a
+// dropped character is dropped, a replaced one replaced. Control characters
+// (line breaks, tabs) in a pasted text are not keys and are left out.
+//
+// With an input mask and no filter, the mask is the filter: every path types
+// its text key by key through it. With neither, it is a plain QLineEdit.
+
+#include <QLineEdit>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace orvanta {
+
+class FilteredLineEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    // The typed character and the line's text before it: the character to
+    // insert, or nothing to drop it.
+    using KeyFilter = std::function<std::optional<char>(char typed, const std::string& current)>;
+
+    explicit FilteredLineEdit(QWidget* parent = nullptr);
+
+    void SetKeyFilter(KeyFilter filter) { m_filter = std::move(filter); }
+    bool HasKeyFilter() const { return static_cast<bool>(m_filter); }
+
+    // Inserts at the cursor (over the selection) what typing `text` would.
+    void TypeText(const QString& text);
+
+    // The characters of `text` that typing would leave, as they would land.
+    QString AcceptedText(const QString& text) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool Guarded() const;
+
+    KeyFilter m_filter;
+};
+
+// A character as the key filters see it: ASCII as it is, a line feed as the
+// Enter key, anything else as a character no filter accepts.
+char AsFilterChar(QChar c);
+
+}  // namespace orvanta
