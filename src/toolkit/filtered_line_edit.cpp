@@ -10,12 +10,19 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolTip>
 
 #include "toolkit/qt_convert.h"
 
 namespace orvanta {
 
 namespace {
+
+// The gap QLineEdit leaves between its contents rectangle and the text.
+constexpr int kLineMargin = 2;
 
 bool IsControl(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7F;
@@ -104,6 +111,54 @@ void FilteredLineEdit::TypeText(const QString& text) {
 
 bool FilteredLineEdit::Guarded() const {
     return m_filter || !inputMask().isEmpty();
+}
+
+QRect FilteredLineEdit::TextArea() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    area = area.marginsRemoved(textMargins());
+    return area.adjusted(kLineMargin, 0, -kLineMargin, 0);
+}
+
+QString FilteredLineEdit::ShownText() const {
+    // While the box has the focus it scrolls under the cursor as usual.
+    const QString whole = displayText();
+    if (hasFocus() || echoMode() != Normal) {
+        return whole;
+    }
+    const int width = TextArea().width();
+    if (fontMetrics().horizontalAdvance(whole) <= width) {
+        return whole;
+    }
+    return fontMetrics().elidedText(whole, Qt::ElideRight, width);
+}
+
+bool FilteredLineEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const QString shown = ShownText();
+        if (shown != displayText()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), displayText(), this);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void FilteredLineEdit::paintEvent(QPaintEvent* event) {
+    const QString shown = ShownText();
+    if (shown == displayText()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    painter.drawText(TextArea(), static_cast<int>(horizontal | Qt::AlignVCenter), shown);
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {

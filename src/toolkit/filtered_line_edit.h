@@ -7,6 +7,9 @@
 // dropped character is dropped, a replaced one replaced. Control characters
 // (line breaks, tabs) in a pasted text are not keys and are left out.
 //
+// A text too long for the box shows, while the box has no focus, cut with an
+// ellipsis and whole in its tool tip: a figure is never shown silently cut.
+//
 // With an input mask and no filter, the mask is the filter: every path types
 // its text key by key through it. With neither, it is a plain QLineEdit.
 
@@ -37,7 +40,12 @@ public:
     // The characters of `text` that typing would leave, as they would land.
     QString AcceptedText(const QString& text) const;
 
+    // The text as the box shows it: whole, or cut with an ellipsis.
+    QString ShownText() const;
+
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -46,6 +54,7 @@ protected:
 
 private:
     bool Guarded() const;
+    QRect TextArea() const;
 
     KeyFilter m_filter;
 };
