@@ -47,6 +47,11 @@ const LookupCase kLookups[] = {
     {"KeyBeforeAnySection", "Caption=No\n[FrmMain]\n", "FrmMain", "Caption", "<default>"},
     {"OtherLinesIgnored", "[FrmMain]\n; comment\nrubbish\n\nCaption=Yes\n", "FrmMain", "Caption",
      "Yes"},
+    // Without its closing bracket a section line is a line of another form: it
+    // neither opens its section nor ends the one it stands in.
+    {"UnclosedBracketOpensNoSection", "[FrmMain\nCaption=No\n", "FrmMain", "Caption", "<default>"},
+    {"UnclosedBracketLeavesTheSectionOpen", "[FrmMain]\n[Message\nCaption=Yes\n", "FrmMain",
+     "Caption", "Yes"},
     {"MixedLineEndings", "[FrmMain]\rA=1\r\nCaption=CR\n", "FrmMain", "Caption", "CR"},
     {"Utf8ByteOrderMark", "\xEF\xBB\xBF[FrmMain]\nCaption=BOM\n", "FrmMain", "Caption", "BOM"},
     {"GreekInUtf8", "[FrmMain]\nARBITRAGE=\xCE\x91\xCE\xA1\xCE\x92\n", "FrmMain", "ARBITRAGE",
