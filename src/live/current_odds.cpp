@@ -16,8 +16,10 @@ void CalcProbability(CurrentOddsPanel& panel, Services& services) {
     const double ox = TextToNumber(panel.Edit14.text, sep, services.prompter);
     const double o2 = TextToNumber(panel.Edit15.text, sep, services.prompter);
 
-    const double book =
-        CheckedDivide(100.0, o1) + CheckedDivide(100.0, ox) + CheckedDivide(100.0, o2);
+    // Odds of a few hundred zeros after the mark make the book overflow, and
+    // 10000 / infinity would then pass for a payout of 0.
+    const double book = CheckedFinite(CheckedDivide(100.0, o1) + CheckedDivide(100.0, ox) +
+                                      CheckedDivide(100.0, o2));
     // Only hand-edited negative odds get here; there is no book to speak of.
     if (!(book > 0.0)) {
         return;

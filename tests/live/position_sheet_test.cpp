@@ -8,6 +8,7 @@
 #include "live/position_sheet.h"
 #include "numeric/key_filter.h"
 #include "sheet_text.h"
+#include "toolkit/operation_error.h"
 
 namespace orvanta {
 namespace {
@@ -92,6 +93,25 @@ TEST_P(SheetTest, GameWagerIsBoughtMinusSoldPerOutcome) {
     EXPECT_EQ(sheet.Edit4.text, "0");
     EXPECT_EQ(sheet.Edit5.text, "4");
     EXPECT_EQ(sheet.Edit6.text, "-7");
+}
+
+// A figure beyond the double range stops the recalculation with the general
+// error report; what was written before it stays, and nothing shows "INF".
+TEST_P(SheetTest, AFigureBeyondTheRangeStopsTheRecalculation) {
+    const std::string huge = "1" + std::string(200, '0');
+    Fill({"2|||10", huge + "|||" + huge, ""});
+    sheet.Edit1.text = "old";
+    sheet.Edit4.text = "old";
+    sheet.Edit7.text = "old";
+    try {
+        RecalcSheet(sheet, scene.services);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    EXPECT_EQ(Status(sheet, 2), "20|-10|-10");
+    EXPECT_EQ(Status(sheet, 3), "||");
+    EXPECT_EQ(Totals(sheet), "old|| old|| old||");
 }
 
 struct CompactCase {

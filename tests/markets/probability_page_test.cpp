@@ -165,5 +165,19 @@ TEST_P(ProbabilityTest, ZeroOrUnreadableOddsDividesByZeroBeforeWriting) {
     }
 }
 
+TEST_P(ProbabilityTest, ABookBeyondTheRangeStopsBeforeWriting) {
+    // 100 / 1E-307 leaves the double range; no box may show "INF".
+    SetOdds({{0, "2"}, {1, "0." + std::string(306, '0') + "1"}});
+    try {
+        CalcProbabilityPage(page, scene.services);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    ExpectBoxes("0", "0", "0");
+    EXPECT_EQ(Share(0), "");
+    EXPECT_EQ(Share(1), "");
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -11,6 +11,7 @@
 #include "numeric/key_filter.h"
 #include "numeric/number_text.h"
 #include "parlay/parlay_sheet.h"
+#include "toolkit/operation_error.h"
 
 namespace orvanta {
 namespace {
@@ -241,6 +242,27 @@ TEST_P(ParlaySheetTest, FifteenEvensWithAStakeOnTheSevenFolds) {
     EXPECT_EQ(Results(sheet, 7), (Row{"6435", "6435", "823680", "817245"}));
     EXPECT_EQ(6435 * 128, 823680);
     EXPECT_EQ(Sums(), (Row{"6435", "823680", "817245"}));
+}
+
+// Two odds of 1E200 make a double worth 1E400, beyond the double range: the
+// calculation stops there with the overflow report, rather than showing "INF"
+// and then counting it as 0 in the sums.
+TEST_P(ParlaySheetTest, AReturnBeyondTheRangeStopsTheCalculation) {
+    const std::string huge = "1" + std::string(200, '0');
+    Odds(1, huge);
+    Odds(2, huge);
+    Stake(2, "1");
+    for (int col = kColCombinations; col <= kColProfit; ++col) {
+        Grid().SetCell(col, 2, "old");
+    }
+    try {
+        CalcParlaySheet(sheet, scene.services);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    EXPECT_EQ(Results(sheet, 2), (Row{"old", "old", "old", "old"}));
+    EXPECT_EQ(Sums(), (Row{"0", "0", "0"}));
 }
 
 TEST_P(ParlaySheetTest, RemovingAStakeKeepsTheOldCountOfCombinations) {
