@@ -25,7 +25,9 @@ void CalcProbability(CurrentOddsPanel& panel, Services& services) {
         return;
     }
     const double payout = Round2(10000.0 / book);
-    panel.edtGaniota.text = NumberToText(100.0 - payout, sep);
+    // A difference of two figures with two decimals, rounded so that it reads
+    // as one (100 - 100.18 is -0.180000000000007 in double).
+    panel.edtGaniota.text = NumberToText(Round2(100.0 - payout), sep);
     panel.Edit10.text = NumberToText(Round2(payout / o1), sep);
     panel.Edit11.text = NumberToText(Round2(payout / ox), sep);
     panel.Edit12.text = NumberToText(Round2(payout / o2), sep);

@@ -45,6 +45,8 @@ TEST_P(OddsTest, WorkedExamples) {
     const Case cases[] = {
         {"1.85", "3.40", "4.20", "50.39|27.42|22.2 6.78"},
         {"2", "4", "4", "50|25|25 0"},
+        // The margin is 100 - 100.18, read as the two-decimal figure it is.
+        {"2.02", "3.5", "4.6", "49.59|28.62|21.78 -0.18"},
         // The other mark typed in a hand-edited record reads the same.
         {"1,85", "3,40", "4,20", "50.39|27.42|22.2 6.78"},
     };
