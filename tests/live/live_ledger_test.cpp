@@ -523,6 +523,28 @@ TEST(SaveGame, ARecordRemovedOutsideIsNotRecreated) {
     EXPECT_TRUE(w.FolderFiles().empty());
 }
 
+// The key filter keeps ";" and line breaks out of the sheet; should one get in
+// all the same, the save refuses the value rather than alter it, and the
+// record on disk stays as it was.
+TEST(SaveGame, AValueTheRecordCannotHoldIsRefusedAndTheRecordStaysWhole) {
+    for (const char* value : {"2;5", "2\r\n5"}) {
+        LiveWindow w;
+        w.WriteRecord("a.lvo", kExample);
+        w.Open();
+        w.Select("a.lvo");
+        w.scene.prompter.ExpectError(UnwritableValueText(value));
+        w.Type(0, 4, value);
+        EXPECT_EQ(w.ReadRecord("a.lvo"), kExample);
+        EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"a.lvo"});
+
+        // The game stays bound: once the value is mended the save goes through.
+        w.Type(0, 4, "2");
+        EXPECT_EQ(
+            w.ReadRecord("a.lvo"),
+            "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n2;;;;;;;;\r\n;;;;;;;;\r\n");
+    }
+}
+
 TEST(SaveGame, AFailedSaveLeavesTheRecordWhole) {
     for (const testing::StepFault& c : testing::kStepFaults) {
         LiveWindow w;
