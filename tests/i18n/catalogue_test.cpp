@@ -113,6 +113,12 @@ TEST(Catalogue, ShippedFilesCarryEveryKeyInTheirLanguage) {
     EXPECT_EQ(greek.ReadString("FrmMain", "Caption", "?"), "Orvanta");
     EXPECT_EQ(english.ReadString("FrmMain", "PARLAY_BETTING", "?"), "PARLAY BETTING");
     EXPECT_EQ(english.ReadString("FrmMain", "Caption", "?"), "Orvanta");
+    // One word for one thing: the live window's stake is spelled as the main
+    // window's, and the payout is not called by the word for odds.
+    EXPECT_EQ(greek.ReadString("FrmLiveOrvanta", "Game Wager", "?"),
+              greek.ReadString("FrmMain", "Wager", "!"));
+    EXPECT_NE(greek.ReadString("FrmMain", "WinPay", "?"),
+              greek.ReadString("FrmMain", "ColumnHeaders_1", "!"));
     for (const Catalogue* c : {&greek, &english}) {
         for (int col = 0; col <= 8; ++col) {
             const std::string key = "ColumnHeaders_" + std::to_string(col);
