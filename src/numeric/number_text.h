@@ -7,8 +7,8 @@
 // program's own grammar and converts correctly rounded to double) and writes its
 // result back with NumberToText (15 significant digits, the separator as the
 // decimal mark). Calculators that want fewer decimals round with Round2,
-// RoundWhole or RoundDecimals first. The grid key filters decide which typed characters reach a
-// number cell at all.
+// RoundWhole or RoundDecimals first. The grid key filters decide which typed
+// characters reach a number cell at all.
 
 #include <optional>
 #include <string>
