@@ -15,6 +15,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "numeric/number_text.h"
+#include "toolkit/operation_error.h"
 
 namespace {
 
@@ -110,15 +111,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(ours.has_value() == theirs.has_value(), "grammar disagreement");
     if (ours) {
         Check(SameBits(*ours, *theirs), "value disagreement");
-        const std::string written = orvanta::NumberToText(*ours, separator);
         // Fifteen digits round the very largest doubles up past the range
-        // (1.79769313486232E308); below that every written number reads back.
-        if (std::isfinite(*ours) && std::fabs(*ours) <= 1.79769313486231e308) {
-            const auto back = orvanta::ParseNumberText(written, separator);
-            Check(back.has_value(), "a written number does not read back");
-            Check(orvanta::NumberToText(*back, separator) == written,
-                  "a written number reads back as another");
+        // (1.79769313486232E308): the writer refuses those, and every number it
+        // does write reads back.
+        const bool writable = std::fabs(*ours) <= 1.797693134862315e308;
+        std::string written;
+        try {
+            written = orvanta::NumberToText(*ours, separator);
+            Check(writable, "a number beyond the range was written");
+        } catch (const orvanta::OperationError& e) {
+            Check(!writable, "a number within the range was refused");
+            Check(std::string(e.what()) == orvanta::kOverflow, "refused with another text");
+            return 0;
         }
+        const auto back = orvanta::ParseNumberText(written, separator);
+        Check(back.has_value(), "a written number does not read back");
+        Check(orvanta::NumberToText(*back, separator) == written,
+              "a written number reads back as another");
     }
     return 0;
 }

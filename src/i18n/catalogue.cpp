@@ -202,13 +202,14 @@ std::string LookupCatalogueText(std::string_view file_bytes, const std::string& 
         std::string_view line = Trim(rest.substr(0, end));
         rest = end >= rest.size() ? std::string_view() : rest.substr(end + 1);
 
-        if (!line.empty() && line.front() == '[') {
+        // A "[" without its "]" is no section line, just one more line of
+        // another form.
+        const std::size_t close = line.empty() || line.front() != '[' ? line.npos : line.find(']');
+        if (close != std::string_view::npos) {
             if (section_seen) {
                 break;  // only the first section of that name counts
             }
-            const std::size_t close = line.find(']');
-            const std::string_view name =
-                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            const std::string_view name = Trim(line.substr(1, close - 1));
             in_section = SameName(name, section);
             section_seen = in_section;
             continue;

@@ -23,7 +23,8 @@ struct CurrentOddsPanel {
 bool HasAllCurrentOdds(const CurrentOddsPanel& panel);
 
 // Throws OperationError("Floating point division by zero") on an odds of 0,
-// before any result box is written.
+// and "Floating point overflow" on odds so small that the book leaves the
+// double range, before any result box is written.
 void CalcProbability(CurrentOddsPanel& panel, Services& services);
 
 // What a typed character becomes in the three odds boxes; unlike the sheet,

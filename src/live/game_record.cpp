@@ -19,8 +19,9 @@ std::array<std::string, N> SplitFields(std::string_view line) {
         if (semi == std::string_view::npos) {
             break;
         }
-        // A value cannot carry a line break (a save leaves it out), so a stray
-        // CR in a hand-edited line is left out on reading as well.
+        // A value cannot carry a line break (a save refuses one), so a stray CR
+        // in a hand-edited line is left out on reading, or the game could never
+        // be saved again.
         for (const char c : line.substr(pos, semi - pos)) {
             if (c != '\r') {
                 fields[i].push_back(c);
@@ -40,12 +41,14 @@ bool AllEmpty(const PositionFields& fields) {
     return true;
 }
 
+// The layout has no quoting: a ";" or a line break inside a value would split
+// it into other fields or rows on reading. Rather than change the value behind
+// the user's back, the whole write is refused.
 void AppendValue(std::string& out, const std::string& value) {
-    for (char c : value) {
-        if (c != ';' && c != '\r' && c != '\n') {
-            out.push_back(c);
-        }
+    if (value.find_first_of(";\r\n") != std::string::npos) {
+        throw OperationError(UnwritableValueText(value));
     }
+    out += value;
     out.push_back(';');
 }
 
@@ -90,6 +93,12 @@ LiveGameRecord ParseGameRecord(std::string_view bytes) {
         record.rows.push_back(std::move(fields));
     }
     return record;
+}
+
+std::string UnwritableValueText(const std::string& value) {
+    return "The value \"" + value +
+           "\" holds a \";\" or a line break, which a game record cannot keep; the record was "
+           "not written";
 }
 
 std::string FormatGameRecord(const LiveGameRecord& record) {

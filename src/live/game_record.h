@@ -47,9 +47,11 @@ struct LiveGameRecord {
 // with more than kMaxRecordRows positions.
 LiveGameRecord ParseGameRecord(std::string_view bytes);
 
-// The record's bytes, every line ending in CR LF. ";" and line breaks cannot be
-// carried by the format, so they are left out of the values.
+// The record's bytes, every line ending in CR LF. A value holding ";" or a line
+// break cannot be carried by the format: the whole record is refused with
+// OperationError(UnwritableValueText(value)) rather than written altered.
 std::string FormatGameRecord(const LiveGameRecord& record);
+std::string UnwritableValueText(const std::string& value);
 
 struct TimeOfDay {
     int hour = 0;

@@ -14,6 +14,15 @@ constexpr const char* kSection = "FrmLiveOrvanta";
 constexpr int kRowHeight = 21;
 constexpr std::array<int, kSheetCols> kColWidths = {35, 35, 35, 55, 35, 35, 35, 55, 55, 55, 55};
 
+// The totals are sums in which large terms cancel (a back of 100 at 4.7 and a
+// lay of 114.63 at 4.1 leave 0.0169999999999959), so each is rounded before it
+// is written: far below a cent, far above the noise of the sum.
+constexpr int kTotalDecimals = 8;
+
+std::string TotalText(double value, char separator) {
+    return NumberToText(RoundDecimals(value, kTotalDecimals), separator);
+}
+
 bool IsBuySide(int col) {
     return col <= kBuyAmountCol;
 }
@@ -160,7 +169,7 @@ void CalcReturn(PositionSheet& sheet, Services& services) {
                 sum += TextToNumber(text, services.separator, services.prompter);
             }
         }
-        boxes[static_cast<std::size_t>(k)]->text = NumberToText(sum, services.separator);
+        boxes[static_cast<std::size_t>(k)]->text = TotalText(sum, services.separator);
     }
 }
 
@@ -181,9 +190,9 @@ void CalcGameWager(PositionSheet& sheet, Services& services) {
         TextBox& box = *boxes[static_cast<std::size_t>(k)];
         // The difference is taken from the box's text, so it works on the
         // 15-digit Bought that the user sees.
-        box.text = NumberToText(staked(k, kBuyAmountCol), sep);
+        box.text = TotalText(staked(k, kBuyAmountCol), sep);
         const double sold = staked(4 + k, kSellAmountCol);
-        box.text = NumberToText(TextToNumber(box.text, sep, services.prompter) - sold, sep);
+        box.text = TotalText(TextToNumber(box.text, sep, services.prompter) - sold, sep);
     }
 }
 
@@ -195,7 +204,7 @@ void CalcResult(PositionSheet& sheet, Services& services) {
     for (std::size_t k = 0; k < 3; ++k) {
         const double ret = TextToNumber(returns[k]->text, sep, services.prompter);
         const double wager = TextToNumber(wagers[k]->text, sep, services.prompter);
-        results[k]->text = NumberToText(ret - wager, sep);
+        results[k]->text = TotalText(ret - wager, sep);
     }
 }
 

@@ -5,7 +5,7 @@
 // sell (odds on one outcome and the stake taken). Columns 0 to 7 are what the
 // user types; columns 8 to 10 show what the row is worth if each outcome happens.
 // The nine boxes below sum the sheet up per outcome: Return, Game Wager and
-// Result (Return minus Game Wager).
+// Result (Return minus Game Wager), each rounded to 8 decimals.
 
 #include <optional>
 #include <string>

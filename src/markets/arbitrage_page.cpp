@@ -95,6 +95,9 @@ void CalcArbitragePage(ArbitragePage& page, Services& services) {
         }
     }
 
+    // Each wager is finite as written, but their sum may not be, and an
+    // infinite total would give a -100% coloured red before anything stopped.
+    CheckedFinite(total);
     const double percent = CheckedDivide(last_win_pay * 100.0, total) - 100.0;
     page.Edit7.text = NumberToText(Round2(percent), sep) + "%";
     page.Edit8.text = NumberToText(Round2(last_win_pay - total), sep);

@@ -32,7 +32,8 @@ void InitArbitragePage(ArbitragePage& page);
 
 // Wagers and payouts for every outcome with odds, then the totals and the sure
 // profit. A zero odds beside positive ones, or a total wager of 0, throws
-// OperationError at the step that divides; what was written before stays.
+// OperationError at the step that divides, and a figure beyond the double
+// range at the step that reaches it; what was written before stays.
 void CalcArbitragePage(ArbitragePage& page, Services& services);
 
 }  // namespace orvanta

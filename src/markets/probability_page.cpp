@@ -51,8 +51,10 @@ void CalcProbabilityPage(ProbabilityPage& page, Services& services) {
     page.Edit9.text = NumberToText(Round2(book - 100.0), sep);
     page.Edit10.text = NumberToText(Round2(CheckedDivide(10000.0, book)), sep);
     // The cut and the shares come from the rounded RETURN % as shown, so that
-    // the figures on the page agree with each other.
-    page.Edit11.text = NumberToText(100.0 - value(page.Edit10.text), sep);
+    // the figures on the page agree with each other. The cut is the difference
+    // of two figures with two decimals, rounded again so that it reads as one
+    // (100 - 97.93 is 2.0699999999999932 in double).
+    page.Edit11.text = NumberToText(Round2(100.0 - value(page.Edit10.text)), sep);
     for (int c = 0; c < ProbabilityPage::kOutcomes; ++c) {
         if (odds_text(c).empty()) {
             // An outcome taken out of the book has no probability any more.

@@ -1,12 +1,15 @@
 #include "numeric/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 #include <system_error>
 
+#include "toolkit/operation_error.h"
 #include "toolkit/services.h"
 
 namespace orvanta {
@@ -25,6 +28,14 @@ constexpr std::size_t kMaxSignificantDigits = 800;
 // whatever the digits: the value either overflows or is zero.
 constexpr std::int64_t kOverflowExponent = 400;
 constexpr std::int64_t kUnderflowExponent = -400;
+
+// The largest double to fifteen significant digits, 1.79769313486231E308, as
+// the digits and decimal exponent that NumberToText works with.
+constexpr int kMaxDecimalExponent = 308;
+constexpr std::string_view kMaxFifteenDigits = "179769313486231";
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 }  // namespace
 
@@ -163,11 +174,14 @@ double TextToNumber(const std::string& text, char separator, Prompter& prompter)
 }
 
 std::string NumberToText(double value, char separator) {
-    if (std::isnan(value)) {
-        return "NAN";
-    }
-    if (std::isinf(value)) {
-        return value < 0 ? "-INF" : "INF";
+    // Every figure passes here on its way to a cell or a box, so this is the
+    // one wall against a value that left the double range: a text such as "INF"
+    // would read back as "Error Value" and 0. The parser never yields an
+    // infinity or a NaN, and a zero divisor is stopped where it divides, so a
+    // NaN here can only descend from an infinity (inf - inf, 0 x inf): it is
+    // that overflow showing, and is reported as one.
+    if (!std::isfinite(value)) {
+        throw OperationError(kOverflow);
     }
     if (value == 0.0) {
         return "0";  // negative zero included
@@ -190,6 +204,11 @@ std::string NumberToText(double value, char separator) {
                     sci.data() + sci.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
+    }
+    // Fifteen digits round the very largest doubles up to 1.79769313486232E308,
+    // a figure beyond the range that would never read back.
+    if (exponent == kMaxDecimalExponent && digits > kMaxFifteenDigits) {
+        throw OperationError(kOverflow);
     }
 
     std::string out;
@@ -240,8 +259,19 @@ double RoundWhole(double value) {
     return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
+double RoundDecimals(double value, int decimals) {
+    const double scale = kPowersOfTen[std::clamp(decimals, 0, kMaxRoundingDecimals)];
+    const double scaled = value * scale;
+    // Only a value far beyond 2^53 scales past the range, and such a value has
+    // no decimals left to round: it must not come back as an infinity.
+    if (std::isinf(scaled)) {
+        return value;
+    }
+    return RoundWhole(scaled) / scale;
+}
+
 double Round2(double value) {
-    return RoundWhole(value * 100.0) / 100.0;
+    return RoundDecimals(value, 2);
 }
 
 }  // namespace orvanta

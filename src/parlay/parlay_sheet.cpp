@@ -148,6 +148,7 @@ SystemReturn SumCombinations(const std::vector<Selection>& others, int m, double
 SystemReturn CalcSystemReturn(const ParlaySheet& sheet, int k, Services& services) {
     const TextGrid& grid = sheet.AdvStringGrid1;
     double bankers = 0;
+    bool banker_lost = false;
     int m = k;
     std::vector<Selection> others;
     others.reserve(kParlayLastRow);
@@ -156,10 +157,16 @@ SystemReturn CalcSystemReturn(const ParlaySheet& sheet, int k, Services& service
         const double odds = ReadCell(grid, kColOdds, row, services);
         if (grid.IsChecked(kColBanker, row)) {
             bankers = Chain(bankers, odds);
+            banker_lost = banker_lost || grid.Cell(kColResult, row) != kParlayWin;
             --m;
         } else {
             others.push_back({odds, grid.Cell(kColResult, row) == kParlayWin});
         }
+    }
+    if (banker_lost) {
+        // A banker is in every combination, so one that lost takes them all
+        // down: the system still holds its combinations, and none pays.
+        return {0, m < 0 ? 0 : Binomial(static_cast<int>(others.size()), m)};
     }
     return SumCombinations(others, m, bankers);
 }

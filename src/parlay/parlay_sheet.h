@@ -89,9 +89,10 @@ struct SystemReturn {
 };
 
 // The system of size k over the odds rows from row 1 down to the first empty
-// odds cell; bankers are in every combination (their WIN/LOST mark is not
-// consulted). More bankers than k: (0, 0). Only bankers left to fill k: the one
-// combination of the bankers alone.
+// odds cell; bankers are in every combination, so a banker marked LOST makes
+// every combination lose (the count stays, the return is 0). More bankers than
+// k: (0, 0). Only bankers left to fill k: the one combination of the bankers
+// alone.
 SystemReturn CalcSystemReturn(const ParlaySheet& sheet, int k, Services& services);
 
 // The enumeration on its own, over numbers already read: every m-subset of

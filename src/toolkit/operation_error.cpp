@@ -1,6 +1,7 @@
 #include "toolkit/operation_error.h"
 
 #include <cerrno>
+#include <cmath>
 
 namespace orvanta {
 
@@ -10,6 +11,13 @@ double CheckedDivide(double numerator, double denominator) {
                                                                         : kDivisionByZero);
     }
     return numerator / denominator;
+}
+
+double CheckedFinite(double value) {
+    if (!std::isfinite(value)) {
+        throw OperationError(kOverflow);
+    }
+    return value;
 }
 
 std::string ErrorReportText(const std::string& text) {

@@ -17,11 +17,18 @@ public:
 
 inline constexpr const char* kDivisionByZero = "Floating point division by zero";
 inline constexpr const char* kInvalidOperation = "Invalid floating point operation";
+inline constexpr const char* kOverflow = "Floating point overflow";
 
 // Division where the program's rules say a zero divisor fails:
 // non-zero / 0 -> "Floating point division by zero", 0 / 0 -> "Invalid floating
 // point operation".
 double CheckedDivide(double numerator, double denominator);
+
+// A value that has left the double range stops the operation with "Floating
+// point overflow". For the few places where an infinite intermediate would
+// otherwise vanish into a finite result (10000 / infinity is 0) before any
+// figure is written.
+double CheckedFinite(double value);
 
 // The general error report's text: a "." is appended unless the text already
 // ends in "." or in a character that sorts before it.

@@ -18,6 +18,7 @@ using testing::CalcTest;
 using testing::CoreScene;
 using testing::GridRows;
 using testing::JsonValue;
+using testing::ParseJson;
 using testing::Slice;
 
 using Texts = std::vector<std::string>;
@@ -86,6 +87,20 @@ TEST_P(CalcParlayTest, SelectionsFromTheArguments) {
     EXPECT_EQ(json["checked"]["AdvStringGrid1"].items.size(), 1u);
     EXPECT_EQ(json["checked"]["AdvStringGrid1"][0][0].number, 0);
     EXPECT_EQ(json["checked"]["AdvStringGrid1"][0][1].number, 1);
+}
+
+TEST_P(CalcParlayTest, ALostBankerLosesEveryCombination) {
+    // The banker 2.00 marked LOST: the doubles keep their two combinations and
+    // pay nothing. The message still points it out.
+    const auto output =
+        Run({"parlay", "2.00/B/L", "1.50", "3.00", "--stake", "2=1", "--stake", "3=1", "--json"});
+    EXPECT_EQ(output.status, 0) << output.err;
+    EXPECT_EQ(output.ErrLines(), (Texts{"Standart Lost"}));
+    const auto json = ParseJson(output.out);
+    const auto rows = GridRows(json, "AdvStringGrid1");
+    EXPECT_EQ(Slice(rows[2], 4, 8), (Texts{"1", "2", "2", "0", "-2"}));
+    EXPECT_EQ(Slice(rows[3], 4, 8), (Texts{"1", "1", "1", "0", "-1"}));
+    EXPECT_EQ(BoxTexts(json, {"Edit1", "Edit2", "Edit3"}), (Texts{"3", "0", "-3"}));
 }
 
 TEST_P(CalcParlayTest, ASheetSavedByTheWindowGivesTheSameFigures) {

@@ -25,6 +25,9 @@ using testing::TempFolder;
 
 using Texts = std::vector<std::string>;
 
+// 1E200, typed as a grid takes it.
+const std::string kHuge = "1" + std::string(200, '0');
+
 // Files for the cases below, made once.
 class CalcStatusTest : public ::testing::Test {
 protected:
@@ -37,6 +40,8 @@ protected:
             broken_report = ErrorReportText(e.what());
         }
         folder.Write("zero.lvo", "0;2;3;\r\n2;;;10;;;;;\r\n");
+        // A buy whose status, 1E200 times 1E200, leaves the double range.
+        folder.Write("huge.lvo", "2;3;4;\r\n2;;;10;;;;;\r\n" + kHuge + ";;;" + kHuge + ";\r\n");
         // A buy whose amount is no number: read twice for the other outcomes,
         // once for its own, once for the game wager.
         folder.Write("bad.lvo", "1;2;3;\r\n2;;;1..5;;;;;\r\n");
@@ -99,6 +104,14 @@ TEST_F(CalcStatusTest, TheGeneralErrorReportEndsWithOneAndKeepsWhatWasWritten) {
         {{"parlay", folder / "broken.bet"}, broken_report.c_str(), {}},
         // The load reports the current odds and goes on with the positions.
         {{"live", folder / "zero.lvo"}, "Floating point division by zero.", {}},
+        // A figure beyond the double range, on every page.
+        {{"arbitrage", "--multiplier", "1e306", "2.5", "1.8"}, "Floating point overflow.", {}},
+        {{"probability", "2", "0." + std::string(306, '0') + "1"}, "Floating point overflow.", {}},
+        {{"odds", "--ganiota", "-1e308", "10", "5", "5", "6", "6", "8"},
+         "Floating point overflow.",
+         {}},
+        {{"parlay", kHuge, kHuge, "--stake", "2=1"}, "Floating point overflow.", {}},
+        {{"live", folder / "huge.lvo"}, "Floating point overflow.", {}},
     };
     for (const Case& c : cases) {
         Texts args = c.args;
@@ -112,12 +125,24 @@ TEST_F(CalcStatusTest, TheGeneralErrorReportEndsWithOneAndKeepsWhatWasWritten) {
         EXPECT_EQ(json["error"].text, c.error);
         EXPECT_EQ(json["messages"].Texts(), c.messages);
 
-        EXPECT_EQ(RunCalcProgram(c.args).status, 1) << "table: " << c.args.front();
+        // Neither the JSON nor the tables ever show a figure that is no number.
+        const CalcOutput table = RunCalcProgram(c.args);
+        EXPECT_EQ(table.status, 1) << "table: " << c.args.front();
+        for (const std::string& text : {output.out, table.out}) {
+            EXPECT_EQ(text.find("INF"), std::string::npos) << text;
+            EXPECT_EQ(text.find("NAN"), std::string::npos) << text;
+        }
     }
 
     const auto arbitrage = ParseJson(RunCalcProgram({"arbitrage", "2", "0", "--json"}).out);
     EXPECT_EQ(GridRows(arbitrage, "AdvCalcArbitrage")[2][0], "1");
     EXPECT_EQ(GridRows(arbitrage, "AdvCalcArbitrage")[3][0], "2");
+    // The wagers and payouts stand; the per cent overflowed and its boxes did not change.
+    const auto overflow = ParseJson(
+        RunCalcProgram({"arbitrage", "--multiplier", "1e306", "2.5", "1.8", "--json"}).out);
+    EXPECT_EQ(GridRows(overflow, "AdvCalcArbitrage")[2][0], "1.72E306");
+    EXPECT_EQ(GridRows(overflow, "AdvCalcArbitrage")[3][1], "4.3E306");
+    EXPECT_EQ(BoxTexts(overflow, {"Edit13", "Edit7", "Edit8"}), (Texts{"0", "0%", "0"}));
     const auto live = ParseJson(RunCalcProgram({"live", folder / "zero.lvo", "--json"}).out);
     EXPECT_EQ(GridRows(live, "AdvStringGrid2")[2][8], "20");
     EXPECT_EQ(BoxTexts(live, {"Edit13", "Edit10", "edtGaniota"}), (Texts{"0", "", ""}));

@@ -39,9 +39,26 @@ int main(int argc, char** argv) {
 
     // Number texts: the separator byte first.
     int n = 0;
-    for (const char* text : {".1.85", ",1,85", ". 1.85 ", ".1.234,5", ".2e", ".1e3", ".+3", ".3 4",
-                             ".-", ".", "..", ".0.00009", ".1.5E20", ".999999999999999",
-                             ".17976931348623157e292", ".1e-400", ".-0", ".0000123e+5"}) {
+    for (const char* text : {".1.85",
+                             ",1,85",
+                             ". 1.85 ",
+                             ".1.234,5",
+                             ".2e",
+                             ".1e3",
+                             ".+3",
+                             ".3 4",
+                             ".-",
+                             ".",
+                             "..",
+                             ".0.00009",
+                             ".1.5E20",
+                             ".999999999999999",
+                             ".17976931348623157e292",
+                             ".1e-400",
+                             ".-0",
+                             ".0000123e+5",
+                             ".1.797693134862315e308",
+                             ".1.7976931348623157e308"}) {
         Write(corpus / "number_text", "seed" + std::to_string(n++), text);
     }
 
@@ -92,6 +109,9 @@ int main(int argc, char** argv) {
     Write(corpus / "live_record", "empty", "");
     Write(corpus / "live_record", "short", "1.5;2;3\n;;;;;;;;;;;\n1;;;\nnothing\n");
     Write(corpus / "live_record", "comma", "1,85;3,4;4,2;\n2;;;10,50;;;;;\n;;;;;;3;10,50;\n");
+    // Figures beyond the double range: a book and a status that overflow.
+    Write(corpus / "live_record", "overflow",
+          "1e-307;3;4;\n2;;;10;;;;;\n1e200;;;1e200;\n;;;;1e300;;;-1e300;\n");
 
     // Update lists.
     Write(corpus / "update_list", "release",

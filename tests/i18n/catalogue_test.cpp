@@ -47,6 +47,11 @@ const LookupCase kLookups[] = {
     {"KeyBeforeAnySection", "Caption=No\n[FrmMain]\n", "FrmMain", "Caption", "<default>"},
     {"OtherLinesIgnored", "[FrmMain]\n; comment\nrubbish\n\nCaption=Yes\n", "FrmMain", "Caption",
      "Yes"},
+    // Without its closing bracket a section line is a line of another form: it
+    // neither opens its section nor ends the one it stands in.
+    {"UnclosedBracketOpensNoSection", "[FrmMain\nCaption=No\n", "FrmMain", "Caption", "<default>"},
+    {"UnclosedBracketLeavesTheSectionOpen", "[FrmMain]\n[Message\nCaption=Yes\n", "FrmMain",
+     "Caption", "Yes"},
     {"MixedLineEndings", "[FrmMain]\rA=1\r\nCaption=CR\n", "FrmMain", "Caption", "CR"},
     {"Utf8ByteOrderMark", "\xEF\xBB\xBF[FrmMain]\nCaption=BOM\n", "FrmMain", "Caption", "BOM"},
     {"GreekInUtf8", "[FrmMain]\nARBITRAGE=\xCE\x91\xCE\xA1\xCE\x92\n", "FrmMain", "ARBITRAGE",
@@ -108,6 +113,12 @@ TEST(Catalogue, ShippedFilesCarryEveryKeyInTheirLanguage) {
     EXPECT_EQ(greek.ReadString("FrmMain", "Caption", "?"), "Orvanta");
     EXPECT_EQ(english.ReadString("FrmMain", "PARLAY_BETTING", "?"), "PARLAY BETTING");
     EXPECT_EQ(english.ReadString("FrmMain", "Caption", "?"), "Orvanta");
+    // One word for one thing: the live window's stake is spelled as the main
+    // window's, and the payout is not called by the word for odds.
+    EXPECT_EQ(greek.ReadString("FrmLiveOrvanta", "Game Wager", "?"),
+              greek.ReadString("FrmMain", "Wager", "!"));
+    EXPECT_NE(greek.ReadString("FrmMain", "WinPay", "?"),
+              greek.ReadString("FrmMain", "ColumnHeaders_1", "!"));
     for (const Catalogue* c : {&greek, &english}) {
         for (int col = 0; col <= 8; ++col) {
             const std::string key = "ColumnHeaders_" + std::to_string(col);

@@ -45,6 +45,8 @@ TEST_P(OddsTest, WorkedExamples) {
     const Case cases[] = {
         {"1.85", "3.40", "4.20", "50.39|27.42|22.2 6.78"},
         {"2", "4", "4", "50|25|25 0"},
+        // The margin is 100 - 100.18, read as the two-decimal figure it is.
+        {"2.02", "3.5", "4.6", "49.59|28.62|21.78 -0.18"},
         // The other mark typed in a hand-edited record reads the same.
         {"1,85", "3,40", "4,20", "50.39|27.42|22.2 6.78"},
     };
@@ -58,21 +60,25 @@ TEST_P(OddsTest, WorkedExamples) {
 }
 
 TEST_P(OddsTest, AZeroOddsFailsAndKeepsTheResults) {
+    // Odds so small that 100 / odds leaves the double range: the payout would
+    // come out as 0 and the margin as 100 if the book's overflow went unseen.
+    const std::string tiny = "0." + std::string(306, '0') + "1";  // 1E-307
     struct Case {
-        const char* o1;
+        std::string o1;
         const char* ox;
         const char* o2;
         int error_values;
+        const char* error;
     };
     const Case cases[] = {
-        {"1.85", "0", "4.2", 0},
-        {"0", "3.4", "4.2", 0},
-        {".", "3.4", "4.2", 0},      // a lone separator is 0 without a message
-        {"1.2.3", "3.4", "4.2", 1},  // no number: "Error Value", then 0
+        {"1.85", "0", "4.2", 0, kDivisionByZero},    {"0", "3.4", "4.2", 0, kDivisionByZero},
+        {".", "3.4", "4.2", 0, kDivisionByZero},      // a lone separator is 0 without a message
+        {"1.2.3", "3.4", "4.2", 1, kDivisionByZero},  // no number: "Error Value", then 0
+        {tiny, "3.4", "4.2", 0, kOverflow},
     };
     for (const Case& c : cases) {
         CoreScene scene(Sep());
-        CurrentOddsPanel panel = Panel(c.o1, c.ox, c.o2);
+        CurrentOddsPanel panel = Panel(c.o1.c_str(), c.ox, c.o2);
         panel.Edit10.text = "a";
         panel.Edit11.text = "b";
         panel.Edit12.text = "c";
@@ -82,7 +88,7 @@ TEST_P(OddsTest, AZeroOddsFailsAndKeepsTheResults) {
             CalcProbability(panel, scene.services);
             ADD_FAILURE() << "no failure for " << c.o1 << " " << c.ox;
         } catch (const OperationError& e) {
-            EXPECT_STREQ(e.what(), kDivisionByZero);
+            EXPECT_STREQ(e.what(), c.error);
         }
         EXPECT_EQ(Results(panel), "a|b|c d") << c.o1 << " " << c.ox;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -84,11 +85,36 @@ TEST(GameRecord, WritingGivesCrLfLinesAndReadsBack) {
     EXPECT_EQ(back.rows[1], record.rows[1]);
 }
 
-TEST(GameRecord, WritingLeavesOutWhatWouldBreakTheLayout) {
-    LiveGameRecord record;
-    record.current_odds = {"1;5", "2\r\n", "3"};
-    record.rows = {{"2\n", "", "", "1;0", "", "", "", ""}};
-    EXPECT_EQ(FormatGameRecord(record), "15;2;3;\r\n2;;;10;;;;;\r\n");
+// A value the layout cannot carry is never altered to fit: the whole record is
+// refused, naming the value.
+TEST(GameRecord, WritingRefusesWhatWouldBreakTheLayout) {
+    struct Case {
+        const char* name;
+        std::array<std::string, 3> odds;
+        PositionFields row;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"semicolon in an odds", {"1;5", "2", "3"}, {}, "1;5"},
+        {"line break in an odds", {"1.5", "2\r\n", "3"}, {}, "2\r\n"},
+        {"carriage return alone", {"1.5", "2", "3\r"}, {}, "3\r"},
+        {"line feed in a row", {"1.5", "2", "3"}, {"2\n", "", "", "10"}, "2\n"},
+        {"semicolon in an amount", {"1.5", "2", "3"}, {"2", "", "", "1;0"}, "1;0"},
+    };
+    for (const Case& c : cases) {
+        LiveGameRecord record;
+        record.current_odds = c.odds;
+        record.rows = {c.row, PositionFields{}};
+        try {
+            const std::string bytes = FormatGameRecord(record);
+            ADD_FAILURE() << c.name << ": written as " << bytes;
+        } catch (const OperationError& e) {
+            EXPECT_EQ(e.what(), UnwritableValueText(c.value)) << c.name;
+        }
+    }
+    EXPECT_EQ(UnwritableValueText("1;5"),
+              "The value \"1;5\" holds a \";\" or a line break, which a game record cannot "
+              "keep; the record was not written");
 }
 
 TEST(GameRecord, TooManyPositionsAreRefused) {

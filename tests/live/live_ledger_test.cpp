@@ -301,6 +301,32 @@ TEST(LoadGame, AZeroOddsIsReportedAndTheLoadGoesOn) {
     EXPECT_TRUE(w.ledger.SaveEnabled());
 }
 
+// A record edited by hand can hold figures whose status or book leaves the
+// double range: each calculation stops with the overflow report, the load still
+// binds the game, and no box or cell shows "INF".
+TEST(LoadGame, FiguresBeyondTheRangeAreReportedNotShown) {
+    LiveWindow w;
+    const std::string tiny = "0." + std::string(306, '0') + "1";
+    const std::string huge = "1" + std::string(200, '0');
+    w.WriteRecord("a.lvo", tiny + ";3;4;\r\n2;;;10;;;;;\r\n" + huge + ";;;" + huge + ";\r\n");
+    w.Open();
+    // The current odds report theirs and the load goes on; the sheet's
+    // recalculation, the load's last step, ends in the window's error report.
+    w.scene.prompter.ExpectError(kOverflow);
+    try {
+        w.Select("a.lvo");
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    EXPECT_EQ(w.ledger.CurrentGameFile(), w.Path("a.lvo"));
+    EXPECT_TRUE(w.ledger.SaveEnabled());
+    EXPECT_EQ(w.Probabilities(), "|| ");
+    EXPECT_EQ(Status(w.ledger.Sheet(), 2), "20|-10|-10");
+    EXPECT_EQ(Status(w.ledger.Sheet(), 3), "||");
+    EXPECT_EQ(Totals(w.ledger.Sheet()), "|| || ||");
+}
+
 TEST(LoadGame, AVanishedFileBindsNoGame) {
     LiveWindow w;
     w.WriteRecord("a.lvo", kExample);
@@ -495,6 +521,28 @@ TEST(SaveGame, ARecordRemovedOutsideIsNotRecreated) {
     w.scene.prompter.ExpectMessage(kCreateFirstMessage);
     w.Type(0, 4, "2");
     EXPECT_TRUE(w.FolderFiles().empty());
+}
+
+// The key filter keeps ";" and line breaks out of the sheet; should one get in
+// all the same, the save refuses the value rather than alter it, and the
+// record on disk stays as it was.
+TEST(SaveGame, AValueTheRecordCannotHoldIsRefusedAndTheRecordStaysWhole) {
+    for (const char* value : {"2;5", "2\r\n5"}) {
+        LiveWindow w;
+        w.WriteRecord("a.lvo", kExample);
+        w.Open();
+        w.Select("a.lvo");
+        w.scene.prompter.ExpectError(UnwritableValueText(value));
+        w.Type(0, 4, value);
+        EXPECT_EQ(w.ReadRecord("a.lvo"), kExample);
+        EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"a.lvo"});
+
+        // The game stays bound: once the value is mended the save goes through.
+        w.Type(0, 4, "2");
+        EXPECT_EQ(
+            w.ReadRecord("a.lvo"),
+            "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n2;;;;;;;;\r\n;;;;;;;;\r\n");
+    }
 }
 
 TEST(SaveGame, AFailedSaveLeavesTheRecordWhole) {

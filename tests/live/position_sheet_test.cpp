@@ -8,6 +8,7 @@
 #include "live/position_sheet.h"
 #include "numeric/key_filter.h"
 #include "sheet_text.h"
+#include "toolkit/operation_error.h"
 
 namespace orvanta {
 namespace {
@@ -92,6 +93,52 @@ TEST_P(SheetTest, GameWagerIsBoughtMinusSoldPerOutcome) {
     EXPECT_EQ(sheet.Edit4.text, "0");
     EXPECT_EQ(sheet.Edit5.text, "4");
     EXPECT_EQ(sheet.Edit6.text, "-7");
+}
+
+// Return, Game Wager and Result are sums in which large terms cancel; they are
+// written to 8 decimals, so the noise of the last binary digits never shows.
+TEST_P(SheetTest, TotalsAreWrittenToEightDecimals) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> rows;
+        const char* totals;  // Return, Game Wager, Result
+    };
+    const Case cases[] = {
+        // Return 1 is 470 - 469.983 = 0.0169999999999959 in double.
+        {"back and lay on 1",
+         {"4.7|||100", "||||4.1|||114.63"},
+         "0.017|14.63|14.63 -14.63|0|0 14.647|14.63|14.63"},
+        // Return X and 2 are -0.1 - 0.2 + 0.3 = -5.55111512312578E-17.
+        {"cancelling tenths", {"2|||0.1", "3|||0.2", "||||2|||0.3"}, "0.2|0|0 0|0|0 0.2|0|0"},
+        {"eighth decimal kept", {"1.00000001|||1"}, "1.00000001|-1|-1 1|0|0 1E-8|-1|-1"},
+        // An exact half of the eighth decimal in double goes to the even one.
+        {"half to even", {"1.000000005|||1"}, "1|-1|-1 1|0|0 0|-1|-1"},
+    };
+    for (const Case& c : cases) {
+        InitPositionSheet(sheet, Catalogue());
+        Fill(c.rows);
+        RecalcSheet(sheet, scene.services);
+        EXPECT_EQ(Totals(sheet), S(c.totals)) << c.name;
+    }
+}
+
+// A figure beyond the double range stops the recalculation with the general
+// error report; what was written before it stays, and nothing shows "INF".
+TEST_P(SheetTest, AFigureBeyondTheRangeStopsTheRecalculation) {
+    const std::string huge = "1" + std::string(200, '0');
+    Fill({"2|||10", huge + "|||" + huge, ""});
+    sheet.Edit1.text = "old";
+    sheet.Edit4.text = "old";
+    sheet.Edit7.text = "old";
+    try {
+        RecalcSheet(sheet, scene.services);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    EXPECT_EQ(Status(sheet, 2), "20|-10|-10");
+    EXPECT_EQ(Status(sheet, 3), "||");
+    EXPECT_EQ(Totals(sheet), "old|| old|| old||");
 }
 
 struct CompactCase {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "common/core_fixture.h"
-#include "markets/arbitrage_page.h"
 #include "common/separators.h"
+#include "markets/arbitrage_page.h"
 #include "toolkit/operation_error.h"
 
 namespace orvanta {
@@ -329,6 +329,42 @@ TEST_P(ArbitrageTest, ZeroMultiplierIsAnInvalidOperationAfterTheWagers) {
     ExpectColumn(0, "0", "0");
     ExpectColumn(1, "0", "0");
     ExpectResultBoxesUntouched();
+}
+
+// Figures beyond the double range stop the calculation with the overflow
+// report where they arise; what was written before stays, and no box is
+// coloured from a figure that was never shown.
+TEST_P(ArbitrageTest, FiguresBeyondTheRangeStopWithTheOverflowReport) {
+    struct Case {
+        const char* name;
+        std::map<int, std::string> odds;
+        const char* multiplier;
+        std::map<int, std::pair<std::string, std::string>> columns;  // wager, Win Pay
+    };
+    const Case cases[] = {
+        // Wagers and payouts are huge but finite; the per cent overflows.
+        {"per cent",
+         {{0, "2.5"}, {1, "1.8"}},
+         "1e306",
+         {{0, {"1.72E306", "4.3E306"}}, {1, {"2.38888888888889E306", "4.3E306"}}}},
+        // Each wager is finite, their total is not.
+        {"total wager",
+         {{0, "0.5"}, {1, "0.5"}},
+         "6e307",
+         {{0, {"1.2E308", "6E307"}}, {1, {"1.2E308", "6E307"}}}},
+        {"payout", {{0, "2.5"}, {1, "1.8"}}, "1e308", {{0, {"1.72E308", ""}}, {1, {"", ""}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitArbitragePage(page);
+        SetOdds(c.odds);
+        page.Edit5.text = S(c.multiplier);
+        EXPECT_EQ(CalcExpectingError(), kOverflow);
+        for (const auto& [col, texts] : c.columns) {
+            ExpectColumn(col, texts.first, texts.second);
+        }
+        ExpectResultBoxesUntouched();
+    }
 }
 
 TEST_P(ArbitrageTest, UnreadableMultiplierIsReportedOncePerUsedColumn) {

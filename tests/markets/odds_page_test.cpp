@@ -5,10 +5,11 @@
 #include <utility>
 
 #include "common/core_fixture.h"
-#include "common/temp_folder.h"
 #include "common/separators.h"
+#include "common/temp_folder.h"
 #include "markets/odds_page.h"
 #include "numeric/number_text.h"
+#include "toolkit/operation_error.h"
 
 namespace orvanta {
 namespace {
@@ -189,6 +190,24 @@ TEST_P(OddsTest, Pricing) {
         ExpectRow(OddsPage::kUsRow, c.us);
         ExpectRow(OddsPage::kProbabilityRow, c.probability);
         EXPECT_EQ(page.Edit12.text, S(c.margin));
+    }
+}
+
+TEST_P(OddsTest, PricesBeyondTheRangeStopWithTheOverflowReport) {
+    SetCounts({"10", "5", "5", "6", "6", "8"});
+    // A margin of minus 1E308 lengthens the odds a hundredfold past 1E306: the
+    // results are still finite, the double chances' products are not.
+    page.Edit12.text = "-1e308";
+    try {
+        CalcOddsPage(page, scene.services, catalogue);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    ExpectRow(OddsPage::kDecimalRow,
+              {"2.22222222222222E306", "3.63636363636364E306", "3.63636363636364E306", "", "", ""});
+    for (int row = OddsPage::kFractionRow; row <= OddsPage::kProbabilityRow; ++row) {
+        ExpectRow(row, {"", "", "", "", "", ""});
     }
 }
 

@@ -91,6 +91,20 @@ TEST_P(ProbabilityTest, Books) {
          {{0, "45.09"}, {1, "27.85"}, {2, "27.05"}}},
         {"fair coin", {{0, "2"}, {1, "2"}}, "0", "100", "0", {{0, "50"}, {1, "50"}}},
         {"single outcome", {{0, "1.5"}}, "-33.33", "150", "-50", {{0, "100"}}},
+        // The cut is 100 less a two-decimal figure and reads as one:
+        // 100 - 97.93 is 2.06999999999999 to fifteen digits in double.
+        {"cut of two decimals",
+         {{0, "4.20"}, {1, "3.70"}, {2, "1.95"}},
+         "2.12",
+         "97.93",
+         "2.07",
+         {{0, "23.32"}, {1, "26.47"}, {2, "50.22"}}},
+        {"cut of one hundredth",
+         {{0, "2.02"}, {1, "1.98"}},
+         "0.01",
+         "99.99",
+         "0.01",
+         {{0, "49.5"}, {1, "50.5"}}},
         {"columns apart",
          {{1, "2.10"}, {7, "3.40"}, {14, "3.50"}},
          "5.6",
@@ -163,6 +177,20 @@ TEST_P(ProbabilityTest, ZeroOrUnreadableOddsDividesByZeroBeforeWriting) {
             EXPECT_EQ(Share(col), col == 9 ? "stale" : "") << col;
         }
     }
+}
+
+TEST_P(ProbabilityTest, ABookBeyondTheRangeStopsBeforeWriting) {
+    // 100 / 1E-307 leaves the double range; no box may show "INF".
+    SetOdds({{0, "2"}, {1, "0." + std::string(306, '0') + "1"}});
+    try {
+        CalcProbabilityPage(page, scene.services);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    ExpectBoxes("0", "0", "0");
+    EXPECT_EQ(Share(0), "");
+    EXPECT_EQ(Share(1), "");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "common/separators.h"
 #include "numeric/key_filter.h"
 #include "numeric/number_text.h"
+#include "toolkit/operation_error.h"
 
 namespace orvanta {
 namespace {
@@ -108,11 +109,32 @@ TEST_P(SeparatorTest, NumberToTextGeneralFormat) {
         {6435.0 * 128.0, "823680"},
         {1.23456789e-10, "1.23456789E-10"},
         {-1.5e-7, "-1.5E-7"},
-        {std::numeric_limits<double>::max(), "1.79769313486232E308"},
+        {1.79769313486231e308, "1.79769313486231E308"},
+        // The largest double whose fifteen digits stay within the range.
+        {1.797693134862315e308, "1.79769313486231E308"},
+        {-1.79769313486231e308, "-1.79769313486231E308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
     };
     for (const FormatCase& c : cases) {
         EXPECT_EQ(NumberToText(c.value, Sep()), WithSeparator(c.text, Sep())) << c.text;
+    }
+}
+
+// No cell may show a figure that does not read back as itself: an infinity, a
+// NaN, or the largest doubles, whose fifteen digits (1.79769313486232E308) lie
+// beyond the range.
+TEST_P(SeparatorTest, NumberToTextRefusesWhatLeftTheRange) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double max = std::numeric_limits<double>::max();
+    const double values[] = {inf, -inf, std::numeric_limits<double>::quiet_NaN(),
+                             max, -max, std::nextafter(1.797693134862315e308, inf)};
+    for (double v : values) {
+        try {
+            const std::string text = NumberToText(v, Sep());
+            ADD_FAILURE() << v << " written as " << text;
+        } catch (const OperationError& e) {
+            EXPECT_STREQ(e.what(), kOverflow) << v;
+        }
     }
 }
 
@@ -182,6 +204,46 @@ TEST(Rounding, ExactHalvesGoToTheEvenNeighbour) {
                            {4503599627370497.0, 4503599627370497.0}};
     for (const Case& c : wholes) {
         EXPECT_EQ(RoundWhole(c.in), c.out) << c.in;
+    }
+}
+
+TEST(Rounding, AnyNumberOfDecimals) {
+    struct Case {
+        double in;
+        int decimals;
+        double out;
+    };
+    const Case cases[] = {
+        // Sums whose large terms cancel leave noise far below the eighth decimal.
+        {470 - 469.983, 8, 0.017},
+        {0.0169999999999959, 8, 0.017},
+        {-5.55111512312578e-17, 8, 0.0},
+        {-0.180000000000007, 2, -0.18},
+        // Exact halves in double go to the even neighbour at any place.
+        {1.25e-7, 8, 1.2e-7},
+        {3.75e-7, 8, 3.8e-7},
+        {1.000000005, 8, 1.0},
+        {2.000000015, 8, 2.00000002},
+        {2.5, 0, 2.0},
+        {0.125, 2, 0.12},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RoundDecimals(c.in, c.decimals), c.out) << c.in << " to " << c.decimals;
+    }
+    // Zero comes out as a zero that is written "0", from either side.
+    EXPECT_EQ(NumberToText(RoundDecimals(-5.55111512312578e-17, 8), '.'), "0");
+    EXPECT_EQ(NumberToText(RoundDecimals(-1e-12, 8), '.'), "0");
+}
+
+TEST(Rounding, HugeFiniteValuesStayFinite) {
+    // value * 100 overflows from about 1.8e306 on; the rounding must not turn
+    // such a value into an infinity.
+    const double max = std::numeric_limits<double>::max();
+    const double values[] = {1.72e306, -2.67e306, 1e307, max, -max};
+    for (double v : values) {
+        EXPECT_EQ(Round2(v), v) << v;
+        EXPECT_EQ(RoundDecimals(v, 8), v) << v;
+        EXPECT_EQ(RoundWhole(v), v) << v;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "numeric/key_filter.h"
 #include "numeric/number_text.h"
 #include "parlay/parlay_sheet.h"
+#include "toolkit/operation_error.h"
 
 namespace orvanta {
 namespace {
@@ -214,7 +215,7 @@ TEST_P(ParlaySheetTest, MoreBankersThanTheSystemSizeGiveZeros) {
     EXPECT_EQ(Results(sheet, 1), (Row{"0", "0", "0", "0"}));
 }
 
-TEST_P(ParlaySheetTest, AllBankersPayTheirProductWhateverTheirMarks) {
+TEST_P(ParlaySheetTest, AllBankersPayTheirProductWhenAllWon) {
     Odds(1, "2");
     Odds(2, "1.5");
     Odds(3, "3");
@@ -222,14 +223,82 @@ TEST_P(ParlaySheetTest, AllBankersPayTheirProductWhateverTheirMarks) {
     for (int row = 1; row <= 4; ++row) {
         Banker(row);
     }
-    Lost(2);
-    Lost(4);
     Stake(4, "1");
     CalcParlaySheet(sheet, scene.services);
     const double product = 2.0 * 1.5 * 3.0 * 1.1;
     EXPECT_EQ(Grid().Cell(kColCombinations, 4), "1");
     EXPECT_EQ(Grid().Cell(kColReturn, 4), NumberToText(product, Sep()));
     EXPECT_EQ(Grid().Cell(kColTotalStake, 4), "1");
+}
+
+// A banker is in every combination: when one is LOST, every combination of
+// every system size loses, and only the counts and stakes are left.
+TEST_P(ParlaySheetTest, ALostBankerLosesEveryCombination) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> odds;
+        std::vector<int> bankers;
+        std::vector<int> lost;
+        std::vector<std::pair<int, const char*>> stakes;
+        std::vector<std::pair<int, Row>> rows;
+        Row sums;
+    };
+    const Case cases[] = {
+        {"worked example",
+         {"2.00", "1.50", "3.00"},
+         {1},
+         {1},
+         {{2, "1"}},
+         {{2, {"2", "2", "0", "-2"}}},
+         {"2", "0", "-2"}},
+        // Everything else won: counting the banker as won, doubles and
+        // trebles would show a profit on a sheet that lost every stake.
+        {"five selections, doubles and trebles",
+         {"1.5", "2", "1.8", "2.2", "1.6"},
+         {1},
+         {1},
+         {{2, "1"}, {3, "1"}},
+         {{2, {"4", "4", "0", "-4"}}, {3, {"6", "6", "0", "-6"}}},
+         {"10", "0", "-10"}},
+        {"one lost among two bankers",
+         {"2", "3", "4", "5"},
+         {1, 3},
+         {3},
+         {{1, "5"}, {2, "1"}, {3, "2"}, {4, "1"}},
+         {{1, {"0", "0", "0", "0"}},
+          {2, {"1", "1", "0", "-1"}},
+          {3, {"2", "4", "0", "-4"}},
+          {4, {"1", "1", "0", "-1"}}},
+         {"6", "0", "-6"}},
+        {"all bankers, one lost",
+         {"2", "1.5", "3", "1.1"},
+         {1, 2, 3, 4},
+         {4},
+         {{4, "1"}},
+         {{4, {"1", "1", "0", "-1"}}},
+         {"1", "0", "-1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitParlaySheet(sheet, Catalogue());
+        for (std::size_t i = 0; i < c.odds.size(); ++i) {
+            Odds(static_cast<int>(i) + 1, c.odds[i]);
+        }
+        for (int row : c.bankers) {
+            Banker(row);
+        }
+        for (int row : c.lost) {
+            Lost(row);
+        }
+        for (const auto& [row, text] : c.stakes) {
+            Stake(row, text);
+        }
+        CalcParlaySheet(sheet, scene.services);
+        for (const auto& [row, texts] : c.rows) {
+            EXPECT_EQ(Results(sheet, row), texts) << "row " << row;
+        }
+        EXPECT_EQ(Sums(), c.sums);
+    }
 }
 
 TEST_P(ParlaySheetTest, FifteenEvensWithAStakeOnTheSevenFolds) {
@@ -241,6 +310,27 @@ TEST_P(ParlaySheetTest, FifteenEvensWithAStakeOnTheSevenFolds) {
     EXPECT_EQ(Results(sheet, 7), (Row{"6435", "6435", "823680", "817245"}));
     EXPECT_EQ(6435 * 128, 823680);
     EXPECT_EQ(Sums(), (Row{"6435", "823680", "817245"}));
+}
+
+// Two odds of 1E200 make a double worth 1E400, beyond the double range: the
+// calculation stops there with the overflow report, rather than showing "INF"
+// and then counting it as 0 in the sums.
+TEST_P(ParlaySheetTest, AReturnBeyondTheRangeStopsTheCalculation) {
+    const std::string huge = "1" + std::string(200, '0');
+    Odds(1, huge);
+    Odds(2, huge);
+    Stake(2, "1");
+    for (int col = kColCombinations; col <= kColProfit; ++col) {
+        Grid().SetCell(col, 2, "old");
+    }
+    try {
+        CalcParlaySheet(sheet, scene.services);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    EXPECT_EQ(Results(sheet, 2), (Row{"old", "old", "old", "old"}));
+    EXPECT_EQ(Sums(), (Row{"0", "0", "0"}));
 }
 
 TEST_P(ParlaySheetTest, RemovingAStakeKeepsTheOldCountOfCombinations) {
@@ -339,6 +429,7 @@ TEST(CalcSystemReturn, MatchesThePlainEnumerationToTheLastBit) {
         const int n = 1 + static_cast<int>(random() % 15);
         double bankers = 0;
         int banker_count = 0;
+        bool banker_lost = false;
         std::vector<Selection> others;
         for (int row = 1; row <= n; ++row) {
             // Two decimals as typed, now and then a zero to exercise the
@@ -355,6 +446,7 @@ TEST(CalcSystemReturn, MatchesThePlainEnumerationToTheLastBit) {
                 grid.SetChecked(kColBanker, row, true);
                 bankers = bankers > 0 ? bankers * odds : odds;
                 ++banker_count;
+                banker_lost = banker_lost || !won;
             } else {
                 others.push_back({odds, won});
             }
@@ -367,6 +459,10 @@ TEST(CalcSystemReturn, MatchesThePlainEnumerationToTheLastBit) {
             } else if (m > 0) {
                 std::vector<std::size_t> chosen;
                 Reference(others, m, bankers, 0, chosen, expected);
+            }
+            // A lost banker is in every combination: none of them pays.
+            if (banker_lost) {
+                expected.total = 0;
             }
             const SystemReturn got = CalcSystemReturn(sheet, k, scene.services);
             EXPECT_EQ(got.total, expected.total) << "trial " << trial << " k " << k;
