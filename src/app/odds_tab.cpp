@@ -81,6 +81,10 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     setTabOrder(m_input, m_edit12);
 }
 
+QWidget* OddsTab::FirstInput() const {
+    return m_input;
+}
+
 QList<QWidget*> OddsTab::EnterMovesFocus() const {
     return {m_edit12};
 }
