@@ -110,6 +110,9 @@ void TFrmLiveOrvanta::BuildLayout() {
     m_list->setObjectName(QStringLiteral("AdvStringGrid1"));
     m_sheet = new GridView(m_ledger.Sheet().AdvStringGrid2, m_splitter);
     m_sheet->setObjectName(QStringLiteral("AdvStringGrid2"));
+    // The sheet's columns widen into the room its pane has, so that long
+    // figures show whole.
+    m_sheet->SetFillsWidth(true);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kListWidth, width() - kListWidth});
