@@ -93,6 +93,10 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     setTabOrder(m_edit8, m_edit13);
 }
 
+QWidget* ArbitrageTab::FirstInput() const {
+    return m_grid;
+}
+
 QList<QWidget*> ArbitrageTab::EnterMovesFocus() const {
     return {m_edit5, m_edit6, m_edit7, m_edit8, m_edit13};
 }

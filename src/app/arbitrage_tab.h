@@ -24,6 +24,7 @@ public:
     void CalcPage() override;
     void Caption() override;
     int HelpTopic() const override { return 2; }
+    QWidget* FirstInput() const override;
     QList<QWidget*> EnterMovesFocus() const override;
 
     ArbitragePage& Page() { return m_page; }

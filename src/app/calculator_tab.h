@@ -32,6 +32,8 @@ public:
     // Sets every caption from the catalogue again; page data stays.
     virtual void Caption() = 0;
     virtual int HelpTopic() const = 0;
+    // Where typing starts when the page is in front at start-up.
+    virtual QWidget* FirstInput() const = 0;
 
     // Controls on which Enter moves the focus to the next control.
     virtual QList<QWidget*> EnterMovesFocus() const { return {}; }

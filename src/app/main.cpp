@@ -2,10 +2,10 @@
 // until the main window closes.
 
 #include <QApplication>
-#include <QFont>
 
 #include "app/desktop_platform.h"
 #include "app/main_window.h"
+#include "app/program_setup.h"
 #include "app/window_openers.h"
 #include "toolkit/paths.h"
 #include "toolkit/qt_convert.h"
@@ -13,14 +13,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvanta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    orvanta::SetUpProgram();
 
     orvanta::DesktopPlatform platform;
-    orvanta::QtPrompter prompter(QStringLiteral("Orvanta"),
+    orvanta::QtPrompter prompter(orvanta::ProgramName(),
                                  orvanta::ToQt(orvanta::ProgramBaseName(platform.ProgramFile())));
     orvanta::Services services{prompter, platform, orvanta::SystemDecimalSeparator()};
 

@@ -23,6 +23,7 @@
 #include "support/about_texts.h"
 #include "support/version_info.h"
 #include "toolkit/handler_guard.h"
+#include "toolkit/menu_keys.h"
 #include "toolkit/paths.h"
 #include "toolkit/qt_convert.h"
 
@@ -186,6 +187,7 @@ void TFrmMain::BuildMenu() {
     }
 
     m_exit_action = add(bar, "miExit", QStringLiteral("Exit"));
+    AddMenuBarKey(bar);
 
     connect(m_clear_action, &QAction::triggered, this, [this] { miClearClick(); });
     // miPrint has no action.
@@ -215,6 +217,10 @@ void TFrmMain::showEvent(QShowEvent* event) {
             move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         }
         Guarded([this] { FormShow(); });
+        // Typing works at once: the focus starts in the first input of the page in front.
+        if (QWidget* first = FrontTab()->FirstInput()) {
+            first->setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 

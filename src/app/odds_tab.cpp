@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/page_widgets.h"
 #include "markets/market_grid_rules.h"
 #include "numeric/key_filter.h"
@@ -12,11 +14,27 @@
 
 namespace orvanta {
 
+namespace {
+
+constexpr int kInputColWidth = 100;
+constexpr int kResultColWidth = 70;
+
+}  // namespace
+
 OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent) {
     PaintPage(this);
     QFont bold = font();
     bold.setBold(true);
+
+    // The page has room beside the grids: wider columns than the page's own show
+    // long counts and figures whole.
+    for (int c = 1; c < m_page.AdvOdds.ColCount(); ++c) {
+        m_page.AdvOdds.SetColWidth(c, std::max(m_page.AdvOdds.ColWidth(c), kInputColWidth));
+    }
+    for (int c = 1; c < m_page.AdvOdds1.ColCount(); ++c) {
+        m_page.AdvOdds1.SetColWidth(c, std::max(m_page.AdvOdds1.ColWidth(c), kResultColWidth));
+    }
 
     m_input = new GridView(m_page.AdvOdds, this);
     m_input->setObjectName(QStringLiteral("AdvOdds"));
@@ -78,6 +96,10 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     page->addStretch(1);
 
     setTabOrder(m_input, m_edit12);
+}
+
+QWidget* OddsTab::FirstInput() const {
+    return m_input;
 }
 
 QList<QWidget*> OddsTab::EnterMovesFocus() const {

@@ -24,6 +24,7 @@ public:
     void CalcPage() override;
     void Caption() override;
     int HelpTopic() const override { return 4; }
+    QWidget* FirstInput() const override;
     QList<QWidget*> EnterMovesFocus() const override;
 
     OddsPage& Page() { return m_page; }

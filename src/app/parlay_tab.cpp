@@ -110,6 +110,10 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     connect(m_delete, &QPushButton::clicked, this, [this] { bbtnDeleteClick(); });
 }
 
+QWidget* ParlayTab::FirstInput() const {
+    return m_grid;
+}
+
 void ParlayTab::InitPage() {
     InitParlaySheet(m_sheet, m_catalogue);
     m_boxes.Show();

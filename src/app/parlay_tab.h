@@ -22,6 +22,7 @@ public:
     void CalcPage() override;
     void Caption() override;
     int HelpTopic() const override { return 1; }
+    QWidget* FirstInput() const override;
 
     void Button1Click();
     void Button2Click();

@@ -69,6 +69,10 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
     page->addStretch(1);
 }
 
+QWidget* ProbabilityTab::FirstInput() const {
+    return m_grid;
+}
+
 void ProbabilityTab::InitPage() {
     InitProbabilityPage(m_page);
     m_boxes.Show();

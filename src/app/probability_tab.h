@@ -22,6 +22,7 @@ public:
     void CalcPage() override;
     void Caption() override;
     int HelpTopic() const override { return 3; }
+    QWidget* FirstInput() const override;
 
     ProbabilityPage& Page() { return m_page; }
     GridView* Grid() const { return m_grid; }

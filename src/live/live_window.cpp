@@ -1,5 +1,6 @@
 #include "live/live_window.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -74,6 +75,14 @@ TFrmLiveOrvanta::TFrmLiveOrvanta(Services& services, const Catalogue& catalogue,
     connect(m_help, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn5Click);
     connect(m_exit, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn1Click);
     // BitBtn4 ("Protasi") is built but has no action.
+
+    // F1 from every control, as in the main window: the shortcut comes before
+    // the focused control (a cell editor too) sees the key.
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, &TFrmLiveOrvanta::BitBtn5Click);
 }
 
 TFrmLiveOrvanta::~TFrmLiveOrvanta() {
@@ -96,6 +105,9 @@ void TFrmLiveOrvanta::BuildLayout() {
     m_list->setObjectName(QStringLiteral("AdvStringGrid1"));
     m_sheet = new GridView(m_ledger.Sheet().AdvStringGrid2, m_splitter);
     m_sheet->setObjectName(QStringLiteral("AdvStringGrid2"));
+    // The sheet's columns widen into the room its pane has, so that long
+    // figures show whole.
+    m_sheet->SetFillsWidth(true);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kListWidth, width() - kListWidth});
@@ -295,7 +307,14 @@ void TFrmLiveOrvanta::BitBtn1Click() {
 }
 
 void TFrmLiveOrvanta::BitBtn2Click() {
-    TFrmLiveOrvantaNewGame dialog(m_services, m_ledger, this);
+    TFrmLiveOrvantaNewGame dialog(
+        m_services, m_ledger,
+        [this](QWidget* owner) {
+            if (m_open_help) {
+                RunGuarded(m_services.prompter, [&] { m_open_help(owner, kHelpTopic); });
+            }
+        },
+        this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

@@ -1,5 +1,6 @@
 #include "live/new_game_dialog.h"
 
+#include <QAction>
 #include <QDate>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -36,8 +37,9 @@ Widget* Named(Widget* widget, const char* name) {
 }  // namespace
 
 TFrmLiveOrvantaNewGame::TFrmLiveOrvantaNewGame(Services& services, LiveLedger& ledger,
+                                               std::function<void(QWidget* owner)> open_help,
                                                QWidget* parent)
-    : QDialog(parent), m_services(services), m_ledger(ledger) {
+    : QDialog(parent), m_services(services), m_ledger(ledger), m_open_help(std::move(open_help)) {
     setObjectName(QStringLiteral("FrmLiveOrvantaNewGame"));
     setWindowTitle(QStringLiteral("FrmLiveOrvantaNewGame"));
 
@@ -82,6 +84,16 @@ TFrmLiveOrvantaNewGame::TFrmLiveOrvantaNewGame(Services& services, LiveLedger& l
 
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmLiveOrvantaNewGame::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFrmLiveOrvantaNewGame::BitBtn2Click);
+
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] {
+        if (m_open_help) {
+            m_open_help(this);
+        }
+    });
 }
 
 TFrmLiveOrvantaNewGame::~TFrmLiveOrvantaNewGame() = default;

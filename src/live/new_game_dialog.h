@@ -2,10 +2,13 @@
 
 // The new-game dialog of the live window: the game's date, start time and name.
 // Ok asks the ledger to create the empty record and closes only when it did;
-// the caller then refills the list. The texts are fixed, not looked up.
+// the caller then refills the list. The texts are fixed, not looked up. F1
+// opens the help through the opener the live window hands over.
 
 #include <QDialog>
 #include <QString>
+
+#include <functional>
 
 class QDateEdit;
 class QLabel;
@@ -21,7 +24,9 @@ class TFrmLiveOrvantaNewGame : public QDialog {
     Q_OBJECT
 
 public:
-    TFrmLiveOrvantaNewGame(Services& services, LiveLedger& ledger, QWidget* parent = nullptr);
+    TFrmLiveOrvantaNewGame(Services& services, LiveLedger& ledger,
+                           std::function<void(QWidget* owner)> open_help,
+                           QWidget* parent = nullptr);
     ~TFrmLiveOrvantaNewGame() override;
 
 protected:
@@ -39,6 +44,7 @@ private:
 
     Services& m_services;
     LiveLedger& m_ledger;
+    std::function<void(QWidget* owner)> m_open_help;
     QLabel* Label1 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -30,6 +30,8 @@ FileDialogOptions ParlayOpenDialogOptions(const Platform& platform) {
 FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue) {
     FileDialogOptions options;
     options.title = catalogue.ReadString("FrmMain", "DeleteFiles", "Delete Files");
+    // The dialog deletes what is chosen in it; its button must not say "Open".
+    options.accept_label = options.title;
     options.filter = kParlayFileFilter;
     return options;
 }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -42,26 +44,47 @@ public:
         }
     }
 
-    // Narrow grid columns (32 pixels for an odds figure) need the text drawn
-    // with slim margins and clipped rather than cut with an ellipsis.
+    // The text of a cell and where it goes. Narrow grid columns (32 pixels for
+    // an odds figure) need slim margins; text that still does not fit is cut
+    // with an ellipsis, so that a cut figure never reads as another figure.
+    static DrawnText LayOut(const QStyleOptionViewItem& styled) {
+        DrawnText drawn;
+        drawn.whole = styled.text;
+        drawn.font = styled.font;
+        const QWidget* widget = styled.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &styled, widget);
+        if (!(styled.features & QStyleOptionViewItem::HasCheckIndicator)) {
+            area.setLeft(styled.rect.left() + kTextMargin);
+        }
+        area.setRight(styled.rect.right() - kTextMargin);
+        drawn.area = area;
+        if (!drawn.whole.isEmpty()) {
+            const QFontMetrics metrics =
+                widget ? QFontMetrics(styled.font, widget) : QFontMetrics(styled.font);
+            drawn.shown = metrics.elidedText(drawn.whole, Qt::ElideRight, area.width());
+        }
+        return drawn;
+    }
+
+    DrawnText LayOut(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+        QStyleOptionViewItem styled(option);
+        initStyleOption(&styled, index);
+        return LayOut(styled);
+    }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem opt(option);
         initStyleOption(&opt, index);
-        const QString text = opt.text;
+        const DrawnText drawn = LayOut(opt);
         opt.text.clear();
         const QWidget* widget = opt.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
-        if (text.isEmpty()) {
+        if (drawn.shown.isEmpty()) {
             return;
         }
-        opt.text = text;
-        QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
-        if (!(opt.features & QStyleOptionViewItem::HasCheckIndicator)) {
-            area.setLeft(opt.rect.left() + kTextMargin);
-        }
-        area.setRight(opt.rect.right() - kTextMargin);
         const bool selected = opt.state & QStyle::State_Selected;
         painter->save();
         painter->setFont(opt.font);
@@ -71,8 +94,24 @@ public:
             painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
         }
         painter->setClipRect(opt.rect);
-        painter->drawText(area, static_cast<int>(opt.displayAlignment) | Qt::TextSingleLine, text);
+        painter->drawText(drawn.area, static_cast<int>(opt.displayAlignment) | Qt::TextSingleLine,
+                          drawn.shown);
         painter->restore();
+    }
+
+    // A cut text shows whole as the cell's tool tip; a whole one needs none.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip || !index.isValid()) {
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        }
+        const DrawnText drawn = LayOut(option, index);
+        if (drawn.IsCut()) {
+            QToolTip::showText(event->globalPos(), drawn.whole, view->viewport(), option.rect);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
     }
 
 private:
@@ -178,6 +217,50 @@ void GridView::AutoSizeColumn(int col) {
     m_model->Grid().SetColWidth(col, widest + 12);
 }
 
+DrawnText GridView::DrawnCell(int col, int row) const {
+    const QModelIndex index = m_model->index(row, col);
+    if (!index.isValid() || m_model->Grid().IsCoveredCell(col, row)) {
+        return {};
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return static_cast<const GridDelegate*>(itemDelegate())->LayOut(option, index);
+}
+
+void GridView::SetFillsWidth(bool fills) {
+    m_fills_width = fills;
+    ApplyColumnWidths();
+}
+
+void GridView::ApplyColumnWidths() {
+    const TextGrid& grid = m_model->Grid();
+    const int cols = std::min(grid.ColCount(), m_model->columnCount());
+    int total = 0;
+    for (int c = 0; c < cols; ++c) {
+        total += grid.ColWidth(c);
+    }
+    const int spare = m_fills_width && total > 0 ? viewport()->width() - total : 0;
+    int given = 0;
+    for (int c = 0; c < cols; ++c) {
+        int width = grid.ColWidth(c);
+        if (spare > 0) {
+            // The last column takes what the rounding leaves.
+            const int share = c + 1 == cols ? spare - given : spare * width / total;
+            given += share;
+            width += share;
+        }
+        horizontalHeader()->resizeSection(c, width);
+    }
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    if (m_fills_width) {
+        ApplyColumnWidths();
+    }
+}
+
 QSize GridView::FullSize() const {
     const TextGrid& grid = m_model->Grid();
     int width = 2 * frameWidth();
@@ -197,9 +280,7 @@ QSize GridView::sizeHint() const {
 
 void GridView::ApplyLayout() {
     const TextGrid& grid = m_model->Grid();
-    for (int c = 0; c < grid.ColCount() && c < m_model->columnCount(); ++c) {
-        horizontalHeader()->resizeSection(c, grid.ColWidth(c));
-    }
+    ApplyColumnWidths();
     for (int r = 0; r < grid.RowCount() && r < m_model->rowCount(); ++r) {
         verticalHeader()->resizeSection(r, grid.RowHeight(r));
     }
@@ -407,6 +488,9 @@ void GridView::PasteIntoCurrentCell() {
 }
 
 int GridView::ResizeEdgeAt(const QPoint& pos) const {
+    if (m_fills_width) {
+        return -1;
+    }
     const int row = rowAt(pos.y());
     if (row < 0 || row >= m_model->Grid().FixedRows()) {
         return -1;

@@ -16,10 +16,16 @@
 //                  keyboard
 //
 // Column widths follow the TextGrid; the user widens a column by dragging its
-// edge in a fixed row.
+// edge in a fixed row. A grid may instead fill its width: the columns then share
+// out the room beyond their own widths. Text that does not fit its cell is drawn
+// cut with "…" in place of what is cut, never silently clipped, and the cell's
+// tool tip shows it whole.
 
+#include <QFont>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRect>
+#include <QString>
 #include <QTableView>
 
 #include <functional>
@@ -31,6 +37,16 @@
 #include "toolkit/grid_model.h"
 
 namespace orvanta {
+
+// A cell's text as the grid draws it.
+struct DrawnText {
+    QString shown;  // the whole text, or its start followed by "…"
+    QString whole;
+    QRect area;  // where it is drawn, in viewport coordinates
+    QFont font;
+
+    bool IsCut() const { return shown != whole; }
+};
 
 class GridView : public QTableView {
     Q_OBJECT
@@ -69,6 +85,14 @@ public:
     // The text being typed, or the current cell's text when not editing.
     std::string CurrentText() const;
 
+    // What the cell shows and where, as painting draws it; nothing for a cell
+    // that a merged neighbour covers.
+    DrawnText DrawnCell(int col, int row) const;
+
+    // The columns widen beyond the grid's widths to fill the view, each by its
+    // share of the room; their edges are then not dragged.
+    void SetFillsWidth(bool fills);
+
     // The size that shows every column and row without scrolling.
     QSize FullSize() const;
     QSize sizeHint() const override;
@@ -89,6 +113,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class GridDelegate;
@@ -99,12 +124,14 @@ private:
     bool FilterEditorKey(QKeyEvent* event);
     void RunEnterRule(const std::string& current_text);
     int ResizeEdgeAt(const QPoint& pos) const;
+    void ApplyColumnWidths();
 
     GridModel* m_model = nullptr;
     QPointer<FilteredLineEdit> m_editor;
     QPersistentModelIndex m_edit_index;
     QPersistentModelIndex m_reopen;
     bool m_inert = false;
+    bool m_fills_width = false;
     bool m_forwarding_key = false;
     bool m_keyboard_move = false;
     int m_resize_col = -1;

@@ -35,6 +35,9 @@ std::unique_ptr<QFileDialog> MakeDialog(const FileDialogOptions& options,
     if (!options.initial_folder.empty()) {
         dialog->setDirectory(ToQt(options.initial_folder));
     }
+    if (!options.accept_label.empty()) {
+        dialog->setLabelText(QFileDialog::Accept, ToQt(options.accept_label));
+    }
     return dialog;
 }
 

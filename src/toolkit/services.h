@@ -20,6 +20,8 @@ struct FileDialogOptions {
     std::string default_extension;
     // Empty: wherever the system starts the dialog.
     std::string initial_folder;
+    // The accept button's caption; empty: the dialog's own ("Open", "Save").
+    std::string accept_label;
 };
 
 class Prompter {

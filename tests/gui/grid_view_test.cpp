@@ -2,9 +2,11 @@
 // event the pages hook into.
 
 #include <QAbstractItemModelTester>
+#include <QFont>
 #include <QLineEdit>
 #include <QTest>
 
+#include "gui/drawn_text_check.h"
 #include "gui/gui_scene.h"
 #include "numeric/key_filter.h"
 #include "toolkit/grid_model.h"
@@ -208,6 +210,77 @@ private slots:
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(edge + 30, y));
         QCOMPARE(grid.ColWidth(1), 80);
         QCOMPARE(view.columnWidth(1), 80);
+    }
+
+    void textThatDoesNotFitIsCutVisiblyAndWholeInItsToolTip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("alignment");  // HAlign
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("fits") << "1.85" << int(HAlign::kLeft) << false;
+        QTest::newRow("Win Pay") << "1000.01" << int(HAlign::kLeft) << true;
+        QTest::newRow("negative, right-aligned") << "-100.01" << int(HAlign::kRight) << true;
+        QTest::newRow("centred") << "100.25" << int(HAlign::kCenter) << true;
+        QTest::newRow("fifteen digits") << "123456789012345" << int(HAlign::kLeft) << true;
+    }
+
+    void textThatDoesNotFitIsCutVisiblyAndWholeInItsToolTip() {
+        QFETCH(QString, text);
+        QFETCH(int, alignment);
+        QFETCH(bool, cut);
+        // The probability page's 32-pixel columns at the program's font.
+        TextGrid grid(3, 2);
+        grid.SetFixedRows(1);
+        grid.SetDefaultSizes(32, 21);
+        grid.SetCell(1, 0, text.toStdString());
+        grid.SetCell(1, 1, text.toStdString());
+        grid.SetAlignment(1, 1, static_cast<HAlign>(alignment));
+        GridView view(grid);
+        view.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        QVERIFY(testing::ShowAndActivate(&view));
+
+        for (int row : {0, 1}) {
+            const DrawnText drawn = view.DrawnCell(1, row);
+            QCOMPARE(drawn.whole, text);
+            QCOMPARE(drawn.IsCut(), cut);
+            QCOMPARE(testing::CellToolTip(&view, 1, row), cut ? text : QString());
+        }
+        const testing::DrawnTextReport report = testing::CheckDrawnText(&view);
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        QCOMPARE(report.cut.size(), cut ? 2 : 0);
+        // A cell that a merged neighbour covers draws nothing of its own.
+        grid.MergeCells(0, 0, 2, 1);
+        QCOMPARE(view.DrawnCell(1, 0).shown, QString());
+    }
+
+    void aGridThatFillsItsWidthSharesOutTheRoom() {
+        TextGrid grid = SmallGrid();
+        grid.SetColWidth(0, 25);
+        GridView view(grid);
+        view.resize(400, 200);
+        view.SetFillsWidth(true);
+        QVERIFY(testing::ShowAndActivate(&view));
+        const int room = view.viewport()->width();
+        QVERIFY(room > 175);
+        int shown = 0;
+        for (int c = 0; c < 4; ++c) {
+            shown += view.columnWidth(c);
+        }
+        QCOMPARE(shown, room);
+        // In proportion to the grid's own widths, which stay as they were.
+        QVERIFY(std::abs(view.columnWidth(1) - 2 * view.columnWidth(0)) <= 2);
+        QCOMPARE(grid.ColWidth(0), 25);
+        QCOMPARE(grid.ColWidth(1), 50);
+        // The edges are not dragged.
+        const int edge = view.columnViewportPosition(1) + view.columnWidth(1);
+        const int y = CellCentre(view, 1, 0).y();
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(view.viewport(), QPoint(edge + 30, y));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(edge + 30, y));
+        QCOMPARE(grid.ColWidth(1), 50);
+        // Narrower than the grid, the columns keep the grid's widths.
+        view.resize(100, 200);
+        QTRY_COMPARE(view.columnWidth(1), 50);
+        QCOMPARE(view.columnWidth(0), 25);
     }
 
     void mergedCellsSpanAndAutoSizeFitsText() {

@@ -5,9 +5,12 @@
 // fail the running QtTest function, and helpers that type as a user does.
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -70,6 +73,27 @@ inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
     if (QWidget* target = QApplication::focusWidget()) {
         QTest::keyClick(target, key, modifiers);
     }
+}
+
+// A modal window blocks the caller until it closes, so what it shows is looked at from a
+// timer inside its event loop, which then closes it.
+inline void WhenModalShows(std::function<void(QDialog*)> inspect) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, inspect] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            inspect(dialog);
+            dialog->reject();
+        } else if (++*tries > 250) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
 }
 
 }  // namespace orvanta::testing

@@ -320,6 +320,43 @@ private slots:
         QCOMPARE(scene.Content(earlier), std::string("1.5;2;3;\r\n"));
     }
 
+    void f1OpensTheLiveHelpFromEveryControlAndTheNewGameDialog() {
+        LiveScene scene;
+        scene.Record(kNewGame, "1.85;3.40;4.20;\r\n");
+        TFrmLiveOrvanta& window = scene.Open();
+        scene.ClickListRow(1);
+
+        // In a sheet cell being edited: the editor never sees the key.
+        scene.Sheet()->setFocus();
+        scene.Sheet()->SetCurrentCell(0, 2);
+        Type(QStringLiteral("2"));
+        QVERIFY(scene.Sheet()->IsEditing());
+        PressKey(Qt::Key_F1);
+        QCOMPARE(scene.Sheet()->CurrentText(), std::string("2"));
+        // In a current-odds box, in the game list and on a button.
+        scene.Box("Edit13")->setFocus();
+        PressKey(Qt::Key_F1);
+        QCOMPARE(scene.BoxText("Edit13"), std::string("1.85"));
+        scene.List()->setFocus();
+        PressKey(Qt::Key_F1);
+        scene.Button("BitBtn2")->setFocus();
+        PressKey(Qt::Key_F1);
+        using Opened = std::vector<std::pair<QWidget*, int>>;
+        QCOMPARE(scene.help, Opened(4, {&window, 5}));
+
+        // The new-game dialog opens the same page over itself, and stays open.
+        scene.help.clear();
+        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+            Child<QLineEdit>(dialog, "edAgona")->setFocus();
+            PressKey(Qt::Key_F1);
+            Child<QLineEdit>(dialog, "meTime")->setFocus();
+            PressKey(Qt::Key_F1);
+            QCOMPARE(scene.help, Opened(2, {&dialog, 5}));
+            QVERIFY(dialog.isVisible());
+        });
+        QCOMPARE(scene.help.size(), std::size_t(2));
+    }
+
     void anExistingGameIsRefusedAndKeepsItsContent() {
         LiveScene scene;
         scene.Record(kNewGame, "1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n");

@@ -1,6 +1,7 @@
 // The main window and its ARBITRAGE page, driven as a user drives them.
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -44,6 +45,44 @@ QString Cell(ArbitrageTab* tab, int col, int row) {
 
 QColor BoxColour(QLineEdit* edit) {
     return edit->palette().color(QPalette::Base);
+}
+
+// A key as the desktop delivers it: to the open menu when there is one, else to
+// the focused control.
+void KeyToFront(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target) {
+        target = QApplication::focusWidget();
+    }
+    QVERIFY(target);
+    QTest::keyClick(target, key, modifiers);
+}
+
+// Alt pressed and released with no other key between.
+void AltAlone() {
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyPress(target, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(target, Qt::Key_Alt, Qt::NoModifier);
+}
+
+QString ActiveMenuItem(TFrmMain& window) {
+    QAction* action = window.menuBar()->activeAction();
+    return action ? action->objectName() : QString();
+}
+
+// Whether the highlighted item of the bar is drawn in the highlight colour, so
+// that the user sees where the keyboard is.
+bool ActiveItemLooksHighlighted(TFrmMain& window) {
+    QMenuBar* bar = window.menuBar();
+    QAction* action = bar->activeAction();
+    if (!action) {
+        return false;
+    }
+    const QRect item = bar->actionGeometry(action);
+    const QImage image = bar->grab(item).toImage();
+    const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb();
+    return image.pixel(image.width() / 2, 2) == highlight;
 }
 
 }  // namespace
@@ -175,6 +214,65 @@ private slots:
         pages->setCurrentIndex(TFrmMain::kOdds);
         PressKey(Qt::Key_F1);
         QCOMPARE(recorded.help_topics, (std::vector<int>{2, 2, 2, 1, 3, 4}));
+    }
+
+    void typingStartsInTheFirstOddsCell() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        QCOMPARE(QApplication::focusWidget(), tab->Grid());
+        Type(QStringLiteral("2.5"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2.5"));
+    }
+
+    void theMenuBarIsReachedWithoutAMouse() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        tab->Grid()->setFocus();
+
+        // F10 highlights the first item; Enter runs that command.
+        KeyToFront(Qt::Key_F10);
+        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miClear"));
+        QVERIFY(ActiveItemLooksHighlighted(*window));
+        scene.prompter.ExpectYesNo("Clear All Information ?", false);
+        KeyToFront(Qt::Key_Return);
+        QVERIFY(scene.prompter.AllShown());
+
+        // Escape gives the focus back to where the user was.
+        tab->Grid()->setFocus();
+        KeyToFront(Qt::Key_F10);
+        KeyToFront(Qt::Key_Escape);
+        QCOMPARE(ActiveMenuItem(*window), QString());
+        QCOMPARE(QApplication::focusWidget(), tab->Grid());
+
+        // Alt alone moves to the bar; arrows walk it and open the Help menu.
+        AltAlone();
+        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miClear"));
+        for (const char* name : {"miPrint", "miWinCalculator", "miLiveOrvanta", "miHelp"}) {
+            KeyToFront(Qt::Key_Right);
+            QCOMPARE(ActiveMenuItem(*window), QString::fromLatin1(name));
+            QVERIFY(ActiveItemLooksHighlighted(*window));
+        }
+        KeyToFront(Qt::Key_Down);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        KeyToFront(Qt::Key_Return);
+        QCOMPARE(recorded.help_topics, std::vector<int>{2});
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        // Left from the first item wraps to Exit.
+        tab->Grid()->setFocus();
+        AltAlone();
+        KeyToFront(Qt::Key_Left);
+        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miExit"));
+        KeyToFront(Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(scene.platform.opened_urls.size(), std::size_t(1));
     }
 
     void enterMovesTheFocusOn() {

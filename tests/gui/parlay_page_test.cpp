@@ -229,6 +229,7 @@ private slots:
 
     void deleteFilesRemovesTheChosenOnes() {
         Scene scene;
+        scene.gui.AddCatalogues();
         QVERIFY(scene.Show());
         std::vector<std::string> files;
         for (const char* name : {"a.bet", "b.bet", "c.bet"}) {
@@ -240,6 +241,10 @@ private slots:
         for (const std::string& file : files) {
             QVERIFY(!std::filesystem::exists(file));
         }
+        // The dialog's button reads the page's own Delete Files caption.
+        const FileDialogOptions& dialog = scene.gui.prompter.Shown().back().dialog;
+        QCOMPARE(QString::fromStdString(dialog.accept_label),
+                 scene.window->findChild<QPushButton*>(QStringLiteral("bbtnDelete"))->text());
     }
 };
 

@@ -2,6 +2,8 @@
 // stop the general error report adds.
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -102,6 +104,46 @@ private slots:
         QCOMPARE(box.icon, QMessageBox::Critical);
         QCOMPARE(box.text, shown);
         QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    }
+
+    void openManyDialogAcceptsWithItsOwnCaption_data() {
+        QTest::addColumn<QString>("accept_label");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("given") << QStringLiteral("Διαγραφή Αρχείων")
+                               << QStringLiteral("Διαγραφή Αρχείων");
+        QTest::newRow("none: the dialog's own") << QString() << QStringLiteral("&Open");
+    }
+
+    void openManyDialogAcceptsWithItsOwnCaption() {
+        QFETCH(QString, accept_label);
+        QFETCH(QString, button);
+        QtPrompter prompter(QStringLiteral("Orvanta"), QStringLiteral("Orvanta"));
+        FileDialogOptions options;
+        options.title = "Delete Files";
+        options.filter = "ΑΡΧΕΙΑ ΠΑΡΟΛΙ|*.bet";
+        options.accept_label = accept_label.toStdString();
+        QString title;
+        QString accept;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            title = dialog->windowTitle();
+            mode = dialog->fileMode();
+            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            for (QAbstractButton* shown : buttons->buttons()) {
+                if (buttons->buttonRole(shown) == QDialogButtonBox::AcceptRole) {
+                    accept = shown->text();
+                }
+            }
+            dialog->reject();
+        });
+        QVERIFY(prompter.AskOpenFiles(options).empty());
+        QCOMPARE(title, QStringLiteral("Delete Files"));
+        QCOMPARE(mode, QFileDialog::ExistingFiles);
+        QCOMPARE(accept, button);
     }
 
     void nameFilters() {

@@ -32,6 +32,7 @@
 namespace orvanta {
 
 using testing::GuiScene;
+using testing::WhenModalShows;
 
 namespace {
 
@@ -44,27 +45,6 @@ void AddHelpPages(const GuiScene& scene) {
 
 std::unique_ptr<TFrmMain> MainWindow(GuiScene& scene) {
     return std::make_unique<TFrmMain>(scene.services, DesktopOpeners(scene.services));
-}
-
-// A modal window blocks the caller until it closes, so what it shows is looked at from a
-// timer inside its event loop, which then closes it.
-void WhenModalShows(std::function<void(QDialog*)> inspect) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, inspect] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            inspect(dialog);
-            dialog->reject();
-        } else if (++*tries > 250) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
 }
 
 QUrl PageUrl(const GuiScene& scene, const char* page, const QString& anchor) {

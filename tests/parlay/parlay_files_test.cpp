@@ -201,6 +201,7 @@ TEST_F(ParlayFilesTest, DeleteFilesRemovesEverySelectedFileAndPassesOverFailures
 
     const FileDialogOptions& dialog = scene.prompter.Shown().back().dialog;
     EXPECT_EQ(dialog.title, "Delete Files");
+    EXPECT_EQ(dialog.accept_label, "Delete Files");
     EXPECT_EQ(dialog.filter, "ΑΡΧΕΙΑ ΠΑΡΟΛΙ|*.bet");
     EXPECT_EQ(dialog.initial_folder, "");
 
@@ -209,6 +210,7 @@ TEST_F(ParlayFilesTest, DeleteFilesRemovesEverySelectedFileAndPassesOverFailures
     scene.prompter.ExpectOpenFiles({});
     EXPECT_EQ(DeleteParlayFiles(Catalogue(scene.folder / "Orvanta_EN.ini"), scene.services), 0);
     EXPECT_EQ(scene.prompter.Shown().back().text, "Remove sheets");
+    EXPECT_EQ(scene.prompter.Shown().back().dialog.accept_label, "Remove sheets");
     EXPECT_TRUE(scene.folder.Exists("Arxeia/d.bet"));
 }
 
