@@ -390,7 +390,7 @@ private slots:
         GuiScene gui;
         Catalogue catalogue;
         LiveLedger ledger(gui.services, catalogue);
-        TFrmLiveOrvantaNewGame dialog(gui.services, ledger);
+        TFrmLiveOrvantaNewGame dialog(gui.services, ledger, [](QWidget*) {});
         QVERIFY(testing::ShowAndActivate(&dialog));
         auto* time = dialog.findChild<QLineEdit*>(QStringLiteral("meTime"));
         const Place place{[time] {
