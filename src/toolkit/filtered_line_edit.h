@@ -40,8 +40,10 @@ public:
     // The characters of `text` that typing would leave, as they would land.
     QString AcceptedText(const QString& text) const;
 
-    // The text as the box shows it: whole, or cut with an ellipsis.
+    // The text as the box shows it: whole, or cut with an ellipsis, and the
+    // place it is drawn in.
     QString ShownText() const;
+    QRect TextArea() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -54,7 +56,6 @@ protected:
 
 private:
     bool Guarded() const;
-    QRect TextArea() const;
 
     KeyFilter m_filter;
 };

@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QStringList>
 #include <QToolTip>
 #include <QWidget>
 
+#include "toolkit/filtered_line_edit.h"
 #include "toolkit/grid_view.h"
 
 namespace orvanta::testing {
@@ -80,11 +82,55 @@ inline DrawnTextReport CheckDrawnText(QWidget* window) {
     return report;
 }
 
+// Every edit box the window shows, but the one being typed into (it scrolls
+// under the cursor, as edit boxes do).
+inline DrawnTextReport CheckShownBoxes(QWidget* window) {
+    DrawnTextReport report;
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        if (!box->isVisible() || box->hasFocus() || box->displayText().isEmpty()) {
+            continue;
+        }
+        const auto* filtered = qobject_cast<FilteredLineEdit*>(box);
+        const QString where =
+            QStringLiteral("%1 \"%2\"").arg(box->objectName(), box->displayText());
+        if (!filtered) {
+            report.faults << where + QStringLiteral(" cannot tell what it shows");
+            continue;
+        }
+        const QString shown = filtered->ShownText();
+        const int width = box->fontMetrics().horizontalAdvance(shown);
+        if (width > filtered->TextArea().width()) {
+            report.faults << where + QStringLiteral(" shown as \"%1\", %2 pixels in %3")
+                                         .arg(shown)
+                                         .arg(width)
+                                         .arg(filtered->TextArea().width());
+        }
+        if (shown != box->displayText()) {
+            if (shown.endsWith(kEllipsis) && box->displayText().startsWith(shown.chopped(1))) {
+                report.cut << where;
+            } else {
+                report.faults << where + QStringLiteral(" shown as \"%1\"").arg(shown);
+            }
+        }
+    }
+    return report;
+}
+
 // The tool tip that resting the mouse on a cell brings up; empty when none.
 inline QString CellToolTip(GridView* grid, int col, int row) {
     const QPoint at = grid->visualRect(grid->model()->index(row, col)).center();
     QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
     QApplication::sendEvent(grid->viewport(), &help);
+    const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return text;
+}
+
+// The same for an edit box.
+inline QString BoxToolTip(QWidget* box) {
+    const QPoint at = box->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &help);
     const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
     QToolTip::hideText();
     return text;

@@ -50,8 +50,8 @@ void Calculate(TFrmMain& window) {
 
 // Nothing in the window cut without a mark; what was cut is listed.
 DrawnTextReport Check(QWidget* window) {
-    const DrawnTextReport report = CheckDrawnText(window);
-    // Edit boxes join this check once every box can tell the text it shows.
+    DrawnTextReport report = CheckDrawnText(window);
+    report.Add(testing::CheckShownBoxes(window));
     return report;
 }
 
@@ -122,6 +122,12 @@ private slots:
         report = Check(window.get());
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         all.Add(report);
+        // The sum of the returns is too long for its box: cut, and whole in the tool tip.
+        auto* returned = qobject_cast<FilteredLineEdit*>(Edit(*window, "Edit2"));
+        QVERIFY(returned->ShownText().endsWith(testing::kEllipsis));
+        QCOMPARE(testing::BoxToolTip(returned), returned->text());
+        returned->setFocus();
+        QCOMPARE(returned->ShownText(), returned->text());
 
         QVERIFY(!all.cut.isEmpty());
     }
