@@ -189,7 +189,14 @@ void LiveLedger::AdvStringGrid2EditingDone() {
     if (!m_save_enabled) {
         return;
     }
-    RecalcSheet(m_sheet, m_services);
+    // The record keeps what was typed, also when the figures cannot be
+    // worked out: it must never fall behind the sheet on screen.
+    try {
+        RecalcSheet(m_sheet, m_services);
+    } catch (const OperationError&) {
+        SaveGame();
+        throw;
+    }
     SaveGame();
 }
 
@@ -205,10 +212,9 @@ void LiveLedger::Edit13Change() {
     if (!HasAllCurrentOdds(m_odds)) {
         return;
     }
-    // A failed calculation is not saved; the next change is.
-    if (CalcProbabilityReported()) {
-        SaveGame();
-    }
+    // Odds that cannot be worked out are still what the user typed.
+    CalcProbabilityReported();
+    SaveGame();
 }
 
 }  // namespace orvanta

@@ -712,15 +712,16 @@ private slots:
         PressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), scene.Box("Edit13"));
 
-        // An odds of 0 fails the division: nothing shown or saved changes.
+        // An odds of 0 fails the division: the figures stay, the record keeps
+        // what was typed.
         scene.Box("Edit15")->setFocus();
         scene.Box("Edit15")->selectAll();
         scene.gui.prompter.ExpectError("Floating point division by zero");
         Type(QStringLiteral("0"));
         QVERIFY(scene.gui.prompter.AllShown());
         QCOMPARE(scene.BoxText("Edit12"), std::string("25"));
-        QCOMPARE(scene.Content(game), std::string("2;4;4;\r\n;;;;;;;;\r\n"));
-        // The next change saves again; a typed "," becomes the separator.
+        QCOMPARE(scene.Content(game), std::string("2;4;0;\r\n;;;;;;;;\r\n"));
+        // A typed "," becomes the separator.
         PressKey(Qt::Key_Backspace);
         Type(QStringLiteral("5,5"));
         QCOMPARE(scene.BoxText("Edit15"), std::string("5.5"));

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -436,6 +437,31 @@ TEST(SaveGame, ARefusedEntryIsNotSaved) {
     EXPECT_FALSE(w.ledger.AdvStringGrid2CellValidate(0, 2, "2.00"));
 }
 
+// Figures that leave the double range stop the recalculation with the overflow
+// report; what was typed is saved all the same.
+TEST(SaveGame, AnEditWhoseFiguresOverflowIsStillSaved) {
+    LiveWindow w;
+    w.WriteRecord("a.lvo", "");
+    w.Open();
+    w.Select("a.lvo");
+    w.Type(0, 2, "1e200");
+    // As the window runs them: the check of the cell, then the end of the edit,
+    // each stopped by the report.
+    TextGrid& grid = w.ledger.Sheet().AdvStringGrid2;
+    grid.SetCell(3, 2, "1e200");
+    for (const auto& step :
+         {std::function<void()>([&] { w.ledger.AdvStringGrid2CellValidate(3, 2, ""); }),
+          std::function<void()>([&] { w.ledger.AdvStringGrid2EditingDone(); })}) {
+        try {
+            step();
+            ADD_FAILURE() << "no overflow";
+        } catch (const OperationError& e) {
+            EXPECT_STREQ(e.what(), kOverflow);
+        }
+    }
+    EXPECT_EQ(w.ReadRecord("a.lvo"), ";;;\r\n1e200;;;1e200;;;;;\r\n;;;;;;;;\r\n");
+}
+
 TEST(SaveGame, SavingAndReloadingGivesTheSameGame) {
     for (char sep : {'.', ','}) {
         LiveWindow w(sep);
@@ -493,11 +519,11 @@ TEST(SaveGame, CurrentOddsAreSavedOnceAllThreeHoldText) {
     EXPECT_EQ(w.Probabilities(), "50|25|25 0");
     EXPECT_EQ(w.ReadRecord("a.lvo"), "2;4;4;\r\n;;;;;;;;\r\n");
 
-    // A zero fails: the results stay and the record keeps the last good odds.
+    // A zero fails: the results stay, and the record keeps the odds as typed.
     w.scene.prompter.ExpectError(kDivisionByZero);
     w.TypeOdds(&CurrentOddsPanel::Edit14, "0");
     EXPECT_EQ(w.Probabilities(), "50|25|25 0");
-    EXPECT_EQ(w.ReadRecord("a.lvo"), "2;4;4;\r\n;;;;;;;;\r\n");
+    EXPECT_EQ(w.ReadRecord("a.lvo"), "2;0;4;\r\n;;;;;;;;\r\n");
     w.TypeOdds(&CurrentOddsPanel::Edit14, "5");
     EXPECT_EQ(w.ReadRecord("a.lvo"), "2;5;4;\r\n;;;;;;;;\r\n");
 }
