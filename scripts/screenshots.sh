@@ -123,11 +123,11 @@ lclick "$newgame" 190 77
 type_text "Panathinaikos - Olympiakos"
 lclick "$newgame" 182 112
 lclick "$live" 60 36
-lclick "$live" 256 57
+lclick "$live" 305 57
 type_text "2"; key Return; type_text "10"; key Return
-lclick "$live" 415 78
+lclick "$live" 493 78
 type_text "1.5"; key Return; type_text "20"; key Return
-lclick "$live" 291 99
+lclick "$live" 346 99
 type_text "3.4"; key Return; type_text "5"; key Return
 lclick "$live" 124 456
 type_text "1.85"; key Return; type_text "3.40"; key Return; type_text "4.20"; key Return

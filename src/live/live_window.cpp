@@ -108,6 +108,9 @@ void TFrmLiveOrvanta::BuildLayout() {
     // The sheet's columns widen into the room its pane has, so that long
     // figures show whole.
     m_sheet->SetFillsWidth(true);
+    // The list's one column is as wide as its pane: a name longer than that
+    // shows cut with an ellipsis (and whole in its tool tip).
+    m_list->SetFillsWidth(true);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kListWidth, width() - kListWidth});
@@ -281,14 +284,16 @@ bool TFrmLiveOrvanta::FormShow() {
 }
 
 void TFrmLiveOrvanta::FitListPane() {
-    // Wide enough for the longest game name, as long as the sheet keeps room
-    // for all of its columns; the splitter does the rest.
+    // Wide enough for the longest game name, up to a third of the window, so
+    // that the sheet keeps room to show its figures whole; a longer name is
+    // cut with an ellipsis. The splitter does the rest.
     layout()->activate();
     const int total = m_splitter->width() - m_splitter->handleWidth();
     const int sheet =
         m_sheet->FullSize().width() + m_sheet->verticalScrollBar()->sizeHint().width();
-    const int wanted = m_list->FullSize().width() + m_list->verticalScrollBar()->sizeHint().width();
-    const int list = std::max(kListWidth, std::min(wanted, total - sheet));
+    const int wanted = m_list->ColumnTextWidth(0) + 2 * m_list->frameWidth() +
+                       m_list->verticalScrollBar()->sizeHint().width();
+    const int list = std::max(kListWidth, std::min({wanted, total - sheet, total / 3}));
     m_splitter->setSizes({list, total - list});
 }
 
@@ -320,6 +325,10 @@ void TFrmLiveOrvanta::BitBtn2Click() {
     }
     RunGuarded(m_services.prompter, [this] { m_ledger.FillGameList(); });
     ShowLedger();
+    // The new name may be the longest.
+    if (m_list->ColumnTextWidth(0) > m_list->viewport()->width()) {
+        FitListPane();
+    }
 }
 
 void TFrmLiveOrvanta::BitBtn3Click() {
@@ -379,7 +388,6 @@ void TFrmLiveOrvanta::ShowBoxes() {
 
 void TFrmLiveOrvanta::ShowLedger() {
     ShowBoxes();
-    m_list->AutoSizeColumn(0);
     const int row = m_ledger.ListRow();
     if (row >= 1) {
         m_list->SetCurrentCell(0, row);

@@ -21,10 +21,14 @@
 
 namespace orvanta {
 
+// Text keeps 2 pixels from a cell's left edge and 1 from its right one, where
+// the grid line already separates it from the next cell: an odds figure such
+// as "45.09" then fits a 32-pixel column whole.
+constexpr int kTextMargin = 2;
+constexpr int kTextRightMargin = 1;
+
 // Creates plain line editors and routes every commit through the view, which
 // runs the validation and end-of-edit hooks.
-constexpr int kTextMargin = 2;
-
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(GridView* view) : QStyledItemDelegate(view), m_view(view) {}
@@ -57,7 +61,7 @@ public:
         if (!(styled.features & QStyleOptionViewItem::HasCheckIndicator)) {
             area.setLeft(styled.rect.left() + kTextMargin);
         }
-        area.setRight(styled.rect.right() - kTextMargin);
+        area.setRight(styled.rect.right() - kTextRightMargin);
         drawn.area = area;
         if (!drawn.whole.isEmpty()) {
             const QFontMetrics metrics =
@@ -201,9 +205,15 @@ std::string GridView::CurrentText() const {
 }
 
 void GridView::AutoSizeColumn(int col) {
+    if (col >= 0 && col < m_model->Grid().ColCount()) {
+        m_model->Grid().SetColWidth(col, ColumnTextWidth(col));
+    }
+}
+
+int GridView::ColumnTextWidth(int col) const {
     const TextGrid& grid = m_model->Grid();
     if (col < 0 || col >= grid.ColCount()) {
-        return;
+        return 0;
     }
     QFont bold = font();
     bold.setBold(true);
@@ -214,7 +224,7 @@ void GridView::AutoSizeColumn(int col) {
         const QFontMetrics& metrics = m_model->IsFixed(col, row) ? bold_metrics : normal_metrics;
         widest = std::max(widest, metrics.horizontalAdvance(ToQt(grid.Cell(col, row))));
     }
-    m_model->Grid().SetColWidth(col, widest + 12);
+    return widest + 12;
 }
 
 DrawnText GridView::DrawnCell(int col, int row) const {

@@ -80,6 +80,8 @@ public:
 
     // Widens or narrows a column to its longest text.
     void AutoSizeColumn(int col);
+    // The width that shows the column's longest text whole.
+    int ColumnTextWidth(int col) const;
 
     bool IsEditing() const { return m_editor != nullptr; }
     // The text being typed, or the current cell's text when not editing.

@@ -140,6 +140,9 @@ private slots:
                            "123.45;;;10000;;;;;\r\n"
                            ";;;;;1000.01;;25000.5;\r\n"
                            ";;;;;;;;\r\n");
+        const std::string long_name =
+            "2008_03_16;18-00;" + std::string(90, 'W') + " - " + std::string(90, 'M');
+        scene.folder.Write("LiveGameRecords/" + long_name + ".lvo", "");
         const Catalogue catalogue(scene.folder / "Orvanta_GR.ini");
         TFrmLiveOrvanta window(scene.services, catalogue, [](QWidget*, int) {});
         QVERIFY(testing::ShowAndActivate(&window));
@@ -157,6 +160,10 @@ private slots:
         QVERIFY(sheet->DrawnCell(5, 3).IsCut());
         QCOMPARE(CellToolTip(sheet, 5, 3), QStringLiteral("1000.01"));
         QVERIFY(!list->DrawnCell(0, 1).IsCut());
+        // A name longer than the list's pane is cut there, visibly.
+        QVERIFY(list->DrawnCell(0, 2).IsCut());
+        QCOMPARE(CellToolTip(list, 0, 2), QString::fromStdString(long_name + ".lvo"));
+        QCOMPARE(list->columnWidth(0), list->viewport()->width());
         int columns = 0;
         for (int c = 0; c < sheet->model()->columnCount(); ++c) {
             columns += sheet->columnWidth(c);
