@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "i18n/catalogue.h"
+#include "core/i18n/catalogue.h"
 
 using orvanta::fuzz::Check;
 

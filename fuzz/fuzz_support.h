@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "toolkit/quiet_services.h"
+#include "core/grid/quiet_services.h"
 
 namespace orvanta::fuzz {
 

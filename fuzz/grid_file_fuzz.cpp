@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "parlay/grid_file.h"
-#include "parlay/parlay_sheet.h"
-#include "toolkit/operation_error.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/parlay_sheet.h"
+#include "core/grid/operation_error.h"
 
 using orvanta::fuzz::Check;
 

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "i18n/catalogue.h"
-#include "live/live_ledger.h"
-#include "toolkit/file_io.h"
-#include "toolkit/operation_error.h"
+#include "core/i18n/catalogue.h"
+#include "core/live/live_ledger.h"
+#include "core/grid/file_io.h"
+#include "core/grid/operation_error.h"
 
 using orvanta::fuzz::Check;
 

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "numeric/number_text.h"
-#include "toolkit/operation_error.h"
+#include "core/numeric/number_text.h"
+#include "core/grid/operation_error.h"
 
 namespace {
 

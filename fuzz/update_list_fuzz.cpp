@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "support/update_list.h"
-#include "toolkit/operation_error.h"
+#include "core/update/update_list.h"
+#include "core/grid/operation_error.h"
 
 using orvanta::fuzz::Check;
 

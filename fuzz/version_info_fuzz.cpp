@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "i18n/catalogue.h"
-#include "support/version_info.h"
+#include "core/i18n/catalogue.h"
+#include "core/update/version_info.h"
 
 using orvanta::fuzz::Check;
 

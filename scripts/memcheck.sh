@@ -6,7 +6,7 @@ build="$1"
 status=0
 # Time limits in the tests stretch for the slower run.
 export ORVANTA_TEST_TIME_SCALE=60
-for test in $(find "$build/tests" -maxdepth 2 -type f -name '*_tests' -perm -u+x | sort); do
+for test in $(find "$build/tests" -maxdepth 3 -type f -name '*_tests' -perm -u+x | sort); do
     echo "== $(basename "$test")"
     if ! valgrind --quiet --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect \
             "$test" --gtest_brief=1 >"$test.memcheck.log" 2>&1; then

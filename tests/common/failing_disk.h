@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <string>
 
-#include "toolkit/file_io.h"
+#include "core/grid/file_io.h"
 
 namespace orvanta::testing {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "support/version_resource.h"
+#include "core/update/version_resource.h"
 
 namespace orvanta::testing {
 

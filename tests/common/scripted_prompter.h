@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/services.h"
+#include "core/grid/services.h"
 
 namespace orvanta::testing {
 

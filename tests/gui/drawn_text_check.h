@@ -13,8 +13,8 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "toolkit/filtered_line_edit.h"
-#include "toolkit/grid_view.h"
+#include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/grid_view.h"
 
 namespace orvanta::testing {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "gui/main/main_window.h"
 #include "gui/gui_scene.h"
-#include "toolkit/grid_view.h"
+#include "gui/widgets/grid_view.h"
 
 namespace orvanta::testing {
 

@@ -1,0 +1,59 @@
+#pragma once
+
+// What orvanta-calc prints of a page: its grids (every row, header rows
+// included, every cell as its text), its boxes with their background colours,
+// the checked check-box cells, the messages shown and the general error report.
+// The report only points at the page, which must outlive it.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/grid/text_box.h"
+#include "core/grid/text_grid.h"
+
+namespace orvanta {
+
+struct GridReport {
+    std::string name;   // the program's own name ("AdvCalcArbitrage")
+    std::string title;  // what the table is headed with
+    const TextGrid* grid = nullptr;
+    // The table only: the labels the window shows beside the rows (one per row,
+    // empty when none), and English labels for a header row that holds no text.
+    std::vector<std::string> row_captions;
+    std::vector<std::string> header_captions;
+    // The table only: outcome columns right of the last used one are left out.
+    bool trim_unused_columns = false;
+};
+
+struct BoxReport {
+    std::string name;   // "Edit5"
+    std::string label;  // "Wager Multiplay"
+    const TextBox* box = nullptr;
+};
+
+struct PageReport {
+    std::vector<GridReport> grids;
+    std::vector<BoxReport> boxes;
+    std::vector<std::string> messages;
+    std::optional<std::string> error;
+};
+
+// One JSON object: grids, boxes, colours, checked, messages, error.
+void WriteJsonReport(std::ostream& out, const PageReport& report);
+
+// An aligned table per grid, then one line per box. Messages and the error
+// report are not repeated: they went to standard error when shown.
+void WriteTableReport(std::ostream& out, const PageReport& report);
+
+// The text as a JSON string with its quotes: control characters escaped, UTF-8
+// kept, and any byte that is not part of valid UTF-8 replaced by U+FFFD, so that
+// the output is valid JSON whatever a loaded file held.
+std::string JsonString(std::string_view text);
+
+// "#RRGGBB".
+std::string ColourText(GridColour colour);
+
+}  // namespace orvanta

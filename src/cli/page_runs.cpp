@@ -1,0 +1,302 @@
+#include "cli/page_runs.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "cli/calc_command.h"
+#include "core/live/live_ledger.h"
+#include "core/live/record_folder.h"
+#include "core/markets/market_pages.h"
+#include "core/numeric/key_filter.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/parlay_files.h"
+#include "core/parlay/parlay_sheet.h"
+#include "core/grid/operation_error.h"
+
+namespace orvanta {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// What a grid's key hook makes of a typed character, given the cell's text so far.
+using KeyFilter = std::function<std::optional<char>(char typed, const std::string& current)>;
+
+// The user selects the cell and types the text; the editor starts empty, so
+// whatever the cell held is replaced.
+void TypeIntoCell(TextGrid& grid, int col, int row, const std::string& text,
+                  const KeyFilter& filter) {
+    std::string typed;
+    for (char c : text) {
+        if (const auto key = filter(c, typed)) {
+            typed += *key;
+        }
+    }
+    grid.SetCell(col, row, std::move(typed));
+}
+
+// The hook of the calculator grids and of the odds input grid.
+KeyFilter NumberGridFilter(char separator) {
+    return
+        [separator](char typed, const std::string&) { return FilterNumberKey(typed, separator); };
+}
+
+// The parlay sheet's hook, which also knows the cell it types into.
+KeyFilter ParlayFilter(int col, int row, char separator) {
+    return [=](char typed, const std::string& current) {
+        return AdvStringGrid1KeyPress(col, row, current, typed, separator).key;
+    };
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// The live window reads its records from the folder beside the program. The
+// record named on the command line is linked into a scratch program folder, so
+// that the window's own list and load find it there; the record itself is
+// only ever read.
+void LinkRecordInto(const ScratchProgramFolder& scratch, const std::string& record) {
+    const std::string folder = RecordFolderPath(scratch.Path());
+    EnsureRecordFolder(folder);
+    std::error_code ec;
+    const fs::path target = fs::absolute(fs::u8path(record), ec);
+    if (!ec) {
+        fs::create_symlink(target, fs::u8path(folder + "record.lvo"), ec);
+    }
+    if (ec) {
+        throw OperationError(FileErrorText(ec.value(), FileAction::kCreate));
+    }
+}
+
+}  // namespace
+
+CalcSession::CalcSession(const CalcRequest& request, std::ostream& out, std::ostream& err)
+    : m_request(request),
+      m_out(out),
+      m_err(err),
+      m_prompter(err),
+      m_services{m_prompter, m_platform,
+                 request.separator ? *request.separator : RegionalSeparator()} {}
+
+int CalcSession::Finish(PageReport report) {
+    report.messages = m_prompter.Messages();
+    if (!m_prompter.Errors().empty()) {
+        report.error = m_prompter.Errors().front();
+    }
+    if (m_request.json) {
+        WriteJsonReport(m_out, report);
+    } else {
+        WriteTableReport(m_out, report);
+    }
+    m_out.flush();
+    return Failed() ? kExitErrorReport : kExitDone;
+}
+
+int CalcSession::Unreadable(const std::string& path, const std::string& reason) {
+    m_err << "orvanta-calc: cannot read " << Quoted(path) << ": " << reason << '\n';
+    return kExitUsage;
+}
+
+int RunArbitrage(CalcSession& session) {
+    const CalcRequest& request = session.Request();
+    ArbitragePage page;
+    InitArbitragePage(page);
+    for (std::size_t i = 0; i < request.cells.size(); ++i) {
+        TypeIntoCell(page.AdvCalcArbitrage, static_cast<int>(i), ArbitragePage::kOddsRow,
+                     request.cells[i], NumberGridFilter(session.Separator()));
+    }
+    if (request.multiplier) {
+        page.Edit5.text = *request.multiplier;
+    }
+    if (request.win_pay) {
+        page.Edit6.text = *request.win_pay;
+    }
+    session.Run([&] { CalcArbitragePage(page, session.Page()); });
+
+    PageReport report;
+    report.grids.push_back({"AdvCalcArbitrage",
+                            "ARBITRAGE",
+                            &page.AdvCalcArbitrage,
+                            {"", "ODDS", "Wager", "Win Pay"},
+                            {},
+                            true});
+    report.boxes = {{"Edit5", "Wager Multiplay", &page.Edit5},
+                    {"Edit6", "Win Pay", &page.Edit6},
+                    {"Edit13", "Total Wager", &page.Edit13},
+                    {"Edit7", "SureProfit %", &page.Edit7},
+                    {"Edit8", "SureProfit", &page.Edit8}};
+    return session.Finish(std::move(report));
+}
+
+int RunProbability(CalcSession& session) {
+    const CalcRequest& request = session.Request();
+    ProbabilityPage page;
+    InitProbabilityPage(page);
+    for (std::size_t i = 0; i < request.cells.size(); ++i) {
+        TypeIntoCell(page.AdvProbability, static_cast<int>(i), ProbabilityPage::kOddsRow,
+                     request.cells[i], NumberGridFilter(session.Separator()));
+    }
+    session.Run([&] { CalcProbabilityPage(page, session.Page()); });
+
+    PageReport report;
+    report.grids.push_back({"AdvProbability",
+                            "PROBABILITY",
+                            &page.AdvProbability,
+                            {"", "ODDS", "PROBABILITY %"},
+                            {},
+                            true});
+    report.boxes = {{"Edit9", "MARGIN", &page.Edit9},
+                    {"Edit10", "RETURN %", &page.Edit10},
+                    {"Edit11", "GANIOTA %", &page.Edit11}};
+    return session.Finish(std::move(report));
+}
+
+int RunOdds(CalcSession& session) {
+    const CalcRequest& request = session.Request();
+    OddsPage page;
+    InitOddsPage(page, session.Captions());
+    // Home wins, draws, losses, then the away team's.
+    for (std::size_t i = 0; i < request.cells.size(); ++i) {
+        const int col = OddsPage::kWinsCol + static_cast<int>(i % 3);
+        const int row = i < 3 ? OddsPage::kHomeRow : OddsPage::kAwayRow;
+        TypeIntoCell(page.AdvOdds, col, row, request.cells[i],
+                     NumberGridFilter(session.Separator()));
+    }
+    if (request.ganiota) {
+        page.Edit12.text = *request.ganiota;
+    }
+    session.Run([&] { CalcOddsPage(page, session.Page(), session.Captions()); });
+
+    PageReport report;
+    report.grids.push_back({"AdvOdds", "ODDS: team records", &page.AdvOdds, {}, {}, false});
+    report.grids.push_back({"AdvOdds1", "ODDS: prices", &page.AdvOdds1, {}, {}, false});
+    report.boxes = {{"Edit12", "GANIOTA", &page.Edit12}};
+    return session.Finish(std::move(report));
+}
+
+int RunParlay(CalcSession& session) {
+    const CalcRequest& request = session.Request();
+    const char separator = session.Separator();
+    ParlaySheet sheet;
+    InitParlaySheet(sheet, session.Captions());
+    TextGrid& grid = sheet.AdvStringGrid1;
+
+    // The Load button recalculates on its own; a second Calculate is only what
+    // a user would press after changing a stake.
+    bool calculate = true;
+    if (request.file) {
+        if (const auto reason = UnreadableFileReason(*request.file)) {
+            return session.Unreadable(*request.file, *reason);
+        }
+        session.Console().AnswerOpenFile(*request.file);
+        session.Run([&] { LoadParlaySheet(sheet, session.Page()); });
+        calculate = !request.stakes.empty();
+    } else {
+        for (std::size_t i = 0; i < request.selections.size(); ++i) {
+            const int row = kParlayFirstRow + static_cast<int>(i);
+            const ParlaySelectionArg& selection = request.selections[i];
+            TypeIntoCell(grid, kColOdds, row, selection.odds,
+                         ParlayFilter(kColOdds, row, separator));
+            for (char click : selection.clicks) {
+                session.Run([&] {
+                    if (click == 'L') {
+                        AdvStringGrid1SelectCell(sheet, kColResult, row, session.Captions(),
+                                                 session.Page());
+                    } else {
+                        AdvStringGrid1CheckBoxClick(sheet, kColBanker, row, session.Captions(),
+                                                    session.Page());
+                    }
+                });
+            }
+        }
+    }
+
+    if (!session.Failed()) {
+        for (const auto& [row, text] : request.stakes) {
+            TypeIntoCell(grid, kColStake, row, text, ParlayFilter(kColStake, row, separator));
+        }
+        if (calculate) {
+            session.Run([&] { CalcParlaySheet(sheet, session.Page()); });
+        }
+        if (request.save_path && !session.Failed()) {
+            // The Save button's write; the window identifier means nothing here.
+            session.Run([&] { SaveGridToFile(grid, *request.save_path, 0); });
+        }
+    }
+
+    PageReport report;
+    report.grids.push_back(
+        {"AdvStringGrid1",
+         "PARLAY BETTING",
+         &grid,
+         {},
+         {"Banker", "Odds", "Result", "System", "Stake", "Bets", "Staked", "Return", "Profit"},
+         false});
+    report.boxes = {{"Edit1", "Sum staked", &sheet.Edit1},
+                    {"Edit2", "Sum returned", &sheet.Edit2},
+                    {"Edit3", "Sum of profits", &sheet.Edit3}};
+    return session.Finish(std::move(report));
+}
+
+int RunLive(CalcSession& session) {
+    const std::string& record = *session.Request().file;
+    if (const auto reason = UnreadableFileReason(record)) {
+        return session.Unreadable(record, *reason);
+    }
+
+    std::unique_ptr<ScratchProgramFolder> scratch;
+    session.Run([&] {
+        scratch = std::make_unique<ScratchProgramFolder>();
+        LinkRecordInto(*scratch, record);
+    });
+    ConsolePlatform platform(scratch ? scratch->Path() : std::string());
+    Services services{session.Console(), platform, session.Separator()};
+    LiveLedger ledger(services, session.Captions());
+    if (!session.Failed()) {
+        // Opening the window lists the record; making its row current loads it.
+        session.Run([&] {
+            if (ledger.FormShow()) {
+                ledger.LoadGame(ledger.ListRow());
+            }
+        });
+    }
+
+    PositionSheet& sheet = ledger.Sheet();
+    CurrentOddsPanel& odds = ledger.Odds();
+    PageReport report;
+    report.grids.push_back(
+        {"AdvStringGrid2", "Live positions", &sheet.AdvStringGrid2, {}, {}, false});
+    report.boxes = {
+        {"Edit4", "Game Wager 1", &sheet.Edit4},    {"Edit5", "Game Wager X", &sheet.Edit5},
+        {"Edit6", "Game Wager 2", &sheet.Edit6},    {"Edit1", "Return 1", &sheet.Edit1},
+        {"Edit2", "Return X", &sheet.Edit2},        {"Edit3", "Return 2", &sheet.Edit3},
+        {"Edit7", "Result 1", &sheet.Edit7},        {"Edit8", "Result X", &sheet.Edit8},
+        {"Edit9", "Result 2", &sheet.Edit9},        {"Edit13", "Current odds 1", &odds.Edit13},
+        {"Edit14", "Current odds X", &odds.Edit14}, {"Edit15", "Current odds 2", &odds.Edit15},
+        {"Edit10", "Probability 1", &odds.Edit10},  {"Edit11", "Probability X", &odds.Edit11},
+        {"Edit12", "Probability 2", &odds.Edit12},  {"edtGaniota", "Ganiota", &odds.edtGaniota}};
+    return session.Finish(std::move(report));
+}
+
+int RunPage(CalcSession& session) {
+    switch (session.Request().command) {
+        case CalcCommand::kArbitrage:
+            return RunArbitrage(session);
+        case CalcCommand::kProbability:
+            return RunProbability(session);
+        case CalcCommand::kOdds:
+            return RunOdds(session);
+        case CalcCommand::kParlay:
+            return RunParlay(session);
+        case CalcCommand::kLive:
+            return RunLive(session);
+    }
+    return kExitUsage;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,67 @@
+#pragma once
+
+// One run of orvanta-calc over one page: the page is started, filled and
+// calculated through its own operations, under the same error edge as the
+// window's event handlers, and then printed.
+//
+// No catalogue is opened: every caption and message is the default written in
+// the program (the English texts), whatever catalogue files lie beside it, so
+// that the output does not change with the language last chosen in the window.
+
+#include <iosfwd>
+#include <string>
+#include <utility>
+
+#include "cli/command_line.h"
+#include "cli/console_services.h"
+#include "cli/page_report.h"
+#include "core/i18n/catalogue.h"
+#include "core/grid/handler_guard.h"
+#include "core/grid/services.h"
+
+namespace orvanta {
+
+class CalcSession {
+public:
+    CalcSession(const CalcRequest& request, std::ostream& out, std::ostream& err);
+
+    const CalcRequest& Request() const { return m_request; }
+    ConsolePrompter& Console() { return m_prompter; }
+    Services& Page() { return m_services; }
+    const Catalogue& Captions() const { return m_catalogue; }
+    char Separator() const { return m_services.separator; }
+
+    // An operation as a window event handler runs it: a failure ends it and is
+    // shown as the general error report.
+    template <typename Operation>
+    void Run(Operation&& operation) {
+        RunGuarded(m_prompter, std::forward<Operation>(operation));
+    }
+    // Whether a general error report has been shown.
+    bool Failed() const { return !m_prompter.Errors().empty(); }
+
+    // Prints the page and answers the exit status.
+    int Finish(PageReport report);
+    // A file named on the command line that cannot be read: one line, status 2.
+    int Unreadable(const std::string& path, const std::string& reason);
+
+private:
+    const CalcRequest& m_request;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    ConsolePrompter m_prompter;
+    ConsolePlatform m_platform;
+    Services m_services;
+    Catalogue m_catalogue;
+};
+
+int RunArbitrage(CalcSession& session);
+int RunProbability(CalcSession& session);
+int RunOdds(CalcSession& session);
+int RunParlay(CalcSession& session);
+int RunLive(CalcSession& session);
+
+// The run the request names.
+int RunPage(CalcSession& session);
+
+}  // namespace orvanta

@@ -1,0 +1,224 @@
+#include "core/markets/odds_page.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/numeric/number_text.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr const char* kResultHeaders[OddsPage::kResultCols] = {"1", "X", "2", "1X", "12", "X2"};
+
+struct CatalogueCell {
+    int col;
+    int row;
+    const char* key;
+    const char* default_text;
+};
+
+constexpr CatalogueCell kInputHeaders[] = {
+    {0, 0, "AdvOddsColumnHeaders_0", "RESULT"}, {1, 0, "AdvOddsColumnHeaders_1", "WINS"},
+    {2, 0, "AdvOddsColumnHeaders_2", "DRAWS"},  {3, 0, "AdvOddsColumnHeaders_3", "LOSSES"},
+    {0, 1, "AdvOddsRowHeaders_1", "HOME TEAM"}, {0, 2, "AdvOddsRowHeaders_2", "AWAY TEAM"},
+};
+
+constexpr CatalogueCell kResultRowHeaders[] = {
+    {0, 1, "AdvOdds1RowHeaders_1", "EU DECIMAL"},
+    {0, 2, "AdvOdds1RowHeaders_2", "UK FRACTIONAL"},
+    {0, 3, "AdvOdds1RowHeaders_3", "US WHOLE +,-"},
+    {0, 4, "AdvOdds1RowHeaders_4", "PROBABILITY(%)"},
+};
+
+constexpr GridColour kResultRowColours[] = {kColourLightCyan, kColourLightGreen, kColourLightYellow,
+                                            kColourLightCyan};
+
+// i/j in whole hundredths, exact halves to the even neighbour (1/8 is 12).
+int FractionHundredths(int i, int j) {
+    const int quotient = 100 * i / j;
+    const int twice_rest = 2 * (100 * i % j);
+    if (twice_rest > j || (twice_rest == j && quotient % 2 != 0)) {
+        return quotient + 1;
+    }
+    return quotient;
+}
+
+}  // namespace
+
+OddsPage::OddsPage() : AdvOdds(4, 3), AdvOdds1(kResultCols + 1, 5) {
+    AdvOdds.SetDefaultSizes(70, 21);
+    AdvOdds.SetFixedRows(1);
+    AdvOdds.SetFixedCols(1);
+    const int input_widths[] = {120, 70, 100, 70};
+    for (int c = 0; c < 4; ++c) {
+        AdvOdds.SetColWidth(c, input_widths[c]);
+    }
+
+    AdvOdds1.SetDefaultSizes(50, 21);
+    AdvOdds1.SetFixedRows(1);
+    AdvOdds1.SetFixedCols(1);
+    AdvOdds1.SetColWidth(0, 120);
+    for (int c = 1; c <= kResultCols; ++c) {
+        AdvOdds1.SetCell(c, 0, kResultHeaders[c - 1]);
+    }
+}
+
+void CaptionOddsPage(OddsPage& page, const Catalogue& catalogue) {
+    for (const CatalogueCell& cell : kInputHeaders) {
+        page.AdvOdds.SetCell(cell.col, cell.row,
+                             catalogue.ReadString("FrmMain", cell.key, cell.default_text));
+    }
+    for (const CatalogueCell& cell : kResultRowHeaders) {
+        page.AdvOdds1.SetCell(cell.col, cell.row,
+                              catalogue.ReadString("FrmMain", cell.key, cell.default_text));
+    }
+}
+
+void InitOddsPage(OddsPage& page, const Catalogue& catalogue) {
+    CaptionOddsPage(page, catalogue);
+    page.Edit12.text = "0";
+    for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
+        page.AdvOdds.SetCell(c, OddsPage::kHomeRow, "");
+        page.AdvOdds.SetCell(c, OddsPage::kAwayRow, "");
+    }
+    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
+        for (int r = OddsPage::kDecimalRow; r <= OddsPage::kProbabilityRow; ++r) {
+            page.AdvOdds1.SetCell(c, r, "");
+            page.AdvOdds1.SetBackground(c, r, kResultRowColours[r - 1]);
+        }
+    }
+}
+
+std::pair<int, int> FindFraction(double t) {
+    if (std::isnan(t)) {
+        return {0, 0};
+    }
+    // Every fraction lies between 0.05 and 20, so anything beyond compares alike.
+    const int target = static_cast<int>(RoundWhole(std::clamp(t * 100.0, -1.0, 2001.0)));
+    int best_n = 0;
+    int best_d = 0;
+    int best_value = 0;
+    for (int i = 1; i <= 20; ++i) {
+        for (int j = 1; j <= 20; ++j) {
+            const int v = FractionHundredths(i, j);
+            const bool simpler = i + j < best_n + best_d && v == best_value;
+            const bool closer = best_value < target && v > best_value && v <= target;
+            if (simpler || closer) {
+                best_n = i;
+                best_d = j;
+                best_value = v;
+            }
+        }
+    }
+    return {best_n, best_d};
+}
+
+std::optional<double> FractionToUs(const std::string& fraction, Services& services) {
+    const std::size_t slash = fraction.find('/');
+    if (slash == std::string::npos) {
+        return std::nullopt;
+    }
+    const double n = TextToNumber(fraction.substr(0, slash), services.separator, services.prompter);
+    const double d =
+        TextToNumber(fraction.substr(slash + 1), services.separator, services.prompter);
+    if (n == 0.0 || d == 0.0) {
+        return std::nullopt;
+    }
+    return n >= d ? RoundWhole(n / d * 100.0) : RoundWhole(d / n * -100.0);
+}
+
+void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue) {
+    TextGrid& input = page.AdvOdds;
+    TextGrid& result = page.AdvOdds1;
+    const char sep = services.separator;
+    auto value = [&](const std::string& text) {
+        return TextToNumber(text, sep, services.prompter);
+    };
+    auto count = [&](int col, int row) { return value(input.Cell(col, row)); };
+
+    double total = 0.0;
+    for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
+        for (int r = OddsPage::kHomeRow; r <= OddsPage::kAwayRow; ++r) {
+            if (input.Cell(c, r).empty()) {
+                services.prompter.ShowMessage(
+                    catalogue.ReadString("Message", "WriteValueFrom", "WriteValueFrom") + "  :" +
+                    input.Cell(0, r) + " " + input.Cell(c, 0));
+                return;
+            }
+            total += count(c, r);
+        }
+    }
+
+    if (page.Edit12.text.empty()) {
+        page.Edit12.text = "0";
+    }
+
+    // The counts in favour of each result: home wins with away losses, the
+    // draws of both, away wins with home losses.
+    struct Favourable {
+        int col_a, row_a, col_b, row_b;
+    };
+    const Favourable favourable[3] = {
+        {OddsPage::kWinsCol, OddsPage::kHomeRow, OddsPage::kLossesCol, OddsPage::kAwayRow},
+        {OddsPage::kDrawsCol, OddsPage::kHomeRow, OddsPage::kDrawsCol, OddsPage::kAwayRow},
+        {OddsPage::kWinsCol, OddsPage::kAwayRow, OddsPage::kLossesCol, OddsPage::kHomeRow},
+    };
+    for (int k = 0; k < 3; ++k) {
+        const Favourable& f = favourable[k];
+        // Read at each use, like every figure on the page, so an unreadable
+        // count is reported each time it is used.
+        auto favourable_count = [&] { return count(f.col_a, f.row_a) + count(f.col_b, f.row_b); };
+        std::string text = "0";
+        if (favourable_count() != 0.0) {
+            const double fair = total / favourable_count();
+            text = NumberToText(Round2(fair / 100.0 * (100.0 - value(page.Edit12.text))), sep);
+        }
+        result.SetCell(k + 1, OddsPage::kDecimalRow, text);
+    }
+
+    // Double chances from the two result odds as written: (1, X), (1, 2), (X, 2).
+    const std::array<std::pair<int, int>, 3> pairs = {{{1, 2}, {1, 3}, {2, 3}}};
+    for (int k = 0; k < 3; ++k) {
+        const double a = value(result.Cell(pairs[k].first, OddsPage::kDecimalRow));
+        const double b = value(result.Cell(pairs[k].second, OddsPage::kDecimalRow));
+        const std::string text = a + b != 0.0 ? NumberToText(Round2(a * b / (a + b)), sep) : "0";
+        result.SetCell(k + 4, OddsPage::kDecimalRow, text);
+    }
+
+    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
+        const double t = value(result.Cell(c, OddsPage::kDecimalRow)) - 1.0;
+        const auto [n, d] = FindFraction(t);
+        result.SetCell(c, OddsPage::kFractionRow,
+                       NumberToText(n, sep) + "/" + NumberToText(d, sep));
+    }
+
+    // A 0/0 fraction has no US number; a figure left from an earlier
+    // calculation would belong to other odds.
+    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
+        const std::optional<double> us =
+            FractionToUs(result.Cell(c, OddsPage::kFractionRow), services);
+        result.SetCell(c, OddsPage::kUsRow, us ? NumberToText(*us, sep) : std::string());
+    }
+
+    const double o1 = value(result.Cell(1, OddsPage::kDecimalRow));
+    const double ox = value(result.Cell(2, OddsPage::kDecimalRow));
+    const double o2 = value(result.Cell(3, OddsPage::kDecimalRow));
+    const double odds[3] = {o1, ox, o2};
+    for (int k = 0; k < 3; ++k) {
+        std::string text = "0";
+        if (o1 != 0.0 && ox != 0.0 && o2 != 0.0) {
+            const double payback = 10000.0 / (100.0 / o1 + 100.0 / ox + 100.0 / o2);
+            text = NumberToText(RoundWhole(payback / odds[k]), sep);
+        }
+        result.SetCell(k + 1, OddsPage::kProbabilityRow, text);
+    }
+    for (int k = 0; k < 3; ++k) {
+        const double a = value(result.Cell(pairs[k].first, OddsPage::kProbabilityRow));
+        const double b = value(result.Cell(pairs[k].second, OddsPage::kProbabilityRow));
+        result.SetCell(k + 4, OddsPage::kProbabilityRow, NumberToText(a + b, sep));
+    }
+}
+
+}  // namespace orvanta

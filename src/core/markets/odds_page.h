@@ -1,0 +1,61 @@
+#pragma once
+
+// The ODDS page: a match priced from the two teams' win, draw and loss counts,
+// for the results 1, X, 2 and the double chances 1X, 12, X2, each shown as
+// decimal odds, a fraction, a US whole number and a probability.
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "core/i18n/catalogue.h"
+#include "core/grid/services.h"
+#include "core/grid/text_box.h"
+#include "core/grid/text_grid.h"
+
+namespace orvanta {
+
+struct OddsPage {
+    // AdvOdds: counts in columns 1-3 (WINS, DRAWS, LOSSES), rows 1-2 (HOME
+    // TEAM, AWAY TEAM).
+    static constexpr int kHomeRow = 1;
+    static constexpr int kAwayRow = 2;
+    static constexpr int kWinsCol = 1;
+    static constexpr int kDrawsCol = 2;
+    static constexpr int kLossesCol = 3;
+    // AdvOdds1: results in columns 1-6 ("1", "X", "2", "1X", "12", "X2").
+    static constexpr int kResultCols = 6;
+    static constexpr int kDecimalRow = 1;
+    static constexpr int kFractionRow = 2;
+    static constexpr int kUsRow = 3;
+    static constexpr int kProbabilityRow = 4;
+
+    // Sets both grids' shapes and the result grid's column headers.
+    OddsPage();
+
+    TextGrid AdvOdds;
+    TextGrid AdvOdds1;
+    TextBox Edit12;  // GANIOTA: the margin in per cent
+};
+
+// The ten header cells from the catalogue; counts and results stay.
+void CaptionOddsPage(OddsPage& page, const Catalogue& catalogue);
+
+// Headers from the catalogue, counts and results blank, GANIOTA "0".
+void InitOddsPage(OddsPage& page, const Catalogue& catalogue);
+
+// Prices the match. A blank count is named in a message and nothing else
+// changes. Never throws: every division is guarded.
+void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue);
+
+// The fraction n/d (both 1..20) whose value in hundredths is the largest not
+// above t, t being decimal odds less 1; among equals the smallest n + d. (0, 0)
+// when even 1/20 is above t. t is taken to the nearest hundredth first, so
+// that floating noise cannot move it below a fraction it equals.
+std::pair<int, int> FindFraction(double t);
+
+// The US whole number of a fraction text "n/d": n/d x 100 from evens up,
+// -100 x d/n below; nothing for 0/0 or text without a "/".
+std::optional<double> FractionToUs(const std::string& fraction, Services& services);
+
+}  // namespace orvanta

@@ -1,0 +1,69 @@
+#include "core/markets/probability_page.h"
+
+#include <string>
+
+#include "core/numeric/number_text.h"
+#include "core/grid/operation_error.h"
+
+namespace orvanta {
+
+ProbabilityPage::ProbabilityPage() : AdvProbability(kOutcomes, 3) {
+    AdvProbability.SetDefaultSizes(32, 21);
+    AdvProbability.SetFixedRows(1);
+    for (int c = 0; c < kOutcomes; ++c) {
+        AdvProbability.SetCell(c, 0, std::to_string(c + 1));
+    }
+}
+
+void InitProbabilityPage(ProbabilityPage& page) {
+    page.Edit9.text = "0";
+    page.Edit10.text = "0";
+    page.Edit11.text = "0";
+    TextGrid& grid = page.AdvProbability;
+    for (int c = 0; c < ProbabilityPage::kOutcomes; ++c) {
+        grid.SetCell(c, ProbabilityPage::kOddsRow, "");
+        grid.SetCell(c, ProbabilityPage::kProbabilityRow, "");
+        grid.SetBackground(c, ProbabilityPage::kProbabilityRow, kColourLightGreen);
+    }
+}
+
+void CalcProbabilityPage(ProbabilityPage& page, Services& services) {
+    TextGrid& grid = page.AdvProbability;
+    const char sep = services.separator;
+    auto value = [&](const std::string& text) {
+        return TextToNumber(text, sep, services.prompter);
+    };
+    auto odds_text = [&](int c) -> const std::string& {
+        return grid.Cell(c, ProbabilityPage::kOddsRow);
+    };
+
+    // The book in per cent: the implied probabilities added up.
+    double book = 0.0;
+    for (int c = 0; c < ProbabilityPage::kOutcomes; ++c) {
+        if (!odds_text(c).empty()) {
+            book += CheckedDivide(100.0, value(odds_text(c)));
+        }
+    }
+    if (!(book > 0.0)) {
+        return;
+    }
+
+    page.Edit9.text = NumberToText(Round2(book - 100.0), sep);
+    page.Edit10.text = NumberToText(Round2(CheckedDivide(10000.0, book)), sep);
+    // The cut and the shares come from the rounded RETURN % as shown, so that
+    // the figures on the page agree with each other. The cut is the difference
+    // of two figures with two decimals, rounded again so that it reads as one
+    // (100 - 97.93 is 2.0699999999999932 in double).
+    page.Edit11.text = NumberToText(Round2(100.0 - value(page.Edit10.text)), sep);
+    for (int c = 0; c < ProbabilityPage::kOutcomes; ++c) {
+        if (odds_text(c).empty()) {
+            // An outcome taken out of the book has no probability any more.
+            grid.SetCell(c, ProbabilityPage::kProbabilityRow, "");
+            continue;
+        }
+        const double share = CheckedDivide(value(page.Edit10.text), value(odds_text(c)));
+        grid.SetCell(c, ProbabilityPage::kProbabilityRow, NumberToText(Round2(share), sep));
+    }
+}
+
+}  // namespace orvanta

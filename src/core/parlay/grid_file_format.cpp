@@ -1,0 +1,311 @@
+#include "core/parlay/grid_file_format.h"
+
+#include <cstddef>
+
+namespace orvanta::grid_file {
+
+namespace {
+
+constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr const char* kVAlignmentNames[] = {"vtaTop", "vtaCenter", "vtaBottom"};
+constexpr const char* kBrushStyleNames[] = {"bsSolid",    "bsClear",     "bsHorizontal",
+                                            "bsVertical", "bsFDiagonal", "bsBDiagonal",
+                                            "bsCross",    "bsDiagCross"};
+constexpr const char* kEditorNames[] = {
+    "edNormal",          "edSpinEdit",     "edComboEdit",    "edComboList",
+    "edEditBtn",         "edCheckBox",     "edDateEdit",     "edDateEditUpDown",
+    "edTimeEdit",        "edButton",       "edDataCheckBox", "edNumeric",
+    "edPositiveNumeric", "edFloat",        "edCapital",      "edMixedCase",
+    "edPassword",        "edUnitEditBtn",  "edLowerCase",    "edUpperCase",
+    "edFloatSpinEdit",   "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn",
+    "edFloatEditBtn",    "edCustom",       "edRichEdit",     "edNone",
+    "edUniEdit",         "edUniComboEdit", "edUniComboList"};
+constexpr const char* kCellTypeNames[] = {
+    "ctBitmap",    "ctIcon",         "ctNone",        "ctImageList", "ctCheckBox", "ctDataCheckBox",
+    "ctRotated",   "ctDataImage",    "ctNode",        "ctRadio",     "ctEmpty",    "ctImages",
+    "ctPicture",   "ctFilePicture",  "ctValue",       "ctProgress",  "ctComment",  "ctButton",
+    "ctBitButton", "ctVirtCheckBox", "ctProgressPie", "ctSummary"};
+constexpr const char* kGraphicVAlignNames[] = {"vaTop",       "vaBottom",    "vaCenter",
+                                               "vaUnderText", "vaAboveText", "vaFull"};
+constexpr const char* kGraphicHAlignNames[] = {"haLeft",       "haRight",     "haCenter",
+                                               "haBeforeText", "haAfterText", "haFull"};
+constexpr const char* kFontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+
+template <std::size_t N>
+constexpr NameList ListOf(const char* const (&names)[N]) {
+    return NameList{names, static_cast<int>(N)};
+}
+
+struct NamedColour {
+    const char* name;
+    std::uint32_t value;
+};
+
+// The classic desktop colour names; system colours are 0xFF000000 plus the
+// system's colour index (25 has no name).
+constexpr NamedColour kColours[] = {
+    {"clBlack", 0x000000},
+    {"clMaroon", 0x000080},
+    {"clGreen", 0x008000},
+    {"clOlive", 0x008080},
+    {"clNavy", 0x800000},
+    {"clPurple", 0x800080},
+    {"clTeal", 0x808000},
+    {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0},
+    {"clRed", 0x0000FF},
+    {"clLime", 0x00FF00},
+    {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},
+    {"clFuchsia", 0xFF00FF},
+    {"clAqua", 0xFFFF00},
+    {"clWhite", 0xFFFFFF},
+    {"clMoneyGreen", 0xC0DCC0},
+    {"clSkyBlue", 0xF0CAA6},
+    {"clCream", 0xF0FBFF},
+    {"clMedGray", 0xA4A0A0},
+    {"clScrollBar", 0xFF000000},
+    {"clBackground", 0xFF000001},
+    {"clActiveCaption", 0xFF000002},
+    {"clInactiveCaption", 0xFF000003},
+    {"clMenu", 0xFF000004},
+    {"clWindow", 0xFF000005},
+    {"clWindowFrame", 0xFF000006},
+    {"clMenuText", 0xFF000007},
+    {"clWindowText", 0xFF000008},
+    {"clCaptionText", 0xFF000009},
+    {"clActiveBorder", 0xFF00000A},
+    {"clInactiveBorder", 0xFF00000B},
+    {"clAppWorkSpace", 0xFF00000C},
+    {"clHighlight", 0xFF00000D},
+    {"clHighlightText", 0xFF00000E},
+    {"clBtnFace", 0xFF00000F},
+    {"clBtnShadow", 0xFF000010},
+    {"clGrayText", 0xFF000011},
+    {"clBtnText", 0xFF000012},
+    {"clInactiveCaptionText", 0xFF000013},
+    {"clBtnHighlight", 0xFF000014},
+    {"cl3DDkShadow", 0xFF000015},
+    {"cl3DLight", 0xFF000016},
+    {"clInfoText", 0xFF000017},
+    {"clInfoBk", 0xFF000018},
+    {"clHotLight", 0xFF00001A},
+    {"clGradientActiveCaption", 0xFF00001B},
+    {"clGradientInactiveCaption", 0xFF00001C},
+    {"clMenuHighlight", 0xFF00001D},
+    {"clMenuBar", 0xFF00001E},
+    {"clNone", 0x1FFFFFFF},
+    {"clDefault", 0x20000000},
+};
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// One code point from `bytes` at `pos` (advanced past it); a malformed
+// sequence yields U+FFFD and consumes one byte.
+char32_t NextCodePoint(std::string_view bytes, std::size_t& pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    int extra = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        cp = lead & 0x1F;
+        min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        cp = lead & 0x0F;
+        min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        cp = lead & 0x07;
+        min = 0x10000;
+    } else {
+        ++pos;
+        return kReplacement;
+    }
+    if (bytes.size() - pos <= static_cast<std::size_t>(extra)) {
+        ++pos;
+        return kReplacement;
+    }
+    for (int i = 1; i <= extra; ++i) {
+        const unsigned char next = byte(pos + static_cast<std::size_t>(i));
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return kReplacement;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++pos;
+        return kReplacement;
+    }
+    pos += static_cast<std::size_t>(extra) + 1;
+    return cp;
+}
+
+}  // namespace
+
+const NameList kAlignments = ListOf(kAlignmentNames);
+const NameList kVAlignments = ListOf(kVAlignmentNames);
+const NameList kBrushStyles = ListOf(kBrushStyleNames);
+const NameList kEditors = ListOf(kEditorNames);
+const NameList kCellTypes = ListOf(kCellTypeNames);
+const NameList kGraphicVAligns = ListOf(kGraphicVAlignNames);
+const NameList kGraphicHAligns = ListOf(kGraphicHAlignNames);
+const NameList kFontStyles = ListOf(kFontStyleNames);
+
+std::optional<int> FindName(const NameList& list, std::string_view name) {
+    for (int i = 0; i < list.size; ++i) {
+        if (SameName(list.names[i], name)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* NameAt(const NameList& list, int position) {
+    return position >= 0 && position < list.size ? list.names[position] : nullptr;
+}
+
+const char* ColourName(GridColour colour) {
+    for (const NamedColour& c : kColours) {
+        if (static_cast<std::uint32_t>(colour.value) == c.value) {
+            return c.name;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<GridColour> ColourFromName(std::string_view name) {
+    for (const NamedColour& c : kColours) {
+        if (SameName(c.name, name)) {
+            return GridColour{static_cast<std::int32_t>(c.value)};
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsPictureCellType(int cell_type) {
+    const char* name = NameAt(kCellTypes, cell_type);
+    if (!name) {
+        return false;
+    }
+    const std::string_view n(name);
+    return n == "ctBitmap" || n == "ctIcon" || n == "ctImageList" || n == "ctImages" ||
+           n == "ctPicture" || n == "ctFilePicture";
+}
+
+bool IsAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string CleanUtf8(std::string_view bytes) {
+    if (IsAscii(bytes)) {
+        return std::string(bytes);
+    }
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        AppendUtf8(out, NextCodePoint(bytes, pos));
+    }
+    return out;
+}
+
+std::size_t Utf16Length(std::string_view utf8) {
+    std::size_t units = 0;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        units += NextCodePoint(utf8, pos) >= 0x10000 ? 2 : 1;
+    }
+    return units;
+}
+
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    const auto unit = [&](char32_t u) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>((u >> 8) & 0xFF);
+    };
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = NextCodePoint(utf8, pos);
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    }
+    return out;
+}
+
+std::string Utf16LeToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    const std::size_t units = bytes.size() / 2;
+    const auto unit = [&](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    };
+    for (std::size_t i = 0; i < units; ++i) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
+            const char32_t low = unit(i + 1);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                ++i;
+                continue;
+            }
+        }
+        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacement : u);
+    }
+    return out;
+}
+
+}  // namespace orvanta::grid_file

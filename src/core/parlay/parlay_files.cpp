@@ -1,0 +1,74 @@
+#include "core/parlay/parlay_files.h"
+
+#include "core/i18n/catalogue.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/parlay_sheet.h"
+#include "core/grid/paths.h"
+#include "core/grid/services.h"
+
+namespace orvanta {
+
+std::string ParlayFolder(const Platform& platform) {
+    return JoinPath(platform.ProgramFolder(), kParlayFolderName);
+}
+
+FileDialogOptions ParlaySaveDialogOptions(const Platform& platform) {
+    FileDialogOptions options;
+    options.filter = kParlayFileFilter;
+    options.default_extension = kParlayFileExtension;
+    options.initial_folder = ParlayFolder(platform);
+    return options;
+}
+
+FileDialogOptions ParlayOpenDialogOptions(const Platform& platform) {
+    FileDialogOptions options;
+    options.filter = kParlayFileFilter;
+    options.initial_folder = ParlayFolder(platform);
+    return options;
+}
+
+FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue) {
+    FileDialogOptions options;
+    options.title = catalogue.ReadString("FrmMain", "DeleteFiles", "Delete Files");
+    // The dialog deletes what is chosen in it; its button must not say "Open".
+    options.accept_label = options.title;
+    options.filter = kParlayFileFilter;
+    return options;
+}
+
+std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& services,
+                                           std::int32_t window_id) {
+    const std::string folder = ParlayFolder(services.platform);
+    if (!FolderExists(folder)) {
+        CreateFolder(folder);  // the dialog copes with a folder that is not there
+    }
+    const auto path = services.prompter.AskSaveFile(ParlaySaveDialogOptions(services.platform));
+    if (!path) {
+        return std::nullopt;
+    }
+    SaveGridToFile(sheet.AdvStringGrid1, *path, window_id, services.write_faults);
+    return path;
+}
+
+std::optional<std::string> LoadParlaySheet(ParlaySheet& sheet, Services& services) {
+    const auto path = services.prompter.AskOpenFile(ParlayOpenDialogOptions(services.platform));
+    if (!path) {
+        return std::nullopt;
+    }
+    LoadGridFromFile(sheet.AdvStringGrid1, *path, GridShape{kParlayCols, kParlayRows});
+    CalcParlaySheet(sheet, services);
+    return path;
+}
+
+int DeleteParlayFiles(const Catalogue& catalogue, Services& services) {
+    int deleted = 0;
+    for (const std::string& path :
+         services.prompter.AskOpenFiles(ParlayDeleteDialogOptions(catalogue))) {
+        if (DeleteFile(path)) {
+            ++deleted;
+        }
+    }
+    return deleted;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,237 @@
+#include "core/update/update_check.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "core/update/release_staging.h"
+#include "core/update/update_list.h"
+#include "core/update/vendor.h"
+#include "core/update/version_info.h"
+#include "core/grid/file_io.h"
+#include "core/grid/operation_error.h"
+#include "core/grid/paths.h"
+
+namespace orvanta {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string BaseNameOf(const Platform& platform) {
+    return ProgramBaseName(platform.ProgramFile());
+}
+
+std::string UpdatesFolderOf(const Platform& platform) {
+    return JoinPath(platform.ProgramFolder(), kUpdatesFolder);
+}
+
+std::optional<fs::perms> PermissionsOf(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(fs::u8path(path), ec);
+    return ec || !fs::is_regular_file(status) ? std::nullopt
+                                              : std::optional<fs::perms>(status.permissions());
+}
+
+// Swaps in or throws away the staged update program, by the size its list entry gives.
+void TakeStagedUpdater(const Platform& platform, WriteFaults* faults) {
+    const std::string updater = UpdaterName(BaseNameOf(platform));
+    const std::string updates = UpdatesFolderOf(platform);
+    const std::string staged = JoinPath(updates, updater);
+    if (!FileExists(staged)) {
+        return;
+    }
+    bool handled = false;
+    ReadListLines(JoinPath(updates, kUpdateListName), [&](std::string_view text, bool whole) {
+        if (handled) {
+            return;
+        }
+        const UpdateListEntry entry = SplitUpdateListLine(text);
+        if (entry.name != updater) {
+            return;
+        }
+        if (!whole) {
+            throw OperationError("'" + entry.name + "' has no valid size in the update list");
+        }
+        handled = true;
+        if (ListSizeToNumber(entry.size) != FileSizeOf(staged)) {
+            DeleteFile(staged);  // incomplete or not ours
+            return;
+        }
+        // The old update program stays until the new one is completely in its place.
+        const std::string target = JoinPath(platform.ProgramFolder(), updater);
+        // The copy is a new file, made without the execute permission a program needs: it
+        // takes the permissions of the update program it replaces (known to start), or
+        // else the staged one's.
+        std::optional<fs::perms> permissions = PermissionsOf(target);
+        if (!permissions) {
+            permissions = PermissionsOf(staged);
+        }
+        try {
+            CopyFileReplacing(staged, target, faults);
+        } catch (const OperationError&) {
+            return;  // the old update program still works; try again next time
+        }
+        if (permissions) {
+            std::error_code ec;
+            fs::permissions(fs::u8path(target), *permissions, ec);
+        }
+        DeleteFile(staged);
+    });
+}
+
+}  // namespace
+
+std::string UpdateRoot(const std::string& program_base_name) {
+    return std::string("http://") + vendor::kWebServer + "/Software/" + program_base_name;
+}
+
+std::string UpdateListUrl(const std::string& program_base_name) {
+    return UpdateRoot(program_base_name) + "/download/" + kUpdateListName;
+}
+
+std::string UpdaterName(const std::string& program_base_name) {
+    return program_base_name + "_UpDate.exe";
+}
+
+UpdateCheck::UpdateCheck(Services& services, const Catalogue& catalogue)
+    : m_services(services), m_catalogue(catalogue) {}
+
+bool UpdateCheck::CheckForUpdates() {
+    Platform& platform = m_services.platform;
+    if (!platform.IsInternetConnected()) {
+        m_services.prompter.ShowMessage(kNoConnectionText);
+        return false;
+    }
+    m_updates_found = false;
+    m_local_newer = false;
+    m_result = false;
+    const std::string base = BaseNameOf(platform);
+    const std::string updates = UpdatesFolderOf(platform);
+    if (!FolderExists(updates)) {
+        CreateFolder(updates);
+    }
+    // No internet cache to clear here: the download always goes to the server.
+    const std::string list = JoinPath(updates, kUpdateListName);
+    const auto body = platform.Download(UpdateListUrl(base));
+    if (!body) {
+        return false;
+    }
+    // A list that cannot be kept (a program folder the user may not write to)
+    // ends the check as quietly as a failed download; the old list stays whole.
+    try {
+        WriteFileReplacing(list, *body, m_services.write_faults);
+    } catch (const OperationError&) {
+        return false;
+    }
+    ReadListLines(list, [this](std::string_view text, bool whole) { ReadEntry(text, whole); });
+
+    if (m_local_newer) {
+        StageRelease(m_services, m_catalogue);
+        return false;
+    }
+    if (!m_updates_found) {
+        return false;
+    }
+    const std::string question =
+        m_catalogue.ReadString("Message", "DoYouWantUpdates", "Do You Want Updates");
+    if (!m_services.prompter.AskYesNo(question)) {
+        return false;
+    }
+    m_result = true;
+    RunUpdater(m_services);
+    return true;
+}
+
+void UpdateCheck::ReadEntry(std::string_view line, bool whole) {
+    if (!whole) {
+        return;  // cut short: what is left of it would be read wrong
+    }
+    const std::string bare = RemoveBlanks(line);
+    if (bare.empty()) {
+        return;
+    }
+    const UpdateListEntry entry = SplitUpdateListLine(bare);
+    try {
+        if (NeedsUpdate(entry.name, entry.version, entry.size)) {
+            m_updates_found = true;
+        }
+    } catch (const OperationError&) {
+        // A bad entry is no update and no newer file; the others still count.
+    }
+}
+
+bool UpdateCheck::NeedsUpdate(const std::string& name, const std::string& version,
+                              const std::string& size) {
+    // Release files lie in the program folder itself; a path is no entry of ours, and
+    // must not send the check looking around the disk.
+    if (name.find_first_of("/\\") != std::string::npos) {
+        throw OperationError("'" + name + "' is not a file of the program folder");
+    }
+    LocalFile& local = Local(name);
+    if (!local.exists) {
+        return true;
+    }
+    if (!version.empty()) {
+        if (!local.version_read) {
+            local.version =
+                ReadVersionInfo(JoinPath(m_services.platform.ProgramFolder(), name)).FileVersion;
+            local.version_read = true;
+        }
+        const std::int32_t local_number = VersionToNumber(local.version);
+        const std::int32_t listed_number = VersionToNumber(version);
+        if (local_number > listed_number) {
+            m_local_newer = true;
+        }
+        return local_number < listed_number;
+    }
+    const long long listed_size = ListSizeToNumber(size);
+    if (local.size < 0) {
+        throw OperationError(FileErrorText(EIO));
+    }
+    return listed_size != local.size;
+}
+
+UpdateCheck::LocalFile& UpdateCheck::Local(const std::string& name) {
+    // A few release files are all a real list names; beyond that, look afresh each time.
+    constexpr std::size_t kRemembered = 64;
+    const auto known = m_local.find(name);
+    if (known != m_local.end()) {
+        return known->second;
+    }
+    LocalFile& local = m_local.size() < kRemembered ? m_local[name] : m_uncached;
+    const std::string path = JoinPath(m_services.platform.ProgramFolder(), name);
+    local = LocalFile();
+    local.exists = FileExists(path);
+    local.size = local.exists ? FileSizeOf(path) : -1;
+    return local;
+}
+
+void RunUpdater(Services& services) {
+    Platform& platform = services.platform;
+    try {
+        TakeStagedUpdater(platform, services.write_faults);
+    } catch (const OperationError& error) {
+        services.prompter.ShowError(error.what());
+        return;
+    }
+    platform.StartProgram(JoinPath(platform.ProgramFolder(), UpdaterName(BaseNameOf(platform))));
+}
+
+bool ManualUpdate(Services& services) {
+    Platform& platform = services.platform;
+    if (!platform.IsInternetConnected()) {
+        services.prompter.ShowMessage(kNoConnectionText);
+        return false;
+    }
+    const std::string updater = JoinPath(platform.ProgramFolder(), kManualUpdaterName);
+    if (FileExists(updater)) {
+        platform.StartProgram(updater);
+    } else {
+        services.prompter.ShowMessage(kUpdaterMissingText);
+    }
+    return true;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,221 @@
+#include "gui/help/about_dialog.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "core/help/about_texts.h"
+#include "core/update/vendor.h"
+#include "core/update/version_info.h"
+#include "gui/widgets/qt_convert.h"
+
+// The pictures are compiled into a static library, where nothing would pull their object
+// in: they are registered by hand, from the global namespace as Qt wants it.
+static void InitAboutPictures() {
+    Q_INIT_RESOURCE(about_dialog);
+}
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kClientWidth = 312;
+constexpr int kClientHeight = 391;
+constexpr int kPanelHeight = 361;
+constexpr int kBevelWidth = 1;
+constexpr int kIconHeight = 149;
+// The logo is a 100 x 56 picture, drawn at four times the pixels so that stretching it
+// over the top of the box keeps it sharp.
+constexpr int kLogoWidth = 100;
+
+const QColor kBackground(191, 225, 197);
+const QColor kHighlight(255, 255, 255);
+const QColor kShadow(160, 160, 160);
+const QColor kLinkColour(0, 0, 255);
+
+// A panel with a lowered outer and a raised inner bevel, in its parent's colour.
+class BevelPanel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect outer = rect();
+        Frame(painter, outer, kShadow, kHighlight);
+        Frame(painter, outer.adjusted(1, 1, -1, -1), kHighlight, kShadow);
+    }
+
+private:
+    static void Frame(QPainter& painter, const QRect& r, const QColor& top_left,
+                      const QColor& bottom_right) {
+        painter.setPen(top_left);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottom_right);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+};
+
+// A raised horizontal line: light over dark.
+class BevelLine : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(kHighlight);
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.setPen(kShadow);
+        painter.drawLine(0, 1, width() - 1, 1);
+    }
+};
+
+void MakeLink(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kLinkColour);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setCursor(Qt::PointingHandCursor);
+}
+
+}  // namespace
+
+TAboutDlgS::TAboutDlgS(Services& services, const Catalogue& catalogue, QWidget* parent)
+    : QDialog(parent), m_services(services), m_catalogue(catalogue) {
+    InitAboutPictures();
+    setObjectName(QStringLiteral("AboutDlgS"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_panel = new BevelPanel(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setGeometry(0, 0, kClientWidth, kPanelHeight);
+
+    const int inset = 2 * kBevelWidth;
+    m_icon = new QLabel(m_panel);
+    m_icon->setObjectName(QStringLiteral("ProgramIcon"));
+    m_icon->setGeometry(inset, inset, kClientWidth - 2 * inset, kIconHeight);
+    m_icon->setScaledContents(true);
+    QPixmap logo(QStringLiteral(":/support/orvanta_logo.png"));
+    if (!logo.isNull()) {
+        logo.setDevicePixelRatio(static_cast<qreal>(logo.width()) / kLogoWidth);
+        m_icon->setPixmap(logo);
+    }
+
+    m_version = AddLabel("Version", 8, 168);
+    m_copyright = AddLabel("Copyright", 8, 192);
+    m_web = AddLabel("Label4", 8, 216);
+    m_telephone = AddLabel("Label1", 8, 240);
+    m_mobile = AddLabel("LblMobile", 9, 259);
+    m_email_caption = AddLabel("Label3", 8, 275);
+    m_email = AddLabel("Label5", 96, 275);
+
+    QFont web_font = m_web->font();
+    web_font.setPixelSize(13);
+    m_web->setFont(web_font);
+    MakeLink(m_web);
+    MakeLink(m_email);
+    m_web->setText(QString::fromUtf8(vendor::kWebServer));
+    m_email->setText(QString::fromUtf8(vendor::kEmail));
+    m_web->adjustSize();
+    m_email->adjustSize();
+    m_web->installEventFilter(this);
+    m_email->installEventFilter(this);
+
+    auto* bevel = new BevelLine(m_panel);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setGeometry(8, 304, 297, 2);
+
+    m_warning = AddLabel("Label2", 8, 320);
+    m_warning->setWordWrap(true);
+    m_warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_warning->setFixedSize(297, 33);
+
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok->setObjectName(QStringLiteral("OKButton"));
+    m_ok->setGeometry(120, 365, 75, 25);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TAboutDlgS::~TAboutDlgS() = default;
+
+QLabel* TAboutDlgS::AddLabel(const char* name, int left, int top) {
+    auto* label = new QLabel(m_panel);
+    label->setObjectName(QString::fromLatin1(name));
+    // Catalogue texts are shown as they are written, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    return label;
+}
+
+void TAboutDlgS::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        FormShow();
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void TAboutDlgS::FormShow() {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const AboutTexts texts =
+        MakeAboutTexts(m_catalogue, ReadVersionInfo(m_services.platform.ProgramFile()));
+    setWindowTitle(ToQt(texts.caption));
+    m_telephone->setText(ToQt(texts.telephone));
+    m_mobile->setText(ToQt(texts.mobile));
+    m_email_caption->setText(ToQt(texts.email_caption));
+    m_warning->setText(ToQt(texts.warning));
+    m_version->setText(ToQt(texts.version));
+    m_copyright->setText(ToQt(texts.copyright));
+    m_ok->setText(ToQt(texts.ok));
+    for (QLabel* label : {m_telephone, m_mobile, m_email_caption, m_version, m_copyright}) {
+        label->adjustSize();
+    }
+}
+
+void TAboutDlgS::Label4Click() {
+    m_services.platform.OpenUrl(HomePageUrl());
+}
+
+void TAboutDlgS::Label5Click() {
+    m_services.platform.OpenUrl(MailUrl(FromQt(m_email->text())));
+}
+
+bool TAboutDlgS::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == m_web || watched == m_email) && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = static_cast<QLabel*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            if (watched == m_web) {
+                Label4Click();
+            } else {
+                Label5Click();
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace orvanta

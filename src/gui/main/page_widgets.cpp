@@ -1,0 +1,52 @@
+#include "gui/main/page_widgets.h"
+
+#include <QVBoxLayout>
+
+#include "core/markets/market_grid_rules.h"
+#include "core/numeric/key_filter.h"
+#include "gui/widgets/grid_view.h"
+
+namespace orvanta {
+
+FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services) {
+    return [&services](char typed, const std::string&) {
+        return FilterNumberKey(typed, services.separator);
+    };
+}
+
+void BindOddsRowGrid(GridView* grid, Services& services) {
+    TextGrid& cells = grid->Grid();
+    grid->Model().SetFixedColour(QColor(212, 208, 200));
+    grid->SetCanEdit([](int, int row) { return row == 1; });
+    grid->selectCell = [&cells](int col, int row) {
+        return AdvProbabilitySelectCell(cells, col, row);
+    };
+    grid->keyFilter = NumberKeyFilter(services);
+    grid->enterRule = [&cells](int col, int row,
+                               const std::string&) -> std::optional<std::pair<int, int>> {
+        const int next = EnterMovesToColumn(cells, col, row);
+        if (next == col) {
+            return std::nullopt;
+        }
+        return std::make_pair(next, row);
+    };
+    grid->setFixedSize(grid->FullSize());
+}
+
+QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels) {
+    auto* column = new QWidget(parent);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 4, 0);
+    layout->setSpacing(0);
+    layout->addSpacing(grid->frameWidth() + grid->Grid().RowHeight(0));
+    int row = 1;
+    for (QLabel* label : labels) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFixedHeight(grid->Grid().RowHeight(row++));
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+    return column;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,58 @@
+#pragma once
+
+// Building blocks shared by the main window's pages.
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <initializer_list>
+
+#include "gui/widgets/filtered_line_edit.h"
+#include "core/grid/services.h"
+
+namespace orvanta {
+
+class GridView;
+
+// The arbitrage and probability grids: odds typed into row 1 through the number
+// key filter, Enter walking along the row; the grid sized to show every cell.
+void BindOddsRowGrid(GridView* grid, Services& services);
+
+// The number key filter (digits and either decimal mark, which becomes the
+// user's separator) for a grid or an edit box.
+FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services);
+
+// Captions beside a grid's rows: a gap for the header row, then one label per row.
+QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels);
+
+inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+inline FilteredLineEdit* MakeEdit(QWidget* parent, const char* name, int width = 80) {
+    auto* edit = new FilteredLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+// The pale yellow of the calculator pages.
+inline void PaintPage(QWidget* page, const QColor& colour = QColor(255, 255, 196)) {
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, colour);
+    page->setPalette(palette);
+}
+
+inline QFont TitleFont(const QFont& base) {
+    QFont font = base;
+    font.setBold(true);
+    font.setPointSizeF(base.pointSizeF() * 1.5);
+    return font;
+}
+
+}  // namespace orvanta

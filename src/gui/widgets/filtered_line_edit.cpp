@@ -1,0 +1,268 @@
+#include "gui/widgets/filtered_line_edit.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolTip>
+
+#include "gui/widgets/qt_convert.h"
+
+namespace orvanta {
+
+namespace {
+
+// The gap QLineEdit leaves between its contents rectangle and the text.
+constexpr int kLineMargin = 2;
+
+bool IsControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+bool IsTyping(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        return false;
+    }
+    for (const QChar c : text) {
+        if (IsControl(c)) {
+            return false;  // Backspace, Escape, Delete: the line's own keys
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+char AsFilterChar(QChar c) {
+    if (c == QChar('\n')) {
+        return '\r';
+    }
+    return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01';
+}
+
+FilteredLineEdit::FilteredLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+QString FilteredLineEdit::AcceptedText(const QString& text) const {
+    if (!m_filter) {
+        return text;
+    }
+    // Typing the first accepted character replaces the selection; the filter
+    // sees the line as it stands before each key.
+    QString line = QLineEdit::text();
+    int cursor = cursorPosition();
+    int selection_start = hasSelectedText() ? selectionStart() : -1;
+    const int selection_length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+    QString accepted;
+    for (const QChar c : text) {
+        if (IsControl(c)) {
+            continue;
+        }
+        const char typed = AsFilterChar(c);
+        const auto kept = m_filter(typed, FromQt(line));
+        if (!kept || IsControl(QChar(*kept))) {
+            continue;
+        }
+        const QChar lands = *kept == typed ? c : QChar(*kept);
+        if (selection_start >= 0) {
+            line.remove(selection_start, selection_length);
+            cursor = selection_start;
+            selection_start = -1;
+        }
+        line.insert(cursor++, lands);
+        accepted.append(lands);
+    }
+    return accepted;
+}
+
+void FilteredLineEdit::TypeText(const QString& text) {
+    if (isReadOnly()) {
+        return;
+    }
+    if (!m_filter && !inputMask().isEmpty()) {
+        // A mask places each key by its own rules (skipping literals, refusing
+        // what does not fit), which a pasted string does not follow: so the
+        // text is typed, key by key.
+        for (const QChar c : text) {
+            if (!IsControl(c)) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QLineEdit::keyPressEvent(&key);
+            }
+        }
+        return;
+    }
+    const QString accepted = AcceptedText(text);
+    if (!accepted.isEmpty()) {
+        insert(accepted);
+    }
+}
+
+bool FilteredLineEdit::Guarded() const {
+    return m_filter || !inputMask().isEmpty();
+}
+
+QRect FilteredLineEdit::TextArea() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    area = area.marginsRemoved(textMargins());
+    return area.adjusted(kLineMargin, 0, -kLineMargin, 0);
+}
+
+QString FilteredLineEdit::ShownText() const {
+    // While the box has the focus it scrolls under the cursor as usual.
+    const QString whole = displayText();
+    if (hasFocus() || echoMode() != Normal) {
+        return whole;
+    }
+    const int width = TextArea().width();
+    if (fontMetrics().horizontalAdvance(whole) <= width) {
+        return whole;
+    }
+    return fontMetrics().elidedText(whole, Qt::ElideRight, width);
+}
+
+bool FilteredLineEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const QString shown = ShownText();
+        if (shown != displayText()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), displayText(), this);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void FilteredLineEdit::paintEvent(QPaintEvent* event) {
+    const QString shown = ShownText();
+    if (shown == displayText()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    painter.drawText(TextArea(), static_cast<int>(horizontal | Qt::AlignVCenter), shown);
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
+    if (Guarded() && event->matches(QKeySequence::Paste)) {
+        TypeText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+        event->accept();
+        return;
+    }
+    if (m_filter && IsTyping(event) && !isReadOnly()) {
+        TypeText(event->text());
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!Guarded() || event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    if (!m_filter) {
+        TypeText(event->commitString());
+        event->accept();
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(AcceptedText(event->commitString()), event->replacementStart(),
+                             event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->setAccepted(filtered.isAccepted());
+}
+
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    if (!Guarded()) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    // The standard menu's Paste would go round the filter, and its actions
+    // cannot be told apart reliably, so the menu is our own, with Qt's words.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool writable = !isReadOnly();
+    auto add = [menu](const char* text, QKeySequence::StandardKey key, bool enabled) {
+        QString caption = QLineEdit::tr(text);
+        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+        if (!shortcut.isEmpty()) {
+            caption += QLatin1Char('\t') + shortcut;
+        }
+        QAction* action = menu->addAction(caption);
+        action->setEnabled(enabled);
+        return action;
+    };
+    const QString clip = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    const bool selected = hasSelectedText() && echoMode() == Normal;
+    connect(add("&Undo", QKeySequence::Undo, writable && isUndoAvailable()), &QAction::triggered,
+            this, &QLineEdit::undo);
+    connect(add("&Redo", QKeySequence::Redo, writable && isRedoAvailable()), &QAction::triggered,
+            this, &QLineEdit::redo);
+    menu->addSeparator();
+    connect(add("Cu&t", QKeySequence::Cut, writable && selected), &QAction::triggered, this,
+            &QLineEdit::cut);
+    connect(add("&Copy", QKeySequence::Copy, selected), &QAction::triggered, this,
+            &QLineEdit::copy);
+    const bool can_paste = m_filter ? !AcceptedText(clip).isEmpty() : !clip.isEmpty();
+    connect(add("&Paste", QKeySequence::Paste, writable && can_paste), &QAction::triggered, this,
+            [this] { TypeText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+    connect(add("Delete", QKeySequence::UnknownKey, writable && hasSelectedText()),
+            &QAction::triggered, this, [this] { insert(QString()); });
+    menu->addSeparator();
+    connect(add("Select All", QKeySequence::SelectAll, !text().isEmpty()), &QAction::triggered,
+            this, &QLineEdit::selectAll);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The press has already put the cursor where the middle button went down.
+    if (Guarded() && event->button() == Qt::MiddleButton) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard->supportsSelection() && !isReadOnly()) {
+            deselect();
+            TypeText(clipboard->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilteredLineEdit::dropEvent(QDropEvent* event) {
+    if (!Guarded()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const QMimeData* data = event->mimeData();
+    if (isReadOnly() || !data || !data->hasText()) {
+        event->ignore();
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    TypeText(data->text());
+    event->acceptProposedAction();
+    setFocus(Qt::MouseFocusReason);
+}
+
+}  // namespace orvanta

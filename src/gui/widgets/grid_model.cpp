@@ -1,0 +1,179 @@
+#include "gui/widgets/grid_model.h"
+
+#include "gui/widgets/qt_convert.h"
+
+namespace orvanta {
+
+GridModel::GridModel(TextGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_rows(grid.RowCount()), m_cols(grid.ColCount()) {
+    m_grid.SetListener(this);
+}
+
+GridModel::~GridModel() {
+    if (m_grid.Listener() == this) {
+        m_grid.SetListener(nullptr);
+    }
+}
+
+bool GridModel::IsFixed(int col, int row) const {
+    return row < m_grid.FixedRows() || col < m_grid.FixedCols();
+}
+
+bool GridModel::CanEdit(int col, int row) const {
+    if (!m_grid.Contains(col, row) || IsFixed(col, row)) {
+        return false;
+    }
+    return m_can_edit ? m_can_edit(col, row) : true;
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !m_grid.Contains(index.column(), index.row())) {
+        return {};
+    }
+    const int col = index.column();
+    const int row = index.row();
+    const CellProps* props = m_grid.Props(col, row);
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return ToQt(m_grid.Cell(col, row));
+        case Qt::BackgroundRole:
+            if (props && props->brush_color != kColourNone) {
+                return ToQColor(props->brush_color);
+            }
+            return IsFixed(col, row) ? m_fixed_colour : m_cell_colour;
+        case Qt::ForegroundRole:
+            if (props && props->font_color != kColourNone && props->font_color != GridColour{0}) {
+                return ToQColor(props->font_color);
+            }
+            return {};
+        case Qt::CheckStateRole:
+            if (m_grid.HasCheckBox(col, row)) {
+                return m_grid.IsChecked(col, row) ? Qt::Checked : Qt::Unchecked;
+            }
+            return {};
+        case Qt::TextAlignmentRole: {
+            // Header cells without an alignment of their own are centred.
+            if (!props && IsFixed(col, row)) {
+                return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+            }
+            Qt::Alignment align = Qt::AlignVCenter;
+            switch (m_grid.Alignment(col, row)) {
+                case HAlign::kLeft:
+                    align |= Qt::AlignLeft;
+                    break;
+                case HAlign::kRight:
+                    align |= Qt::AlignRight;
+                    break;
+                case HAlign::kCenter:
+                    align |= Qt::AlignHCenter;
+                    break;
+            }
+            return QVariant::fromValue(align);
+        }
+        case Qt::FontRole:
+            if (IsFixed(col, row) && m_fixed_font) {
+                return *m_fixed_font;
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || !m_grid.Contains(index.column(), index.row())) {
+        return false;
+    }
+    const int col = index.column();
+    const int row = index.row();
+    if (role == Qt::CheckStateRole && m_grid.HasCheckBox(col, row)) {
+        if (onCheckBoxClick) {
+            onCheckBoxClick(col, row);
+        } else {
+            m_grid.SetChecked(col, row, value.toInt() == Qt::Checked);
+        }
+        return true;
+    }
+    if (role == Qt::EditRole && CanEdit(col, row)) {
+        m_grid.SetCell(col, row, FromQt(value.toString()));
+        return true;
+    }
+    return false;
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    const int col = index.column();
+    const int row = index.row();
+    Qt::ItemFlags result = Qt::ItemIsEnabled;
+    if (m_grid.HasCheckBox(col, row)) {
+        result |= Qt::ItemIsUserCheckable;
+    }
+    if (IsFixed(col, row)) {
+        return result;
+    }
+    result |= Qt::ItemIsSelectable;
+    if (CanEdit(col, row)) {
+        result |= Qt::ItemIsEditable;
+    }
+    return result;
+}
+
+void GridModel::CellChanged(int col, int row) {
+    if (col < m_cols && row < m_rows) {
+        const QModelIndex at = index(row, col);
+        emit dataChanged(at, at);
+    }
+}
+
+void GridModel::BeginInsertRows(int first, int count) {
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+}
+
+void GridModel::EndInsertRows() {
+    m_rows = m_grid.RowCount();
+    endInsertRows();
+    emit gridLayoutChanged();
+}
+
+void GridModel::BeginRemoveRows(int first, int count) {
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+}
+
+void GridModel::EndRemoveRows() {
+    m_rows = m_grid.RowCount();
+    endRemoveRows();
+    emit gridLayoutChanged();
+}
+
+void GridModel::BeginReset() {
+    beginResetModel();
+}
+
+void GridModel::EndReset() {
+    m_rows = m_grid.RowCount();
+    m_cols = m_grid.ColCount();
+    endResetModel();
+    emit gridLayoutChanged();
+}
+
+void GridModel::LayoutChanged() {
+    // Fixed cells change their flags and looks: repaint everything.
+    if (m_rows > 0 && m_cols > 0) {
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1));
+    }
+    emit gridLayoutChanged();
+}
+
+}  // namespace orvanta

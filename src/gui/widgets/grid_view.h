@@ -1,0 +1,144 @@
+#pragma once
+
+// The grid widget every page uses: a QTableView over a GridModel, drawn like a
+// classic spreadsheet grid (fixed header cells inside the grid, no Qt header
+// bars) and giving the windows the events they hook into:
+//
+//   selectCell     may the cell become current? (refusing keeps the old one)
+//   keyFilter      each typed character, with the current cell's text (the
+//                  editor's while editing): drop it, keep it or replace it
+//   enterRule      Enter on the current cell: where the current cell goes
+//   validateCell   an edit ended with a changed text (given the text before
+//                  it): false refuses it, and the editor opens again
+//   editingDone    an edit ended (after validation)
+//   checkBoxClicked a click on a check box; when set, the page flips the box
+//   rowClicked     a click on a row (also the current one), or a row change by
+//                  keyboard
+//
+// Column widths follow the TextGrid; the user widens a column by dragging its
+// edge in a fixed row. A grid may instead fill its width: the columns then share
+// out the room beyond their own widths. Text that does not fit its cell is drawn
+// cut with "…" in place of what is cut, never silently clipped, and the cell's
+// tool tip shows it whole.
+
+#include <QFont>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QTableView>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/grid_model.h"
+
+namespace orvanta {
+
+// A cell's text as the grid draws it.
+struct DrawnText {
+    QString shown;  // the whole text, or its start followed by "…"
+    QString whole;
+    QRect area;  // where it is drawn, in viewport coordinates
+    QFont font;
+
+    bool IsCut() const { return shown != whole; }
+};
+
+class GridView : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit GridView(TextGrid& grid, QWidget* parent = nullptr);
+    ~GridView() override;
+
+    GridModel& Model() { return *m_model; }
+    TextGrid& Grid() { return m_model->Grid(); }
+
+    std::function<bool(int col, int row)> selectCell;
+    std::function<std::optional<char>(char typed, const std::string& current)> keyFilter;
+    std::function<std::optional<std::pair<int, int>>(int col, int row, const std::string& current)>
+        enterRule;
+    std::function<bool(int col, int row, const std::string& before)> validateCell;
+    std::function<void(int col, int row)> editingDone;
+    std::function<void(int col, int row)> checkBoxClicked;
+    std::function<void(int row)> rowClicked;
+
+    void SetCanEdit(std::function<bool(int col, int row)> can_edit);
+
+    int CurrentCol() const;
+    int CurrentRow() const;
+    // Makes a cell current without asking selectCell (the program's own moves).
+    void SetCurrentCell(int col, int row);
+
+    // No focus, no current cell, no typing: a display-only grid.
+    void SetInert(bool inert);
+    bool IsInert() const { return m_inert; }
+
+    // Widens or narrows a column to its longest text.
+    void AutoSizeColumn(int col);
+    // The width that shows the column's longest text whole.
+    int ColumnTextWidth(int col) const;
+
+    bool IsEditing() const { return m_editor != nullptr; }
+    // The text being typed, or the current cell's text when not editing.
+    std::string CurrentText() const;
+
+    // What the cell shows and where, as painting draws it; nothing for a cell
+    // that a merged neighbour covers.
+    DrawnText DrawnCell(int col, int row) const;
+
+    // The columns widen beyond the grid's widths to fill the view, each by its
+    // share of the room; their edges are then not dragged.
+    void SetFillsWidth(bool fills);
+
+    // The size that shows every column and row without scrolling.
+    QSize FullSize() const;
+    QSize sizeHint() const override;
+
+    // Lays out widths, heights and merges from the grid again.
+    void ApplyLayout();
+
+    using QTableView::edit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class GridDelegate;
+
+    void EditorOpened(FilteredLineEdit* editor, const QModelIndex& index);
+    void PasteIntoCurrentCell();
+    void CommitText(const QModelIndex& index, const QString& text);
+    bool FilterEditorKey(QKeyEvent* event);
+    void RunEnterRule(const std::string& current_text);
+    int ResizeEdgeAt(const QPoint& pos) const;
+    void ApplyColumnWidths();
+
+    GridModel* m_model = nullptr;
+    QPointer<FilteredLineEdit> m_editor;
+    QPersistentModelIndex m_edit_index;
+    QPersistentModelIndex m_reopen;
+    bool m_inert = false;
+    bool m_fills_width = false;
+    bool m_forwarding_key = false;
+    bool m_keyboard_move = false;
+    int m_resize_col = -1;
+    int m_resize_origin = 0;
+    int m_resize_width = 0;
+};
+
+}  // namespace orvanta

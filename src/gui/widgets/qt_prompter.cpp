@@ -1,0 +1,112 @@
+#include "gui/widgets/qt_prompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <memory>
+
+#include "core/grid/operation_error.h"
+#include "gui/widgets/qt_convert.h"
+
+namespace orvanta {
+
+namespace {
+
+QWidget* Owner() {
+    return QApplication::activeWindow();
+}
+
+std::unique_ptr<QFileDialog> MakeDialog(const FileDialogOptions& options,
+                                        QFileDialog::AcceptMode mode,
+                                        QFileDialog::FileMode file_mode) {
+    auto dialog = std::make_unique<QFileDialog>(Owner(), ToQt(options.title));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(file_mode);
+    // The same dialog on every desktop, and one the tests can drive.
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    if (!options.filter.empty()) {
+        dialog->setNameFilter(ToQtNameFilter(options.filter));
+    }
+    if (!options.default_extension.empty()) {
+        dialog->setDefaultSuffix(ToQt(options.default_extension));
+    }
+    if (!options.initial_folder.empty()) {
+        dialog->setDirectory(ToQt(options.initial_folder));
+    }
+    if (!options.accept_label.empty()) {
+        dialog->setLabelText(QFileDialog::Accept, ToQt(options.accept_label));
+    }
+    return dialog;
+}
+
+}  // namespace
+
+QString ToQtNameFilter(const std::string& filter) {
+    const auto bar = filter.find('|');
+    if (bar == std::string::npos) {
+        return ToQt(filter);
+    }
+    QString patterns = ToQt(filter.substr(bar + 1));
+    patterns.replace(';', ' ');
+    return ToQt(filter.substr(0, bar)) + " (" + patterns + ")";
+}
+
+QtPrompter::QtPrompter(QString app_title, QString program_base_name)
+    : m_title(std::move(app_title)), m_base_name(std::move(program_base_name)) {}
+
+void QtPrompter::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, m_title, ToQt(text), QMessageBox::Ok, Owner());
+    box.exec();
+}
+
+bool QtPrompter::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QObject::tr("Warning"), ToQt(text),
+                    QMessageBox::Yes | QMessageBox::No, Owner());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtPrompter::AskOkIgnore(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QObject::tr("Confirm"), ToQt(text),
+                    QMessageBox::Ok | QMessageBox::Ignore, Owner());
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void QtPrompter::ShowError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, m_base_name, ToQt(ErrorReportText(text)),
+                    QMessageBox::Ok, Owner());
+    box.exec();
+}
+
+std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogOptions& options) {
+    auto dialog = MakeDialog(options, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return FromQt(dialog->selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtPrompter::AskOpenFile(const FileDialogOptions& options) {
+    auto dialog = MakeDialog(options, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return FromQt(dialog->selectedFiles().constFirst());
+}
+
+std::vector<std::string> QtPrompter::AskOpenFiles(const FileDialogOptions& options) {
+    auto dialog = MakeDialog(options, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
+    std::vector<std::string> files;
+    if (dialog->exec() == QDialog::Accepted) {
+        for (const QString& file : dialog->selectedFiles()) {
+            files.push_back(FromQt(file));
+        }
+    }
+    return files;
+}
+
+}  // namespace orvanta

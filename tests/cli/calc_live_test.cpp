@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "calc_test_util.h"
+#include "common/core_fixture.h"
+#include "common/temp_folder.h"
+#include "core/i18n/catalogue.h"
+#include "core/live/live_ledger.h"
+#include "core/live/record_folder.h"
+
+namespace orvanta {
+namespace {
+
+using testing::BoxTexts;
+using testing::CalcTest;
+using testing::CoreScene;
+using testing::GridRows;
+using testing::TempFolder;
+
+using Texts = std::vector<std::string>;
+
+constexpr const char* kGame = "2008_03_15;20-45;Home - Away.lvo";
+
+const Texts kTotalBoxes = {"Edit4",  "Edit5",  "Edit6",  "Edit1",     "Edit2",  "Edit3",
+                           "Edit7",  "Edit8",  "Edit9",  "Edit13",    "Edit14", "Edit15",
+                           "Edit10", "Edit11", "Edit12", "edtGaniota"};
+
+class CalcLiveTest : public CalcTest {
+protected:
+    CalcLiveTest() : scene(Sep()), ledger(scene.services, catalogue) {}
+
+    // The game of the worked example, made and filled in the live window: New,
+    // select the game, type three positions and the current odds. Every ended
+    // edit saves the record.
+    std::string RecordFromWindow() {
+        EXPECT_TRUE(ledger.FormShow());
+        EXPECT_TRUE(ledger.CreateGame({2008, 3, 15}, "20:45", "Home - Away"));
+        EXPECT_TRUE(ledger.FillGameList());
+        ledger.LoadGame(1);
+        Type(0, 2, "2");
+        Type(3, 2, "10");
+        Type(4, 3, "1.5");
+        Type(7, 3, "20");
+        Type(1, 4, "3.4");
+        Type(3, 4, "5");
+        TypeOdds(&CurrentOddsPanel::Edit13, "1.85");
+        TypeOdds(&CurrentOddsPanel::Edit14, "3.40");
+        TypeOdds(&CurrentOddsPanel::Edit15, "4.20");
+        return ledger.CurrentGameFile();
+    }
+
+    void Type(int col, int row, const std::string& text) {
+        TextGrid& grid = ledger.Sheet().AdvStringGrid2;
+        const std::string before = grid.Cell(col, row);
+        grid.SetCell(col, row, S(text));
+        ledger.AdvStringGrid2CellValidate(col, row, before);
+        ledger.AdvStringGrid2EditingDone();
+    }
+    void TypeOdds(TextBox CurrentOddsPanel::*box, const std::string& text) {
+        (ledger.Odds().*box).text = S(text);
+        ledger.Edit13Change();
+    }
+
+    // What the window shows, in the order of kTotalBoxes.
+    Texts WindowBoxes() {
+        const PositionSheet& s = ledger.Sheet();
+        const CurrentOddsPanel& o = ledger.Odds();
+        return {s.Edit4.text,  s.Edit5.text,  s.Edit6.text,  s.Edit1.text,
+                s.Edit2.text,  s.Edit3.text,  s.Edit7.text,  s.Edit8.text,
+                s.Edit9.text,  o.Edit13.text, o.Edit14.text, o.Edit15.text,
+                o.Edit10.text, o.Edit11.text, o.Edit12.text, o.edtGaniota.text};
+    }
+    std::vector<Texts> WindowSheet() {
+        const TextGrid& grid = ledger.Sheet().AdvStringGrid2;
+        std::vector<Texts> rows;
+        for (int r = 0; r < grid.RowCount(); ++r) {
+            rows.emplace_back();
+            for (int c = 0; c < grid.ColCount(); ++c) {
+                rows.back().push_back(grid.Cell(c, r));
+            }
+        }
+        return rows;
+    }
+
+    CoreScene scene;
+    Catalogue catalogue;
+    LiveLedger ledger;
+};
+
+INSTANTIATE_TEST_SUITE_P(BothMarks, CalcLiveTest, ::testing::Values('.', ','),
+                         testing::SeparatorName);
+
+TEST_P(CalcLiveTest, ARecordSavedByTheWindowShowsWhatTheWindowShowed) {
+    const std::string record = RecordFromWindow();
+    ASSERT_EQ(record, scene.folder.Path() + kRecordFolderName + "/" + kGame);
+    const std::string bytes = scene.folder.Read(std::string(kRecordFolderName) + "/" + kGame);
+
+    // The scratch folder the program works in goes with it.
+    TempFolder scratch;
+    auto output = Run({"live", record, "--json"}, {"TMPDIR=" + scratch.Path()});
+    ASSERT_EQ(output.status, 0) << output.err;
+    EXPECT_EQ(output.err, "");
+    const auto json = testing::ParseJson(output.out);
+
+    const auto rows = GridRows(json, "AdvStringGrid2");
+    EXPECT_EQ(rows, WindowSheet());
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0], (Texts{"Agora", "", "", "", "Sell", "", "", "", "Status", "", ""}));
+    EXPECT_EQ(rows[1], (Texts{"1", "X", "2", "Poso", "1", "X", "2", "Poso", "1", "X", "2"}));
+    EXPECT_EQ(rows[2], S({"2", "", "", "10", "", "", "", "", "20", "-10", "-10"}));
+    EXPECT_EQ(rows[3], S({"", "", "", "", "1.5", "", "", "20", "-30", "20", "20"}));
+    EXPECT_EQ(rows[4], S({"", "3.4", "", "5", "", "", "", "", "-5", "17", "-5"}));
+    EXPECT_EQ(rows[5], Texts(11, ""));
+
+    EXPECT_EQ(BoxTexts(json, kTotalBoxes), WindowBoxes());
+    EXPECT_EQ(BoxTexts(json, kTotalBoxes),
+              S({"-10", "5", "0", "-15", "27", "5", "-5", "22", "5", "1.85", "3.40", "4.20",
+                 "50.39", "27.42", "22.2", "6.78"}));
+
+    // Loading never writes the record, and nothing is left behind.
+    EXPECT_EQ(scene.folder.Read(std::string(kRecordFolderName) + "/" + kGame), bytes);
+    EXPECT_TRUE(std::filesystem::is_empty(scratch.Path()));
+}
+
+TEST_P(CalcLiveTest, Table) {
+    const std::string record = RecordFromWindow();
+    const auto output = Run({"live", record});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, S("Live positions (AdvStringGrid2)\n"
+                            "Agora                Sell              Status\n"
+                            "1      X    2  Poso  1     X  2  Poso  1       X    2\n"
+                            "2              10                      20      -10  -10\n"
+                            "                     1.5         20    -30     20   20\n"
+                            "       3.4     5                       -5      17   -5\n"
+                            "\n"
+                            "Game Wager 1 (Edit4)     -10\n"
+                            "Game Wager X (Edit5)     5\n"
+                            "Game Wager 2 (Edit6)     0\n"
+                            "Return 1 (Edit1)         -15\n"
+                            "Return X (Edit2)         27\n"
+                            "Return 2 (Edit3)         5\n"
+                            "Result 1 (Edit7)         -5\n"
+                            "Result X (Edit8)         22\n"
+                            "Result 2 (Edit9)         5\n"
+                            "Current odds 1 (Edit13)  1.85\n"
+                            "Current odds X (Edit14)  3.40\n"
+                            "Current odds 2 (Edit15)  4.20\n"
+                            "Probability 1 (Edit10)   50.39\n"
+                            "Probability X (Edit11)   27.42\n"
+                            "Probability 2 (Edit12)   22.2\n"
+                            "Ganiota (edtGaniota)     6.78\n"));
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "common/core_fixture.h"
+#include "common/separators.h"
+#include "common/temp_folder.h"
+#include "core/markets/odds_page.h"
+#include "core/numeric/number_text.h"
+#include "core/grid/operation_error.h"
+
+namespace orvanta {
+namespace {
+
+using testing::CoreScene;
+using Row = std::array<const char*, 6>;
+
+class OddsTest : public testing::SeparatorTest {
+protected:
+    OddsTest() : scene(Sep()) { InitOddsPage(page, catalogue); }
+
+    // Home wins, draws, losses, then away wins, draws, losses.
+    void SetCounts(const std::array<const char*, 6>& counts) {
+        for (int i = 0; i < 6; ++i) {
+            page.AdvOdds.SetCell(1 + i % 3, 1 + i / 3, S(counts[static_cast<std::size_t>(i)]));
+        }
+    }
+    void ExpectRow(int row, const Row& texts) const {
+        for (int c = 1; c <= 6; ++c) {
+            EXPECT_EQ(page.AdvOdds1.Cell(c, row), S(texts[static_cast<std::size_t>(c - 1)]))
+                << "column " << c << ", row " << row;
+        }
+    }
+
+    Catalogue catalogue;
+    CoreScene scene;
+    OddsPage page;
+};
+
+INSTANTIATE_TEST_SUITE_P(BothMarks, OddsTest, ::testing::Values('.', ','), testing::SeparatorName);
+
+TEST(OddsLayout, GridShapesAndInitialTexts) {
+    OddsPage page;
+    EXPECT_EQ(page.AdvOdds.ColCount(), 4);
+    EXPECT_EQ(page.AdvOdds.RowCount(), 3);
+    EXPECT_EQ(page.AdvOdds.FixedRows(), 1);
+    EXPECT_EQ(page.AdvOdds.FixedCols(), 1);
+    const int widths[] = {120, 70, 100, 70};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(page.AdvOdds.ColWidth(c), widths[c]);
+    }
+    EXPECT_EQ(page.AdvOdds1.ColCount(), 7);
+    EXPECT_EQ(page.AdvOdds1.RowCount(), 5);
+    EXPECT_EQ(page.AdvOdds1.FixedRows(), 1);
+    EXPECT_EQ(page.AdvOdds1.FixedCols(), 1);
+    EXPECT_EQ(page.AdvOdds1.ColWidth(0), 120);
+    const char* headers[] = {"1", "X", "2", "1X", "12", "X2"};
+    for (int c = 1; c <= 6; ++c) {
+        EXPECT_EQ(page.AdvOdds1.ColWidth(c), 50);
+        EXPECT_EQ(page.AdvOdds1.Cell(c, 0), headers[c - 1]);
+    }
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(page.AdvOdds.RowHeight(r), 21);
+    }
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(page.AdvOdds1.RowHeight(r), 21);
+    }
+
+    // Clear after a calculation.
+    CoreScene scene;
+    const Catalogue defaults;
+    InitOddsPage(page, defaults);
+    for (int i = 0; i < 6; ++i) {
+        page.AdvOdds.SetCell(1 + i % 3, 1 + i / 3, "4");
+    }
+    page.Edit12.text = "5";
+    CalcOddsPage(page, scene.services, defaults);
+    InitOddsPage(page, defaults);
+    EXPECT_EQ(page.Edit12.text, "0");
+    const char* input_headers[3][4] = {{"RESULT", "WINS", "DRAWS", "LOSSES"},
+                                       {"HOME TEAM", "", "", ""},
+                                       {"AWAY TEAM", "", "", ""}};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            EXPECT_EQ(page.AdvOdds.Cell(c, r), input_headers[r][c]) << c << "," << r;
+        }
+    }
+    const char* row_captions[] = {"EU DECIMAL", "UK FRACTIONAL", "US WHOLE +,-", "PROBABILITY(%)"};
+    const GridColour colours[] = {kColourLightCyan, kColourLightGreen, kColourLightYellow,
+                                  kColourLightCyan};
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(page.AdvOdds1.Cell(0, r), row_captions[r - 1]);
+        for (int c = 1; c <= 6; ++c) {
+            EXPECT_EQ(page.AdvOdds1.Cell(c, r), "") << c << "," << r;
+            EXPECT_EQ(page.AdvOdds1.Background(c, r), colours[r - 1]) << c << "," << r;
+        }
+    }
+}
+
+TEST(OddsLayout, HeadersComeFromTheCatalogue) {
+    testing::TempFolder folder;
+    folder.Write("Orvanta_EN.ini",
+                 "[FrmMain]\nAdvOddsColumnHeaders_2=TIES\nAdvOddsRowHeaders_2=GUESTS\n"
+                 "AdvOdds1RowHeaders_3=US\n[Message]\nWriteValueFrom=Fill in\n");
+    const Catalogue catalogue(folder / "Orvanta_EN.ini");
+    OddsPage page;
+    InitOddsPage(page, catalogue);
+    EXPECT_EQ(page.AdvOdds.Cell(2, 0), "TIES");
+    EXPECT_EQ(page.AdvOdds.Cell(0, 2), "GUESTS");
+    EXPECT_EQ(page.AdvOdds.Cell(1, 0), "WINS");
+    EXPECT_EQ(page.AdvOdds1.Cell(0, 3), "US");
+
+    // The message names the blank cell by the headers the grid shows.
+    CoreScene scene;
+    for (int i = 0; i < 6; ++i) {
+        page.AdvOdds.SetCell(1 + i % 3, 1 + i / 3, "1");
+    }
+    page.AdvOdds.SetCell(2, 2, "");
+    scene.prompter.ExpectMessage("Fill in  :GUESTS TIES");
+    CalcOddsPage(page, scene.services, catalogue);
+}
+
+struct PricingCase {
+    const char* name;
+    std::array<const char*, 6> counts;
+    const char* margin;
+    Row decimal, fraction, us, probability;
+};
+
+TEST_P(OddsTest, Pricing) {
+    const PricingCase cases[] = {
+        {"records without margin",
+         {"10", "5", "5", "6", "6", "8"},
+         "0",
+         {"2.22", "3.64", "3.64", "1.38", "1.38", "1.82"},
+         {"11/9", "13/5", "13/5", "3/8", "3/8", "9/11"},
+         {"122", "260", "260", "-267", "-267", "-122"},
+         {"45", "27", "27", "72", "72", "54"}},
+        // The draw's share lands on exactly 27.5 and goes up to the even 28.
+        {"margin 6",
+         {"10", "5", "5", "6", "6", "8"},
+         "6",
+         {"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
+         {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
+         {"109", "240", "240", "-333", "-333", "-140"},
+         {"45", "28", "28", "73", "73", "56"}},
+        {"margin 10",
+         {"3", "2", "1", "2", "2", "2"},
+         "10",
+         {"2.16", "2.7", "3.6", "1.2", "1.35", "1.54"},
+         {"15/13", "17/10", "13/5", "1/5", "6/17", "7/13"},
+         {"115", "170", "260", "-500", "-283", "-186"},
+         {"42", "33", "25", "75", "67", "58"}},
+        {"no draws",
+         {"5", "0", "5", "5", "0", "5"},
+         "0",
+         {"2", "0", "2", "0", "1", "0"},
+         {"1/1", "0/0", "1/1", "0/0", "0/0", "0/0"},
+         {"100", "", "100", "", "", ""},
+         {"0", "0", "0", "0", "0", "0"}},
+        {"the whole stake kept",
+         {"10", "5", "5", "6", "6", "8"},
+         "100",
+         {"0", "0", "0", "0", "0", "0"},
+         {"0/0", "0/0", "0/0", "0/0", "0/0", "0/0"},
+         {"", "", "", "", "", ""},
+         {"0", "0", "0", "0", "0", "0"}},
+        {"counts and margin with the other mark",
+         {"10,0", "5", "5", "6", "6", "8.0"},
+         "6,0",
+         {"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
+         {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
+         {"109", "240", "240", "-333", "-333", "-140"},
+         {"45", "28", "28", "73", "73", "56"}},
+    };
+    for (const PricingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Over the figures of another match: every result cell must be rewritten,
+        // the US number of a 0/0 fraction included.
+        InitOddsPage(page, catalogue);
+        SetCounts({"1", "1", "1", "1", "1", "1"});
+        CalcOddsPage(page, scene.services, catalogue);
+        SetCounts(c.counts);
+        page.Edit12.text = S(c.margin);
+        CalcOddsPage(page, scene.services, catalogue);
+        ExpectRow(OddsPage::kDecimalRow, c.decimal);
+        ExpectRow(OddsPage::kFractionRow, c.fraction);
+        ExpectRow(OddsPage::kUsRow, c.us);
+        ExpectRow(OddsPage::kProbabilityRow, c.probability);
+        EXPECT_EQ(page.Edit12.text, S(c.margin));
+    }
+}
+
+TEST_P(OddsTest, PricesBeyondTheRangeStopWithTheOverflowReport) {
+    SetCounts({"10", "5", "5", "6", "6", "8"});
+    // A margin of minus 1E308 lengthens the odds a hundredfold past 1E306: the
+    // results are still finite, the double chances' products are not.
+    page.Edit12.text = "-1e308";
+    try {
+        CalcOddsPage(page, scene.services, catalogue);
+        ADD_FAILURE() << "no error";
+    } catch (const OperationError& e) {
+        EXPECT_STREQ(e.what(), kOverflow);
+    }
+    ExpectRow(OddsPage::kDecimalRow,
+              {"2.22222222222222E306", "3.63636363636364E306", "3.63636363636364E306", "", "", ""});
+    for (int row = OddsPage::kFractionRow; row <= OddsPage::kProbabilityRow; ++row) {
+        ExpectRow(row, {"", "", "", "", "", ""});
+    }
+}
+
+TEST_P(OddsTest, EmptiedMarginReadsZero) {
+    SetCounts({"10", "5", "5", "6", "6", "8"});
+    page.Edit12.text = "";
+    CalcOddsPage(page, scene.services, catalogue);
+    EXPECT_EQ(page.Edit12.text, "0");
+    ExpectRow(OddsPage::kDecimalRow, {"2.22", "3.64", "3.64", "1.38", "1.38", "1.82"});
+}
+
+TEST_P(OddsTest, BlankCountIsNamedAndNothingElseChanges) {
+    struct Case {
+        const char* name;
+        std::array<const char*, 6> counts;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"home wins", {"", "5", "5", "6", "6", "8"}, "WriteValueFrom  :HOME TEAM WINS"},
+        {"away draws", {"10", "5", "5", "6", "", "8"}, "WriteValueFrom  :AWAY TEAM DRAWS"},
+        // Wins of both teams come before anyone's draws.
+        {"first of several", {"10", "", "5", "", "6", ""}, "WriteValueFrom  :AWAY TEAM WINS"},
+        {"home losses before away losses",
+         {"10", "5", "", "6", "6", ""},
+         "WriteValueFrom  :HOME TEAM LOSSES"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitOddsPage(page, catalogue);
+        SetCounts({"10", "5", "5", "6", "6", "8"});
+        CalcOddsPage(page, scene.services, catalogue);
+        const TextGrid before = page.AdvOdds1;
+        SetCounts(c.counts);
+        page.Edit12.text = "";
+        scene.prompter.ExpectMessage(c.message);
+        CalcOddsPage(page, scene.services, catalogue);
+        scene.prompter.VerifyAndClear();
+        EXPECT_EQ(page.Edit12.text, "");
+        for (int r = 1; r <= 4; ++r) {
+            for (int col = 1; col <= 6; ++col) {
+                EXPECT_EQ(page.AdvOdds1.Cell(col, r), before.Cell(col, r));
+            }
+        }
+    }
+}
+
+TEST_P(OddsTest, BlankCountMessageUsesTheCatalogueText) {
+    const Catalogue english(std::string(ORVANTA_RESOURCES_DIR) + "/Orvanta_EN.ini");
+    InitOddsPage(page, english);
+    SetCounts({"", "5", "5", "6", "6", "8"});
+    scene.prompter.ExpectMessage("Enter a value in  :HOME TEAM WINS");
+    CalcOddsPage(page, scene.services, english);
+}
+
+TEST_P(OddsTest, UnreadableInputsAreReportedAtEachConversion) {
+    struct Case {
+        const char* name;
+        std::array<const char*, 6> counts;
+        const char* margin;
+        int error_values;
+    };
+    const Case cases[] = {
+        // Read for the total, for the test of its result, and for the odds.
+        {"count", {"x", "5", "5", "6", "6", "8"}, "0", 3},
+        // Its result has no favourable count left, so no odds are worked out from it.
+        {"count whose result has nothing else", {"10", "x", "5", "6", "0", "8"}, "0", 2},
+        {"margin", {"10", "5", "5", "6", "6", "8"}, "g", 3},
+        {"margin with a result without odds", {"5", "0", "5", "5", "0", "5"}, "g", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitOddsPage(page, catalogue);
+        SetCounts(c.counts);
+        page.Edit12.text = c.margin;
+        scene.prompter.ExpectMessage("Error Value", c.error_values);
+        CalcOddsPage(page, scene.services, catalogue);
+        scene.prompter.VerifyAndClear();
+    }
+}
+
+struct FractionCase {
+    const char* odds;
+    std::pair<int, int> fraction;
+    const char* us;  // "" for none
+};
+
+TEST_P(OddsTest, FractionsAndUsNumbersOfDecimalOdds) {
+    const FractionCase cases[] = {
+        {"0", {0, 0}, ""},        {"1.04", {0, 0}, ""},       {"1.05", {1, 19}, "-1900"},
+        {"1.12", {1, 8}, "-800"}, {"1.15", {2, 13}, "-650"},  {"1.5", {1, 2}, "-200"},
+        {"1.9", {9, 10}, "-111"}, {"1.91", {10, 11}, "-110"}, {"1.95", {18, 19}, "-106"},
+        {"2", {1, 1}, "100"},     {"2.5", {3, 2}, "150"},     {"4.33", {10, 3}, "333"},
+        {"21", {20, 1}, "2000"},  {"35.5", {20, 1}, "2000"},  {"1E300", {20, 1}, "2000"},
+        {"-3", {0, 0}, ""},       {"1.36", {4, 11}, "-275"},  {"2.17", {7, 6}, "117"},
+    };
+    for (const FractionCase& c : cases) {
+        SCOPED_TRACE(c.odds);
+        const double odds = ParseNumberText(S(c.odds), Sep()).value();
+        EXPECT_EQ(FindFraction(odds - 1.0), c.fraction);
+        const std::string text =
+            NumberToText(c.fraction.first, Sep()) + "/" + NumberToText(c.fraction.second, Sep());
+        const std::optional<double> us = FractionToUs(text, scene.services);
+        EXPECT_EQ(us ? NumberToText(*us, Sep()) : "", c.us);
+    }
+    EXPECT_EQ(FractionToUs("12", scene.services), std::nullopt);
+}
+
+// The fraction rule as the user reads it: the largest two-decimal value not
+// above t, then the smallest n + d, then the smaller n. Checked against the
+// search for every odds a page can show, computed the way a page computes t.
+TEST(FindFraction, MatchesTheRuleForEveryHundredth) {
+    auto hundredths = [](int n, int d) { return static_cast<int>(RoundWhole(100.0 * n / d)); };
+    for (int odds_h = 0; odds_h <= 2300; ++odds_h) {
+        const double t = odds_h / 100.0 - 1.0;
+        const int target = odds_h - 100;
+        std::pair<int, int> want{0, 0};
+        int want_value = -1;
+        for (int n = 1; n <= 20; ++n) {
+            for (int d = 1; d <= 20; ++d) {
+                const int v = hundredths(n, d);
+                if (v > target) {
+                    continue;
+                }
+                const int sum = n + d;
+                const int want_sum = want.first + want.second;
+                if (v > want_value ||
+                    (v == want_value && (sum < want_sum || (sum == want_sum && n < want.first)))) {
+                    want = {n, d};
+                    want_value = v;
+                }
+            }
+        }
+        EXPECT_EQ(FindFraction(t), want) << "odds " << odds_h / 100.0;
+    }
+}
+
+TEST(FindFraction, OutOfRangeValues) {
+    EXPECT_EQ(FindFraction(-1e300), std::make_pair(0, 0));
+    EXPECT_EQ(FindFraction(1e300), std::make_pair(20, 1));
+    EXPECT_EQ(FindFraction(0.0499), std::make_pair(1, 19));  // taken as 0.05
+    EXPECT_EQ(FindFraction(0.0449), std::make_pair(0, 0));
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "common/pe_fixture.h"
+#include "common/temp_folder.h"
+#include "core/update/vendor.h"
+#include "core/update/version_info.h"
+#include "core/update/version_resource.h"
+
+namespace orvanta {
+namespace {
+
+using testing::BuildPeFile;
+using testing::BuildVersionedPe;
+using testing::TempFolder;
+
+bool AllEmpty(const TVersionInfo& v) {
+    return v.CompanyName.empty() && v.FileDescription.empty() && v.FileVersion.empty() &&
+           v.InternalName.empty() && v.LegalCopyright.empty() && v.LegalTradeMarks.empty() &&
+           v.OriginalFilename.empty() && v.ProductName.empty() && v.ProductVersion.empty() &&
+           v.Comments.empty();
+}
+
+TEST(ReadVersionInfo, ThisProgramReadsItsOwnBlock) {
+    // The test program carries the same block as Orvanta itself.
+    const TVersionInfo info = ReadVersionInfo("/proc/self/exe");
+    EXPECT_EQ(info.FileVersion, vendor::kVersionText);
+    EXPECT_EQ(info.LegalCopyright, vendor::kCopyrightYears);
+    EXPECT_EQ(info.CompanyName, vendor::kCompany);
+    EXPECT_EQ(info.ProductVersion, vendor::kVersionText);
+}
+
+#ifdef ORVANTA_PROGRAM_FILE
+TEST(ReadVersionInfo, TheBuiltProgramCarriesItsVersion) {
+    const TVersionInfo info = ReadVersionInfo(ORVANTA_PROGRAM_FILE);
+    EXPECT_EQ(info.FileVersion, vendor::kVersionText);
+    EXPECT_EQ(info.LegalCopyright, vendor::kCopyrightYears);
+    EXPECT_EQ(info.OriginalFilename, "Orvanta");
+}
+#endif
+
+TEST(ReadVersionInfo, WindowsProgramFilesPe32AndPe32Plus) {
+    VersionSpec fields;
+    const char* strings[10] = {"Maker", "Desc",        "2.3.2.55", "Int", "2008-2026",
+                               "TM",    "Orvanta.exe", "Product",  "2.3", "Ωραία σχόλια"};
+    for (int i = 0; i < 10; ++i) {
+        fields.strings[i] = strings[i];
+    }
+    for (bool wide : {false, true}) {
+        TempFolder folder;
+        folder.Write("Orvanta.exe", BuildPeFile(BuildVersionResource(fields), wide));
+        const TVersionInfo info = ReadVersionInfo(folder / "Orvanta.exe");
+        EXPECT_EQ(info.CompanyName, "Maker");
+        EXPECT_EQ(info.FileDescription, "Desc");
+        EXPECT_EQ(info.FileVersion, "2.3.2.55");
+        EXPECT_EQ(info.InternalName, "Int");
+        EXPECT_EQ(info.LegalCopyright, "2008-2026");
+        EXPECT_EQ(info.LegalTradeMarks, "TM");
+        EXPECT_EQ(info.OriginalFilename, "Orvanta.exe");
+        EXPECT_EQ(info.ProductName, "Product");
+        EXPECT_EQ(info.ProductVersion, "2.3");
+        EXPECT_EQ(info.Comments, "Ωραία σχόλια");
+    }
+}
+
+TEST(ReadVersionInfo, MissingStringsStayEmpty) {
+    const TVersionInfo info = ReadVersionInfoFromBytes(BuildVersionedPe("1.0.0.0"));
+    EXPECT_EQ(info.FileVersion, "1.0.0.0");
+    EXPECT_EQ(info.Comments, "");
+    EXPECT_EQ(info.InternalName, "");
+}
+
+TEST(ReadVersionInfo, OnlyTheUsEnglishWindowsTableCounts) {
+    std::string block = BuildVersionResource([] {
+        VersionSpec fields;
+        fields.strings[2] = "9.9.9.9";
+        return fields;
+    }());
+    const auto at =
+        block.find(std::string("0\0"
+                               "4\0"
+                               "0\0"
+                               "9\0",
+                               8));
+    ASSERT_NE(at, std::string::npos);
+    block[at + 6] = '8';  // "040804E4": another translation
+    EXPECT_TRUE(AllEmpty(ParseVersionResource(block)));
+}
+
+TEST(ReadVersionInfo, AnythingElseGivesTenEmptyStrings) {
+    TempFolder folder;
+    const std::string pe = BuildVersionedPe("2.3.2.55");
+    folder.Write("text.txt", "just some text, not a program\n");
+    folder.Write("empty", "");
+    folder.Write("mz", "MZ");
+    folder.Write("truncated.exe", pe.substr(0, pe.size() / 2 + 100));
+    folder.Write("header-only.exe", pe.substr(0, 0x200));
+    std::string bad_lfanew = pe;
+    bad_lfanew[0x3C] = '\xFF';
+    bad_lfanew[0x3F] = '\x7F';
+    folder.Write("bad-lfanew.exe", bad_lfanew);
+    std::string elf =
+        "\x7F"
+        "ELF";
+    elf += std::string(60, '\xFF');
+    folder.Write("broken.elf", elf);
+    for (const char* name : {"text.txt", "empty", "mz", "truncated.exe", "header-only.exe",
+                             "bad-lfanew.exe", "broken.elf", "missing.exe"}) {
+        EXPECT_TRUE(AllEmpty(ReadVersionInfo(folder / name))) << name;
+    }
+    EXPECT_TRUE(AllEmpty(ReadVersionInfo(folder.Path())));  // a folder
+}
+
+TEST(ReadVersionInfo, DamagedBlocksNeverReadPastTheirEnd) {
+    const std::string block = BuildVersionResource([] {
+        VersionSpec fields;
+        fields.strings[2] = "2.3.2.55";
+        fields.strings[4] = "2008-2026";
+        return fields;
+    }());
+    // Every prefix, and every single-byte change, is handled (ASan watches).
+    for (std::size_t n = 0; n < block.size(); ++n) {
+        ParseVersionResource(std::string_view(block).substr(0, n));
+    }
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        for (unsigned char v : {0x00, 0x01, 0x7F, 0xFF}) {
+            std::string damaged = block;
+            damaged[i] = static_cast<char>(v);
+            ParseVersionResource(damaged);
+            ReadVersionInfoFromBytes(BuildPeFile(damaged));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta

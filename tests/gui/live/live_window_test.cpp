@@ -1,0 +1,817 @@
+// The live betting window driven as a user drives it: the game list, the
+// new-game dialog, the position sheet, the current odds, and what each of them
+// leaves in the record files.
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gui/gui_scene.h"
+#include "core/i18n/catalogue.h"
+#include "core/live/game_record.h"
+#include "core/live/live_ledger.h"
+#include "gui/live/live_window.h"
+#include "gui/live/new_game_dialog.h"
+#include "core/live/position_sheet.h"
+#include "gui/widgets/grid_view.h"
+#include "core/grid/paths.h"
+
+namespace orvanta {
+
+using testing::PressKey;
+using testing::Type;
+
+namespace {
+
+const std::string kRecords = "LiveGameRecords/";
+// The fake clock stands at 2008-03-15 20:45, so a new game named "Home - Away"
+// gets this name.
+const std::string kNewGame = "2008_03_15;20-45;Home - Away.lvo";
+
+struct LiveScene {
+    explicit LiveScene(char separator = '.') : gui(separator) {}
+
+    void Record(const std::string& name, const std::string& bytes = std::string()) const {
+        gui.folder.Write(kRecords + name, bytes);
+    }
+    std::string Content(const std::string& name) const { return gui.folder.Read(kRecords + name); }
+    bool Exists(const std::string& name) const { return gui.folder.Exists(kRecords + name); }
+
+    TFrmLiveOrvanta& Create() {
+        window = std::make_unique<TFrmLiveOrvanta>(
+            gui.services, catalogue,
+            [this](QWidget* owner, int topic) { help.emplace_back(owner, topic); });
+        return *window;
+    }
+    TFrmLiveOrvanta& Open() {
+        Create();
+        [&] { QVERIFY(testing::ShowAndActivate(window.get())); }();
+        return *window;
+    }
+
+    GridView* List() const { return window->AdvStringGrid1(); }
+    GridView* Sheet() const { return window->AdvStringGrid2(); }
+    QLineEdit* Box(const char* name) const {
+        return window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    QPushButton* Button(const char* name) const {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    std::string BoxText(const char* name) const { return Box(name)->text().toStdString(); }
+    const std::string& Cell(int col, int row) const {
+        return window->Ledger().Sheet().AdvStringGrid2.Cell(col, row);
+    }
+    int SheetRows() const { return window->Ledger().Sheet().AdvStringGrid2.RowCount(); }
+
+    std::vector<std::string> ListedGames() const {
+        const TextGrid& list = window->Ledger().GameList();
+        std::vector<std::string> names;
+        for (int row = 1; row < list.RowCount(); ++row) {
+            names.push_back(list.Cell(0, row));
+        }
+        return names;
+    }
+
+    void ClickListRow(int row) const {
+        GridView* list = List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
+    }
+    void ClickCell(int col, int row) const {
+        GridView* sheet = Sheet();
+        QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {},
+                          sheet->visualRect(sheet->model()->index(row, col)).center());
+    }
+    // Types into a cell of the sheet and ends the edit with Enter.
+    void TypeCell(int col, int row, const QString& text) const {
+        Sheet()->setFocus();
+        Sheet()->SetCurrentCell(col, row);
+        Type(text);
+        PressKey(Qt::Key_Return);
+    }
+    void TypeBox(const char* name, const QString& text) const {
+        Box(name)->setFocus();
+        Type(text);
+    }
+
+    // Every box under the sheet and every cell of it, by name.
+    std::map<std::string, std::string> Screen() const {
+        std::map<std::string, std::string> shown;
+        for (const char* name :
+             {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit9",
+              "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "edtGaniota"}) {
+            shown[name] = BoxText(name);
+        }
+        const TextGrid& grid = window->Ledger().Sheet().AdvStringGrid2;
+        for (int row = 0; row < grid.RowCount(); ++row) {
+            for (int col = 0; col < grid.ColCount(); ++col) {
+                shown["cell " + std::to_string(col) + "," + std::to_string(row)] =
+                    grid.Cell(col, row);
+            }
+        }
+        return shown;
+    }
+
+    // Runs `steps` on the new-game dialog that the New button opens, then
+    // makes sure the dialog is gone whatever the steps did.
+    void WithNewGameDialog(const std::function<void(TFrmLiveOrvantaNewGame&)>& steps) {
+        bool ran = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            auto* dialog = qobject_cast<TFrmLiveOrvantaNewGame*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            ran = true;
+            // The click on New leaves the offscreen platform's activation on
+            // the window; typing needs the dialog active.
+            dialog->activateWindow();
+            if (QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); })) {
+                steps(*dialog);
+            }
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        QTest::mouseClick(Button("BitBtn2"), Qt::LeftButton);
+        QVERIFY2(ran, "the New button opened no dialog");
+    }
+
+    testing::GuiScene gui;
+    Catalogue catalogue;
+    std::vector<std::pair<QWidget*, int>> help;
+    std::unique_ptr<TFrmLiveOrvanta> window;
+};
+
+template <typename Widget>
+Widget* Child(QWidget& parent, const char* name) {
+    return parent.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class LiveWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        testing::FailQtTestOnSurprises();
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    }
+
+    void opensOnAMissingFolderWithOnlyTheHeader() {
+        LiveScene scene;
+        QVERIFY(!scene.gui.folder.Exists("LiveGameRecords"));
+        TFrmLiveOrvanta& window = scene.Open();
+        QVERIFY(scene.gui.folder.Exists("LiveGameRecords"));
+        QCOMPARE(window.Ledger().GameList().RowCount(), 1);
+        QCOMPARE(window.Ledger().GameList().Cell(0, 0), std::string(kGameListHeader));
+        QVERIFY(window.Ledger().CurrentGameFile().empty());
+        QCOMPARE(window.size(), QSize(865, 568));
+        QCOMPARE(scene.SheetRows(), 3);
+
+        // Every control is there under its layout name.
+        for (const char* name :
+             {"Splitter1", "AdvStringGrid1", "AdvStringGrid2", "GroupBox1", "GroupBox2",
+              "GroupBox3", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "Image1"}) {
+            QVERIFY2(window.findChild<QWidget*>(QString::fromLatin1(name)), name);
+        }
+        for (int i = 1; i <= 20; ++i) {
+            const QString label = QStringLiteral("Label%1").arg(i);
+            QVERIFY2(window.findChild<QLabel*>(label), qPrintable(label));
+        }
+        for (int i = 1; i <= 21; ++i) {
+            QLineEdit* box = window.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i));
+            QVERIFY(box);
+            QCOMPARE(box->isReadOnly(), i < 13 || i > 15);
+        }
+        QVERIFY(scene.Box("edtGaniota")->isReadOnly());
+
+        // The picture is decoded from the JPEG compiled into the program.
+        const QPixmap picture = Child<QLabel>(window, "Image1")->pixmap();
+        QCOMPARE(picture.width(), 960);
+        QVERIFY(Child<QLabel>(window, "Image1")->hasScaledContents());
+
+        QCOMPARE(scene.Button("BitBtn2")->toolTip(), QStringLiteral("Νεος Αγωνας για Live Bet"));
+        QCOMPARE(scene.Button("BitBtn3")->toolTip(),
+                 QStringLiteral("Διαγραφη του αγωνα απο την λιστα"));
+        QCOMPARE(scene.Button("BitBtn4")->toolTip(), QStringLiteral("Υπογισμος για παιχνιδι"));
+        QCOMPARE(Child<QLabel>(window, "Label8")->toolTip(),
+                 QStringLiteral("Δωστε τις νεες αποδοσεις"));
+
+        // Protasi does nothing; Help opens topic 5 over this window.
+        QTest::mouseClick(scene.Button("BitBtn4"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("BitBtn5"), Qt::LeftButton);
+        QCOMPARE(scene.help, (std::vector<std::pair<QWidget*, int>>{{&window, 5}}));
+
+        // Delete still asks, and finds nothing to delete.
+        scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
+        QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
+        QCOMPARE(window.Ledger().GameList().RowCount(), 1);
+
+        // Escape is no way out; Exit is.
+        scene.Sheet()->setFocus();
+        PressKey(Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        QTest::mouseClick(scene.Button("BitBtn1"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void staysClosedWhenTheFolderCannotBeMade() {
+        LiveScene scene;
+        scene.gui.folder.Write("LiveGameRecords", "a file where the folder should be");
+        scene.gui.prompter.ExpectError("I/O error 17");
+        TFrmLiveOrvanta& window = scene.Create();
+        QCOMPARE(window.exec(), int(QDialog::Rejected));
+        QVERIFY(!window.isVisible());
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void captionsComeFromTheCatalogue_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("protasi");
+        QTest::addColumn<QString>("odds_title");
+        QTest::addColumn<QString>("buy");
+        QTest::addColumn<QString>("poso");
+        QTest::newRow("defaults") << QString() << "Live Orvanta"
+                                  << "Protasi"
+                                  << "live odds"
+                                  << "Agora"
+                                  << "Poso";
+        QTest::newRow("english") << "Orvanta_EN.ini"
+                                 << "Live Orvanta"
+                                 << "Suggestion"
+                                 << "Live odds"
+                                 << "Back"
+                                 << "Stake";
+        QTest::newRow("greek") << "Orvanta_GR.ini"
+                               << "Live Orvanta" << QStringLiteral("Πρόταση")
+                               << QStringLiteral("Τρέχουσες τιμές") << QStringLiteral("Αγορά")
+                               << QStringLiteral("Ποσό");
+    }
+
+    void captionsComeFromTheCatalogue() {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, title);
+        QFETCH(QString, protasi);
+        QFETCH(QString, odds_title);
+        QFETCH(QString, buy);
+        QFETCH(QString, poso);
+        LiveScene scene;
+        if (!catalogue.isEmpty()) {
+            scene.gui.AddCatalogues();
+            scene.catalogue = Catalogue(scene.gui.folder / catalogue.toStdString());
+        }
+        TFrmLiveOrvanta& window = scene.Open();
+        QCOMPARE(window.windowTitle(), title);
+        QCOMPARE(scene.Button("BitBtn4")->text(), protasi);
+        QCOMPARE(Child<QLabel>(window, "Label14")->text(), protasi);
+        QCOMPARE(Child<QLabel>(window, "Label8")->text(), odds_title);
+        QCOMPARE(QString::fromStdString(scene.Cell(0, 0)), buy);
+        QCOMPARE(QString::fromStdString(scene.Cell(3, 1)), poso);
+        QCOMPARE(QString::fromStdString(scene.Cell(7, 1)), poso);
+        QCOMPARE(scene.Button("BitBtn5")->text(), QStringLiteral("Help"));
+        QCOMPARE(Child<QLabel>(window, "Label10")->text(), QStringLiteral("X"));
+    }
+
+    void newCreatesTheRecordAndListsItByItsStamp() {
+        LiveScene scene;
+        const std::string earlier = "2008_03_15;19-00;AEK - PAOK.lvo";
+        const std::string later = "2008_03_15;21-00;Real - Barca.lvo";
+        scene.Record(earlier, "1.5;2;3;\r\n");
+        scene.Record(later);
+        TFrmLiveOrvanta& window = scene.Open();
+        scene.ClickListRow(1);
+        QCOMPARE(scene.BoxText("Edit13"), std::string("1.5"));
+
+        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("FrmLiveOrvantaNewGame"));
+            QCOMPARE(Child<QDateEdit>(dialog, "DateTimePicker1")->date(), QDate(2008, 3, 15));
+            QCOMPARE(Child<QLineEdit>(dialog, "meTime")->displayText(), QStringLiteral("20:45"));
+            QCOMPARE(Child<QLabel>(dialog, "Label3")->text(), QStringLiteral("ΑΓΩΝΑΣ"));
+            QTest::keyClicks(Child<QLineEdit>(dialog, "edAgona"), QStringLiteral("Home - Away"));
+            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        });
+
+        QVERIFY(scene.Exists(kNewGame));
+        QCOMPARE(scene.Content(kNewGame), std::string());
+        QCOMPARE(scene.ListedGames(), (std::vector<std::string>{earlier, kNewGame, later}));
+        // Listed, not loaded: the sheet is empty and nothing is bound.
+        QVERIFY(window.Ledger().CurrentGameFile().empty());
+        QCOMPARE(scene.SheetRows(), 3);
+        QCOMPARE(scene.List()->CurrentRow(), 1);
+        QCOMPARE(scene.Content(earlier), std::string("1.5;2;3;\r\n"));
+    }
+
+    void f1OpensTheLiveHelpFromEveryControlAndTheNewGameDialog() {
+        LiveScene scene;
+        scene.Record(kNewGame, "1.85;3.40;4.20;\r\n");
+        TFrmLiveOrvanta& window = scene.Open();
+        scene.ClickListRow(1);
+
+        // In a sheet cell being edited: the editor never sees the key.
+        scene.Sheet()->setFocus();
+        scene.Sheet()->SetCurrentCell(0, 2);
+        Type(QStringLiteral("2"));
+        QVERIFY(scene.Sheet()->IsEditing());
+        PressKey(Qt::Key_F1);
+        QCOMPARE(scene.Sheet()->CurrentText(), std::string("2"));
+        // In a current-odds box, in the game list and on a button.
+        scene.Box("Edit13")->setFocus();
+        PressKey(Qt::Key_F1);
+        QCOMPARE(scene.BoxText("Edit13"), std::string("1.85"));
+        scene.List()->setFocus();
+        PressKey(Qt::Key_F1);
+        scene.Button("BitBtn2")->setFocus();
+        PressKey(Qt::Key_F1);
+        using Opened = std::vector<std::pair<QWidget*, int>>;
+        QCOMPARE(scene.help, Opened(4, {&window, 5}));
+
+        // The new-game dialog opens the same page over itself, and stays open.
+        scene.help.clear();
+        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+            Child<QLineEdit>(dialog, "edAgona")->setFocus();
+            PressKey(Qt::Key_F1);
+            Child<QLineEdit>(dialog, "meTime")->setFocus();
+            PressKey(Qt::Key_F1);
+            QCOMPARE(scene.help, Opened(2, {&dialog, 5}));
+            QVERIFY(dialog.isVisible());
+        });
+        QCOMPARE(scene.help.size(), std::size_t(2));
+    }
+
+    void anExistingGameIsRefusedAndKeepsItsContent() {
+        LiveScene scene;
+        scene.Record(kNewGame, "1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n");
+        scene.Open();
+        scene.gui.prompter.ExpectMessage(kGameExistsMessage);
+        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+            QTest::keyClicks(Child<QLineEdit>(dialog, "edAgona"), QStringLiteral("Home - Away"));
+            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QVERIFY(dialog.isVisible());
+            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        });
+        QCOMPARE(scene.Content(kNewGame),
+                 std::string("1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n"));
+        QCOMPARE(scene.ListedGames(), std::vector<std::string>{kNewGame});
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void theStartTimeMustBeWholeAndATime() {
+        LiveScene scene;
+        scene.Open();
+        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+            auto* time = Child<QLineEdit>(dialog, "meTime");
+            auto* name = Child<QLineEdit>(dialog, "edAgona");
+            testing::ScriptedPrompter& prompter = scene.gui.prompter;
+
+            // A digit taken out: neither Tab nor a click elsewhere leaves the box.
+            time->setFocus();
+            time->setCursorPosition(4);
+            PressKey(Qt::Key_Backspace);
+            QCOMPARE(time->displayText(), QStringLiteral("20:_5"));
+            prompter.ExpectError(kTimeIncompleteText);
+            PressKey(Qt::Key_Tab);
+            QVERIFY(prompter.AllShown());
+            QCOMPARE(QApplication::focusWidget(), time);
+            prompter.ExpectError(kTimeIncompleteText);
+            QTest::mouseClick(name, Qt::LeftButton);
+            QTRY_VERIFY(prompter.AllShown());
+            QTRY_COMPARE(QApplication::focusWidget(), time);
+
+            // Ok with the digit still missing says so once, and stays.
+            prompter.ExpectError(kTimeIncompleteText);
+            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QTest::qWait(20);
+            QVERIFY(prompter.AllShown());
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(QApplication::focusWidget(), time);
+
+            // Escape abandons the change and lets the box go.
+            PressKey(Qt::Key_Escape);
+            QCOMPARE(time->displayText(), QStringLiteral("20:45"));
+            QVERIFY(dialog.isVisible());
+            PressKey(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), name);
+
+            // Digits that are no time of day are refused when Ok is pressed.
+            time->setFocus();
+            time->selectAll();
+            QTest::keyClicks(time, QStringLiteral("2500"));
+            QCOMPARE(time->displayText(), QStringLiteral("25:00"));
+            prompter.ExpectError("'25:00' is not a valid time");
+            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QVERIFY(prompter.AllShown());
+            QVERIFY(dialog.isVisible());
+
+            // Cancel creates nothing.
+            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        });
+        QTest::qWait(20);
+        QVERIFY(scene.ListedGames().empty());
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void selectingARowLoadsWithoutWriting() {
+        LiveScene scene;
+        const std::string first = "2008_03_15;19-00;A.lvo";
+        const std::string game = "2008_03_15;20-45;B.lvo";
+        // LF endings and no trailing row: any rewrite would show.
+        const std::string bytes = "1.85;3.40;4.20;\n2.00;;;10;;;;;\n;;;;;3.5;;20;\n";
+        scene.Record(first);
+        scene.Record(game, bytes);
+        TFrmLiveOrvanta& window = scene.Open();
+        QCOMPARE(scene.List()->CurrentRow(), 1);
+        QVERIFY(window.Ledger().CurrentGameFile().empty());
+
+        scene.ClickListRow(2);
+        QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + game));
+        const std::map<std::string, std::string> expected_boxes = {
+            {"Edit13", "1.85"},  {"Edit14", "3.40"}, {"Edit15", "4.20"},     {"Edit10", "50.39"},
+            {"Edit11", "27.42"}, {"Edit12", "22.2"}, {"edtGaniota", "6.78"}, {"Edit4", "10"},
+            {"Edit5", "-20"},    {"Edit6", "0"},     {"Edit1", "40"},        {"Edit2", "-80"},
+            {"Edit3", "10"},     {"Edit7", "30"},    {"Edit8", "-60"},       {"Edit9", "10"}};
+        for (const auto& [name, text] : expected_boxes) {
+            QVERIFY2(scene.BoxText(name.c_str()) == text, name.c_str());
+        }
+        QCOMPARE(scene.SheetRows(), 5);
+        const std::vector<std::vector<std::string>> rows = {
+            {"2.00", "", "", "10", "", "", "", "", "20", "-10", "-10"},
+            {"", "", "", "", "", "3.5", "", "20", "20", "-70", "20"},
+            {"", "", "", "", "", "", "", "", "", "", ""}};
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < kSheetCols; ++c) {
+                QCOMPARE(scene.Cell(c, r + 2), rows[r][c]);
+            }
+        }
+        QCOMPARE(scene.Content(game), bytes);
+
+        // By keyboard: the empty record above, then back down.
+        scene.List()->setFocus();
+        PressKey(Qt::Key_Up);
+        QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + first));
+        QCOMPARE(scene.BoxText("Edit13"), std::string());
+        QCOMPARE(scene.BoxText("Edit10"), std::string());
+        QCOMPARE(scene.BoxText("Edit1"), std::string("0"));
+        QCOMPARE(scene.SheetRows(), 3);
+        PressKey(Qt::Key_Down);
+        QCOMPARE(scene.BoxText("Edit15"), std::string("4.20"));
+        QCOMPARE(scene.Cell(5, 3), std::string("3.5"));
+        QCOMPARE(scene.Content(game), bytes);
+        QCOMPARE(scene.Content(first), std::string());
+
+        // A record taken away behind the window's back.
+        QVERIFY(DeleteFile(scene.gui.folder / (kRecords + first)));
+        scene.gui.prompter.ExpectMessage(kRecordProblemMessage);
+        scene.ClickListRow(1);
+        QVERIFY(window.Ledger().CurrentGameFile().empty());
+        QCOMPARE(scene.BoxText("Edit13"), std::string());
+        QCOMPARE(scene.SheetRows(), 3);
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void typingOnTheSheetRecalculatesAndSaves_data() {
+        QTest::addColumn<char>("separator");
+        QTest::newRow("point") << '.';
+        QTest::newRow("comma") << ',';
+    }
+
+    void typingOnTheSheetRecalculatesAndSaves() {
+        QFETCH(char, separator);
+        const std::string s(1, separator);
+        LiveScene scene(separator);
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game);
+        scene.Open();
+        scene.ClickListRow(1);
+
+        // Buy odds 1.85 on "1": Enter goes on to the amount.
+        scene.TypeCell(0, 2, QStringLiteral("1.85"));
+        QCOMPARE(scene.Sheet()->CurrentCol(), kBuyAmountCol);
+        QCOMPARE(scene.Sheet()->CurrentRow(), 2);
+        QCOMPARE(scene.Content(game), ";;;\r\n1" + s + "85;;;;;;;;\r\n;;;;;;;;\r\n");
+        QCOMPARE(scene.Cell(8, 2), std::string());
+        Type(QStringLiteral("10"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(scene.Cell(8, 2), "18" + s + "5");
+        QCOMPARE(scene.Cell(9, 2), std::string("-10"));
+        QCOMPARE(scene.Content(game), ";;;\r\n1" + s + "85;;;10;;;;;\r\n;;;;;;;;\r\n");
+
+        // Sell odds 3 on "2" with 10.50 taken: the amount's text as typed.
+        scene.TypeCell(6, 3, QStringLiteral("3"));
+        QCOMPARE(scene.Sheet()->CurrentCol(), kSellAmountCol);
+        Type(QStringLiteral("10.50"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(scene.Cell(8, 3), "10" + s + "50");
+        QCOMPARE(scene.Cell(9, 3), "10" + s + "50");
+        QCOMPARE(scene.Cell(10, 3), "-31" + s + "5");
+        QCOMPARE(scene.BoxText("Edit1"), "29");
+        QCOMPARE(scene.BoxText("Edit3"), "-41" + s + "5");
+        QCOMPARE(scene.BoxText("Edit4"), std::string("10"));
+        QCOMPARE(scene.BoxText("Edit6"), "-10" + s + "5");
+        QCOMPARE(scene.BoxText("Edit7"), std::string("19"));
+        QCOMPARE(scene.Content(game),
+                 ";;;\r\n1" + s + "85;;;10;;;;;\r\n;;;;;;3;10" + s + "50;\r\n;;;;;;;;\r\n");
+
+        // Clearing both values of the first row removes it.
+        scene.Sheet()->SetCurrentCell(0, 2);
+        PressKey(Qt::Key_F2);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Return);
+        scene.Sheet()->SetCurrentCell(3, 2);
+        PressKey(Qt::Key_F2);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(scene.SheetRows(), 4);
+        QCOMPARE(scene.Content(game), ";;;\r\n;;;;;;3;10" + s + "50;\r\n;;;;;;;;\r\n");
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void anEditWithNoGameLoadedIsKeptButNotSaved() {
+        LiveScene scene;
+        scene.Record("2008_03_15;20-45;G.lvo");
+        scene.Open();
+        scene.gui.prompter.ExpectMessage(kCreateFirstMessage);
+        scene.TypeCell(0, 2, QStringLiteral("2"));
+        QVERIFY(scene.gui.prompter.AllShown());
+        QCOMPARE(scene.Cell(0, 2), std::string("2"));
+        QCOMPARE(scene.SheetRows(), 4);
+
+        // Current odds: the message comes once the set is full.
+        scene.TypeBox("Edit13", QStringLiteral("2"));
+        scene.TypeBox("Edit14", QStringLiteral("4"));
+        scene.gui.prompter.ExpectMessage(kCreateFirstMessage);
+        scene.TypeBox("Edit15", QStringLiteral("4"));
+        QVERIFY(scene.gui.prompter.AllShown());
+        QCOMPARE(scene.BoxText("Edit10"), std::string("50"));
+        QCOMPARE(scene.BoxText("edtGaniota"), std::string("0"));
+        QCOMPARE(scene.Content("2008_03_15;20-45;G.lvo"), std::string());
+    }
+
+    void deletingRowThreeOfFiveKeepsRowThreeCurrent() {
+        LiveScene scene;
+        std::vector<std::string> games;
+        for (int i = 1; i <= 5; ++i) {
+            games.push_back("2008_03_1" + std::to_string(i) + ";20-45;Game " + std::to_string(i) +
+                            ".lvo");
+            scene.Record(games.back(), "2;3;4;\r\n");
+        }
+        TFrmLiveOrvanta& window = scene.Open();
+        scene.ClickListRow(3);
+        QCOMPARE(scene.BoxText("Edit13"), std::string("2"));
+
+        scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, false);
+        QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
+        QCOMPARE(scene.ListedGames(), games);
+        QVERIFY(!window.Ledger().CurrentGameFile().empty());
+
+        scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
+        QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
+        QVERIFY(!scene.Exists(games[2]));
+        games.erase(games.begin() + 2);
+        QCOMPARE(scene.ListedGames(), games);
+        QCOMPARE(scene.List()->CurrentRow(), 3);
+        QCOMPARE(window.Ledger().GameList().Cell(0, 3), games[2]);
+        QVERIFY(window.Ledger().CurrentGameFile().empty());
+        QCOMPARE(scene.SheetRows(), 3);
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void enterJumpsAndAValueTakesOneSeparator() {
+        LiveScene scene(',');
+        scene.Record("2008_03_15;20-45;G.lvo");
+        scene.Open();
+        scene.ClickListRow(1);
+        GridView* sheet = scene.Sheet();
+
+        scene.TypeCell(4, 2, QStringLiteral("1.2."));
+        QCOMPARE(scene.Cell(4, 2), std::string("1,2"));
+        QCOMPARE(sheet->CurrentCol(), kSellAmountCol);
+        QCOMPARE(sheet->CurrentRow(), 2);
+        // In the amount Enter only starts and ends editing.
+        PressKey(Qt::Key_Return);
+        QCOMPARE(sheet->CurrentCol(), kSellAmountCol);
+        // An empty odds cell keeps Enter where it is.
+        sheet->SetCurrentCell(1, 3);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(sheet->CurrentCol(), 1);
+        QCOMPARE(sheet->CurrentRow(), 3);
+        // Outside an editor the cell's own text counts: no second separator.
+        sheet->SetCurrentCell(4, 2);
+        Type(QStringLiteral(","));
+        QVERIFY(!sheet->IsEditing());
+        // Letters and signs never get in.
+        sheet->SetCurrentCell(0, 3);
+        Type(QStringLiteral("a-+"));
+        QVERIFY(!sheet->IsEditing());
+        QCOMPARE(scene.Cell(0, 3), std::string());
+    }
+
+    void statusColumnsCannotBeSelected() {
+        LiveScene scene;
+        scene.Record("2008_03_15;20-45;G.lvo", ";;;\r\n2;;;10;;;;;\r\n");
+        scene.Open();
+        scene.ClickListRow(1);
+        GridView* sheet = scene.Sheet();
+        sheet->setFocus();
+        sheet->SetCurrentCell(7, 2);
+        scene.ClickCell(8, 2);
+        QCOMPARE(sheet->CurrentCol(), 7);
+        QTest::mouseDClick(sheet->viewport(), Qt::LeftButton, {},
+                           sheet->visualRect(sheet->model()->index(2, 9)).center());
+        QCOMPARE(sheet->CurrentCol(), 7);
+        QVERIFY(!sheet->IsEditing());
+        PressKey(Qt::Key_Right);
+        QCOMPARE(sheet->CurrentCol(), 7);
+        scene.ClickCell(2, 1);  // a header
+        QCOMPARE(sheet->CurrentRow(), 2);
+        QCOMPARE(scene.Cell(8, 2), std::string("20"));
+    }
+
+    void aRefusedEntryIsEmptiedAndReopened() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game, ";;;\r\n2;;;10;;;;;\r\n");
+        TFrmLiveOrvanta& window = scene.Open();
+        scene.ClickListRow(1);
+        GridView* sheet = scene.Sheet();
+
+        scene.gui.prompter.ExpectMessage(kRowRuleMessage);
+        scene.TypeCell(5, 2, QStringLiteral("3"));
+        QVERIFY(scene.gui.prompter.AllShown());
+        QCOMPARE(scene.Cell(5, 2), std::string());
+        QCOMPARE(scene.Cell(8, 2), std::string("20"));
+        QTRY_VERIFY(sheet->IsEditing());
+        QCOMPARE(sheet->CurrentCol(), 5);
+        QCOMPARE(sheet->CurrentRow(), 2);
+        QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n"));
+
+        // Escape gives the reopened editor up and leaves the window open.
+        PressKey(Qt::Key_Escape);
+        QVERIFY(!sheet->IsEditing());
+        QVERIFY(window.isVisible());
+        // A second odds value on the same side is refused as well.
+        scene.gui.prompter.ExpectMessage(kRowRuleMessage);
+        scene.TypeCell(1, 2, QStringLiteral("4"));
+        QVERIFY(scene.gui.prompter.AllShown());
+        QCOMPARE(scene.Cell(1, 2), std::string());
+        QTRY_VERIFY(sheet->IsEditing());
+        PressKey(Qt::Key_Escape);
+    }
+
+    void currentOddsComputeAndSaveOnlyWhenAllThreeAreSet() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game);
+        scene.Open();
+        scene.ClickListRow(1);
+
+        // Enter in an empty box stays; letters never get in.
+        scene.Box("Edit13")->setFocus();
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit13"));
+        Type(QStringLiteral("x2"));
+        QCOMPARE(scene.BoxText("Edit13"), std::string("2"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit14"));
+        Type(QStringLiteral("4"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit15"));
+        QCOMPARE(scene.Content(game), std::string());
+        QCOMPARE(scene.BoxText("Edit10"), std::string());
+
+        Type(QStringLiteral("4"));
+        QCOMPARE(scene.BoxText("Edit10"), std::string("50"));
+        QCOMPARE(scene.BoxText("Edit11"), std::string("25"));
+        QCOMPARE(scene.BoxText("Edit12"), std::string("25"));
+        QCOMPARE(scene.BoxText("edtGaniota"), std::string("0"));
+        QCOMPARE(scene.Content(game), std::string("2;4;4;\r\n;;;;;;;;\r\n"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit13"));
+
+        // An odds of 0 fails the division: the figures stay, the record keeps
+        // what was typed.
+        scene.Box("Edit15")->setFocus();
+        scene.Box("Edit15")->selectAll();
+        scene.gui.prompter.ExpectError("Floating point division by zero");
+        Type(QStringLiteral("0"));
+        QVERIFY(scene.gui.prompter.AllShown());
+        QCOMPARE(scene.BoxText("Edit12"), std::string("25"));
+        QCOMPARE(scene.Content(game), std::string("2;4;0;\r\n;;;;;;;;\r\n"));
+        // A typed "," becomes the separator.
+        PressKey(Qt::Key_Backspace);
+        Type(QStringLiteral("5,5"));
+        QCOMPARE(scene.BoxText("Edit15"), std::string("5.5"));
+        QCOMPARE(scene.Content(game), std::string("2;4;5.5;\r\n;;;;;;;;\r\n"));
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    void closingEndsAnOpenEditAndSavesIt() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game);
+        TFrmLiveOrvanta& window = scene.Open();
+        scene.ClickListRow(1);
+        scene.Sheet()->setFocus();
+        scene.Sheet()->SetCurrentCell(0, 2);
+        Type(QStringLiteral("2"));
+        QVERIFY(scene.Sheet()->IsEditing());
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;;;;;;\r\n;;;;;;;;\r\n"));
+    }
+
+    void destroyingTheWindowInTheMiddleOfAnEditSavesIt() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game);
+        scene.Open();
+        scene.ClickListRow(1);
+        scene.Sheet()->setFocus();
+        scene.Sheet()->SetCurrentCell(0, 2);
+        Type(QStringLiteral("2"));
+        QVERIFY(scene.Sheet()->IsEditing());
+        scene.window.reset();
+        QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;;;;;;\r\n;;;;;;;;\r\n"));
+    }
+
+    void aSavedGameReloadsTheSameInANewWindow() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game);
+        scene.Open();
+        scene.ClickListRow(1);
+        scene.TypeBox("Edit13", QStringLiteral("1.85"));
+        scene.TypeBox("Edit14", QStringLiteral("3.40"));
+        scene.TypeBox("Edit15", QStringLiteral("4.20"));
+        scene.TypeCell(0, 2, QStringLiteral("2"));
+        Type(QStringLiteral("10"));
+        PressKey(Qt::Key_Return);
+        scene.TypeCell(4, 3, QStringLiteral("1.5"));
+        Type(QStringLiteral("20"));
+        PressKey(Qt::Key_Return);
+        scene.TypeCell(1, 4, QStringLiteral("3.4"));
+        Type(QStringLiteral("5"));
+        PressKey(Qt::Key_Return);
+        const std::map<std::string, std::string> before = scene.Screen();
+        QCOMPARE(before.at("Edit7"), std::string("-5"));
+        QCOMPARE(before.at("Edit8"), std::string("22"));
+        QCOMPARE(before.at("edtGaniota"), std::string("6.78"));
+        const std::string saved = scene.Content(game);
+        QCOMPARE(saved, std::string("1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n;;;;1.5;;;20;\r\n"
+                                    ";3.4;;5;;;;;\r\n;;;;;;;;\r\n"));
+        QTest::mouseClick(scene.Button("BitBtn1"), Qt::LeftButton);
+        QVERIFY(!scene.window->isVisible());
+
+        scene.Open();
+        QCOMPARE(scene.SheetRows(), 3);
+        scene.ClickListRow(1);
+        QCOMPARE(scene.Screen(), before);
+        QCOMPARE(scene.Content(game), saved);
+        QVERIFY(scene.gui.prompter.AllShown());
+
+        // The command line reads the window's record with the window's figures.
+        QProcess calc;
+        calc.start(QStringLiteral(ORVANTA_CALC_FILE),
+                   {QStringLiteral("--json"), QStringLiteral("live"),
+                    QString::fromStdString(scene.gui.folder / (kRecords + game))});
+        QVERIFY(calc.waitForFinished(30000));
+        QCOMPARE(calc.exitCode(), 0);
+        const QJsonObject boxes =
+            QJsonDocument::fromJson(calc.readAllStandardOutput()).object()["boxes"].toObject();
+        for (const auto& [name, text] : before) {
+            if (name.rfind("Edit", 0) == 0 || name == "edtGaniota") {
+                QCOMPARE(boxes[QString::fromStdString(name)].toString().toStdString(), text);
+            }
+        }
+        QCOMPARE(scene.Content(game), saved);
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::LiveWindowTest)
+#include "live_window_test.moc"

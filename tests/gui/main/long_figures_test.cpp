@@ -1,0 +1,178 @@
+// Long figures on every page and in the live window: a number never shows as
+// another number. Every text in view is drawn whole, or cut with "…" and whole
+// in its tool tip.
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gui/main/arbitrage_tab.h"
+#include "gui/main/odds_tab.h"
+#include "gui/main/parlay_tab.h"
+#include "gui/main/probability_tab.h"
+#include "gui/main/program_setup.h"
+#include "gui/drawn_text_check.h"
+#include "gui/main_window_scene.h"
+#include "core/i18n/catalogue.h"
+#include "gui/live/live_window.h"
+
+namespace orvanta {
+
+using testing::CellText;
+using testing::CellToolTip;
+using testing::CheckDrawnText;
+using testing::DrawnTextReport;
+using testing::Edit;
+using testing::GuiScene;
+using testing::PressKey;
+using testing::Type;
+using testing::TypeInto;
+
+namespace {
+
+// Types a column of texts downwards from (col, row), each ended with Enter,
+// which moves on to the next cell down or along as the page's rule says.
+void TypeCells(GridView* grid, const std::vector<std::pair<int, int>>& cells,
+               const QStringList& texts) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        TypeInto(grid, cells[i].first, cells[i].second, texts.at(static_cast<int>(i)));
+    }
+}
+
+void Calculate(TFrmMain& window) {
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+}
+
+// Nothing in the window cut without a mark; what was cut is listed.
+DrawnTextReport Check(QWidget* window) {
+    DrawnTextReport report = CheckDrawnText(window);
+    report.Add(testing::CheckShownBoxes(window));
+    return report;
+}
+
+}  // namespace
+
+class LongFiguresTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        testing::FailQtTestOnSurprises();
+        SetUpProgram();
+    }
+
+    void everyPageOfTheMainWindow() {
+        GuiScene scene;
+        scene.AddCatalogues();
+        testing::Recorded recorded;
+        auto window = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        DrawnTextReport all;
+
+        // ARBITRAGE: a Win Pay target of 1000 pays 1000.01 on the second outcome.
+        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(TFrmMain::kArbitrage));
+        TypeCells(arbitrage->Grid(), {{0, 1}, {1, 1}, {2, 1}},
+                  {QStringLiteral("2.5"), QStringLiteral("1.8"), QStringLiteral("1000.05")});
+        testing::SetBox(Edit(*window, "Edit6"), QStringLiteral("1000"));
+        Calculate(*window);
+        QCOMPARE(CellText(arbitrage->Page().AdvCalcArbitrage, 1, 3), QStringLiteral("1000.01"));
+        DrawnTextReport report = Check(window.get());
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        const DrawnText win_pay = arbitrage->Grid()->DrawnCell(1, 3);
+        QVERIFY(win_pay.IsCut());
+        QCOMPARE(CellToolTip(arbitrage->Grid(), 1, 3), QStringLiteral("1000.01"));
+        all.Add(report);
+
+        // PROBABILITY: 32-pixel columns.
+        pages->setCurrentIndex(TFrmMain::kProbability);
+        auto* probability = static_cast<ProbabilityTab*>(window->Tab(TFrmMain::kProbability));
+        TypeCells(probability->Grid(), {{0, 1}, {1, 1}, {2, 1}},
+                  {QStringLiteral("1.0001"), QStringLiteral("250.75"), QStringLiteral("3.5")});
+        Calculate(*window);
+        report = Check(window.get());
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        all.Add(report);
+
+        // ODDS: long records give long prices.
+        pages->setCurrentIndex(TFrmMain::kOdds);
+        auto* odds = static_cast<OddsTab*>(window->Tab(TFrmMain::kOdds));
+        TypeCells(odds->InputGrid(), {{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}},
+                  {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("89"),
+                   QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+        Calculate(*window);
+        report = Check(window.get());
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        // The page widened its columns: these figures show whole.
+        QVERIFY2(report.cut.isEmpty(), qPrintable(report.cut.join('\n')));
+        all.Add(report);
+
+        // PARLAY BETTING: three long odds with large stakes.
+        pages->setCurrentIndex(TFrmMain::kParlay);
+        auto* parlay = static_cast<ParlayTab*>(window->Tab(TFrmMain::kParlay));
+        TypeCells(parlay->Grid(), {{1, 1}, {1, 2}, {1, 3}, {4, 1}, {4, 2}, {4, 3}},
+                  {QStringLiteral("123.45"), QStringLiteral("67.89"), QStringLiteral("45.67"),
+                   QStringLiteral("100000"), QStringLiteral("100000"), QStringLiteral("100000")});
+        Calculate(*window);
+        report = Check(window.get());
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        all.Add(report);
+        // The sum of the returns is too long for its box: cut, and whole in the tool tip.
+        auto* returned = qobject_cast<FilteredLineEdit*>(Edit(*window, "Edit2"));
+        QVERIFY(returned->ShownText().endsWith(testing::kEllipsis));
+        QCOMPARE(testing::BoxToolTip(returned), returned->text());
+        returned->setFocus();
+        QCOMPARE(returned->ShownText(), returned->text());
+
+        QVERIFY(!all.cut.isEmpty());
+    }
+
+    void theLiveWindow() {
+        GuiScene scene;
+        scene.AddCatalogues();
+        scene.folder.Write("LiveGameRecords/2008_03_15;20-45;AEK - PAOK.lvo",
+                           "1.85;3.40;4.20;\r\n"
+                           "123.45;;;10000;;;;;\r\n"
+                           ";;;;;1000.01;;25000.5;\r\n"
+                           ";;;;;;;;\r\n");
+        const std::string long_name =
+            "2008_03_16;18-00;" + std::string(90, 'W') + " - " + std::string(90, 'M');
+        scene.folder.Write("LiveGameRecords/" + long_name + ".lvo", "");
+        const Catalogue catalogue(scene.folder / "Orvanta_GR.ini");
+        TFrmLiveOrvanta window(scene.services, catalogue, [](QWidget*, int) {});
+        QVERIFY(testing::ShowAndActivate(&window));
+        GridView* list = window.AdvStringGrid1();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(window.Ledger().Sheet().AdvStringGrid2.Cell(0, 2), std::string("123.45"));
+
+        const DrawnTextReport report = Check(&window);
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        // The sheet's columns widen into its pane: the odds show whole.
+        GridView* sheet = window.AdvStringGrid2();
+        QVERIFY(!sheet->DrawnCell(0, 2).IsCut());
+        // Longer ones are still cut, visibly, and whole in their tool tip.
+        QVERIFY(sheet->DrawnCell(5, 3).IsCut());
+        QCOMPARE(CellToolTip(sheet, 5, 3), QStringLiteral("1000.01"));
+        QVERIFY(!list->DrawnCell(0, 1).IsCut());
+        // A name longer than the list's pane is cut there, visibly.
+        QVERIFY(list->DrawnCell(0, 2).IsCut());
+        QCOMPARE(CellToolTip(list, 0, 2), QString::fromStdString(long_name + ".lvo"));
+        QCOMPARE(list->columnWidth(0), list->viewport()->width());
+        int columns = 0;
+        for (int c = 0; c < sheet->model()->columnCount(); ++c) {
+            columns += sheet->columnWidth(c);
+        }
+        QCOMPARE(columns, sheet->viewport()->width());
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::LongFiguresTest)
+#include "long_figures_test.moc"

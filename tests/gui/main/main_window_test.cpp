@@ -1,0 +1,504 @@
+// The main window and its ARBITRAGE page, driven as a user drives them.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/main/arbitrage_tab.h"
+#include "gui/main/main_window.h"
+#include "gui/main/parlay_tab.h"
+#include "gui/main_window_scene.h"
+#include "core/update/vendor.h"
+#include "gui/widgets/grid_view.h"
+
+namespace orvanta {
+
+using testing::Edit;
+using testing::GuiScene;
+using testing::MakeWindow;
+using testing::PressKey;
+using testing::Recorded;
+using testing::SetBox;
+using testing::Type;
+
+namespace {
+
+ArbitrageTab* Arbitrage(TFrmMain& window) {
+    return static_cast<ArbitrageTab*>(window.Tab(TFrmMain::kArbitrage));
+}
+
+// Types one odds text into the arbitrage grid's cell (col, 1) and ends the edit.
+void TypeOdds(ArbitrageTab* tab, int col, const QString& text) {
+    testing::TypeInto(tab->Grid(), col, 1, text);
+}
+
+QString Cell(ArbitrageTab* tab, int col, int row) {
+    return QString::fromStdString(tab->Page().AdvCalcArbitrage.Cell(col, row));
+}
+
+QColor BoxColour(QLineEdit* edit) {
+    return edit->palette().color(QPalette::Base);
+}
+
+// A key as the desktop delivers it: to the open menu when there is one, else to
+// the focused control.
+void KeyToFront(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target) {
+        target = QApplication::focusWidget();
+    }
+    QVERIFY(target);
+    QTest::keyClick(target, key, modifiers);
+}
+
+// Alt pressed and released with no other key between.
+void AltAlone() {
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyPress(target, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(target, Qt::Key_Alt, Qt::NoModifier);
+}
+
+QString ActiveMenuItem(TFrmMain& window) {
+    QAction* action = window.menuBar()->activeAction();
+    return action ? action->objectName() : QString();
+}
+
+// Whether the highlighted item of the bar is drawn in the highlight colour, so
+// that the user sees where the keyboard is.
+bool ActiveItemLooksHighlighted(TFrmMain& window) {
+    QMenuBar* bar = window.menuBar();
+    QAction* action = bar->activeAction();
+    if (!action) {
+        return false;
+    }
+    const QRect item = bar->actionGeometry(action);
+    const QImage image = bar->grab(item).toImage();
+    const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb();
+    return image.pixel(image.width() / 2, 2) == highlight;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testing::FailQtTestOnSurprises(); }
+
+    void opensWithArbitrageInFrontAndDefaultsWithoutCatalogue() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        QVERIFY(pages);
+        QCOMPARE(pages->currentIndex(), int(TFrmMain::kArbitrage));
+        QCOMPARE(pages->tabText(TFrmMain::kParlay), QStringLiteral("PARLAY_BETTING"));
+        QCOMPARE(pages->tabText(TFrmMain::kArbitrage), QStringLiteral("ARBITRAGE"));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("   Version:") + QString::fromLatin1(vendor::kVersionText));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("LblSum"))->text(), QString());
+        QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
+                 QStringLiteral("Calculate"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+                 QStringLiteral("Wager Multiplay"));
+        // Every control carries its name.
+        for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit13", "Edit9", "Edit12",
+                                 "Edit1", "AdvCalcArbitrage", "AdvProbability", "AdvOdds",
+                                 "AdvOdds1", "AdvStringGrid1", "BitBtn2", "Panel4"}) {
+            QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name)), name);
+        }
+        for (const char* name : {"miClear", "miPrint", "miWinCalculator", "miLiveOrvanta",
+                                 "miHelp1", "miAbout", "miUpDate", "miExit"}) {
+            QVERIFY2(window->findChild<QAction*>(QString::fromLatin1(name)), name);
+        }
+        QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("1"));
+        QCOMPARE(Edit(*window, "Edit7")->text(), QStringLiteral("0%"));
+    }
+
+    void greekCaptionsThenEnglishWithoutTouchingData() {
+        GuiScene scene;
+        scene.AddCatalogues();
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        QCOMPARE(pages->tabText(TFrmMain::kArbitrage), QStringLiteral("ΑΡΜΠΙΤΡΑΖ"));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Orvanta   Version:")));
+
+        ArbitrageTab* tab = Arbitrage(*window);
+        TypeOdds(tab, 0, QStringLiteral("2.5"));
+        TypeOdds(tab, 1, QStringLiteral("1.8"));
+        window->BitBtn1Click();
+        QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
+
+        window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        QCOMPARE(pages->tabText(TFrmMain::kArbitrage), QStringLiteral("ARBITRAGE"));
+        QCOMPARE(pages->tabText(TFrmMain::kParlay), QStringLiteral("PARLAY BETTING"));
+        QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
+                 QStringLiteral("Calculate"));
+        QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2.5"));
+        QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
+        QCOMPARE(Edit(*window, "Edit8")->text(), QStringLiteral("0.19"));
+        // The parlay header row follows the language; its data rows stay.
+        auto* parlay = static_cast<ParlayTab*>(window->Tab(TFrmMain::kParlay));
+        QCOMPARE(QString::fromStdString(parlay->Sheet().AdvStringGrid1.Cell(1, 0)),
+                 QStringLiteral("Odds"));
+        QCOMPARE(QString::fromStdString(parlay->Sheet().AdvStringGrid1.Cell(2, 1)),
+                 QStringLiteral("WIN"));
+
+        // The choice holds at the next start.
+        QCOMPARE(QString::fromStdString(scene.folder.Read(kLanguageChoiceFile)).trimmed(),
+                 QStringLiteral("Orvanta_EN.ini"));
+        window->close();
+        auto again = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(again.get()));
+        QCOMPARE(again->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+                     ->tabText(TFrmMain::kArbitrage),
+                 QStringLiteral("ARBITRAGE"));
+    }
+
+    void clearAsksAndOnlyYesResetsTheFrontPage() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        TypeOdds(tab, 0, QStringLiteral("2"));
+        SetBox(Edit(*window, "Edit5"), QStringLiteral("3"));
+
+        scene.prompter.ExpectYesNo("Clear All Information ?", false);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn2")),
+                          Qt::LeftButton);
+        QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2"));
+        QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("3"));
+
+        scene.prompter.ExpectYesNo("Clear All Information ?", true);
+        window->findChild<QAction*>(QStringLiteral("miClear"))->trigger();
+        QCOMPARE(Cell(tab, 0, 1), QString());
+        QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("1"));
+    }
+
+    void f1OpensHelpForThePageInFrontAndStopsThere() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+
+        // In a grid cell being edited: the editor never sees the key.
+        ArbitrageTab* tab = Arbitrage(*window);
+        tab->Grid()->setFocus();
+        tab->Grid()->SetCurrentCell(0, 1);
+        Type(QStringLiteral("1"));
+        QVERIFY(tab->Grid()->IsEditing());
+        PressKey(Qt::Key_F1);
+        // In an edit box, and on a button.
+        Edit(*window, "Edit6")->setFocus();
+        PressKey(Qt::Key_F1);
+        QCOMPARE(Edit(*window, "Edit6")->text(), QStringLiteral("0"));
+        window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setFocus();
+        PressKey(Qt::Key_F1);
+        pages->setCurrentIndex(TFrmMain::kParlay);
+        PressKey(Qt::Key_F1);
+        pages->setCurrentIndex(TFrmMain::kProbability);
+        window->findChild<QAction*>(QStringLiteral("miHelp1"))->trigger();
+        pages->setCurrentIndex(TFrmMain::kOdds);
+        PressKey(Qt::Key_F1);
+        QCOMPARE(recorded.help_topics, (std::vector<int>{2, 2, 2, 1, 3, 4}));
+    }
+
+    void typingStartsInTheFirstOddsCell() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        QCOMPARE(QApplication::focusWidget(), tab->Grid());
+        Type(QStringLiteral("2.5"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2.5"));
+    }
+
+    void theMenuBarIsReachedWithoutAMouse() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        tab->Grid()->setFocus();
+
+        // F10 highlights the first item; Enter runs that command.
+        KeyToFront(Qt::Key_F10);
+        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miClear"));
+        QVERIFY(ActiveItemLooksHighlighted(*window));
+        scene.prompter.ExpectYesNo("Clear All Information ?", false);
+        KeyToFront(Qt::Key_Return);
+        QVERIFY(scene.prompter.AllShown());
+
+        // Escape gives the focus back to where the user was.
+        tab->Grid()->setFocus();
+        KeyToFront(Qt::Key_F10);
+        KeyToFront(Qt::Key_Escape);
+        QCOMPARE(ActiveMenuItem(*window), QString());
+        QCOMPARE(QApplication::focusWidget(), tab->Grid());
+
+        // Alt alone moves to the bar; arrows walk it and open the Help menu.
+        AltAlone();
+        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miClear"));
+        for (const char* name : {"miPrint", "miWinCalculator", "miLiveOrvanta", "miHelp"}) {
+            KeyToFront(Qt::Key_Right);
+            QCOMPARE(ActiveMenuItem(*window), QString::fromLatin1(name));
+            QVERIFY(ActiveItemLooksHighlighted(*window));
+        }
+        KeyToFront(Qt::Key_Down);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        KeyToFront(Qt::Key_Return);
+        QCOMPARE(recorded.help_topics, std::vector<int>{2});
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        // Left from the first item wraps to Exit.
+        tab->Grid()->setFocus();
+        AltAlone();
+        KeyToFront(Qt::Key_Left);
+        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miExit"));
+        KeyToFront(Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(scene.platform.opened_urls.size(), std::size_t(1));
+    }
+
+    void enterMovesTheFocusOn() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        QLineEdit* edit5 = Edit(*window, "Edit5");
+        edit5->setFocus();
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), Edit(*window, "Edit6"));
+        QCOMPARE(edit5->text(), QStringLiteral("1"));
+        // Enter on Calculate moves on too, without calculating.
+        auto* calculate = window->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        calculate->setFocus();
+        PressKey(Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget() != calculate);
+    }
+
+    void printDoesNothingAndExitOpensTheHomePage() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        window->findChild<QAction*>(QStringLiteral("miPrint"))->trigger();
+        QVERIFY(window->isVisible());
+        QVERIFY(scene.platform.opened_urls.empty());
+        window->findChild<QAction*>(QStringLiteral("miExit"))->trigger();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(
+            scene.platform.opened_urls,
+            (std::vector<std::string>{std::string("http://") + vendor::kWebServer + "/home.html"}));
+    }
+
+    void updateTimerFiresOnceAboutASecondAfterShowing() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QTimer* timer = window->UpdateTimer();
+        QVERIFY(!timer->isActive());
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        QVERIFY(timer->isActive());
+        QVERIFY(timer->isSingleShot());
+        QCOMPARE(timer->interval(), 1000);
+        QCOMPARE(recorded.update_checks, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(recorded.update_checks, 1, 3000);
+        QTest::qWait(1300);
+        QCOMPARE(recorded.update_checks, 1);
+    }
+
+    void aSecondCloseDoesNoHarm() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        QVERIFY(window->CatalogueOpen());
+        QVERIFY(window->close());
+        QVERIFY(!window->CatalogueOpen());
+        QVERIFY(window->close());
+        QVERIFY(!window->CatalogueOpen());
+    }
+
+    void manualUpdateGoesToItsOpener() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        window->findChild<QAction*>(QStringLiteral("miUpDate"))->trigger();
+        QCOMPARE(recorded.manual_updates, 1);
+        QVERIFY(window->isVisible());
+    }
+
+    void arbitrageThroughTheWindow_data() {
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<QStringList>("odds");  // "col=text"
+        QTest::addColumn<QString>("multiplier");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("wagers");  // "col=text" after the calculation
+        QTest::addColumn<QStringList>("winpays");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("profit");
+        QTest::addColumn<bool>("lime");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("scale") << '.' << QStringList{"0=2.5", "1=1.8"} << "1"
+                               << "0" << QStringList{"0=1.72", "1=2.39"}
+                               << QStringList{"0=4.3", "1=4.3"} << "4.11"
+                               << "4.62%"
+                               << "0.19" << true << "";
+        QTest::newRow("scale comma typed with points")
+            << ',' << QStringList{"0=2.5", "1=1.8"} << "1"
+            << "0" << QStringList{"0=1,72", "1=2,39"} << QStringList{"0=4,3", "1=4,3"} << "4,11"
+            << "4,62%"
+            << "0,19" << true << "";
+        QTest::newRow("target") << '.' << QStringList{"0=2.5", "1=1.8"} << "1"
+                                << "100" << QStringList{"0=40", "1=55.56"}
+                                << QStringList{"0=100", "1=100.01"} << "95.56"
+                                << "4.66%"
+                                << "4.45" << true << "";
+        QTest::newRow("losing book")
+            << '.' << QStringList{"0=1.9", "1=1.9"} << "1"
+            << "0" << QStringList{"0=2", "1=2"} << QStringList{"0=3.8", "1=3.8"} << "4"
+            << "-5%"
+            << "-0.2" << false << "";
+        QTest::newRow("columns 3 and 9") << '.' << QStringList{"2=2.5", "8=1.8"} << "1"
+                                         << "0" << QStringList{"2=1.72", "8=2.39", "0=", "5="}
+                                         << QStringList{"2=4.3", "8=4.3"} << "4.11"
+                                         << "4.62%"
+                                         << "0.19" << true << "";
+        QTest::newRow("zero beside positive")
+            << '.' << QStringList{"0=2.5", "1=0"} << "1"
+            << "0" << QStringList{"0=1", "1="} << QStringList{"0=2.5", "1="} << "0"
+            << "0%"
+            << "0" << false << "Floating point division by zero";
+    }
+
+    void arbitrageThroughTheWindow() {
+        QFETCH(char, separator);
+        QFETCH(QStringList, odds);
+        QFETCH(QString, multiplier);
+        QFETCH(QString, target);
+        QFETCH(QStringList, wagers);
+        QFETCH(QStringList, winpays);
+        QFETCH(QString, total);
+        QFETCH(QString, percent);
+        QFETCH(QString, profit);
+        QFETCH(bool, lime);
+        QFETCH(QString, error);
+
+        GuiScene scene(separator);
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        for (const QString& entry : odds) {
+            const auto parts = entry.split('=');
+            TypeOdds(tab, parts[0].toInt(), parts[1]);
+        }
+        SetBox(Edit(*window, "Edit5"), multiplier);
+        SetBox(Edit(*window, "Edit6"), target);
+        if (!error.isEmpty()) {
+            scene.prompter.ExpectError(error.toStdString());
+        }
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                          Qt::LeftButton);
+
+        for (const QString& entry : wagers) {
+            const auto parts = entry.split('=');
+            QCOMPARE(Cell(tab, parts[0].toInt(), 2), parts[1]);
+        }
+        for (const QString& entry : winpays) {
+            const auto parts = entry.split('=');
+            QCOMPARE(Cell(tab, parts[0].toInt(), 3), parts[1]);
+        }
+        QCOMPARE(Edit(*window, "Edit13")->text(), total);
+        QCOMPARE(Edit(*window, "Edit7")->text(), percent);
+        QCOMPARE(Edit(*window, "Edit8")->text(), profit);
+        QCOMPARE(Edit(*window, "Edit6")->text(), QStringLiteral("0"));
+        if (error.isEmpty()) {
+            const QColor expected = lime ? QColor(0, 255, 0) : QColor(255, 0, 0);
+            QCOMPARE(BoxColour(Edit(*window, "Edit7")), expected);
+            QCOMPARE(BoxColour(Edit(*window, "Edit8")), expected);
+        }
+    }
+
+    void emptiedOddsCellTakesItsWagerAlong() {
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        TypeOdds(tab, 0, QStringLiteral("2.5"));
+        TypeOdds(tab, 1, QStringLiteral("1.8"));
+        TypeOdds(tab, 2, QStringLiteral("4"));
+        window->BitBtn1Click();
+        QVERIFY(!Cell(tab, 2, 2).isEmpty());
+        // Empty column 3's odds through the editor and calculate again.
+        tab->Grid()->setFocus();
+        tab->Grid()->SetCurrentCell(2, 1);
+        PressKey(Qt::Key_F2);
+        PressKey(Qt::Key_Backspace);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(Cell(tab, 2, 1), QString());
+        window->BitBtn1Click();
+        QCOMPARE(Cell(tab, 2, 2), QString());
+        QCOMPARE(Cell(tab, 2, 3), QString());
+        QCOMPARE(Edit(*window, "Edit13")->text(), QStringLiteral("4.11"));
+        QCOMPARE(Edit(*window, "Edit7")->text(), QStringLiteral("4.62%"));
+    }
+
+    void gridKeysAndSelection() {
+        GuiScene scene(',');
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        ArbitrageTab* tab = Arbitrage(*window);
+        GridView* grid = tab->Grid();
+        grid->setFocus();
+        grid->SetCurrentCell(12, 1);
+        Type(QStringLiteral("a-1 .5x"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(Cell(tab, 12, 1), QStringLiteral("1,5"));
+        // Enter on a filled cell of the last column wraps to column 0.
+        QCOMPARE(grid->CurrentCol(), 0);
+        // On an empty cell it stays.
+        PressKey(Qt::Key_Return);
+        QCOMPARE(grid->CurrentCol(), 0);
+        // Rows 0, 2 and 3 never become current: not by keyboard...
+        PressKey(Qt::Key_Up);
+        QCOMPARE(grid->CurrentRow(), 1);
+        PressKey(Qt::Key_Down);
+        QCOMPARE(grid->CurrentRow(), 1);
+        // ...nor by mouse.
+        for (int row : {0, 2, 3}) {
+            const QRect cell = grid->visualRect(grid->model()->index(row, 5));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+            QCOMPARE(grid->CurrentRow(), 1);
+        }
+        const QRect odds = grid->visualRect(grid->model()->index(1, 5));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, odds.center());
+        QCOMPARE(grid->CurrentCol(), 5);
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,234 @@
+// The PROBABILITY and ODDS pages through the main window, typed as a user
+// types them.
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "gui/main/odds_tab.h"
+#include "gui/main/probability_tab.h"
+#include "gui/main_window_scene.h"
+
+namespace orvanta {
+
+using testing::CellText;
+using testing::Edit;
+using testing::GuiScene;
+using testing::MakeWindow;
+using testing::PressKey;
+using testing::Recorded;
+using testing::SetBox;
+using testing::Type;
+using testing::TypeInto;
+
+namespace {
+
+struct Scene {
+    explicit Scene(char separator = '.') : gui(separator), window(MakeWindow(gui, recorded)) {}
+
+    bool Show(TFrmMain::Page page) {
+        if (!testing::ShowAndActivate(window.get())) {
+            return false;
+        }
+        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+        return true;
+    }
+    ProbabilityTab* Probability() const {
+        return static_cast<ProbabilityTab*>(window->Tab(TFrmMain::kProbability));
+    }
+    OddsTab* Odds() const { return static_cast<OddsTab*>(window->Tab(TFrmMain::kOdds)); }
+    void Calculate() const {
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                          Qt::LeftButton);
+    }
+    QString Box(const char* name) const { return Edit(*window, name)->text(); }
+
+    GuiScene gui;
+    Recorded recorded;
+    std::unique_ptr<TFrmMain> window;
+};
+
+}  // namespace
+
+class MarketPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testing::FailQtTestOnSurprises(); }
+
+    void probabilityThroughTheWindow_data() {
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<QStringList>("odds");  // "col=text", typed
+        QTest::addColumn<QStringList>("shares");
+        QTest::addColumn<QString>("margin");
+        QTest::addColumn<QString>("payout");
+        QTest::addColumn<QString>("cut");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("a 1X2 book") << '.' << QStringList{"0=2.10", "1=3.40", "2=3.50"}
+                                    << QStringList{"0=45.09", "1=27.85", "2=27.05"} << "5.6"
+                                    << "94.69"
+                                    << "5.31" << QStringList{} << "";
+        QTest::newRow("a fair book")
+            << '.' << QStringList{"0=2", "1=2"} << QStringList{"0=50", "1=50"} << "0"
+            << "100"
+            << "0" << QStringList{} << "";
+        QTest::newRow("one outcome")
+            << '.' << QStringList{"0=1.5"} << QStringList{"0=100"} << "-33.33"
+            << "150"
+            << "-50" << QStringList{} << "";
+        QTest::newRow("columns apart")
+            << '.' << QStringList{"2=2.10", "9=3.40", "14=3.50"}
+            << QStringList{"2=45.09", "9=27.85", "14=27.05", "0=", "5="} << "5.6"
+            << "94.69"
+            << "5.31" << QStringList{} << "";
+        QTest::newRow("comma typed with points")
+            << ',' << QStringList{"0=2.10", "1=3.40", "2=3.50"}
+            << QStringList{"0=45,09", "1=27,85", "2=27,05"} << "5,6"
+            << "94,69"
+            << "5,31" << QStringList{} << "";
+        QTest::newRow("zero odds")
+            << '.' << QStringList{"0=2", "1=0"} << QStringList{"0=", "1="} << "0"
+            << "0"
+            << "0" << QStringList{} << "Floating point division by zero";
+        QTest::newRow("unreadable odds")
+            << '.' << QStringList{"0=2", "1=1..5"} << QStringList{"0=", "1="} << "0"
+            << "0"
+            << "0" << QStringList{"Error Value"} << "Floating point division by zero";
+    }
+
+    void probabilityThroughTheWindow() {
+        QFETCH(char, separator);
+        QFETCH(QStringList, odds);
+        QFETCH(QStringList, shares);
+        QFETCH(QString, margin);
+        QFETCH(QString, payout);
+        QFETCH(QString, cut);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, error);
+
+        Scene scene(separator);
+        QVERIFY(scene.Show(TFrmMain::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        for (const QString& entry : odds) {
+            const auto parts = entry.split('=');
+            TypeInto(tab->Grid(), parts[0].toInt(), 1, parts[1]);
+        }
+        for (const QString& message : messages) {
+            scene.gui.prompter.ExpectMessage(message.toStdString());
+        }
+        if (!error.isEmpty()) {
+            scene.gui.prompter.ExpectError(error.toStdString());
+        }
+        scene.Calculate();
+        for (const QString& entry : shares) {
+            const auto parts = entry.split('=');
+            QCOMPARE(CellText(tab->Page().AdvProbability, parts[0].toInt(), 2), parts[1]);
+        }
+        QCOMPARE(scene.Box("Edit9"), margin);
+        QCOMPARE(scene.Box("Edit10"), payout);
+        QCOMPARE(scene.Box("Edit11"), cut);
+    }
+
+    void anEmptiedOddsCellTakesItsProbabilityAlong() {
+        Scene scene;
+        QVERIFY(scene.Show(TFrmMain::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        TypeInto(tab->Grid(), 0, 1, QStringLiteral("2.10"));
+        TypeInto(tab->Grid(), 1, 1, QStringLiteral("3.40"));
+        TypeInto(tab->Grid(), 2, 1, QStringLiteral("3.50"));
+        scene.Calculate();
+        QCOMPARE(CellText(tab->Page().AdvProbability, 2, 2), QStringLiteral("27.05"));
+        tab->Grid()->setFocus();
+        tab->Grid()->SetCurrentCell(2, 1);
+        PressKey(Qt::Key_F2);
+        for (int i = 0; i < 4; ++i) {
+            PressKey(Qt::Key_Backspace);
+        }
+        PressKey(Qt::Key_Return);
+        scene.Calculate();
+        QCOMPARE(CellText(tab->Page().AdvProbability, 2, 2), QString());
+        QCOMPARE(CellText(tab->Page().AdvProbability, 0, 2), QStringLiteral("61.82"));
+    }
+
+    void probabilityBoxesAreNotTabStopsAndEnterWraps() {
+        Scene scene;
+        QVERIFY(scene.Show(TFrmMain::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        for (const char* name : {"Edit9", "Edit10", "Edit11"}) {
+            QVERIFY(!(Edit(*scene.window, name)->focusPolicy() & Qt::TabFocus));
+        }
+        TypeInto(tab->Grid(), 14, 1, QStringLiteral("2"));
+        QCOMPARE(tab->Grid()->CurrentCol(), 0);
+    }
+
+    void oddsThroughTheWindow() {
+        Scene scene;
+        QVERIFY(scene.Show(TFrmMain::kOdds));
+        OddsTab* tab = scene.Odds();
+        const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
+        for (int row = 1; row <= 2; ++row) {
+            for (int col = 1; col <= 3; ++col) {
+                TypeInto(tab->InputGrid(), col, row, QString::fromLatin1(counts[row - 1][col - 1]));
+            }
+        }
+        SetBox(Edit(*scene.window, "Edit12"), QStringLiteral("6"));
+        scene.Calculate();
+        const QStringList expected[4] = {{"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
+                                         {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
+                                         {"109", "240", "240", "-333", "-333", "-140"},
+                                         {"45", "28", "28", "73", "73", "56"}};
+        for (int row = 1; row <= 4; ++row) {
+            for (int col = 1; col <= 6; ++col) {
+                QCOMPARE(CellText(tab->Page().AdvOdds1, col, row), expected[row - 1][col - 1]);
+            }
+        }
+    }
+
+    void oddsMissingCountAndEmptiedMargin() {
+        Scene scene;
+        QVERIFY(scene.Show(TFrmMain::kOdds));
+        OddsTab* tab = scene.Odds();
+        for (int col = 1; col <= 3; ++col) {
+            TypeInto(tab->InputGrid(), col, 1, QStringLiteral("3"));
+        }
+        TypeInto(tab->InputGrid(), 1, 2, QStringLiteral("2"));
+        TypeInto(tab->InputGrid(), 3, 2, QStringLiteral("2"));
+        scene.gui.prompter.ExpectMessage("WriteValueFrom  :AWAY TEAM DRAWS");
+        scene.Calculate();
+        QCOMPARE(CellText(tab->Page().AdvOdds1, 1, 1), QString());
+
+        TypeInto(tab->InputGrid(), 2, 2, QStringLiteral("2"));
+        SetBox(Edit(*scene.window, "Edit12"), QString());
+        scene.Calculate();
+        QCOMPARE(scene.Box("Edit12"), QStringLiteral("0"));
+        QCOMPARE(CellText(tab->Page().AdvOdds1, 1, 1), QStringLiteral("3"));
+    }
+
+    void oddsKeysAndTheDisplayOnlyGrid() {
+        Scene scene(',');
+        QVERIFY(scene.Show(TFrmMain::kOdds));
+        OddsTab* tab = scene.Odds();
+        TypeInto(tab->InputGrid(), 1, 1, QStringLiteral("a-1.5x"));
+        QCOMPARE(CellText(tab->Page().AdvOdds, 1, 1), QStringLiteral("1,5"));
+        // The result grid takes no focus, no current cell and no typing.
+        GridView* results = tab->ResultGrid();
+        QCOMPARE(results->focusPolicy(), Qt::NoFocus);
+        testing::ClickCell(results, 2, 2);
+        QVERIFY(!results->currentIndex().isValid());
+        QVERIFY(QApplication::focusWidget() != results);
+        Type(QStringLiteral("7"));
+        QCOMPARE(CellText(tab->Page().AdvOdds1, 2, 2), QString());
+        // The input grid's headers never become current.
+        testing::ClickCell(tab->InputGrid(), 0, 1);
+        testing::ClickCell(tab->InputGrid(), 2, 0);
+        QCOMPARE(tab->InputGrid()->CurrentCol(), 1);
+        QCOMPARE(tab->InputGrid()->CurrentRow(), 1);
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::MarketPagesTest)
+#include "market_pages_test.moc"

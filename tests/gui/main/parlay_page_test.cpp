@@ -1,0 +1,254 @@
+// The PARLAY BETTING sheet through the main window: its grid events, its
+// buttons, and a saved sheet read back by orvanta-calc with the same figures.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+
+#include "gui/main/parlay_tab.h"
+#include "gui/main_window_scene.h"
+#include "core/parlay/parlay_files.h"
+
+namespace orvanta {
+
+using testing::CellText;
+using testing::ClickCell;
+using testing::Edit;
+using testing::GuiScene;
+using testing::MakeWindow;
+using testing::PressKey;
+using testing::Recorded;
+using testing::Type;
+using testing::TypeInto;
+
+namespace {
+
+struct Scene {
+    Scene() : window(MakeWindow(gui, recorded)) {}
+
+    bool Show() {
+        if (!testing::ShowAndActivate(window.get())) {
+            return false;
+        }
+        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+            ->setCurrentIndex(TFrmMain::kParlay);
+        return true;
+    }
+    ParlayTab* Tab() const { return static_cast<ParlayTab*>(window->Tab(TFrmMain::kParlay)); }
+    GridView* Grid() const { return Tab()->Grid(); }
+    const TextGrid& Cells() const { return Tab()->Sheet().AdvStringGrid1; }
+    QString Box(const char* name) const { return Edit(*window, name)->text(); }
+    void Calculate() const {
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                          Qt::LeftButton);
+    }
+    void Click(const char* button) const {
+        QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
+    }
+    // Odds 2, 1.5 and 3 with the third LOST, stakes 10, 10 and 5.
+    void TypeExample() const {
+        TypeInto(Grid(), 1, 1, QStringLiteral("2"));
+        Type(QStringLiteral("1.5"));
+        PressKey(Qt::Key_Return);
+        Type(QStringLiteral("3"));
+        PressKey(Qt::Key_Return);
+        ClickCell(Grid(), 2, 3);
+        TypeInto(Grid(), 4, 1, QStringLiteral("10"));
+        Type(QStringLiteral("10"));
+        PressKey(Qt::Key_Return);
+        Type(QStringLiteral("5"));
+        PressKey(Qt::Key_Return);
+    }
+    // Clicks a row's banker box (the first click may only make the cell current).
+    void ClickBanker(int row) const {
+        const QRect cell = Grid()->visualRect(Grid()->model()->index(row, 0));
+        const QPoint box(cell.left() + 8, cell.center().y());
+        const bool before = Cells().IsChecked(0, row);
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, box);
+        if (Cells().IsChecked(0, row) == before) {
+            QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, box);
+        }
+    }
+
+    GuiScene gui;
+    Recorded recorded;
+    std::unique_ptr<TFrmMain> window;
+};
+
+}  // namespace
+
+class ParlayPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testing::FailQtTestOnSurprises(); }
+
+    void theWorkedExampleThroughTheWindow() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        scene.TypeExample();
+        scene.Calculate();
+        const char* rows[3][4] = {
+            {"3", "30", "35", "5"}, {"3", "30", "30", "0"}, {"1", "5", "0", "-5"}};
+        for (int row = 1; row <= 3; ++row) {
+            for (int col = 5; col <= 8; ++col) {
+                QCOMPARE(CellText(scene.Cells(), col, row),
+                         QString::fromLatin1(rows[row - 1][col - 5]));
+            }
+        }
+        QCOMPARE(scene.Box("Edit1"), QStringLiteral("65"));
+        QCOMPARE(scene.Box("Edit2"), QStringLiteral("65"));
+        QCOMPARE(scene.Box("Edit3"), QStringLiteral("0"));
+    }
+
+    void resultCellsToggleWithoutTakingTheSelection() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        TypeInto(scene.Grid(), 1, 2, QStringLiteral("2"));
+        scene.Grid()->SetCurrentCell(1, 2);
+        ClickCell(scene.Grid(), 2, 2);
+        QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("LOST"));
+        QCOMPARE(scene.Grid()->CurrentCol(), 1);
+        ClickCell(scene.Grid(), 2, 2);
+        QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("WIN"));
+        // By keyboard as well.
+        PressKey(Qt::Key_Right);
+        QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("LOST"));
+        QCOMPARE(scene.Grid()->CurrentCol(), 1);
+
+        // A banker made LOST is pointed out first; made WIN again, silently.
+        scene.ClickBanker(4);
+        QVERIFY(scene.Cells().IsChecked(0, 4));
+        scene.gui.prompter.ExpectMessage("Standart Lost");
+        ClickCell(scene.Grid(), 2, 4);
+        QCOMPARE(CellText(scene.Cells(), 2, 4), QStringLiteral("LOST"));
+        ClickCell(scene.Grid(), 2, 4);
+        QCOMPARE(CellText(scene.Cells(), 2, 4), QStringLiteral("WIN"));
+    }
+
+    void checkingTheBoxOfALostRowIsPointedOut() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        ClickCell(scene.Grid(), 2, 3);
+        QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("LOST"));
+        scene.gui.prompter.ExpectMessage("Standart Lost");
+        scene.ClickBanker(3);
+        QVERIFY(scene.Cells().IsChecked(0, 3));
+    }
+
+    void enterWalksDownTheOddsAndStakes() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        TypeInto(scene.Grid(), 4, 15, QStringLiteral("1"));
+        QCOMPARE(scene.Grid()->CurrentRow(), 1);
+        QCOMPARE(scene.Grid()->CurrentCol(), 4);
+        PressKey(Qt::Key_Return);  // an empty stake cell moves on too
+        QCOMPARE(scene.Grid()->CurrentRow(), 2);
+        scene.Grid()->SetCurrentCell(1, 5);
+        PressKey(Qt::Key_Return);  // an empty odds cell does not
+        QCOMPARE(scene.Grid()->CurrentRow(), 5);
+    }
+
+    void resultColumnsCannotBeSelected() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        scene.Grid()->setFocus();
+        scene.Grid()->SetCurrentCell(4, 6);
+        for (int col : {3, 5, 6, 7, 8}) {
+            ClickCell(scene.Grid(), col, 6);
+            QCOMPARE(scene.Grid()->CurrentCol(), 4);
+        }
+        PressKey(Qt::Key_Right);
+        PressKey(Qt::Key_Left);
+        QCOMPARE(scene.Grid()->CurrentCol(), 4);
+        ClickCell(scene.Grid(), 1, 6);
+        QCOMPARE(scene.Grid()->CurrentCol(), 1);
+    }
+
+    void clearAskedYesAndNo() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        scene.TypeExample();
+        scene.gui.prompter.ExpectYesNo("Clear All Information ?", false);
+        scene.window->miClearClick();
+        QCOMPARE(CellText(scene.Cells(), 1, 1), QStringLiteral("2"));
+        scene.gui.prompter.ExpectYesNo("Clear All Information ?", true);
+        scene.window->miClearClick();
+        QCOMPARE(CellText(scene.Cells(), 1, 1), QString());
+        QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("WIN"));
+        QCOMPARE(scene.Box("Edit1"), QStringLiteral("0"));
+    }
+
+    void aSavedSheetLoadsBackAndReadsTheSameInOrvantaCalc() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        scene.TypeExample();
+        scene.ClickBanker(1);
+        scene.Calculate();
+        const std::string file = scene.gui.folder / "Arxeia/week.bet";
+        scene.gui.prompter.ExpectSaveFile(file);
+        scene.Click("Button1");
+        QVERIFY(std::filesystem::exists(file));
+
+        // The command line reads the window's file with the window's figures.
+        QProcess calc;
+        calc.start(
+            QStringLiteral(ORVANTA_CALC_FILE),
+            {QStringLiteral("--json"), QStringLiteral("parlay"), QString::fromStdString(file)});
+        QVERIFY(calc.waitForFinished(30000));
+        QCOMPARE(calc.exitCode(), 0);
+        const QJsonObject report = QJsonDocument::fromJson(calc.readAllStandardOutput()).object();
+        const QJsonArray rows = report["grids"].toObject()["AdvStringGrid1"].toArray();
+        QCOMPARE(rows.size(), 16);
+        for (int row = 1; row <= 15; ++row) {
+            for (int col = 1; col <= 8; ++col) {
+                QCOMPARE(rows[row].toArray()[col].toString(), CellText(scene.Cells(), col, row));
+            }
+        }
+        for (const char* box : {"Edit1", "Edit2", "Edit3"}) {
+            QCOMPARE(report["boxes"].toObject()[box].toString(), scene.Box(box));
+        }
+        QCOMPARE(report["checked"].toObject()["AdvStringGrid1"].toArray().size(), 1);
+
+        // Cleared, then loaded: the same sheet, recalculated.
+        scene.gui.prompter.ExpectYesNo("Clear All Information ?", true);
+        scene.window->miClearClick();
+        scene.gui.prompter.ExpectOpenFile(file);
+        scene.Click("Button2");
+        QVERIFY(scene.Cells().IsChecked(0, 1));
+        QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("LOST"));
+        QCOMPARE(scene.Box("Edit1"), report["boxes"].toObject()["Edit1"].toString());
+    }
+
+    void deleteFilesRemovesTheChosenOnes() {
+        Scene scene;
+        scene.gui.AddCatalogues();
+        QVERIFY(scene.Show());
+        std::vector<std::string> files;
+        for (const char* name : {"a.bet", "b.bet", "c.bet"}) {
+            scene.gui.folder.Write(std::string("Arxeia/") + name, "x");
+            files.push_back(scene.gui.folder / (std::string("Arxeia/") + name));
+        }
+        scene.gui.prompter.ExpectOpenFiles(files);
+        scene.Click("bbtnDelete");
+        for (const std::string& file : files) {
+            QVERIFY(!std::filesystem::exists(file));
+        }
+        // The dialog's button reads the page's own Delete Files caption.
+        const FileDialogOptions& dialog = scene.gui.prompter.Shown().back().dialog;
+        QCOMPARE(QString::fromStdString(dialog.accept_label),
+                 scene.window->findChild<QPushButton*>(QStringLiteral("bbtnDelete"))->text());
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::ParlayPageTest)
+#include "parlay_page_test.moc"

@@ -1,0 +1,315 @@
+// The grid widget on its own: its model under Qt's model checker, and every
+// event the pages hook into.
+
+#include <QAbstractItemModelTester>
+#include <QFont>
+#include <QLineEdit>
+#include <QTest>
+
+#include "gui/drawn_text_check.h"
+#include "gui/gui_scene.h"
+#include "core/numeric/key_filter.h"
+#include "gui/widgets/grid_model.h"
+#include "gui/widgets/grid_view.h"
+
+namespace orvanta {
+
+using testing::PressKey;
+using testing::Type;
+
+namespace {
+
+TextGrid SmallGrid() {
+    TextGrid grid(4, 5);
+    grid.SetFixedRows(1);
+    grid.SetDefaultSizes(50, 21);
+    for (int c = 0; c < 4; ++c) {
+        grid.SetCell(c, 0, "H" + std::to_string(c));
+    }
+    return grid;
+}
+
+QPoint CellCentre(GridView& view, int col, int row) {
+    return view.visualRect(view.model()->index(row, col)).center();
+}
+
+}  // namespace
+
+class GridViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testing::FailQtTestOnSurprises(); }
+
+    void modelFollowsEveryKindOfChange() {
+        TextGrid grid = SmallGrid();
+        GridModel model(grid);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        grid.SetCell(1, 2, "x");
+        QCOMPARE(model.data(model.index(2, 1)).toString(), QStringLiteral("x"));
+        grid.InsertRows(2, 3);
+        QCOMPARE(model.rowCount(), 8);
+        QCOMPARE(model.data(model.index(5, 1)).toString(), QStringLiteral("x"));
+        grid.RemoveRows(1, 4);
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(model.data(model.index(1, 1)).toString(), QStringLiteral("x"));
+        grid.SetColCount(6);
+        QCOMPARE(model.columnCount(), 6);
+        grid.AddCheckBox(0, 1, true);
+        QCOMPARE(model.data(model.index(1, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        grid.SetBackground(2, 1, GridColour::Rgb(74, 255, 74));
+        QCOMPARE(model.data(model.index(1, 2), Qt::BackgroundRole).value<QColor>(),
+                 QColor(74, 255, 74));
+        grid.ClearCells();
+        grid.SetRowCount(0);
+        QCOMPARE(model.rowCount(), 0);
+        // Fixed cells are shown but never selectable or editable.
+        grid.SetRowCount(3);
+        QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable));
+        QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsEditable);
+    }
+
+    void refusedSelectionKeepsTheCurrentCell() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid);
+        QVERIFY(testing::ShowAndActivate(&view));
+        std::vector<std::pair<int, int>> asked;
+        view.selectCell = [&](int col, int row) {
+            asked.emplace_back(col, row);
+            return col != 2;
+        };
+        view.SetCurrentCell(1, 1);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 2, 2));
+        QCOMPARE(view.CurrentCol(), 1);
+        PressKey(Qt::Key_Right);
+        QCOMPARE(view.CurrentCol(), 1);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 3, 3));
+        QCOMPARE(view.CurrentCol(), 3);
+        QCOMPARE(view.CurrentRow(), 3);
+        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{2, 2}, {2, 1}, {3, 3}}));
+    }
+
+    void keyFilterSeesTheTextAndMayReplace() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.keyFilter = [](char typed, const std::string& current) {
+            return FilterSingleMarkKey(typed, ',', current);
+        };
+        view.setFocus();
+        view.SetCurrentCell(0, 1);
+        Type(QStringLiteral("1.2.3x,"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(grid.Cell(0, 1)), QStringLiteral("1,23"));
+        // Not editing: a second mark against the cell's own text is dropped.
+        PressKey(Qt::Key_Period);
+        QVERIFY(!view.IsEditing());
+    }
+
+    void refusedEntryIsEmptiedAndTheEditorOpensAgain() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid);
+        QVERIFY(testing::ShowAndActivate(&view));
+        int validations = 0;
+        std::vector<std::pair<int, int>> done;
+        view.validateCell = [&](int col, int row, const std::string&) {
+            ++validations;
+            if (grid.Cell(col, row) == "9") {
+                grid.SetCell(col, row, "");
+                return false;
+            }
+            return true;
+        };
+        view.editingDone = [&](int col, int row) { done.emplace_back(col, row); };
+        view.setFocus();
+        view.SetCurrentCell(1, 2);
+        Type(QStringLiteral("9"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(grid.Cell(1, 2), std::string());
+        QTRY_VERIFY(view.IsEditing());
+        QCOMPARE(view.CurrentCol(), 1);
+        QCOMPARE(view.CurrentRow(), 2);
+        Type(QStringLiteral("7"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(grid.Cell(1, 2), std::string("7"));
+        QCOMPARE(validations, 2);
+        QCOMPARE(done, (std::vector<std::pair<int, int>>{{1, 2}, {1, 2}}));
+        // An edit that changes nothing is not validated but still ends.
+        PressKey(Qt::Key_F2);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(validations, 2);
+        QCOMPARE(done.size(), std::size_t{3});
+    }
+
+    void enterRuleMovesAfterTheEditEnds() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.enterRule = [&](int col, int row,
+                             const std::string& text) -> std::optional<std::pair<int, int>> {
+            if (text.empty()) {
+                return std::nullopt;
+            }
+            return std::make_pair(col, row == 4 ? 1 : row + 1);
+        };
+        view.setFocus();
+        view.SetCurrentCell(2, 4);
+        Type(QStringLiteral("5"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(grid.Cell(2, 4), std::string("5"));
+        QCOMPARE(view.CurrentRow(), 1);
+        PressKey(Qt::Key_Return);  // empty cell: stays
+        QCOMPARE(view.CurrentRow(), 1);
+    }
+
+    void checkBoxClickGoesToThePage() {
+        TextGrid grid = SmallGrid();
+        grid.AddCheckBox(0, 2, false);
+        GridView view(grid);
+        QVERIFY(testing::ShowAndActivate(&view));
+        std::vector<std::pair<int, int>> clicks;
+        view.checkBoxClicked = [&](int col, int row) {
+            clicks.emplace_back(col, row);
+            grid.SetChecked(col, row, !grid.IsChecked(col, row));
+        };
+        const QRect cell = view.visualRect(view.model()->index(2, 0));
+        const QPoint box(cell.left() + 8, cell.center().y());
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, box);
+        if (clicks.empty()) {  // the first click may only make the cell current
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, box);
+        }
+        QCOMPARE(clicks, (std::vector<std::pair<int, int>>{{0, 2}}));
+        QVERIFY(grid.IsChecked(0, 2));
+    }
+
+    void rowClickedByMouseAndKeyboard() {
+        TextGrid grid(1, 5);
+        grid.SetFixedRows(1);
+        GridView view(grid);
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        QVERIFY(testing::ShowAndActivate(&view));
+        std::vector<int> rows;
+        view.rowClicked = [&](int row) { rows.push_back(row); };
+        view.SetCurrentCell(0, 1);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 0, 1));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 0, 3));
+        view.setFocus();
+        PressKey(Qt::Key_Down);
+        QCOMPARE(rows, (std::vector<int>{1, 3, 4}));
+    }
+
+    void columnsWidenByDraggingTheHeaderEdge() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid);
+        QVERIFY(testing::ShowAndActivate(&view));
+        const int edge = view.columnViewportPosition(1) + view.columnWidth(1);
+        const int y = CellCentre(view, 1, 0).y();
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(view.viewport(), QPoint(edge + 30, y));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(edge + 30, y));
+        QCOMPARE(grid.ColWidth(1), 80);
+        QCOMPARE(view.columnWidth(1), 80);
+    }
+
+    void textThatDoesNotFitIsCutVisiblyAndWholeInItsToolTip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("alignment");  // HAlign
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("fits") << "1.85" << int(HAlign::kLeft) << false;
+        QTest::newRow("Win Pay") << "1000.01" << int(HAlign::kLeft) << true;
+        QTest::newRow("negative, right-aligned") << "-100.01" << int(HAlign::kRight) << true;
+        QTest::newRow("centred") << "100.25" << int(HAlign::kCenter) << true;
+        QTest::newRow("fifteen digits") << "123456789012345" << int(HAlign::kLeft) << true;
+    }
+
+    void textThatDoesNotFitIsCutVisiblyAndWholeInItsToolTip() {
+        QFETCH(QString, text);
+        QFETCH(int, alignment);
+        QFETCH(bool, cut);
+        // The probability page's 32-pixel columns at the program's font.
+        TextGrid grid(3, 2);
+        grid.SetFixedRows(1);
+        grid.SetDefaultSizes(32, 21);
+        grid.SetCell(1, 0, text.toStdString());
+        grid.SetCell(1, 1, text.toStdString());
+        grid.SetAlignment(1, 1, static_cast<HAlign>(alignment));
+        GridView view(grid);
+        view.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        QVERIFY(testing::ShowAndActivate(&view));
+
+        for (int row : {0, 1}) {
+            const DrawnText drawn = view.DrawnCell(1, row);
+            QCOMPARE(drawn.whole, text);
+            QCOMPARE(drawn.IsCut(), cut);
+            QCOMPARE(testing::CellToolTip(&view, 1, row), cut ? text : QString());
+        }
+        const testing::DrawnTextReport report = testing::CheckDrawnText(&view);
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        QCOMPARE(report.cut.size(), cut ? 2 : 0);
+        // A cell that a merged neighbour covers draws nothing of its own.
+        grid.MergeCells(0, 0, 2, 1);
+        QCOMPARE(view.DrawnCell(1, 0).shown, QString());
+    }
+
+    void aGridThatFillsItsWidthSharesOutTheRoom() {
+        TextGrid grid = SmallGrid();
+        grid.SetColWidth(0, 25);
+        GridView view(grid);
+        view.resize(400, 200);
+        view.SetFillsWidth(true);
+        QVERIFY(testing::ShowAndActivate(&view));
+        const int room = view.viewport()->width();
+        QVERIFY(room > 175);
+        int shown = 0;
+        for (int c = 0; c < 4; ++c) {
+            shown += view.columnWidth(c);
+        }
+        QCOMPARE(shown, room);
+        // In proportion to the grid's own widths, which stay as they were.
+        QVERIFY(std::abs(view.columnWidth(1) - 2 * view.columnWidth(0)) <= 2);
+        QCOMPARE(grid.ColWidth(0), 25);
+        QCOMPARE(grid.ColWidth(1), 50);
+        // The edges are not dragged.
+        const int edge = view.columnViewportPosition(1) + view.columnWidth(1);
+        const int y = CellCentre(view, 1, 0).y();
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(view.viewport(), QPoint(edge + 30, y));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(edge + 30, y));
+        QCOMPARE(grid.ColWidth(1), 50);
+        // Narrower than the grid, the columns keep the grid's widths.
+        view.resize(100, 200);
+        QTRY_COMPARE(view.columnWidth(1), 50);
+        QCOMPARE(view.columnWidth(0), 25);
+    }
+
+    void mergedCellsSpanAndAutoSizeFitsText() {
+        TextGrid grid(11, 3);
+        grid.SetFixedRows(2);
+        grid.MergeCells(0, 0, 4, 1);
+        grid.SetCell(0, 0, "Buy");
+        grid.SetCell(0, 2, "a rather long text in a cell");
+        GridView view(grid);
+        QCOMPARE(view.columnSpan(0, 0), 4);
+        QCOMPARE(view.columnSpan(0, 4), 1);
+        view.AutoSizeColumn(0);
+        QVERIFY(grid.ColWidth(0) > view.fontMetrics().horizontalAdvance(
+                                       QStringLiteral("a rather long text in a cell")));
+    }
+
+    void inertGridTakesNothing() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid);
+        view.SetInert(true);
+        QVERIFY(testing::ShowAndActivate(&view));
+        QCOMPARE(view.focusPolicy(), Qt::NoFocus);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 1, 2));
+        QVERIFY(!view.currentIndex().isValid());
+        QVERIFY(!view.IsEditing());
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::GridViewTest)
+#include "grid_view_test.moc"
