@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/numeric/number_text.h"
 #include "core/grid/quiet_services.h"
+#include "core/numeric/number_text.h"
 
 namespace {
 

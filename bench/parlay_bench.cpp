@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/grid/quiet_services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/number_text.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"
-#include "core/grid/quiet_services.h"
 
 namespace {
 

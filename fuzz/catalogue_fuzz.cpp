@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/fuzz_support.h"
 #include "core/i18n/catalogue.h"
+#include "fuzz/fuzz_support.h"
 
 using orvanta::fuzz::Check;
 

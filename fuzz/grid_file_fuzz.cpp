@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_support.h"
+#include "core/grid/operation_error.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"
-#include "core/grid/operation_error.h"
+#include "fuzz/fuzz_support.h"
 
 using orvanta::fuzz::Check;
 

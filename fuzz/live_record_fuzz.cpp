@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <string>
 
-#include "fuzz/fuzz_support.h"
-#include "core/i18n/catalogue.h"
-#include "core/live/live_ledger.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
+#include "core/i18n/catalogue.h"
+#include "core/live/live_ledger.h"
+#include "fuzz/fuzz_support.h"
 
 using orvanta::fuzz::Check;
 

@@ -13,9 +13,9 @@
 #include <cstring>
 #include <string>
 
-#include "fuzz/fuzz_support.h"
-#include "core/numeric/number_text.h"
 #include "core/grid/operation_error.h"
+#include "core/numeric/number_text.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_support.h"
-#include "core/update/update_list.h"
 #include "core/grid/operation_error.h"
+#include "core/update/update_list.h"
+#include "fuzz/fuzz_support.h"
 
 using orvanta::fuzz::Check;
 

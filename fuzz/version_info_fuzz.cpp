@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_support.h"
 #include "core/i18n/catalogue.h"
 #include "core/update/version_info.h"
+#include "fuzz/fuzz_support.h"
 
 using orvanta::fuzz::Check;
 

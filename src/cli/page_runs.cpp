@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "cli/calc_command.h"
+#include "core/grid/operation_error.h"
 #include "core/live/live_ledger.h"
 #include "core/live/record_folder.h"
 #include "core/markets/market_pages.h"
@@ -15,7 +16,6 @@
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
 #include "core/parlay/parlay_sheet.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 

@@ -15,9 +15,9 @@
 #include "cli/command_line.h"
 #include "cli/console_services.h"
 #include "cli/page_report.h"
-#include "core/i18n/catalogue.h"
 #include "core/grid/handler_guard.h"
 #include "core/grid/services.h"
+#include "core/i18n/catalogue.h"
 
 namespace orvanta {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "calc_process.h"
-#include "json_value.h"
 #include "common/separators.h"
+#include "json_value.h"
 
 namespace orvanta::testing {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/main/main_window.h"
 #include "gui/gui_scene.h"
+#include "gui/main/main_window.h"
 #include "gui/widgets/grid_view.h"
 
 namespace orvanta::testing {

@@ -14,6 +14,7 @@
 #include "common/failing_disk.h"
 #include "common/pe_fixture.h"
 #include "common/time_limits.h"
+#include "core/grid/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
 #include "core/live/game_record.h"
@@ -25,7 +26,6 @@
 #include "core/update/release_staging.h"
 #include "core/update/update_check.h"
 #include "core/update/update_list.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/i18n/language_choice.h"
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/i18n/catalogue.h"
 
 namespace orvanta {
 

@@ -1,8 +1,8 @@
 #include "core/live/current_odds.h"
 
+#include "core/grid/operation_error.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/i18n/catalogue.h"
-#include "core/live/game_record.h"
-#include "core/live/record_folder.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/i18n/catalogue.h"
+#include "core/live/game_record.h"
+#include "core/live/record_folder.h"
 
 namespace orvanta {
 

@@ -16,10 +16,10 @@
 
 #include <string>
 
-#include "core/live/current_odds.h"
-#include "core/live/position_sheet.h"
 #include "core/grid/services.h"
 #include "core/grid/text_grid.h"
+#include "core/live/current_odds.h"
+#include "core/live/position_sheet.h"
 
 namespace orvanta {
 

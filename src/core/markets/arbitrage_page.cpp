@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/numeric/number_text.h"
 #include "core/grid/operation_error.h"
+#include "core/numeric/number_text.h"
 
 namespace orvanta {
 

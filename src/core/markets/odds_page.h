@@ -8,10 +8,10 @@
 #include <string>
 #include <utility>
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
+#include "core/i18n/catalogue.h"
 
 namespace orvanta {
 

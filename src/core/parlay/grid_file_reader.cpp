@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/i18n/catalogue.h"
-#include "core/parlay/grid_file.h"
-#include "core/parlay/grid_file_format.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/text_grid.h"
+#include "core/i18n/catalogue.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/grid_file_format.h"
 
 namespace orvanta {
 

@@ -1,11 +1,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/parlay/grid_file.h"
-#include "core/parlay/grid_file_format.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/text_grid.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/grid_file_format.h"
 
 namespace orvanta {
 

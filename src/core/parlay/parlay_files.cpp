@@ -1,10 +1,10 @@
 #include "core/parlay/parlay_files.h"
 
+#include "core/grid/paths.h"
+#include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"
-#include "core/grid/paths.h"
-#include "core/grid/services.h"
 
 namespace orvanta {
 

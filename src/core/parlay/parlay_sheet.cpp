@@ -1,9 +1,9 @@
 #include "core/parlay/parlay_sheet.h"
 
+#include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
-#include "core/grid/services.h"
 
 namespace orvanta {
 

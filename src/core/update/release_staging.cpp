@@ -3,11 +3,11 @@
 #include <cerrno>
 #include <string>
 
-#include "core/update/update_list.h"
-#include "core/update/version_info.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/update/update_list.h"
+#include "core/update/version_info.h"
 
 namespace orvanta {
 

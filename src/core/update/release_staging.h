@@ -5,8 +5,8 @@
 // Upload beside the program, with a fresh FilesToDownload.txt that lists them for the
 // update check to read once they are on the server.
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/services.h"
+#include "core/i18n/catalogue.h"
 
 namespace orvanta {
 

@@ -5,13 +5,13 @@
 #include <optional>
 #include <system_error>
 
+#include "core/grid/file_io.h"
+#include "core/grid/operation_error.h"
+#include "core/grid/paths.h"
 #include "core/update/release_staging.h"
 #include "core/update/update_list.h"
 #include "core/update/vendor.h"
 #include "core/update/version_info.h"
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
 
 namespace orvanta {
 

@@ -12,8 +12,8 @@
 #include <map>
 #include <string>
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/services.h"
+#include "core/i18n/catalogue.h"
 
 namespace orvanta {
 

@@ -6,8 +6,8 @@
 
 #include <QDialog>
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/services.h"
+#include "core/i18n/catalogue.h"
 
 class QLabel;
 class QPushButton;

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/services.h"
+#include "core/i18n/catalogue.h"
 
 class QPushButton;
 class QTextBrowser;

@@ -10,10 +10,10 @@
 #include <array>
 #include <initializer_list>
 
-#include "gui/widgets/filtered_line_edit.h"
-#include "gui/widgets/qt_convert.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
+#include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
 

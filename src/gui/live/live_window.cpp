@@ -20,13 +20,13 @@
 #include <string>
 #include <utility>
 
+#include "core/grid/handler_guard.h"
 #include "core/live/current_odds.h"
 #include "core/live/live_captions.h"
+#include "core/live/position_sheet.h"
 #include "gui/live/live_panels.h"
 #include "gui/live/new_game_dialog.h"
-#include "core/live/position_sheet.h"
 #include "gui/widgets/grid_view.h"
-#include "core/grid/handler_guard.h"
 #include "gui/widgets/qt_convert.h"
 
 // The picture is compiled into the static GUI library; nothing else refers to

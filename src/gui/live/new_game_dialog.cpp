@@ -14,10 +14,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/grid/handler_guard.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "gui/widgets/filtered_line_edit.h"
-#include "core/grid/handler_guard.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {

@@ -12,8 +12,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "core/i18n/catalogue.h"
 #include "core/grid/services.h"
+#include "core/i18n/catalogue.h"
 
 class QLineEdit;
 

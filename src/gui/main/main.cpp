@@ -3,11 +3,11 @@
 
 #include <QApplication>
 
-#include "gui/platform/desktop_platform.h"
+#include "core/grid/paths.h"
 #include "gui/main/main_window.h"
 #include "gui/main/program_setup.h"
 #include "gui/main/window_openers.h"
-#include "core/grid/paths.h"
+#include "gui/platform/desktop_platform.h"
 #include "gui/widgets/qt_convert.h"
 #include "gui/widgets/qt_prompter.h"
 

@@ -16,15 +16,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/grid/handler_guard.h"
+#include "core/grid/paths.h"
+#include "core/help/about_texts.h"
+#include "core/update/version_info.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
-#include "core/help/about_texts.h"
-#include "core/update/version_info.h"
-#include "core/grid/handler_guard.h"
 #include "gui/widgets/menu_keys.h"
-#include "core/grid/paths.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {

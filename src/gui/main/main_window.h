@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "gui/main/calculator_tab.h"
+#include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
-#include "core/grid/services.h"
+#include "gui/main/calculator_tab.h"
 
 class QAction;
 class QMenu;

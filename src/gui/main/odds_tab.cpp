@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "gui/main/page_widgets.h"
 #include "core/markets/market_grid_rules.h"
 #include "core/numeric/key_filter.h"
+#include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
 
 namespace orvanta {

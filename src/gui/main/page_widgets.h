@@ -9,8 +9,8 @@
 
 #include <initializer_list>
 
-#include "gui/widgets/filtered_line_edit.h"
 #include "core/grid/services.h"
+#include "gui/widgets/filtered_line_edit.h"
 
 namespace orvanta {
 

@@ -7,10 +7,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/main/page_widgets.h"
-#include "core/parlay/parlay_files.h"
-#include "gui/widgets/grid_view.h"
 #include "core/grid/handler_guard.h"
+#include "core/parlay/parlay_files.h"
+#include "gui/main/page_widgets.h"
+#include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {

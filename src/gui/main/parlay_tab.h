@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/main/calculator_tab.h"
 #include "core/parlay/parlay_sheet.h"
+#include "gui/main/calculator_tab.h"
 #include "gui/widgets/box_binding.h"
 
 class QLabel;

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "gui/live/live_window.h"
+#include "core/grid/handler_guard.h"
+#include "core/update/update_check.h"
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"
-#include "core/update/update_check.h"
-#include "core/grid/handler_guard.h"
+#include "gui/live/live_window.h"
 
 namespace orvanta {
 

@@ -7,9 +7,9 @@
 #include <limits>
 #include <memory>
 
-#include "core/update/vendor.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
+#include "core/update/vendor.h"
 
 #ifdef __linux__
 #include <ifaddrs.h>

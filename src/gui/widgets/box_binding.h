@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "gui/widgets/qt_convert.h"
 #include "core/grid/text_box.h"
+#include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "common/core_fixture.h"
+#include "core/grid/operation_error.h"
 #include "core/live/current_odds.h"
 #include "core/numeric/key_filter.h"
 #include "sheet_text.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 namespace {

@@ -9,13 +9,13 @@
 
 #include "common/core_fixture.h"
 #include "common/failing_disk.h"
+#include "core/grid/file_io.h"
+#include "core/grid/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "core/live/record_folder.h"
 #include "sheet_text.h"
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 namespace {

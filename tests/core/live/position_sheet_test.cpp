@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "common/core_fixture.h"
+#include "core/grid/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/position_sheet.h"
 #include "core/numeric/key_filter.h"
 #include "sheet_text.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 namespace {

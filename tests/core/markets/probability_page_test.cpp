@@ -6,8 +6,8 @@
 
 #include "common/core_fixture.h"
 #include "common/separators.h"
-#include "core/markets/probability_page.h"
 #include "core/grid/operation_error.h"
+#include "core/markets/probability_page.h"
 
 namespace orvanta {
 namespace {

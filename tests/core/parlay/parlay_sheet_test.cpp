@@ -7,11 +7,11 @@
 
 #include "common/core_fixture.h"
 #include "common/separators.h"
+#include "core/grid/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
 #include "core/parlay/parlay_sheet.h"
-#include "core/grid/operation_error.h"
 
 namespace orvanta {
 namespace {

@@ -6,11 +6,11 @@
 
 #include "common/core_fixture.h"
 #include "common/pe_fixture.h"
+#include "core/grid/file_io.h"
+#include "core/grid/paths.h"
 #include "core/update/release_staging.h"
 #include "core/update/update_check.h"
 #include "core/update/update_list.h"
-#include "core/grid/file_io.h"
-#include "core/grid/paths.h"
 
 namespace orvanta {
 namespace {

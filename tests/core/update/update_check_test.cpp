@@ -8,16 +8,16 @@
 
 #include "common/core_fixture.h"
 #include "common/failing_disk.h"
+#include "common/http_test_server.h"
 #include "common/pe_fixture.h"
 #include "common/time_limits.h"
-#include "common/http_test_server.h"
-#include "gui/platform/network.h"
-#include "core/update/update_check.h"
-#include "core/update/update_list.h"
-#include "core/update/vendor.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/update/update_check.h"
+#include "core/update/update_list.h"
+#include "core/update/vendor.h"
+#include "gui/platform/network.h"
 
 namespace orvanta {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/temp_folder.h"
-#include "core/update/update_list.h"
 #include "core/grid/operation_error.h"
+#include "core/update/update_list.h"
 
 namespace orvanta {
 namespace {

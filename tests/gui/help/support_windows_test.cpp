@@ -17,17 +17,17 @@
 #include <functional>
 #include <memory>
 
-#include "gui/main/main_window.h"
-#include "gui/main/window_openers.h"
 #include "common/failing_disk.h"
-#include "gui/gui_scene.h"
-#include "gui/help/about_dialog.h"
+#include "core/grid/operation_error.h"
 #include "core/help/about_texts.h"
 #include "core/help/help_target.h"
-#include "gui/help/help_window.h"
 #include "core/update/update_check.h"
 #include "core/update/vendor.h"
-#include "core/grid/operation_error.h"
+#include "gui/gui_scene.h"
+#include "gui/help/about_dialog.h"
+#include "gui/help/help_window.h"
+#include "gui/main/main_window.h"
+#include "gui/main/window_openers.h"
 
 namespace orvanta {
 

@@ -21,15 +21,15 @@
 #include <utility>
 #include <vector>
 
-#include "gui/gui_scene.h"
+#include "core/grid/paths.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
+#include "core/live/position_sheet.h"
+#include "gui/gui_scene.h"
 #include "gui/live/live_window.h"
 #include "gui/live/new_game_dialog.h"
-#include "core/live/position_sheet.h"
 #include "gui/widgets/grid_view.h"
-#include "core/grid/paths.h"
 
 namespace orvanta {
 

@@ -20,18 +20,18 @@
 #include <memory>
 #include <string>
 
+#include "core/grid/file_io.h"
+#include "core/i18n/catalogue.h"
+#include "core/live/game_record.h"
+#include "core/live/live_ledger.h"
+#include "core/live/position_sheet.h"
+#include "gui/live/live_window.h"
+#include "gui/live/new_game_dialog.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/main_window_scene.h"
-#include "core/i18n/catalogue.h"
-#include "core/live/game_record.h"
-#include "core/live/live_ledger.h"
-#include "gui/live/live_window.h"
-#include "gui/live/new_game_dialog.h"
-#include "core/live/position_sheet.h"
-#include "core/grid/file_io.h"
 #include "gui/widgets/grid_view.h"
 
 namespace orvanta {

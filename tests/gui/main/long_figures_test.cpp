@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "core/i18n/catalogue.h"
+#include "gui/drawn_text_check.h"
+#include "gui/live/live_window.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/main/program_setup.h"
-#include "gui/drawn_text_check.h"
 #include "gui/main_window_scene.h"
-#include "core/i18n/catalogue.h"
-#include "gui/live/live_window.h"
 
 namespace orvanta {
 

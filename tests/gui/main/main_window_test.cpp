@@ -11,11 +11,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/update/vendor.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/main_window.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main_window_scene.h"
-#include "core/update/vendor.h"
 #include "gui/widgets/grid_view.h"
 
 namespace orvanta {

@@ -11,9 +11,9 @@
 
 #include <filesystem>
 
+#include "core/parlay/parlay_files.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main_window_scene.h"
-#include "core/parlay/parlay_files.h"
 
 namespace orvanta {
 

@@ -11,11 +11,11 @@
 #include <memory>
 #include <string>
 
+#include "core/update/vendor.h"
+#include "gui/gui_scene.h"
 #include "gui/main/main_window.h"
 #include "gui/main/program_setup.h"
 #include "gui/main/window_openers.h"
-#include "gui/gui_scene.h"
-#include "core/update/vendor.h"
 #include "gui/widgets/qt_prompter.h"
 
 namespace orvanta {

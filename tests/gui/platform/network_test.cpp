@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/http_test_server.h"
 #include "common/temp_folder.h"
 #include "common/time_limits.h"
-#include "common/http_test_server.h"
 #include "gui/platform/network.h"
 
 #ifdef __linux__

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "core/numeric/key_filter.h"
 #include "gui/drawn_text_check.h"
 #include "gui/gui_scene.h"
-#include "core/numeric/key_filter.h"
 #include "gui/widgets/grid_model.h"
 #include "gui/widgets/grid_view.h"
 
