@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test build-dev build-release bench fuzz memcheck screenshots format clean
+.PHONY: all deps run test format-check build-dev build-release bench fuzz memcheck screenshots format clean
 
 all: build-release
 
@@ -14,9 +14,15 @@ deps:
 run: deps build-release
 	@bash scripts/run.sh build/release/bin/Orvanta
 
-# Builds with AddressSanitizer and UBSan and runs every test.
-test: deps build-dev
+# Checks the formatting, builds with AddressSanitizer and UBSan and runs every test.
+test: deps format-check build-dev
 	ctest --preset dev -j $(JOBS)
+
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench fuzz -name '*.cpp' -o -name '*.h')
+
+# Fails on any file that clang-format would change.
+format-check:
+	@clang-format --dry-run -Werror $(SOURCES) && echo "clang-format: every file as it should be"
 
 build-dev:
 	cmake --preset dev
@@ -45,7 +51,7 @@ screenshots:
 	bash scripts/screenshots.sh
 
 format:
-	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	clang-format -i $(SOURCES)
 
 clean:
 	rm -rf build

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make pkg-config
+    g++ cmake make pkg-config clang-format git
     qt6-base-dev qt6-qpa-plugins libqt6svg6
     libicu-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
