@@ -103,33 +103,35 @@ int CalcSession::Unreadable(const std::string& path, const std::string& reason) 
 }
 
 int RunArbitrage(CalcSession& session) {
+    namespace captions = arbitrage_captions;
     const CalcRequest& request = session.Request();
     ArbitragePage page;
-    InitArbitragePage(page);
+    ClearArbitrage(page);
     for (std::size_t i = 0; i < request.cells.size(); ++i) {
-        TypeIntoCell(page.AdvCalcArbitrage, static_cast<int>(i), ArbitragePage::kOddsRow,
+        TypeIntoCell(page.outcomes, static_cast<int>(i), ArbitragePage::kOddsRow,
                      request.cells[i], NumberGridFilter(session.Separator()));
     }
     if (request.multiplier) {
-        page.Edit5.text = *request.multiplier;
+        page.multiplier.text = *request.multiplier;
     }
     if (request.win_pay) {
-        page.Edit6.text = *request.win_pay;
+        page.win_pay_target.text = *request.win_pay;
     }
-    session.Run([&] { CalcArbitragePage(page, session.Page()); });
+    session.Run([&] { CalculateArbitrage(page, session.Page()); });
 
     PageReport report;
     report.grids.push_back({"AdvCalcArbitrage",
                             "ARBITRAGE",
-                            &page.AdvCalcArbitrage,
-                            {"", "ODDS", "Wager", "Win Pay"},
+                            &page.outcomes,
+                            {"", captions::kOddsRow.fallback, captions::kWagerRow.fallback,
+                             captions::kWinPayRow.fallback},
                             {},
                             true});
-    report.boxes = {{"Edit5", "Wager Multiplay", &page.Edit5},
-                    {"Edit6", "Win Pay", &page.Edit6},
-                    {"Edit13", "Total Wager", &page.Edit13},
-                    {"Edit7", "SureProfit %", &page.Edit7},
-                    {"Edit8", "SureProfit", &page.Edit8}};
+    report.boxes = {{"Edit5", captions::kMultiplier.fallback, &page.multiplier},
+                    {"Edit6", captions::kWinPayTarget.fallback, &page.win_pay_target},
+                    {"Edit13", captions::kTotalWager.fallback, &page.total_wager},
+                    {"Edit7", captions::kSureProfitPercent.fallback, &page.sure_profit_percent},
+                    {"Edit8", captions::kSureProfit.fallback, &page.sure_profit}};
     return session.Finish(std::move(report));
 }
 

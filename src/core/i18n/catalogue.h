@@ -16,6 +16,15 @@ namespace orvanta {
 inline constexpr const char* kGreekCatalogue = "Orvanta_GR.ini";
 inline constexpr const char* kEnglishCatalogue = "Orvanta_EN.ini";
 
+// A caption or message of the program's: where the catalogue keeps it, and the
+// text shown when the catalogue has none. Each is written once, beside the page
+// or window it belongs to, and read by the windows and orvanta-calc alike.
+struct CatalogueText {
+    const char* section;
+    const char* key;
+    const char* fallback;
+};
+
 // Longest value a lookup returns, in characters.
 inline constexpr std::size_t kMaxCatalogueValue = 2047;
 
@@ -31,6 +40,9 @@ public:
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& default_text) const;
+    std::string Read(const CatalogueText& text) const {
+        return ReadString(text.section, text.key, text.fallback);
+    }
 
 private:
     std::string m_path;

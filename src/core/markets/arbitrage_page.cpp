@@ -7,23 +7,23 @@
 
 namespace orvanta {
 
-ArbitragePage::ArbitragePage() : AdvCalcArbitrage(kOutcomes, 4) {
-    AdvCalcArbitrage.SetDefaultSizes(39, 21);
-    AdvCalcArbitrage.SetFixedRows(1);
+ArbitragePage::ArbitragePage() : outcomes(kOutcomes, 4) {
+    outcomes.SetDefaultSizes(39, 21);
+    outcomes.SetFixedRows(1);
     for (int c = 0; c < kOutcomes; ++c) {
-        AdvCalcArbitrage.SetCell(c, 0, std::to_string(c + 1));
+        outcomes.SetCell(c, 0, std::to_string(c + 1));
     }
 }
 
-void InitArbitragePage(ArbitragePage& page) {
-    page.Edit5.text = "1";
-    page.Edit6.text = "0";
-    page.Edit7.colour = kColourWhite;
-    page.Edit7.text = "0%";
-    page.Edit8.colour = kColourWhite;
-    page.Edit8.text = "0";
-    page.Edit13.text = "0";
-    TextGrid& grid = page.AdvCalcArbitrage;
+void ClearArbitrage(ArbitragePage& page) {
+    page.multiplier.text = "1";
+    page.win_pay_target.text = "0";
+    page.sure_profit_percent.colour = kColourWhite;
+    page.sure_profit_percent.text = "0%";
+    page.sure_profit.colour = kColourWhite;
+    page.sure_profit.text = "0";
+    page.total_wager.text = "0";
+    TextGrid& grid = page.outcomes;
     for (int c = 0; c < ArbitragePage::kOutcomes; ++c) {
         grid.SetCell(c, ArbitragePage::kOddsRow, "");
         grid.SetCell(c, ArbitragePage::kWagerRow, "");
@@ -33,8 +33,8 @@ void InitArbitragePage(ArbitragePage& page) {
     }
 }
 
-void CalcArbitragePage(ArbitragePage& page, Services& services) {
-    TextGrid& grid = page.AdvCalcArbitrage;
+void CalculateArbitrage(ArbitragePage& page, Services& services) {
+    TextGrid& grid = page.outcomes;
     const char sep = services.separator;
     auto value = [&](const std::string& text) {
         return TextToNumber(text, sep, services.prompter);
@@ -45,9 +45,9 @@ void CalcArbitragePage(ArbitragePage& page, Services& services) {
 
     // A target is used once: any text but "0" counts as one, even "0.0".
     double target = 0.0;
-    if (page.Edit6.text != "0") {
-        target = value(page.Edit6.text);
-        page.Edit6.text = "0";
+    if (page.win_pay_target.text != "0") {
+        target = value(page.win_pay_target.text);
+        page.win_pay_target.text = "0";
     }
 
     double odds_sum = 0.0;
@@ -77,7 +77,7 @@ void CalcArbitragePage(ArbitragePage& page, Services& services) {
         if (target != 0.0) {
             wager = Round2(CheckedDivide(target, value(odds_text(c))));
         } else {
-            const double multiplier = value(page.Edit5.text);
+            const double multiplier = value(page.multiplier.text);
             wager = Round2(multiplier * CheckedDivide(odds_sum, value(odds_text(c))));
         }
         grid.SetCell(c, ArbitragePage::kWagerRow, NumberToText(wager, sep));
@@ -99,11 +99,11 @@ void CalcArbitragePage(ArbitragePage& page, Services& services) {
     // infinite total would give a -100% coloured red before anything stopped.
     CheckedFinite(total);
     const double percent = CheckedDivide(last_win_pay * 100.0, total) - 100.0;
-    page.Edit7.text = NumberToText(Round2(percent), sep) + "%";
-    page.Edit8.text = NumberToText(Round2(last_win_pay - total), sep);
-    page.Edit7.colour = percent > 0.0 ? kColourLime : kColourRed;
-    page.Edit8.colour = value(page.Edit8.text) > 0.0 ? kColourLime : kColourRed;
-    page.Edit13.text = NumberToText(Round2(total), sep);
+    page.sure_profit_percent.text = NumberToText(Round2(percent), sep) + "%";
+    page.sure_profit.text = NumberToText(Round2(last_win_pay - total), sep);
+    page.sure_profit_percent.colour = percent > 0.0 ? kColourLime : kColourRed;
+    page.sure_profit.colour = value(page.sure_profit.text) > 0.0 ? kColourLime : kColourRed;
+    page.total_wager.text = NumberToText(Round2(total), sep);
 }
 
 }  // namespace orvanta

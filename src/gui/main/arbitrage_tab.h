@@ -2,16 +2,9 @@
 
 #include "core/markets/arbitrage_page.h"
 #include "gui/main/calculator_tab.h"
-#include "gui/widgets/box_binding.h"
-
-class QLabel;
-class QLineEdit;
+#include "gui/widgets/control_table.h"
 
 namespace orvanta {
-
-class FilteredLineEdit;
-
-class GridView;
 
 // TSArbitrage: the ARBITRAGE page on screen.
 class ArbitrageTab : public CalculatorTab {
@@ -32,22 +25,9 @@ public:
 
 private:
     ArbitragePage m_page;
-    BoxBinding m_boxes;
+    ControlWidgets<ArbitragePage> m_controls;
     GridView* m_grid = nullptr;
-    QLabel* m_title = nullptr;
-    QLabel* m_odds_label = nullptr;
-    QLabel* m_wager_label = nullptr;
-    QLabel* m_winpay_label = nullptr;
-    QLabel* m_multiplier_label = nullptr;
-    QLabel* m_target_label = nullptr;
-    QLabel* m_total_label = nullptr;
-    QLabel* m_percent_label = nullptr;
-    QLabel* m_profit_label = nullptr;
-    FilteredLineEdit* m_edit5 = nullptr;
-    FilteredLineEdit* m_edit6 = nullptr;
-    QLineEdit* m_edit7 = nullptr;
-    QLineEdit* m_edit8 = nullptr;
-    QLineEdit* m_edit13 = nullptr;
+    QList<QWidget*> m_enter_moves_focus;
 };
 
 }  // namespace orvanta

@@ -41,7 +41,7 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     m_input->Model().SetFixedColour(QColor(212, 208, 200));
     m_input->Model().SetFixedFont(bold);
     m_input->selectCell = [this](int col, int row) {
-        return AdvOddsSelectCell(m_page.AdvOdds, col, row);
+        return IsTeamRecordCell(m_page.AdvOdds, col, row);
     };
     m_input->keyFilter = NumberKeyFilter(m_services);
     m_input->setFixedSize(m_input->FullSize());
@@ -51,9 +51,8 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     m_results->Model().SetFixedColour(QColor(212, 208, 200));
     m_results->Model().SetFixedFont(bold);
     m_results->SetCanEdit([](int, int) { return false; });
-    m_results->selectCell = [this](int col, int row) {
-        return AdvCalcArbitrageSelectCell(m_page.AdvOdds1, col, row);
-    };
+    // The prices are for reading: no cell of theirs becomes current.
+    m_results->selectCell = [](int, int) { return false; };
     m_results->SetInert(true);
     m_results->setFixedSize(m_results->FullSize());
 

@@ -19,7 +19,7 @@ void BindOddsRowGrid(GridView* grid, Services& services) {
     grid->Model().SetFixedColour(QColor(212, 208, 200));
     grid->SetCanEdit([](int, int row) { return row == 1; });
     grid->selectCell = [&cells](int col, int row) {
-        return AdvProbabilitySelectCell(cells, col, row);
+        return IsOddsRowCell(cells, col, row);
     };
     grid->keyFilter = NumberKeyFilter(services);
     grid->enterRule = [&cells](int col, int row,

@@ -33,7 +33,10 @@ inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text 
     return label;
 }
 
-inline FilteredLineEdit* MakeEdit(QWidget* parent, const char* name, int width = 80) {
+// The width of a page's edit boxes.
+inline constexpr int kBoxWidth = 80;
+
+inline FilteredLineEdit* MakeEdit(QWidget* parent, const char* name, int width = kBoxWidth) {
     auto* edit = new FilteredLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(width);

@@ -20,15 +20,15 @@ constexpr int kWinPay = ArbitragePage::kWinPayRow;
 
 class ArbitrageTest : public testing::SeparatorTest {
 protected:
-    ArbitrageTest() : scene(Sep()) { InitArbitragePage(page); }
+    ArbitrageTest() : scene(Sep()) { ClearArbitrage(page); }
 
     // Odds by column, texts with "." for the separator.
     void SetOdds(const std::map<int, std::string>& odds) {
         for (const auto& [col, text] : odds) {
-            page.AdvCalcArbitrage.SetCell(col, kOdds, S(text));
+            page.outcomes.SetCell(col, kOdds, S(text));
         }
     }
-    std::string Cell(int col, int row) const { return page.AdvCalcArbitrage.Cell(col, row); }
+    std::string Cell(int col, int row) const { return page.outcomes.Cell(col, row); }
     void ExpectColumn(int col, const std::string& wager, const std::string& win_pay) const {
         EXPECT_EQ(Cell(col, kWager), S(wager)) << "column " << col;
         EXPECT_EQ(Cell(col, kWinPay), S(win_pay)) << "column " << col;
@@ -36,18 +36,18 @@ protected:
     void ExpectTotals(const std::string& total, const std::string& percent,
                       GridColour percent_colour, const std::string& profit,
                       GridColour profit_colour) const {
-        EXPECT_EQ(page.Edit13.text, S(total));
-        EXPECT_EQ(page.Edit7.text, S(percent));
-        EXPECT_EQ(page.Edit7.colour, percent_colour);
-        EXPECT_EQ(page.Edit8.text, S(profit));
-        EXPECT_EQ(page.Edit8.colour, profit_colour);
+        EXPECT_EQ(page.total_wager.text, S(total));
+        EXPECT_EQ(page.sure_profit_percent.text, S(percent));
+        EXPECT_EQ(page.sure_profit_percent.colour, percent_colour);
+        EXPECT_EQ(page.sure_profit.text, S(profit));
+        EXPECT_EQ(page.sure_profit.colour, profit_colour);
     }
     void ExpectResultBoxesUntouched() const {
         ExpectTotals("0", "0%", kColourWhite, "0", kColourWhite);
     }
     std::string CalcExpectingError() {
         try {
-            CalcArbitragePage(page, scene.services);
+            CalculateArbitrage(page, scene.services);
         } catch (const OperationError& e) {
             return e.what();
         }
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(BothMarks, ArbitrageTest, ::testing::Values('.', ','),
 
 TEST(ArbitrageLayout, GridShapeAndInitialTexts) {
     ArbitragePage page;
-    const TextGrid& grid = page.AdvCalcArbitrage;
+    const TextGrid& grid = page.outcomes;
     EXPECT_EQ(grid.ColCount(), 13);
     EXPECT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.FixedRows(), 1);
@@ -78,19 +78,19 @@ TEST(ArbitrageLayout, GridShapeAndInitialTexts) {
 
     // Clear after a calculation puts every text and colour back.
     CoreScene scene;
-    InitArbitragePage(page);
-    page.AdvCalcArbitrage.SetCell(0, kOdds, "2.5");
-    page.AdvCalcArbitrage.SetCell(5, kOdds, "1.8");
-    page.Edit5.text = "3";
-    CalcArbitragePage(page, scene.services);
-    InitArbitragePage(page);
-    EXPECT_EQ(page.Edit5.text, "1");
-    EXPECT_EQ(page.Edit6.text, "0");
-    EXPECT_EQ(page.Edit7.text, "0%");
-    EXPECT_EQ(page.Edit7.colour, kColourWhite);
-    EXPECT_EQ(page.Edit8.text, "0");
-    EXPECT_EQ(page.Edit8.colour, kColourWhite);
-    EXPECT_EQ(page.Edit13.text, "0");
+    ClearArbitrage(page);
+    page.outcomes.SetCell(0, kOdds, "2.5");
+    page.outcomes.SetCell(5, kOdds, "1.8");
+    page.multiplier.text = "3";
+    CalculateArbitrage(page, scene.services);
+    ClearArbitrage(page);
+    EXPECT_EQ(page.multiplier.text, "1");
+    EXPECT_EQ(page.win_pay_target.text, "0");
+    EXPECT_EQ(page.sure_profit_percent.text, "0%");
+    EXPECT_EQ(page.sure_profit_percent.colour, kColourWhite);
+    EXPECT_EQ(page.sure_profit.text, "0");
+    EXPECT_EQ(page.sure_profit.colour, kColourWhite);
+    EXPECT_EQ(page.total_wager.text, "0");
     for (int c = 0; c < 13; ++c) {
         for (int r = 1; r <= 3; ++r) {
             EXPECT_EQ(grid.Cell(c, r), "") << c << "," << r;
@@ -213,11 +213,11 @@ TEST_P(ArbitrageTest, Calculations) {
     };
     for (const ArbitrageCase& c : cases) {
         SCOPED_TRACE(c.name);
-        InitArbitragePage(page);
+        ClearArbitrage(page);
         SetOdds(c.odds);
-        page.Edit5.text = S(c.multiplier);
-        page.Edit6.text = S(c.target);
-        CalcArbitragePage(page, scene.services);
+        page.multiplier.text = S(c.multiplier);
+        page.win_pay_target.text = S(c.target);
+        CalculateArbitrage(page, scene.services);
         for (int col = 0; col < 13; ++col) {
             const auto it = c.columns.find(col);
             if (it == c.columns.end()) {
@@ -227,18 +227,18 @@ TEST_P(ArbitrageTest, Calculations) {
             }
         }
         ExpectTotals(c.total, c.percent, c.percent_colour, c.profit, c.profit_colour);
-        EXPECT_EQ(page.Edit6.text, "0");
-        EXPECT_EQ(page.Edit5.text, S(c.multiplier));
+        EXPECT_EQ(page.win_pay_target.text, "0");
+        EXPECT_EQ(page.multiplier.text, S(c.multiplier));
     }
 }
 
 TEST_P(ArbitrageTest, TargetIsUsedOnceThenScaleModeAgain) {
     SetOdds({{0, "2.5"}, {1, "1.8"}});
-    page.Edit6.text = "100";
-    CalcArbitragePage(page, scene.services);
+    page.win_pay_target.text = "100";
+    CalculateArbitrage(page, scene.services);
     ExpectColumn(1, "55.56", "100.01");
-    EXPECT_EQ(page.Edit6.text, "0");
-    CalcArbitragePage(page, scene.services);
+    EXPECT_EQ(page.win_pay_target.text, "0");
+    CalculateArbitrage(page, scene.services);
     ExpectColumn(0, "1.72", "4.3");
     ExpectColumn(1, "2.39", "4.3");
     ExpectTotals("4.11", "4.62%", kColourLime, "0.19", kColourLime);
@@ -252,13 +252,13 @@ TEST_P(ArbitrageTest, ZeroValuedTargetTextsStillCountAsATarget) {
     const Case cases[] = {{"0.0", 0}, {"", 1}, {"none", 1}, {" 0 ", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
-        InitArbitragePage(page);
+        ClearArbitrage(page);
         SetOdds({{0, "2.5"}, {1, "1.8"}});
-        page.Edit6.text = S(c.target);
+        page.win_pay_target.text = S(c.target);
         scene.prompter.ExpectMessage("Error Value", c.error_values);
-        CalcArbitragePage(page, scene.services);
+        CalculateArbitrage(page, scene.services);
         scene.prompter.VerifyAndClear();
-        EXPECT_EQ(page.Edit6.text, "0");
+        EXPECT_EQ(page.win_pay_target.text, "0");
         ExpectColumn(0, "1.72", "4.3");
         ExpectTotals("4.11", "4.62%", kColourLime, "0.19", kColourLime);
     }
@@ -267,18 +267,18 @@ TEST_P(ArbitrageTest, ZeroValuedTargetTextsStillCountAsATarget) {
 TEST_P(ArbitrageTest, NoUsableOddsChangesNothingButTheTarget) {
     // A finished calculation, then every odds cell emptied (or summing to 0).
     SetOdds({{0, "2.5"}, {1, "1.8"}});
-    CalcArbitragePage(page, scene.services);
+    CalculateArbitrage(page, scene.services);
     const ArbitragePage before = page;
     for (const std::map<int, std::string>& odds :
          std::vector<std::map<int, std::string>>{{{0, ""}, {1, ""}}, {{0, "0"}, {1, "0"}}}) {
         page = before;
         SetOdds(odds);
-        page.Edit6.text = "100";
-        CalcArbitragePage(page, scene.services);
-        EXPECT_EQ(page.Edit6.text, "0");
+        page.win_pay_target.text = "100";
+        CalculateArbitrage(page, scene.services);
+        EXPECT_EQ(page.win_pay_target.text, "0");
         for (int col = 0; col < 2; ++col) {
-            EXPECT_EQ(Cell(col, kWager), before.AdvCalcArbitrage.Cell(col, kWager));
-            EXPECT_EQ(Cell(col, kWinPay), before.AdvCalcArbitrage.Cell(col, kWinPay));
+            EXPECT_EQ(Cell(col, kWager), before.outcomes.Cell(col, kWager));
+            EXPECT_EQ(Cell(col, kWinPay), before.outcomes.Cell(col, kWinPay));
         }
         ExpectTotals("4.11", "4.62%", kColourLime, "0.19", kColourLime);
     }
@@ -286,11 +286,11 @@ TEST_P(ArbitrageTest, NoUsableOddsChangesNothingButTheTarget) {
 
 TEST_P(ArbitrageTest, OutcomeWithoutOddsLosesItsOldWagerAndPayout) {
     SetOdds({{0, "2.5"}, {1, "1.8"}, {2, "3"}});
-    CalcArbitragePage(page, scene.services);
+    CalculateArbitrage(page, scene.services);
     ASSERT_NE(Cell(2, kWager), "");
     // The rightmost outcome goes: it must count neither in the total nor as W.
     SetOdds({{2, ""}});
-    CalcArbitragePage(page, scene.services);
+    CalculateArbitrage(page, scene.services);
     ExpectColumn(0, "1.72", "4.3");
     ExpectColumn(1, "2.39", "4.3");
     ExpectColumn(2, "", "");
@@ -306,25 +306,25 @@ TEST_P(ArbitrageTest, ZeroOddsBesidePositiveOddsStopsAfterTheEarlierColumns) {
     const Case cases[] = {{"0", "1.72", "4.3"}, {"100", "40", "100"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
-        InitArbitragePage(page);
+        ClearArbitrage(page);
         // Stale figures of an outcome without odds go before any division.
-        page.AdvCalcArbitrage.SetCell(5, kWager, "9");
-        page.AdvCalcArbitrage.SetCell(5, kWinPay, "9");
+        page.outcomes.SetCell(5, kWager, "9");
+        page.outcomes.SetCell(5, kWinPay, "9");
         SetOdds({{0, "2.5"}, {1, "0"}, {2, "1.8"}});
-        page.Edit6.text = c.target;
+        page.win_pay_target.text = c.target;
         EXPECT_EQ(CalcExpectingError(), kDivisionByZero);
         ExpectColumn(0, c.wager, c.win_pay);
         ExpectColumn(1, "", "");
         ExpectColumn(2, "", "");
         ExpectColumn(5, "", "");
-        EXPECT_EQ(page.Edit6.text, "0");
+        EXPECT_EQ(page.win_pay_target.text, "0");
         ExpectResultBoxesUntouched();
     }
 }
 
 TEST_P(ArbitrageTest, ZeroMultiplierIsAnInvalidOperationAfterTheWagers) {
     SetOdds({{0, "2.5"}, {1, "1.8"}});
-    page.Edit5.text = "0";
+    page.multiplier.text = "0";
     EXPECT_EQ(CalcExpectingError(), kInvalidOperation);
     ExpectColumn(0, "0", "0");
     ExpectColumn(1, "0", "0");
@@ -356,9 +356,9 @@ TEST_P(ArbitrageTest, FiguresBeyondTheRangeStopWithTheOverflowReport) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        InitArbitragePage(page);
+        ClearArbitrage(page);
         SetOdds(c.odds);
-        page.Edit5.text = S(c.multiplier);
+        page.multiplier.text = S(c.multiplier);
         EXPECT_EQ(CalcExpectingError(), kOverflow);
         for (const auto& [col, texts] : c.columns) {
             ExpectColumn(col, texts.first, texts.second);
@@ -369,7 +369,7 @@ TEST_P(ArbitrageTest, FiguresBeyondTheRangeStopWithTheOverflowReport) {
 
 TEST_P(ArbitrageTest, UnreadableMultiplierIsReportedOncePerUsedColumn) {
     SetOdds({{0, "2.5"}, {4, "1.8"}, {6, "3"}});
-    page.Edit5.text = "x";
+    page.multiplier.text = "x";
     scene.prompter.ExpectMessage("Error Value", 3);
     EXPECT_EQ(CalcExpectingError(), kInvalidOperation);
 }

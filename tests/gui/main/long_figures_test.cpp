@@ -81,7 +81,7 @@ private slots:
                   {QStringLiteral("2.5"), QStringLiteral("1.8"), QStringLiteral("1000.05")});
         testing::SetBox(Edit(*window, "Edit6"), QStringLiteral("1000"));
         Calculate(*window);
-        QCOMPARE(CellText(arbitrage->Page().AdvCalcArbitrage, 1, 3), QStringLiteral("1000.01"));
+        QCOMPARE(CellText(arbitrage->Page().outcomes, 1, 3), QStringLiteral("1000.01"));
         DrawnTextReport report = Check(window.get());
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         const DrawnText win_pay = arbitrage->Grid()->DrawnCell(1, 3);

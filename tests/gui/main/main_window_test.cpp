@@ -40,7 +40,7 @@ void TypeOdds(ArbitrageTab* tab, int col, const QString& text) {
 }
 
 QString Cell(ArbitrageTab* tab, int col, int row) {
-    return QString::fromStdString(tab->Page().AdvCalcArbitrage.Cell(col, row));
+    return QString::fromStdString(tab->Page().outcomes.Cell(col, row));
 }
 
 QColor BoxColour(QLineEdit* edit) {

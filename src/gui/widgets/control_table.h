@@ -1,0 +1,102 @@
+#pragma once
+
+// A window's controls as one table. Each row names a widget by its object name
+// (the name tests, automation and accessibility tools find it by) and says what
+// it shows: a caption from the catalogue (a label), an edit box of the page, or
+// a grid of the page. The window builds its widgets from the table, captions
+// them from it and binds its boxes through it, so that every name and caption
+// is written once.
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/grid/text_box.h"
+#include "core/grid/text_grid.h"
+#include "core/i18n/catalogue.h"
+#include "gui/widgets/box_binding.h"
+#include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/grid_view.h"
+#include "gui/widgets/qt_convert.h"
+
+namespace orvanta {
+
+template <typename Page>
+struct Control {
+    const char* object_name;
+    const CatalogueText* caption = nullptr;
+    TextBox Page::*box = nullptr;
+    TextGrid Page::*grid = nullptr;
+};
+
+// The widgets of one table, made for one page struct.
+template <typename Page>
+class ControlWidgets {
+public:
+    ControlWidgets(QWidget* parent, Page& page, std::vector<Control<Page>> table)
+        : m_table(std::move(table)) {
+        for (const Control<Page>& control : m_table) {
+            QWidget* widget = nullptr;
+            if (control.box) {
+                auto* box = new FilteredLineEdit(parent);
+                m_boxes.Bind(box, &(page.*control.box));
+                widget = box;
+            } else if (control.grid) {
+                widget = new GridView(page.*control.grid, parent);
+            } else {
+                widget = new QLabel(parent);
+            }
+            widget->setObjectName(QString::fromLatin1(control.object_name));
+            m_widgets[control.object_name] = widget;
+        }
+    }
+
+    FilteredLineEdit* Box(TextBox Page::*field) const {
+        return static_cast<FilteredLineEdit*>(Find([field](const Control<Page>& c) {
+            return c.box == field;
+        }));
+    }
+    GridView* Grid(TextGrid Page::*field) const {
+        return static_cast<GridView*>(Find([field](const Control<Page>& c) {
+            return c.grid == field;
+        }));
+    }
+    QLabel* Label(const CatalogueText& caption) const {
+        return static_cast<QLabel*>(Find([&caption](const Control<Page>& c) {
+            return c.caption == &caption && !c.box && !c.grid;
+        }));
+    }
+
+    // Every label's caption from the catalogue.
+    void Caption(const Catalogue& catalogue) const {
+        for (const Control<Page>& control : m_table) {
+            if (control.caption && !control.box && !control.grid) {
+                static_cast<QLabel*>(m_widgets.at(control.object_name))
+                    ->setText(ToQt(catalogue.Read(*control.caption)));
+            }
+        }
+    }
+
+    const BoxBinding& Boxes() const { return m_boxes; }
+
+private:
+    template <typename Match>
+    QWidget* Find(Match match) const {
+        for (const Control<Page>& control : m_table) {
+            if (match(control)) {
+                return m_widgets.at(control.object_name);
+            }
+        }
+        return nullptr;
+    }
+
+    std::vector<Control<Page>> m_table;
+    std::map<std::string, QWidget*> m_widgets;
+    BoxBinding m_boxes;
+};
+
+}  // namespace orvanta
