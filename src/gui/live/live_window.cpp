@@ -68,7 +68,7 @@ TFrmLiveOrvanta::TFrmLiveOrvanta(Services& services, const Catalogue& catalogue,
     BindCurrentOdds();
 
     m_list->SetCanEdit([](int, int) { return false; });
-    m_list->rowClicked = [this](int row) { AdvStringGrid1Click(row); };
+    m_list->SetRowClicked([this](int row) { AdvStringGrid1Click(row); });
 
     connect(m_new, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn2Click);
     connect(m_delete, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn3Click);
@@ -101,9 +101,9 @@ void TFrmLiveOrvanta::BuildLayout() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("Splitter1"));
     m_splitter->setChildrenCollapsible(false);
-    m_list = new GridView(m_ledger.GameList(), m_splitter);
+    m_list = new GridView(m_ledger.GameList(), m_services.prompter, m_splitter);
     m_list->setObjectName(QStringLiteral("AdvStringGrid1"));
-    m_sheet = new GridView(m_ledger.Sheet().AdvStringGrid2, m_splitter);
+    m_sheet = new GridView(m_ledger.Sheet().AdvStringGrid2, m_services.prompter, m_splitter);
     m_sheet->setObjectName(QStringLiteral("AdvStringGrid2"));
     // The sheet's columns widen into the room its pane has, so that long
     // figures show whole.
@@ -165,36 +165,34 @@ void TFrmLiveOrvanta::BuildLayout() {
 void TFrmLiveOrvanta::BindSheet() {
     PositionSheet& sheet = m_ledger.Sheet();
     auto selectable = [&sheet](int col, int row) { return CanSelectSheetCell(sheet, col, row); };
-    m_sheet->selectCell = selectable;
+    m_sheet->SetSelectCell(selectable);
     m_sheet->SetCanEdit(selectable);
-    m_sheet->keyFilter = [this](char typed, const std::string& current) -> std::optional<char> {
+    m_sheet->SetKeyFilter([this](char typed, const std::string& current) -> std::optional<char> {
         // Escape and Delete are keys, not characters: they still cancel the
         // edit or delete, whatever the filter thinks of their codes.
         if (typed == '\x1b' || typed == '\x7f') {
             return typed;
         }
         return FilterSheetKey(typed, m_services.separator, current);
-    };
-    m_sheet->enterRule = [](int col, int row,
-                            const std::string& current) -> std::optional<std::pair<int, int>> {
-        if (const auto target = SheetEnterColumn(col, current)) {
-            return std::make_pair(*target, row);
-        }
-        return std::nullopt;
-    };
-    m_sheet->validateCell = [this](int col, int row, const std::string& before) {
-        bool refused = false;
-        RunGuarded(m_services.prompter,
-                   [&] { refused = m_ledger.AdvStringGrid2CellValidate(col, row, before); });
-        return !refused;
-    };
-    m_sheet->editingDone = [this](int, int) {
+    });
+    m_sheet->SetEnterRule(
+        [](int col, int row, const std::string& current) -> std::optional<std::pair<int, int>> {
+            if (const auto target = SheetEnterColumn(col, current)) {
+                return std::make_pair(*target, row);
+            }
+            return std::nullopt;
+        });
+    m_sheet->SetValidateCell([this](int col, int row, const std::string& before) {
+        return !m_ledger.AdvStringGrid2CellValidate(col, row, before);
+    });
+    m_sheet->SetEditingDone([this](int, int) {
+        // The figures worked out before a failure are shown all the same.
         RunGuarded(m_services.prompter, [this] {
             m_typed_odds.Collect();
             m_ledger.AdvStringGrid2EditingDone();
         });
         ShowBoxes();
-    };
+    });
 }
 
 void TFrmLiveOrvanta::BindCurrentOdds() {

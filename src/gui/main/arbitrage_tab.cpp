@@ -39,7 +39,8 @@ std::vector<Control<P>> ControlTable() {
 }  // namespace
 
 ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent)
-    : CalculatorTab(services, catalogue, parent), m_controls(this, m_page, ControlTable()) {
+    : CalculatorTab(services, catalogue, parent),
+      m_controls(this, m_page, services.prompter, ControlTable()) {
     PaintPage(this);
 
     m_grid = m_controls.Grid(&P::outcomes);
@@ -71,10 +72,10 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     auto* grid_row = new QHBoxLayout();
     grid_row->setSpacing(0);
     grid_row->addStretch(1);
-    grid_row->addWidget(RowCaptions(this, m_grid,
-                                    {m_controls.Label(captions::kOddsRow),
-                                     m_controls.Label(captions::kWagerRow),
-                                     m_controls.Label(captions::kWinPayRow)}));
+    grid_row->addWidget(
+        RowCaptions(this, m_grid,
+                    {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kWagerRow),
+                     m_controls.Label(captions::kWinPayRow)}));
     grid_row->addWidget(m_grid, 0, Qt::AlignTop);
     grid_row->addStretch(1);
     page->addLayout(grid_row);

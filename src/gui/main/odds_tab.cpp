@@ -36,23 +36,22 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
         m_page.AdvOdds1.SetColWidth(c, std::max(m_page.AdvOdds1.ColWidth(c), kResultColWidth));
     }
 
-    m_input = new GridView(m_page.AdvOdds, this);
+    m_input = new GridView(m_page.AdvOdds, m_services.prompter, this);
     m_input->setObjectName(QStringLiteral("AdvOdds"));
     m_input->Model().SetFixedColour(QColor(212, 208, 200));
     m_input->Model().SetFixedFont(bold);
-    m_input->selectCell = [this](int col, int row) {
-        return IsTeamRecordCell(m_page.AdvOdds, col, row);
-    };
-    m_input->keyFilter = NumberKeyFilter(m_services);
+    m_input->SetSelectCell(
+        [this](int col, int row) { return IsTeamRecordCell(m_page.AdvOdds, col, row); });
+    m_input->SetKeyFilter(NumberKeyFilter(m_services));
     m_input->setFixedSize(m_input->FullSize());
 
-    m_results = new GridView(m_page.AdvOdds1, this);
+    m_results = new GridView(m_page.AdvOdds1, m_services.prompter, this);
     m_results->setObjectName(QStringLiteral("AdvOdds1"));
     m_results->Model().SetFixedColour(QColor(212, 208, 200));
     m_results->Model().SetFixedFont(bold);
     m_results->SetCanEdit([](int, int) { return false; });
     // The prices are for reading: no cell of theirs becomes current.
-    m_results->selectCell = [](int, int) { return false; };
+    m_results->SetSelectCell([](int, int) { return false; });
     m_results->SetInert(true);
     m_results->setFixedSize(m_results->FullSize());
 

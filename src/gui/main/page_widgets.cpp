@@ -18,18 +18,16 @@ void BindOddsRowGrid(GridView* grid, Services& services) {
     TextGrid& cells = grid->Grid();
     grid->Model().SetFixedColour(QColor(212, 208, 200));
     grid->SetCanEdit([](int, int row) { return row == 1; });
-    grid->selectCell = [&cells](int col, int row) {
-        return IsOddsRowCell(cells, col, row);
-    };
-    grid->keyFilter = NumberKeyFilter(services);
-    grid->enterRule = [&cells](int col, int row,
-                               const std::string&) -> std::optional<std::pair<int, int>> {
-        const int next = EnterMovesToColumn(cells, col, row);
-        if (next == col) {
-            return std::nullopt;
-        }
-        return std::make_pair(next, row);
-    };
+    grid->SetSelectCell([&cells](int col, int row) { return IsOddsRowCell(cells, col, row); });
+    grid->SetKeyFilter(NumberKeyFilter(services));
+    grid->SetEnterRule(
+        [&cells](int col, int row, const std::string&) -> std::optional<std::pair<int, int>> {
+            const int next = EnterMovesToColumn(cells, col, row);
+            if (next == col) {
+                return std::nullopt;
+            }
+            return std::make_pair(next, row);
+        });
     grid->setFixedSize(grid->FullSize());
 }
 

@@ -25,7 +25,7 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     : CalculatorTab(services, catalogue, parent) {
     PaintPage(this, ToQColor(kParlayGridColour));
 
-    m_grid = new GridView(m_sheet.AdvStringGrid1, this);
+    m_grid = new GridView(m_sheet.AdvStringGrid1, m_services.prompter, this);
     m_grid->setObjectName(QStringLiteral("AdvStringGrid1"));
     QFont sheet_font(QStringLiteral("Liberation Sans"));
     sheet_font.setPointSize(8);
@@ -35,32 +35,32 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     m_grid->Model().SetCellColour(ToQColor(kParlayGridColour));
     m_grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
     m_grid->SetCanEdit([](int col, int row) { return AdvStringGrid1CanEditCell(col, row); });
-    m_grid->selectCell = [this](int col, int row) {
+    m_grid->SetSelectCell([this](int col, int row) {
         bool allowed = false;
         RunGuarded(m_services.prompter, [&] {
             allowed = AdvStringGrid1SelectCell(m_sheet, col, row, m_catalogue, m_services);
         });
         return allowed;
-    };
-    m_grid->checkBoxClicked = [this](int col, int row) {
+    });
+    m_grid->SetCheckBoxClicked([this](int col, int row) {
         RunGuarded(m_services.prompter, [&] {
             AdvStringGrid1CheckBoxClick(m_sheet, col, row, m_catalogue, m_services);
         });
-    };
-    m_grid->keyFilter = [this](char typed, const std::string& current) {
+    });
+    m_grid->SetKeyFilter([this](char typed, const std::string& current) {
         return AdvStringGrid1KeyPress(m_grid->CurrentCol(), m_grid->CurrentRow(), current, typed,
                                       m_services.separator)
             .key;
-    };
-    m_grid->enterRule = [this](int col, int row,
-                               const std::string& current) -> std::optional<std::pair<int, int>> {
-        const ParlayKeyResult moved =
-            AdvStringGrid1KeyPress(col, row, current, '\r', m_services.separator);
-        if (moved.row == row) {
-            return std::nullopt;
-        }
-        return std::make_pair(col, moved.row);
-    };
+    });
+    m_grid->SetEnterRule(
+        [this](int col, int row, const std::string& current) -> std::optional<std::pair<int, int>> {
+            const ParlayKeyResult moved =
+                AdvStringGrid1KeyPress(col, row, current, '\r', m_services.separator);
+            if (moved.row == row) {
+                return std::nullopt;
+            }
+            return std::make_pair(col, moved.row);
+        });
     m_grid->setFixedSize(m_grid->FullSize());
 
     auto* foot = new QWidget(this);

@@ -15,7 +15,7 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
     : CalculatorTab(services, catalogue, parent) {
     PaintPage(this);
 
-    m_grid = new GridView(m_page.AdvProbability, this);
+    m_grid = new GridView(m_page.AdvProbability, m_services.prompter, this);
     m_grid->setObjectName(QStringLiteral("AdvProbability"));
     BindOddsRowGrid(m_grid, m_services);
 

@@ -37,7 +37,8 @@ struct Control {
 template <typename Page>
 class ControlWidgets {
 public:
-    ControlWidgets(QWidget* parent, Page& page, std::vector<Control<Page>> table)
+    // `errors` is the grids' error edge.
+    ControlWidgets(QWidget* parent, Page& page, Prompter& errors, std::vector<Control<Page>> table)
         : m_table(std::move(table)) {
         for (const Control<Page>& control : m_table) {
             QWidget* widget = nullptr;
@@ -46,7 +47,7 @@ public:
                 m_boxes.Bind(box, &(page.*control.box));
                 widget = box;
             } else if (control.grid) {
-                widget = new GridView(page.*control.grid, parent);
+                widget = new GridView(page.*control.grid, errors, parent);
             } else {
                 widget = new QLabel(parent);
             }
@@ -56,14 +57,12 @@ public:
     }
 
     FilteredLineEdit* Box(TextBox Page::*field) const {
-        return static_cast<FilteredLineEdit*>(Find([field](const Control<Page>& c) {
-            return c.box == field;
-        }));
+        return static_cast<FilteredLineEdit*>(
+            Find([field](const Control<Page>& c) { return c.box == field; }));
     }
     GridView* Grid(TextGrid Page::*field) const {
-        return static_cast<GridView*>(Find([field](const Control<Page>& c) {
-            return c.grid == field;
-        }));
+        return static_cast<GridView*>(
+            Find([field](const Control<Page>& c) { return c.grid == field; }));
     }
     QLabel* Label(const CatalogueText& caption) const {
         return static_cast<QLabel*>(Find([&caption](const Control<Page>& c) {

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "core/grid/handler_guard.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/qt_convert.h"
 
@@ -132,7 +133,8 @@ constexpr QAbstractItemView::EditTriggers kEditTriggers = QAbstractItemView::Dou
 
 }  // namespace
 
-GridView::GridView(TextGrid& grid, QWidget* parent) : QTableView(parent) {
+GridView::GridView(TextGrid& grid, Prompter& errors, QWidget* parent)
+    : QTableView(parent), m_errors(errors) {
     m_model = new GridModel(grid, this);
     setModel(m_model);
     setItemDelegate(new GridDelegate(this));
@@ -154,8 +156,8 @@ GridView::GridView(TextGrid& grid, QWidget* parent) : QTableView(parent) {
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
 
     m_model->onCheckBoxClick = [this](int col, int row) {
-        if (checkBoxClicked) {
-            checkBoxClicked(col, row);
+        if (m_check_box_clicked) {
+            m_check_box_clicked(col, row);
         } else {
             Grid().SetChecked(col, row, !Grid().IsChecked(col, row));
         }
@@ -165,6 +167,57 @@ GridView::GridView(TextGrid& grid, QWidget* parent) : QTableView(parent) {
 }
 
 GridView::~GridView() = default;
+
+template <typename Result, typename... Args>
+std::function<Result(Args...)> GridView::Guard(std::function<Result(Args...)> hook,
+                                               Result fallback) {
+    if (!hook) {
+        return {};
+    }
+    return [this, hook = std::move(hook), fallback](Args... args) {
+        Result result = fallback;
+        RunGuarded(m_errors, [&] { result = hook(args...); });
+        return result;
+    };
+}
+
+template <typename... Args>
+std::function<void(Args...)> GridView::Guard(std::function<void(Args...)> hook) {
+    if (!hook) {
+        return {};
+    }
+    return [this, hook = std::move(hook)](Args... args) {
+        RunGuarded(m_errors, [&] { hook(args...); });
+    };
+}
+
+void GridView::SetSelectCell(std::function<bool(int, int)> hook) {
+    m_select_cell = Guard(std::move(hook), false);
+}
+
+void GridView::SetKeyFilter(KeyFilter hook) {
+    m_key_filter = Guard(std::move(hook), std::optional<char>());
+}
+
+void GridView::SetEnterRule(EnterRule hook) {
+    m_enter_rule = Guard(std::move(hook), std::optional<std::pair<int, int>>());
+}
+
+void GridView::SetValidateCell(std::function<bool(int, int, const std::string&)> hook) {
+    m_validate_cell = Guard(std::move(hook), true);
+}
+
+void GridView::SetEditingDone(std::function<void(int, int)> hook) {
+    m_editing_done = Guard(std::move(hook));
+}
+
+void GridView::SetCheckBoxClicked(std::function<void(int, int)> hook) {
+    m_check_box_clicked = Guard(std::move(hook));
+}
+
+void GridView::SetRowClicked(std::function<void(int)> hook) {
+    m_row_clicked = Guard(std::move(hook));
+}
 
 void GridView::SetCanEdit(std::function<bool(int, int)> can_edit) {
     m_model->SetCanEdit(std::move(can_edit));
@@ -315,13 +368,13 @@ void GridView::EditorOpened(FilteredLineEdit* editor, const QModelIndex& index) 
     m_editor = editor;
     m_edit_index = index;
     editor->setFont(font());
-    if (keyFilter) {
+    if (m_key_filter) {
         // The key that opened the editor has been through the filter already.
         editor->SetKeyFilter([this](char typed, const std::string& current) -> std::optional<char> {
             if (m_forwarding_key) {
                 return typed;
             }
-            return keyFilter ? keyFilter(typed, current) : std::optional<char>(typed);
+            return m_key_filter ? m_key_filter(typed, current) : std::optional<char>(typed);
         });
     }
     editor->installEventFilter(this);
@@ -340,7 +393,7 @@ void GridView::CommitText(const QModelIndex& index, const QString& text) {
         return;
     }
     grid.SetCell(col, row, value);
-    if (validateCell && !validateCell(col, row, before)) {
+    if (m_validate_cell && !m_validate_cell(col, row, before)) {
         m_reopen = index;
     }
 }
@@ -372,8 +425,8 @@ void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     QTableView::closeEditor(editor, hint);
     m_editor = nullptr;
     m_edit_index = QPersistentModelIndex();
-    if (edited.isValid() && editingDone) {
-        editingDone(edited.column(), edited.row());
+    if (edited.isValid() && m_editing_done) {
+        m_editing_done(edited.column(), edited.row());
     }
     if (m_reopen.isValid()) {
         const QPersistentModelIndex again = m_reopen;
@@ -408,7 +461,7 @@ bool GridView::FilterEditorKey(QKeyEvent* event) {
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         const std::string typed = FromQt(editor->text());
-        if (keyFilter && !keyFilter('\r', typed)) {
+        if (m_key_filter && !m_key_filter('\r', typed)) {
             return true;
         }
         commitData(editor);
@@ -423,10 +476,10 @@ bool GridView::FilterEditorKey(QKeyEvent* event) {
 
 void GridView::RunEnterRule(const std::string& current_text) {
     const QModelIndex at = currentIndex();
-    if (!enterRule || !at.isValid()) {
+    if (!m_enter_rule || !at.isValid()) {
         return;
     }
-    if (const auto target = enterRule(at.column(), at.row(), current_text)) {
+    if (const auto target = m_enter_rule(at.column(), at.row(), current_text)) {
         SetCurrentCell(target->first, target->second);
     }
 }
@@ -447,7 +500,7 @@ void GridView::keyPressEvent(QKeyEvent* event) {
         at.isValid() ? m_model->Grid().Cell(at.column(), at.row()) : std::string();
 
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (keyFilter && !keyFilter('\r', cell_text)) {
+        if (m_key_filter && !m_key_filter('\r', cell_text)) {
             event->accept();
             return;
         }
@@ -459,9 +512,9 @@ void GridView::keyPressEvent(QKeyEvent* event) {
     const bool typing = text.size() == 1 && text.at(0).unicode() >= 0x20 &&
                         text.at(0).unicode() != 0x7F &&
                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (typing && keyFilter) {
+    if (typing && m_key_filter) {
         const char typed = AsFilterChar(text.at(0));
-        const auto accepted = keyFilter(typed, cell_text);
+        const auto accepted = m_key_filter(typed, cell_text);
         if (!accepted) {
             event->accept();
             return;
@@ -536,14 +589,14 @@ void GridView::mousePressEvent(QMouseEvent* event) {
             event->accept();
             return;
         }
-        if (at != currentIndex() && selectCell && !selectCell(at.column(), at.row())) {
+        if (at != currentIndex() && m_select_cell && !m_select_cell(at.column(), at.row())) {
             event->accept();
             return;
         }
     }
     QTableView::mousePressEvent(event);
-    if (at.isValid() && rowClicked && event->button() == Qt::LeftButton) {
-        rowClicked(at.row());
+    if (at.isValid() && m_row_clicked && event->button() == Qt::LeftButton) {
+        m_row_clicked(at.row());
     }
 }
 
@@ -610,7 +663,7 @@ QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     if (m_model->IsFixed(target.column(), target.row())) {
         return current;
     }
-    if (selectCell && !selectCell(target.column(), target.row())) {
+    if (m_select_cell && !m_select_cell(target.column(), target.row())) {
         return current;
     }
     return target;
@@ -618,9 +671,9 @@ QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 
 void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (m_keyboard_move && rowClicked && current.isValid() &&
+    if (m_keyboard_move && m_row_clicked && current.isValid() &&
         (!previous.isValid() || current.row() != previous.row())) {
-        rowClicked(current.row());
+        m_row_clicked(current.row());
     }
 }
 

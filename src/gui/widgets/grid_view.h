@@ -4,16 +4,21 @@
 // classic spreadsheet grid (fixed header cells inside the grid, no Qt header
 // bars) and giving the windows the events they hook into:
 //
-//   selectCell     may the cell become current? (refusing keeps the old one)
-//   keyFilter      each typed character, with the current cell's text (the
-//                  editor's while editing): drop it, keep it or replace it
-//   enterRule      Enter on the current cell: where the current cell goes
-//   validateCell   an edit ended with a changed text (given the text before
-//                  it): false refuses it, and the editor opens again
-//   editingDone    an edit ended (after validation)
-//   checkBoxClicked a click on a check box; when set, the page flips the box
-//   rowClicked     a click on a row (also the current one), or a row change by
-//                  keyboard
+//   SetSelectCell      may the cell become current? (refusing keeps the old one)
+//   SetKeyFilter       each typed character, with the current cell's text (the
+//                      editor's while editing): drop it, keep it or replace it
+//   SetEnterRule       Enter on the current cell: where the current cell goes
+//   SetValidateCell    an edit ended with a changed text (given the text before
+//                      it): false refuses it, and the editor opens again
+//   SetEditingDone     an edit ended (after validation)
+//   SetCheckBoxClicked a click on a check box; when set, the page flips the box
+//   SetRowClicked      a click on a row (also the current one), or a row change
+//                      by keyboard
+//
+// Every hook runs behind the program's error edge: a failure inside one is
+// shown in the general error report, and the grid goes on as if the hook had
+// given its safest answer (a cell not selected, a key dropped, no move, an edit
+// accepted). A hook cannot be installed any other way.
 //
 // Column widths follow the TextGrid; the user widens a column by dragging its
 // edge in a fixed row. A grid may instead fill its width: the columns then share
@@ -33,6 +38,7 @@
 #include <string>
 #include <utility>
 
+#include "core/grid/services.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/grid_model.h"
 
@@ -52,20 +58,24 @@ class GridView : public QTableView {
     Q_OBJECT
 
 public:
-    explicit GridView(TextGrid& grid, QWidget* parent = nullptr);
+    // `errors` shows what a failing hook reports.
+    GridView(TextGrid& grid, Prompter& errors, QWidget* parent = nullptr);
     ~GridView() override;
 
     GridModel& Model() { return *m_model; }
     TextGrid& Grid() { return m_model->Grid(); }
 
-    std::function<bool(int col, int row)> selectCell;
-    std::function<std::optional<char>(char typed, const std::string& current)> keyFilter;
-    std::function<std::optional<std::pair<int, int>>(int col, int row, const std::string& current)>
-        enterRule;
-    std::function<bool(int col, int row, const std::string& before)> validateCell;
-    std::function<void(int col, int row)> editingDone;
-    std::function<void(int col, int row)> checkBoxClicked;
-    std::function<void(int row)> rowClicked;
+    using KeyFilter = std::function<std::optional<char>(char typed, const std::string& current)>;
+    using EnterRule = std::function<std::optional<std::pair<int, int>>(int col, int row,
+                                                                       const std::string& current)>;
+
+    void SetSelectCell(std::function<bool(int col, int row)> hook);
+    void SetKeyFilter(KeyFilter hook);
+    void SetEnterRule(EnterRule hook);
+    void SetValidateCell(std::function<bool(int col, int row, const std::string& before)> hook);
+    void SetEditingDone(std::function<void(int col, int row)> hook);
+    void SetCheckBoxClicked(std::function<void(int col, int row)> hook);
+    void SetRowClicked(std::function<void(int row)> hook);
 
     void SetCanEdit(std::function<bool(int col, int row)> can_edit);
 
@@ -128,6 +138,20 @@ private:
     int ResizeEdgeAt(const QPoint& pos) const;
     void ApplyColumnWidths();
 
+    // A hook behind the error edge, giving `fallback` when it fails.
+    template <typename Result, typename... Args>
+    std::function<Result(Args...)> Guard(std::function<Result(Args...)> hook, Result fallback);
+    template <typename... Args>
+    std::function<void(Args...)> Guard(std::function<void(Args...)> hook);
+
+    Prompter& m_errors;
+    std::function<bool(int, int)> m_select_cell;
+    KeyFilter m_key_filter;
+    EnterRule m_enter_rule;
+    std::function<bool(int, int, const std::string&)> m_validate_cell;
+    std::function<void(int, int)> m_editing_done;
+    std::function<void(int, int)> m_check_box_clicked;
+    std::function<void(int)> m_row_clicked;
     GridModel* m_model = nullptr;
     QPointer<FilteredLineEdit> m_editor;
     QPersistentModelIndex m_edit_index;

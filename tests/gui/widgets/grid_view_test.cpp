@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "core/grid/operation_error.h"
 #include "core/numeric/key_filter.h"
 #include "gui/drawn_text_check.h"
 #include "gui/gui_scene.h"
@@ -38,8 +39,32 @@ QPoint CellCentre(GridView& view, int col, int row) {
 class GridViewTest : public QObject {
     Q_OBJECT
 
+    // The grids' error edge: a report nobody expects fails the test.
+    testing::ScriptedPrompter m_errors;
+
 private slots:
     void initTestCase() { testing::FailQtTestOnSurprises(); }
+
+    // A hook that fails is shown in the general error report, and the grid
+    // goes on with the hook's safest answer.
+    void aFailingHookIsReportedAndSafe() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.SetCurrentCell(0, 1);
+        view.SetSelectCell([](int, int) -> bool { throw OperationError("Invalid stream format"); });
+        view.SetKeyFilter([](char, const std::string&) -> std::optional<char> {
+            throw OperationError("I/O error 5");
+        });
+        m_errors.ExpectError("Invalid stream format");
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(view.CurrentCol(), 0);
+        m_errors.ExpectError("I/O error 5");
+        QTest::keyClick(&view, Qt::Key_7);
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(grid.Cell(0, 1), std::string());
+        QVERIFY(m_errors.AllShown());
+    }
 
     void modelFollowsEveryKindOfChange() {
         TextGrid grid = SmallGrid();
@@ -72,13 +97,13 @@ private slots:
 
     void refusedSelectionKeepsTheCurrentCell() {
         TextGrid grid = SmallGrid();
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
         std::vector<std::pair<int, int>> asked;
-        view.selectCell = [&](int col, int row) {
+        view.SetSelectCell([&](int col, int row) {
             asked.emplace_back(col, row);
             return col != 2;
-        };
+        });
         view.SetCurrentCell(1, 1);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 2, 2));
         QCOMPARE(view.CurrentCol(), 1);
@@ -92,11 +117,11 @@ private slots:
 
     void keyFilterSeesTheTextAndMayReplace() {
         TextGrid grid = SmallGrid();
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
-        view.keyFilter = [](char typed, const std::string& current) {
+        view.SetKeyFilter([](char typed, const std::string& current) {
             return FilterSingleMarkKey(typed, ',', current);
-        };
+        });
         view.setFocus();
         view.SetCurrentCell(0, 1);
         Type(QStringLiteral("1.2.3x,"));
@@ -109,19 +134,19 @@ private slots:
 
     void refusedEntryIsEmptiedAndTheEditorOpensAgain() {
         TextGrid grid = SmallGrid();
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
         int validations = 0;
         std::vector<std::pair<int, int>> done;
-        view.validateCell = [&](int col, int row, const std::string&) {
+        view.SetValidateCell([&](int col, int row, const std::string&) {
             ++validations;
             if (grid.Cell(col, row) == "9") {
                 grid.SetCell(col, row, "");
                 return false;
             }
             return true;
-        };
-        view.editingDone = [&](int col, int row) { done.emplace_back(col, row); };
+        });
+        view.SetEditingDone([&](int col, int row) { done.emplace_back(col, row); });
         view.setFocus();
         view.SetCurrentCell(1, 2);
         Type(QStringLiteral("9"));
@@ -144,15 +169,15 @@ private slots:
 
     void enterRuleMovesAfterTheEditEnds() {
         TextGrid grid = SmallGrid();
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
-        view.enterRule = [&](int col, int row,
-                             const std::string& text) -> std::optional<std::pair<int, int>> {
-            if (text.empty()) {
-                return std::nullopt;
-            }
-            return std::make_pair(col, row == 4 ? 1 : row + 1);
-        };
+        view.SetEnterRule(
+            [&](int col, int row, const std::string& text) -> std::optional<std::pair<int, int>> {
+                if (text.empty()) {
+                    return std::nullopt;
+                }
+                return std::make_pair(col, row == 4 ? 1 : row + 1);
+            });
         view.setFocus();
         view.SetCurrentCell(2, 4);
         Type(QStringLiteral("5"));
@@ -166,13 +191,13 @@ private slots:
     void checkBoxClickGoesToThePage() {
         TextGrid grid = SmallGrid();
         grid.AddCheckBox(0, 2, false);
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
         std::vector<std::pair<int, int>> clicks;
-        view.checkBoxClicked = [&](int col, int row) {
+        view.SetCheckBoxClicked([&](int col, int row) {
             clicks.emplace_back(col, row);
             grid.SetChecked(col, row, !grid.IsChecked(col, row));
-        };
+        });
         const QRect cell = view.visualRect(view.model()->index(2, 0));
         const QPoint box(cell.left() + 8, cell.center().y());
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, box);
@@ -186,11 +211,11 @@ private slots:
     void rowClickedByMouseAndKeyboard() {
         TextGrid grid(1, 5);
         grid.SetFixedRows(1);
-        GridView view(grid);
+        GridView view(grid, m_errors);
         view.setSelectionBehavior(QAbstractItemView::SelectRows);
         QVERIFY(testing::ShowAndActivate(&view));
         std::vector<int> rows;
-        view.rowClicked = [&](int row) { rows.push_back(row); };
+        view.SetRowClicked([&](int row) { rows.push_back(row); });
         view.SetCurrentCell(0, 1);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 0, 1));
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 0, 3));
@@ -201,7 +226,7 @@ private slots:
 
     void columnsWidenByDraggingTheHeaderEdge() {
         TextGrid grid = SmallGrid();
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
         const int edge = view.columnViewportPosition(1) + view.columnWidth(1);
         const int y = CellCentre(view, 1, 0).y();
@@ -234,7 +259,7 @@ private slots:
         grid.SetCell(1, 0, text.toStdString());
         grid.SetCell(1, 1, text.toStdString());
         grid.SetAlignment(1, 1, static_cast<HAlign>(alignment));
-        GridView view(grid);
+        GridView view(grid, m_errors);
         view.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
         QVERIFY(testing::ShowAndActivate(&view));
 
@@ -255,7 +280,7 @@ private slots:
     void aGridThatFillsItsWidthSharesOutTheRoom() {
         TextGrid grid = SmallGrid();
         grid.SetColWidth(0, 25);
-        GridView view(grid);
+        GridView view(grid, m_errors);
         view.resize(400, 200);
         view.SetFillsWidth(true);
         QVERIFY(testing::ShowAndActivate(&view));
@@ -289,7 +314,7 @@ private slots:
         grid.MergeCells(0, 0, 4, 1);
         grid.SetCell(0, 0, "Buy");
         grid.SetCell(0, 2, "a rather long text in a cell");
-        GridView view(grid);
+        GridView view(grid, m_errors);
         QCOMPARE(view.columnSpan(0, 0), 4);
         QCOMPARE(view.columnSpan(0, 4), 1);
         view.AutoSizeColumn(0);
@@ -299,7 +324,7 @@ private slots:
 
     void inertGridTakesNothing() {
         TextGrid grid = SmallGrid();
-        GridView view(grid);
+        GridView view(grid, m_errors);
         view.SetInert(true);
         QVERIFY(testing::ShowAndActivate(&view));
         QCOMPARE(view.focusPolicy(), Qt::NoFocus);
