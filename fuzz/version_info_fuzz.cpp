@@ -13,11 +13,11 @@ using orvanta::fuzz::Check;
 
 namespace {
 
-void CheckStrings(const orvanta::TVersionInfo& info) {
+void CheckStrings(const orvanta::VersionInfo& info) {
     for (const std::string* s :
-         {&info.CompanyName, &info.FileDescription, &info.FileVersion, &info.InternalName,
-          &info.LegalCopyright, &info.LegalTradeMarks, &info.OriginalFilename, &info.ProductName,
-          &info.ProductVersion, &info.Comments}) {
+         {&info.company_name, &info.file_description, &info.file_version, &info.internal_name,
+          &info.legal_copyright, &info.legal_trademarks, &info.original_filename,
+          &info.product_name, &info.product_version, &info.comments}) {
         Check(orvanta::IsValidUtf8(*s), "version string is not UTF-8");
     }
 }

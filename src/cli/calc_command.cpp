@@ -17,8 +17,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return kExitDone;
         case ParsedCommandLine::Kind::kVersion: {
             // The same version block as Orvanta's, read from this program file.
-            const TVersionInfo version = ReadVersionInfo(ConsolePlatform().ProgramFile());
-            out << "orvanta-calc " << version.FileVersion << '\n';
+            const VersionInfo version = ReadVersionInfo(ConsolePlatform().ProgramFile());
+            out << "orvanta-calc " << version.file_version << '\n';
             return kExitDone;
         }
         case ParsedCommandLine::Kind::kUsageError:

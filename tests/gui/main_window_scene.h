@@ -22,18 +22,18 @@ struct Recorded {
     int manual_updates = 0;
 };
 
-inline std::unique_ptr<TFrmMain> MakeWindow(GuiScene& scene, Recorded& recorded) {
+inline std::unique_ptr<MainWindow> MakeWindow(GuiScene& scene, Recorded& recorded) {
     MainWindowOpeners openers;
-    openers.openHelp = [&recorded](QWidget*, int topic) { recorded.help_topics.push_back(topic); };
-    openers.checkForUpdates = [&recorded](QWidget*) {
+    openers.open_help = [&recorded](QWidget*, int topic) { recorded.help_topics.push_back(topic); };
+    openers.check_for_updates = [&recorded](QWidget*) {
         ++recorded.update_checks;
         return false;
     };
-    openers.manualUpdate = [&recorded](QWidget*) {
+    openers.start_manual_update = [&recorded](QWidget*) {
         ++recorded.manual_updates;
         return false;
     };
-    return std::make_unique<TFrmMain>(scene.services, openers);
+    return std::make_unique<MainWindow>(scene.services, openers);
 }
 
 inline QLineEdit* Edit(QWidget& window, const char* name) {

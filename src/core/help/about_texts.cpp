@@ -4,21 +4,19 @@
 
 namespace orvanta {
 
-AboutTexts MakeAboutTexts(const Catalogue& catalogue, const TVersionInfo& program) {
-    auto text = [&catalogue](const char* key, const char* default_text) {
-        return catalogue.ReadString("FrmHelp", key, default_text);
-    };
+AboutTexts MakeAboutTexts(const Catalogue& catalogue, const VersionInfo& program) {
+    namespace captions = about_captions;
     AboutTexts about;
-    about.caption = text("About", "About");
-    about.telephone = text("Tel", "Tel") + " " + vendor::kTelephone;
-    about.mobile = text("Mobile", "Mobile") + ": " + vendor::kMobile;
-    about.email_caption = text("eMail", "eMail");
+    about.caption = catalogue.Read(captions::kTitle);
+    about.telephone = catalogue.Read(captions::kTelephone) + " " + vendor::kTelephone;
+    about.mobile = catalogue.Read(captions::kMobile) + ": " + vendor::kMobile;
+    about.email_caption = catalogue.Read(captions::kEmail);
     about.email = vendor::kEmail;
-    about.warning = text("Warning", "Warning");
-    about.version = text("Version", "Version") + ": " + program.FileVersion;
-    about.copyright =
-        text("Copyright", "Copyright") + ": " + vendor::kShortName + " " + program.LegalCopyright;
-    about.ok = text("OK", "&OK");
+    about.warning = catalogue.Read(captions::kWarning);
+    about.version = catalogue.Read(captions::kVersion) + ": " + program.file_version;
+    about.copyright = catalogue.Read(captions::kCopyright) + ": " + vendor::kShortName + " " +
+                      program.legal_copyright;
+    about.ok = catalogue.Read(captions::kOk);
     return about;
 }
 

@@ -10,6 +10,18 @@
 
 namespace orvanta {
 
+// What the About box's captions say.
+namespace about_captions {
+inline constexpr CatalogueText kTitle{"FrmHelp", "About", "About"};
+inline constexpr CatalogueText kTelephone{"FrmHelp", "Tel", "Tel"};
+inline constexpr CatalogueText kMobile{"FrmHelp", "Mobile", "Mobile"};
+inline constexpr CatalogueText kEmail{"FrmHelp", "eMail", "eMail"};
+inline constexpr CatalogueText kWarning{"FrmHelp", "Warning", "Warning"};
+inline constexpr CatalogueText kVersion{"FrmHelp", "Version", "Version"};
+inline constexpr CatalogueText kCopyright{"FrmHelp", "Copyright", "Copyright"};
+inline constexpr CatalogueText kOk{"FrmHelp", "OK", "&OK"};
+}  // namespace about_captions
+
 struct AboutTexts {
     std::string caption;    // "About"
     std::string telephone;  // "Tel (+30) ..."
@@ -24,7 +36,7 @@ struct AboutTexts {
 
 // `program` is the running program file's version info; a missing string leaves its part
 // empty ("Version: ").
-AboutTexts MakeAboutTexts(const Catalogue& catalogue, const TVersionInfo& program);
+AboutTexts MakeAboutTexts(const Catalogue& catalogue, const VersionInfo& program);
 
 // The vendor's home page, whatever the web link shows.
 std::string HomePageUrl();

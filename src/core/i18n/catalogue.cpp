@@ -160,10 +160,6 @@ std::string DecodeWindows1253(std::string_view bytes) {
     return Convert("windows-1253", "UTF-8", bytes);
 }
 
-std::string EncodeWindows1253(std::string_view utf8) {
-    return Convert("UTF-8", "windows-1253", utf8);
-}
-
 std::string DecodeCatalogueBytes(std::string_view bytes) {
     if (IsValidUtf8(bytes)) {
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
@@ -176,18 +172,8 @@ std::string DecodeCatalogueBytes(std::string_view bytes) {
 
 std::string LookupCatalogueText(std::string_view file_bytes, const std::string& section,
                                 const std::string& key, const std::string& default_text) {
-    // UTF-8 files (the usual case) are scanned in place; only a code-page file
-    // is converted first.
-    std::string converted;
-    std::string_view rest = file_bytes;
-    if (IsValidUtf8(file_bytes)) {
-        if (rest.substr(0, 3) == "\xEF\xBB\xBF") {
-            rest.remove_prefix(3);
-        }
-    } else {
-        converted = DecodeWindows1253(file_bytes);
-        rest = converted;
-    }
+    const std::string text = DecodeCatalogueBytes(file_bytes);
+    std::string_view rest = text;
     bool in_section = false;
     bool section_seen = false;
     while (!rest.empty()) {

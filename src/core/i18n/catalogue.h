@@ -58,7 +58,5 @@ bool IsValidUtf8(std::string_view bytes);
 std::string DecodeCatalogueBytes(std::string_view bytes);
 // Windows-1253 to UTF-8, through ICU.
 std::string DecodeWindows1253(std::string_view bytes);
-// UTF-8 to Windows-1253 (characters it lacks become "?"), through ICU.
-std::string EncodeWindows1253(std::string_view utf8);
 
 }  // namespace orvanta

@@ -6,6 +6,7 @@
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/update/update_check.h"
 #include "core/update/update_list.h"
 #include "core/update/version_info.h"
 
@@ -34,14 +35,14 @@ public:
         const std::string program_name = FileNameOf(m_program);
         const std::string program_copy = JoinPath(m_upload, program_name);
         CopyFileReplacing(m_program, program_copy, m_faults);
-        const std::string program_version = ReadVersionInfo(m_program).FileVersion;
+        const std::string program_version = ReadVersionInfo(m_program).file_version;
         AddLine(program_name, program_version, Measure(program_copy));
 
         for (const char* suffix : {"_EN.ini", "_GR.ini", "_ENHelp.htm", "_GRHelp.htm"}) {
             Stage(m_base + suffix, std::string());
         }
-        const std::string updater = m_base + "_UpDate.exe";
-        Stage(updater, ReadVersionInfo(JoinPath(m_folder, updater)).FileVersion);
+        const std::string updater = UpdaterName(m_base);
+        Stage(updater, ReadVersionInfo(JoinPath(m_folder, updater)).file_version);
     }
 
 private:
@@ -84,18 +85,16 @@ private:
 
 void StageRelease(Services& services, const Catalogue& catalogue) {
     Prompter& prompter = services.prompter;
-    if (!prompter.AskOkIgnore(
-            catalogue.ReadString("Message", "UploadNewVersion", "UploadNewVersion"))) {
+    if (!prompter.AskOkIgnore(catalogue.Read(kAskToStage))) {
         return;
     }
     try {
         Stager(services.platform, services.write_faults).Run();
     } catch (const OperationError&) {
-        prompter.ShowMessage(catalogue.ReadString("Message", "ErrorFilesCopy", "Error Files Copy"));
+        prompter.ShowMessage(catalogue.Read(kStagingFailed));
         return;
     }
-    prompter.ShowMessage(
-        catalogue.ReadString("Message", "SuccessFilesCopy", "Success Files Copy FOR upload"));
+    prompter.ShowMessage(catalogue.Read(kStaged));
 }
 
 }  // namespace orvanta

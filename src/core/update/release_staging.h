@@ -12,6 +12,11 @@ namespace orvanta {
 
 inline constexpr const char* kUploadFolder = "Upload";
 
+inline constexpr CatalogueText kAskToStage{"Message", "UploadNewVersion", "UploadNewVersion"};
+inline constexpr CatalogueText kStaged{"Message", "SuccessFilesCopy",
+                                       "Success Files Copy FOR upload"};
+inline constexpr CatalogueText kStagingFailed{"Message", "ErrorFilesCopy", "Error Files Copy"};
+
 // Asks first (OK and Ignore); only OK stages. Reports its own outcome: "Success Files
 // Copy FOR upload" when all six files were copied and listed, "Error Files Copy" at the
 // first file that cannot be measured or copied, which ends the staging there (what was

@@ -83,12 +83,9 @@ void TakeStagedUpdater(const Platform& platform, WriteFaults* faults) {
 
 }  // namespace
 
-std::string UpdateRoot(const std::string& program_base_name) {
-    return std::string("http://") + vendor::kWebServer + "/Software/" + program_base_name;
-}
-
 std::string UpdateListUrl(const std::string& program_base_name) {
-    return UpdateRoot(program_base_name) + "/download/" + kUpdateListName;
+    return std::string("http://") + vendor::kWebServer + "/Software/" + program_base_name +
+           "/download/" + kUpdateListName;
 }
 
 std::string UpdaterName(const std::string& program_base_name) {
@@ -106,7 +103,6 @@ bool UpdateCheck::CheckForUpdates() {
     }
     m_updates_found = false;
     m_local_newer = false;
-    m_result = false;
     const std::string base = BaseNameOf(platform);
     const std::string updates = UpdatesFolderOf(platform);
     if (!FolderExists(updates)) {
@@ -134,13 +130,10 @@ bool UpdateCheck::CheckForUpdates() {
     if (!m_updates_found) {
         return false;
     }
-    const std::string question =
-        m_catalogue.ReadString("Message", "DoYouWantUpdates", "Do You Want Updates");
-    if (!m_services.prompter.AskYesNo(question)) {
+    if (!m_services.prompter.AskYesNo(m_catalogue.Read(kAskToUpdate))) {
         return false;
     }
-    m_result = true;
-    RunUpdater(m_services);
+    StartUpdateProgram(m_services);
     return true;
 }
 
@@ -154,16 +147,24 @@ void UpdateCheck::ReadEntry(std::string_view line, bool whole) {
     }
     const UpdateListEntry entry = SplitUpdateListLine(bare);
     try {
-        if (NeedsUpdate(entry.name, entry.version, entry.size)) {
-            m_updates_found = true;
+        switch (CompareWithEntry(entry.name, entry.version, entry.size)) {
+            case Listed::kOutdated:
+                m_updates_found = true;
+                break;
+            case Listed::kLocalNewer:
+                m_local_newer = true;
+                break;
+            case Listed::kCurrent:
+                break;
         }
     } catch (const OperationError&) {
         // A bad entry is no update and no newer file; the others still count.
     }
 }
 
-bool UpdateCheck::NeedsUpdate(const std::string& name, const std::string& version,
-                              const std::string& size) {
+UpdateCheck::Listed UpdateCheck::CompareWithEntry(const std::string& name,
+                                                  const std::string& version,
+                                                  const std::string& size) {
     // Release files lie in the program folder itself; a path is no entry of ours, and
     // must not send the check looking around the disk.
     if (name.find_first_of("/\\") != std::string::npos) {
@@ -171,26 +172,26 @@ bool UpdateCheck::NeedsUpdate(const std::string& name, const std::string& versio
     }
     LocalFile& local = Local(name);
     if (!local.exists) {
-        return true;
+        return Listed::kOutdated;
     }
     if (!version.empty()) {
         if (!local.version_read) {
             local.version =
-                ReadVersionInfo(JoinPath(m_services.platform.ProgramFolder(), name)).FileVersion;
+                ReadVersionInfo(JoinPath(m_services.platform.ProgramFolder(), name)).file_version;
             local.version_read = true;
         }
         const std::int32_t local_number = VersionToNumber(local.version);
         const std::int32_t listed_number = VersionToNumber(version);
         if (local_number > listed_number) {
-            m_local_newer = true;
+            return Listed::kLocalNewer;
         }
-        return local_number < listed_number;
+        return local_number < listed_number ? Listed::kOutdated : Listed::kCurrent;
     }
     const long long listed_size = ListSizeToNumber(size);
     if (local.size < 0) {
         throw OperationError(FileErrorText(EIO));
     }
-    return listed_size != local.size;
+    return listed_size != local.size ? Listed::kOutdated : Listed::kCurrent;
 }
 
 UpdateCheck::LocalFile& UpdateCheck::Local(const std::string& name) {
@@ -208,7 +209,7 @@ UpdateCheck::LocalFile& UpdateCheck::Local(const std::string& name) {
     return local;
 }
 
-void RunUpdater(Services& services) {
+void StartUpdateProgram(Services& services) {
     Platform& platform = services.platform;
     try {
         TakeStagedUpdater(platform, services.write_faults);
@@ -219,7 +220,7 @@ void RunUpdater(Services& services) {
     platform.StartProgram(JoinPath(platform.ProgramFolder(), UpdaterName(BaseNameOf(platform))));
 }
 
-bool ManualUpdate(Services& services) {
+bool StartManualUpdate(Services& services) {
     Platform& platform = services.platform;
     if (!platform.IsInternetConnected()) {
         services.prompter.ShowMessage(kNoConnectionText);

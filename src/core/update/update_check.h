@@ -4,10 +4,10 @@
 // it downloads the vendor's update list into updates/FilesToDownload.txt, compares every
 // entry with the file of that name beside the program (version when the entry has one,
 // size otherwise), and then either offers the update, whose Yes hands over to the separate
-// update program (RunUpdater), or, on the machine where a newer build than the list was
-// just made, offers release staging instead. The menu's manual update only starts the
-// update program. None of these close the window themselves: they answer whether it
-// should close, and the window does it.
+// update program (StartUpdateProgram), or, on the machine where a newer build than the
+// list was just made, offers release staging instead. The menu's manual update only
+// starts the update program. None of these close the window themselves: they answer
+// whether it should close, and the window does it.
 
 #include <map>
 #include <string>
@@ -23,10 +23,10 @@ inline constexpr const char* kManualUpdaterName = "Orvanta_UpDate.exe";
 inline constexpr const char* kNoConnectionText = "Δεν υπάρχει σύνδεση internet!";
 inline constexpr const char* kUpdaterMissingText =
     "Προβλημα στο προγραμμα .Προσοχη...Orvanta_UpDate...επικοινωνηστε μαζι μας ";
+inline constexpr CatalogueText kAskToUpdate{"Message", "DoYouWantUpdates", "Do You Want Updates"};
 
-// "http://" + the vendor's web server + "/Software/" + base name.
-std::string UpdateRoot(const std::string& program_base_name);
-// Where the server keeps the update list.
+// Where the server keeps the update list: under "http://" + the vendor's web server +
+// "/Software/" + base name.
 std::string UpdateListUrl(const std::string& program_base_name);
 // base + "_UpDate.exe": the update program of the automatic path, beside the program and,
 // when the update program left a newer copy of itself, in the updates folder.
@@ -42,16 +42,14 @@ public:
     // Throws OperationError when the downloaded list cannot be read.
     bool CheckForUpdates();
 
-    // Whether the file `name` beside the program is older than its list entry. A listed
-    // version is compared with the file's FileVersion (a higher local one sets
-    // LocalNewer); without a version the sizes are compared. Throws OperationError for a
-    // version or size that is no number, a file that cannot be measured, and a name with
-    // a folder in it.
-    bool NeedsUpdate(const std::string& name, const std::string& version, const std::string& size);
-
-    bool UpdatesFound() const { return m_updates_found; }
-    bool LocalNewer() const { return m_local_newer; }
-    bool Result() const { return m_result; }
+    // How the file `name` beside the program compares with its list entry. A listed
+    // version is compared with the file's FileVersion; without a version the sizes are
+    // compared, and a file is never newer by its size. A file that is not there is
+    // outdated. Throws OperationError for a version or size that is no number, a file
+    // that cannot be measured, and a name with a folder in it.
+    enum class Listed { kCurrent, kOutdated, kLocalNewer };
+    Listed CompareWithEntry(const std::string& name, const std::string& version,
+                            const std::string& size);
 
 private:
     // What the check learns of a local file, kept for the check's length: a list may
@@ -70,7 +68,6 @@ private:
     const Catalogue& m_catalogue;
     bool m_updates_found = false;
     bool m_local_newer = false;
-    bool m_result = false;
     std::map<std::string, LocalFile> m_local;
     LocalFile m_uncached;
 };
@@ -79,10 +76,10 @@ private:
 // deletes it when not), then starts the update program. The main window closes after it
 // whatever happened, so it reports its own failure through the general error report
 // (the update program is then not started) instead of throwing.
-void RunUpdater(Services& services);
+void StartUpdateProgram(Services& services);
 
-// The menu's manual update. True when the main window is to close: after starting the
-// update program, and also after saying it is missing.
-bool ManualUpdate(Services& services);
+// The menu's manual update: starts the update program of the fixed name. True when the
+// main window is to close: after starting it, and also after saying it is missing.
+bool StartManualUpdate(Services& services);
 
 }  // namespace orvanta

@@ -28,6 +28,15 @@ std::uint64_t Le64(const std::string& b, std::size_t at) {
     return std::uint64_t{Le32(b, at)} | (std::uint64_t{Le32(b, at + 4)} << 32);
 }
 
+// Random access to a file's bytes without reading it all.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual std::uint64_t Size() const = 0;
+    // Exactly `count` bytes at `offset`, or false when they are not all there.
+    virtual bool Read(std::uint64_t offset, std::size_t count, std::string& out) const = 0;
+};
+
 class MemorySource : public ByteSource {
 public:
     explicit MemorySource(std::string_view bytes) : m_bytes(bytes) {}
@@ -381,10 +390,20 @@ std::optional<std::string> FindElfVersionBlock(const ByteSource& src) {
     return std::nullopt;
 }
 
+VersionInfo ReadVersionInfoFrom(const ByteSource& source) {
+    if (auto block = FindPeVersionBlock(source)) {
+        return ParseVersionResource(*block);
+    }
+    if (auto block = FindElfVersionBlock(source)) {
+        return ParseVersionResource(*block);
+    }
+    return {};
+}
+
 }  // namespace
 
-TVersionInfo ParseVersionResource(std::string_view block_view) {
-    TVersionInfo info;
+VersionInfo ParseVersionResource(std::string_view block_view) {
+    VersionInfo info;
     const std::string block(block_view.substr(0, std::min(block_view.size(), kMaxBlock)));
     const auto root = ReadNode(block, 0, block.size());
     if (!root || !SameKey(root->key, "VS_VERSION_INFO")) {
@@ -399,10 +418,10 @@ TVersionInfo ParseVersionResource(std::string_view block_view) {
     if (!table) {
         return info;
     }
-    std::string* fields[10] = {&info.CompanyName,      &info.FileDescription, &info.FileVersion,
-                               &info.InternalName,     &info.LegalCopyright,  &info.LegalTradeMarks,
-                               &info.OriginalFilename, &info.ProductName,     &info.ProductVersion,
-                               &info.Comments};
+    std::string* fields[10] = {
+        &info.company_name,    &info.file_description, &info.file_version,      &info.internal_name,
+        &info.legal_copyright, &info.legal_trademarks, &info.original_filename, &info.product_name,
+        &info.product_version, &info.comments};
     for (int i = 0; i < 10; ++i) {
         if (const auto entry = FindChild(block, *table, table->value_at, kVersionStringNames[i])) {
             if (entry->value_length > 0) {
@@ -413,21 +432,11 @@ TVersionInfo ParseVersionResource(std::string_view block_view) {
     return info;
 }
 
-TVersionInfo ReadVersionInfoFrom(const ByteSource& source) {
-    if (auto block = FindPeVersionBlock(source)) {
-        return ParseVersionResource(*block);
-    }
-    if (auto block = FindElfVersionBlock(source)) {
-        return ParseVersionResource(*block);
-    }
-    return {};
-}
-
-TVersionInfo ReadVersionInfoFromBytes(std::string_view file_bytes) {
+VersionInfo ReadVersionInfoFromBytes(std::string_view file_bytes) {
     return ReadVersionInfoFrom(MemorySource(file_bytes));
 }
 
-TVersionInfo ReadVersionInfo(const std::string& file_name) {
+VersionInfo ReadVersionInfo(const std::string& file_name) {
     const FileSource source(file_name);
     if (!source.IsOpen()) {
         return {};

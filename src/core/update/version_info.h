@@ -11,27 +11,26 @@
 // table; anything else gives ten empty strings.
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace orvanta {
 
-struct TVersionInfo {
-    std::string CompanyName;
-    std::string FileDescription;
-    std::string FileVersion;
-    std::string InternalName;
-    std::string LegalCopyright;
-    std::string LegalTradeMarks;
-    std::string OriginalFilename;
-    std::string ProductName;
-    std::string ProductVersion;
-    std::string Comments;
+// The ten strings of a version block.
+struct VersionInfo {
+    std::string company_name;
+    std::string file_description;
+    std::string file_version;
+    std::string internal_name;
+    std::string legal_copyright;
+    std::string legal_trademarks;
+    std::string original_filename;
+    std::string product_name;
+    std::string product_version;
+    std::string comments;
 };
 
-// The ten names, in the order of TVersionInfo.
+// The names the block gives them, in the order of VersionInfo.
 inline constexpr std::array<const char*, 10> kVersionStringNames = {
     "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
     "LegalTradeMarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
@@ -40,23 +39,12 @@ inline constexpr const char* kVersionSectionName = ".versioninfo";
 
 // Never fails: a missing file, a file of another kind or a damaged block gives
 // ten empty strings.
-TVersionInfo ReadVersionInfo(const std::string& file_name);
+VersionInfo ReadVersionInfo(const std::string& file_name);
 
 // The same over bytes already in memory (a whole PE or ELF file).
-TVersionInfo ReadVersionInfoFromBytes(std::string_view file_bytes);
+VersionInfo ReadVersionInfoFromBytes(std::string_view file_bytes);
 
 // The strings of a bare VS_VERSIONINFO block.
-TVersionInfo ParseVersionResource(std::string_view block);
-
-// Random access to a file's bytes without reading it all.
-class ByteSource {
-public:
-    virtual ~ByteSource() = default;
-    virtual std::uint64_t Size() const = 0;
-    // Exactly `count` bytes at `offset`, or false when they are not all there.
-    virtual bool Read(std::uint64_t offset, std::size_t count, std::string& out) const = 0;
-};
-
-TVersionInfo ReadVersionInfoFrom(const ByteSource& source);
+VersionInfo ParseVersionResource(std::string_view block);
 
 }  // namespace orvanta

@@ -12,12 +12,14 @@
 #include <cstdint>
 #include <string>
 
+#include "core/update/version_info.h"
+
 namespace orvanta {
 
 struct VersionSpec {
     std::uint16_t file_version[4] = {0, 0, 0, 0};
     std::uint16_t product_version[4] = {0, 0, 0, 0};
-    // UTF-8, in the order of TVersionInfo; nullptr or "" leaves a string out.
+    // UTF-8, in the order of VersionInfo; nullptr or "" leaves a string out.
     const char* strings[10] = {};
 };
 
@@ -29,10 +31,6 @@ struct VersionBlob {
 };
 
 namespace version_detail {
-
-inline constexpr const char* kNames[10] = {
-    "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
-    "LegalTradeMarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
 
 class Writer {
 public:
@@ -147,7 +145,7 @@ constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
         if (value == nullptr || value[0] == '\0') {
             continue;
         }
-        const std::size_t node = w.Open(0, 1, version_detail::kNames[i]);
+        const std::size_t node = w.Open(0, 1, kVersionStringNames[static_cast<std::size_t>(i)]);
         const unsigned units = w.Utf16(value);
         w.PatchWord(node + 2, units);
         w.Close(node);

@@ -24,6 +24,26 @@ namespace orvanta {
 
 namespace {
 
+// The box's controls by object name. Their texts are put together from the
+// catalogue, the version and the vendor's fields at every showing.
+namespace controls {
+// clang-format off
+constexpr WindowControl kBox            {"AboutDlgS"};
+constexpr WindowControl kPanel          {"Panel1"};
+constexpr WindowControl kLogo           {"ProgramIcon"};
+constexpr WindowControl kVersion        {"Version"};
+constexpr WindowControl kCopyright      {"Copyright"};
+constexpr WindowControl kWebLink        {"Label4"};
+constexpr WindowControl kTelephone      {"Label1"};
+constexpr WindowControl kMobile         {"LblMobile"};
+constexpr WindowControl kEmailCaption   {"Label3"};
+constexpr WindowControl kMailLink       {"Label5"};
+constexpr WindowControl kBevel          {"Bevel1"};
+constexpr WindowControl kWarning        {"Label2"};
+constexpr WindowControl kOk             {"OKButton"};
+// clang-format on
+}  // namespace controls
+
 constexpr int kClientWidth = 312;
 constexpr int kClientHeight = 391;
 constexpr int kPanelHeight = 361;
@@ -90,22 +110,19 @@ void MakeLink(QLabel* label) {
 
 }  // namespace
 
-TAboutDlgS::TAboutDlgS(Services& services, const Catalogue& catalogue, QWidget* parent)
+AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* parent)
     : QDialog(parent), m_services(services), m_catalogue(catalogue) {
     InitAboutPictures();
-    setObjectName(QStringLiteral("AboutDlgS"));
-    setWindowTitle(QStringLiteral("About"));
+    m_controls.Name(this, controls::kBox);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_panel = new BevelPanel(this);
-    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel = m_controls.Name(new BevelPanel(this), controls::kPanel);
     m_panel->setGeometry(0, 0, kClientWidth, kPanelHeight);
 
     const int inset = 2 * kBevelWidth;
-    m_icon = new QLabel(m_panel);
-    m_icon->setObjectName(QStringLiteral("ProgramIcon"));
+    m_icon = m_controls.Name(new QLabel(m_panel), controls::kLogo);
     m_icon->setGeometry(inset, inset, kClientWidth - 2 * inset, kIconHeight);
     m_icon->setScaledContents(true);
     QPixmap logo(QStringLiteral(":/support/orvanta_logo.png"));
@@ -114,13 +131,13 @@ TAboutDlgS::TAboutDlgS(Services& services, const Catalogue& catalogue, QWidget* 
         m_icon->setPixmap(logo);
     }
 
-    m_version = AddLabel("Version", 8, 168);
-    m_copyright = AddLabel("Copyright", 8, 192);
-    m_web = AddLabel("Label4", 8, 216);
-    m_telephone = AddLabel("Label1", 8, 240);
-    m_mobile = AddLabel("LblMobile", 9, 259);
-    m_email_caption = AddLabel("Label3", 8, 275);
-    m_email = AddLabel("Label5", 96, 275);
+    m_version = AddLabel(controls::kVersion, 8, 168);
+    m_copyright = AddLabel(controls::kCopyright, 8, 192);
+    m_web = AddLabel(controls::kWebLink, 8, 216);
+    m_telephone = AddLabel(controls::kTelephone, 8, 240);
+    m_mobile = AddLabel(controls::kMobile, 9, 259);
+    m_email_caption = AddLabel(controls::kEmailCaption, 8, 275);
+    m_email = AddLabel(controls::kMailLink, 96, 275);
 
     QFont web_font = m_web->font();
     web_font.setPixelSize(13);
@@ -134,36 +151,33 @@ TAboutDlgS::TAboutDlgS(Services& services, const Catalogue& catalogue, QWidget* 
     m_web->installEventFilter(this);
     m_email->installEventFilter(this);
 
-    auto* bevel = new BevelLine(m_panel);
-    bevel->setObjectName(QStringLiteral("Bevel1"));
+    auto* bevel = m_controls.Name(new BevelLine(m_panel), controls::kBevel);
     bevel->setGeometry(8, 304, 297, 2);
 
-    m_warning = AddLabel("Label2", 8, 320);
+    m_warning = AddLabel(controls::kWarning, 8, 320);
     m_warning->setWordWrap(true);
     m_warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_warning->setFixedSize(297, 33);
 
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
-    m_ok->setObjectName(QStringLiteral("OKButton"));
+    m_ok = m_controls.Name(new QPushButton(this), controls::kOk);
     m_ok->setGeometry(120, 365, 75, 25);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TAboutDlgS::~TAboutDlgS() = default;
+AboutBox::~AboutBox() = default;
 
-QLabel* TAboutDlgS::AddLabel(const char* name, int left, int top) {
-    auto* label = new QLabel(m_panel);
-    label->setObjectName(QString::fromLatin1(name));
+QLabel* AboutBox::AddLabel(const WindowControl& row, int left, int top) {
+    auto* label = m_controls.Name(new QLabel(m_panel), row);
     // Catalogue texts are shown as they are written, never as markup.
     label->setTextFormat(Qt::PlainText);
     label->move(left, top);
     return label;
 }
 
-void TAboutDlgS::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        FormShow();
+        OnShowing();
         if (const QScreen* screen = this->screen()) {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
@@ -172,7 +186,7 @@ void TAboutDlgS::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TAboutDlgS::FormShow() {
+void AboutBox::OnShowing() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
@@ -193,24 +207,24 @@ void TAboutDlgS::FormShow() {
     }
 }
 
-void TAboutDlgS::Label4Click() {
+void AboutBox::OnHomePageLink() {
     m_services.platform.OpenUrl(HomePageUrl());
 }
 
-void TAboutDlgS::Label5Click() {
+void AboutBox::OnMailLink() {
     m_services.platform.OpenUrl(MailUrl(FromQt(m_email->text())));
 }
 
-bool TAboutDlgS::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_web || watched == m_email) && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QLabel*>(watched);
         if (mouse->button() == Qt::LeftButton &&
             label->rect().contains(mouse->position().toPoint())) {
             if (watched == m_web) {
-                Label4Click();
+                OnHomePageLink();
             } else {
-                Label5Click();
+                OnMailLink();
             }
             return true;
         }

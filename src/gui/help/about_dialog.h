@@ -8,33 +8,35 @@
 
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
+#include "gui/widgets/window_controls.h"
 
 class QLabel;
 class QPushButton;
 
 namespace orvanta {
 
-class TAboutDlgS : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    TAboutDlgS(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
-    ~TAboutDlgS() override;
-
-    // The two links: the home page whatever Label4 shows; a mail to whatever Label5 shows.
-    void Label4Click();
-    void Label5Click();
+    AboutBox(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
+    ~AboutBox() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
-    QLabel* AddLabel(const char* name, int left, int top);
+    void OnShowing();
+    // The two links: the home page whatever the web link shows; a mail to whatever the
+    // mail link shows.
+    void OnHomePageLink();
+    void OnMailLink();
+    QLabel* AddLabel(const WindowControl& row, int left, int top);
 
     Services& m_services;
     const Catalogue& m_catalogue;
+    WindowControls m_controls;
 
     QWidget* m_panel = nullptr;
     QLabel* m_icon = nullptr;

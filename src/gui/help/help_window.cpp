@@ -19,6 +19,21 @@ namespace orvanta {
 
 namespace {
 
+namespace captions {
+constexpr CatalogueText kTitle{"FrmHelp", "Caption", "Help"};
+constexpr CatalogueText kExit{"FrmHelp", "Exit", "Exit"};
+}  // namespace captions
+
+// The window's controls: object name and caption.
+namespace controls {
+// clang-format off
+constexpr WindowControl kWindow      {"FrmHelp", &captions::kTitle};
+constexpr WindowControl kBrowser     {"WebBrowser1"};
+constexpr WindowControl kButtonPanel {"Panel1"};
+constexpr WindowControl kExit        {"BitBtn1", &captions::kExit};
+// clang-format on
+}  // namespace controls
+
 constexpr int kWidth = 696;
 constexpr int kHeight = 480;
 constexpr int kPanelHeight = 35;
@@ -70,10 +85,9 @@ private:
 
 }  // namespace
 
-TFrmHelp::TFrmHelp(Services& services, const Catalogue& catalogue, QWidget* parent)
+HelpWindow::HelpWindow(Services& services, const Catalogue& catalogue, QWidget* parent)
     : QDialog(parent), m_services(services), m_catalogue(catalogue) {
-    setObjectName(QStringLiteral("FrmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    m_controls.Name(this, controls::kWindow);
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
 
@@ -81,47 +95,42 @@ TFrmHelp::TFrmHelp(Services& services, const Catalogue& catalogue, QWidget* pare
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_browser = new HelpBrowser(this);
-    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser = m_controls.Name(new HelpBrowser(this), controls::kBrowser);
     layout->addWidget(m_browser, 1);
 
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setFixedHeight(kPanelHeight);
-    auto* strip = new QHBoxLayout(m_panel);
+    auto* panel = m_controls.Name(new QWidget(this), controls::kButtonPanel);
+    panel->setFixedHeight(kPanelHeight);
+    auto* strip = new QHBoxLayout(panel);
     const int gap = (kPanelHeight - kButtonHeight) / 2;
     strip->setContentsMargins(0, gap, gap + 3, kPanelHeight - kButtonHeight - gap);
     strip->addStretch(1);
-    m_exit = new QPushButton(QStringLiteral("Exit"), m_panel);
-    m_exit->setObjectName(QStringLiteral("BitBtn1"));
-    m_exit->setFixedSize(kButtonWidth, kButtonHeight);
-    m_exit->setIcon(
+    auto* exit = m_controls.Name(new QPushButton(panel), controls::kExit);
+    exit->setFixedSize(kButtonWidth, kButtonHeight);
+    exit->setIcon(
         QIcon::fromTheme(QStringLiteral("application-exit"),
                          QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton)));
-    strip->addWidget(m_exit);
-    layout->addWidget(m_panel);
+    strip->addWidget(exit);
+    layout->addWidget(panel);
 
-    connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
+    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     resize(kWidth, kHeight);
 }
 
-TFrmHelp::~TFrmHelp() = default;
+HelpWindow::~HelpWindow() = default;
 
-void TFrmHelp::showEvent(QShowEvent* event) {
+void HelpWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        FormShow();
+        OnShowing();
     }
     QDialog::showEvent(event);
 }
 
-void TFrmHelp::FormShow() {
-    setWindowTitle(ToQt(m_catalogue.ReadString("FrmHelp", "Caption", "Help")));
-    m_exit->setText(ToQt(m_catalogue.ReadString("FrmHelp", "Exit", "Exit")));
+void HelpWindow::OnShowing() {
+    m_controls.Caption(m_catalogue);
 
     const std::string folder = m_services.platform.ProgramFolder();
     const std::string page = HelpTarget(folder, m_catalogue.FileName(), kHelpTop);
     const std::string anchor = HelpAnchor(m_help_topic);
-    m_target = page + anchor;
 
     // The anchor goes into the URL's fragment; the page's path stays a path, whatever
     // characters the program folder's name holds.

@@ -6,46 +6,36 @@
 
 #include <QDialog>
 
-#include <string>
-
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
+#include "gui/widgets/window_controls.h"
 
-class QPushButton;
 class QTextBrowser;
-class QWidget;
 
 namespace orvanta {
 
-class TFrmHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
-    TFrmHelp(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
-    ~TFrmHelp() override;
+    HelpWindow(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
+    ~HelpWindow() override;
 
     // 1 to 5 choose a section (see HelpAnchor); anything else opens the page at its top.
     void SetHelpTopic(int topic) { m_help_topic = topic; }
-    int HelpTopic() const { return m_help_topic; }
-
-    // Where the last showing went: a plain path with the anchor appended.
-    const std::string& Target() const { return m_target; }
-    QTextBrowser* WebBrowser1() const { return m_browser; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void OnShowing();
 
     Services& m_services;
     const Catalogue& m_catalogue;
     int m_help_topic = 0;
-    std::string m_target;
+    WindowControls m_controls;
 
     QTextBrowser* m_browser = nullptr;
-    QWidget* m_panel = nullptr;
-    QPushButton* m_exit = nullptr;
 };
 
 }  // namespace orvanta

@@ -124,12 +124,12 @@ QList<QWidget*> ArbitrageTab::EnterMovesFocus() const {
     return m_enter_moves_focus;
 }
 
-void ArbitrageTab::InitPage() {
+void ArbitrageTab::Clear() {
     ClearArbitrage(m_page);
     m_controls.Boxes().Show();
 }
 
-void ArbitrageTab::CalcPage() {
+void ArbitrageTab::Calculate() {
     m_controls.Boxes().Around([this] { CalculateArbitrage(m_page, m_services); });
 }
 

@@ -13,8 +13,8 @@ class ArbitrageTab : public CalculatorTab {
 public:
     ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
 
-    void InitPage() override;
-    void CalcPage() override;
+    void Clear() override;
+    void Calculate() override;
     void Caption() override;
     int HelpTopic() const override { return 2; }
     QWidget* FirstInput() const override;

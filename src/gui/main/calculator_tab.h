@@ -2,11 +2,11 @@
 
 // The main window and its pages.
 //
-// TFrmMain owns the language catalogue, the menu and the two command buttons;
+// MainWindow owns the language catalogue, the menu and the two command buttons;
 // each of its four pages is a CalculatorTab that binds one page of the core (a
-// struct of grids and box texts with its Init and Calc operations) to widgets.
-// Calculate and Clear reach the page in front; a page copies what the user
-// typed into its struct, runs the core operation, and shows what it left,
+// struct of grids and box texts with its clear and calculate operations) to
+// widgets. Calculate and Clear reach the page in front; a page copies what the
+// user typed into its struct, runs the core operation, and shows what it left,
 // also when the operation stopped part-way on an error.
 
 #include <QString>
@@ -26,9 +26,9 @@ public:
     CalculatorTab(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr)
         : QWidget(parent), m_services(services), m_catalogue(catalogue) {}
 
-    // The page's Init...Page and Calc...Page.
-    virtual void InitPage() = 0;
-    virtual void CalcPage() = 0;
+    // The page's own clear and calculate operations.
+    virtual void Clear() = 0;
+    virtual void Calculate() = 0;
     // Sets every caption from the catalogue again; page data stays.
     virtual void Caption() = 0;
     virtual int HelpTopic() const = 0;

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
                                  orvanta::ToQt(orvanta::ProgramBaseName(platform.ProgramFile())));
     orvanta::Services services{prompter, platform, orvanta::SystemDecimalSeparator()};
 
-    orvanta::TFrmMain window(services, orvanta::DesktopOpeners(services));
+    orvanta::MainWindow window(services, orvanta::DesktopOpeners(services));
     window.show();
     return QApplication::exec();
 }

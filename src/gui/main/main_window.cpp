@@ -35,6 +35,54 @@ constexpr int kClientWidth = 606;
 constexpr int kClientHeight = 440;
 constexpr int kPanelHeight = 30;
 
+// What the window's own controls say; the pages caption themselves.
+namespace captions {
+constexpr CatalogueText kTitle{"FrmMain", "Caption", ""};
+constexpr CatalogueText kParlayPage{"FrmMain", "PARLAY_BETTING", "PARLAY_BETTING"};
+constexpr CatalogueText kArbitragePage{"FrmMain", "ARBITRAGE", "ARBITRAGE"};
+constexpr CatalogueText kProbabilityPage{"FrmMain", "PROBABILITY", "PROBABILITY"};
+constexpr CatalogueText kOddsPage{"FrmMain", "ODDS", "ODDS"};
+constexpr CatalogueText kCalculate{"FrmMain", "BtnCalculat", "Calculate"};
+constexpr CatalogueText kClear{"FrmMain", "Clear", "Clear"};
+constexpr CatalogueText kPrint{"FrmMain", "Print", "Print"};
+constexpr CatalogueText kSystemCalculator{"FrmMain", "miWinCalculator", "WinCalculator"};
+constexpr CatalogueText kLive{"FrmMain", "miLiveOrvanta", "Live Orvanta"};
+constexpr CatalogueText kHelpMenu{"FrmMain", "miHelp", "Help"};
+constexpr CatalogueText kHelp{"FrmMain", "Help", "Help"};
+constexpr CatalogueText kAbout{"FrmMain", "About", "About"};
+constexpr CatalogueText kUpdate{"FrmMain", "miUpDate", "UpDate Program"};
+constexpr CatalogueText kExit{"FrmMain", "Exit", "Exit"};
+}  // namespace captions
+
+// The window's controls: object name, caption, or a text the same in every language.
+namespace controls {
+// clang-format off
+constexpr WindowControl kWindow          {"FrmMain"};
+constexpr WindowControl kPages           {"PageControl1"};
+constexpr WindowControl kParlayPage      {"TSParlayBetting", &captions::kParlayPage};
+constexpr WindowControl kArbitragePage   {"TSArbitrage", &captions::kArbitragePage};
+constexpr WindowControl kProbabilityPage {"TSProbability", &captions::kProbabilityPage};
+constexpr WindowControl kOddsPage        {"TSOdds", &captions::kOddsPage};
+constexpr WindowControl kCommandPanel    {"Panel4"};
+constexpr WindowControl kCalculate       {"BitBtn1", &captions::kCalculate};
+constexpr WindowControl kClear           {"BitBtn2", &captions::kClear};
+constexpr WindowControl kMenuBar         {"MainMenu1"};
+constexpr WindowControl kClearItem       {"miClear", &captions::kClear};
+constexpr WindowControl kPrintItem       {"miPrint", &captions::kPrint};
+constexpr WindowControl kCalculatorItem  {"miWinCalculator", &captions::kSystemCalculator};
+constexpr WindowControl kLiveItem        {"miLiveOrvanta", &captions::kLive};
+constexpr WindowControl kHelpMenu        {"miHelp", &captions::kHelpMenu};
+constexpr WindowControl kHelpItem        {"miHelp1", &captions::kHelp};
+constexpr WindowControl kAboutItem       {"miAbout", &captions::kAbout};
+constexpr WindowControl kUpdateItem      {"miUpDate", &captions::kUpdate};
+constexpr WindowControl kLanguageMenu    {"miLanguage", nullptr, "Language"};
+constexpr WindowControl kGreekItem       {"miLanguageGreek", nullptr, "Ελληνικά"};
+constexpr WindowControl kEnglishItem     {"miLanguageEnglish", nullptr, "English"};
+constexpr WindowControl kExitItem        {"miExit", &captions::kExit};
+constexpr WindowControl kUpdateTimer     {"Timer1"};
+// clang-format on
+}  // namespace controls
+
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QString::fromLatin1(name),
                             QApplication::style()->standardIcon(fallback));
@@ -59,10 +107,9 @@ QString FindSystemCalculator() {
 
 }  // namespace
 
-TFrmMain::TFrmMain(Services& services, MainWindowOpeners openers, QWidget* parent)
+MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_openers(std::move(openers)) {
-    setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral("Calculator"));
+    m_controls.Name(this, controls::kWindow);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -75,16 +122,13 @@ TFrmMain::TFrmMain(Services& services, MainWindowOpeners openers, QWidget* paren
     BuildPages();
     layout->addWidget(m_pages, 1);
 
-    auto* panel = new QWidget(client);
-    panel->setObjectName(QStringLiteral("Panel4"));
+    auto* panel = m_controls.Name(new QWidget(client), controls::kCommandPanel);
     panel->setFixedHeight(kPanelHeight);
-    m_calculate = new QPushButton(QStringLiteral("Calculate"), panel);
-    m_calculate->setObjectName(QStringLiteral("BitBtn1"));
+    m_calculate = m_controls.Name(new QPushButton(panel), controls::kCalculate);
     m_calculate->setGeometry(3, 3, 134, 25);
     m_calculate->setIcon(ThemeIcon("accessories-calculator", QStyle::SP_DialogApplyButton));
     m_calculate->setAutoDefault(false);
-    m_clear = new QPushButton(QStringLiteral("Clear  "), panel);
-    m_clear->setObjectName(QStringLiteral("BitBtn2"));
+    m_clear = m_controls.Name(new QPushButton(panel), controls::kClear);
     m_clear->setGeometry(382, 3, 123, 25);
     m_clear->setIcon(ThemeIcon("edit-clear", QStyle::SP_DialogResetButton));
     m_clear->setAutoDefault(false);
@@ -92,16 +136,15 @@ TFrmMain::TFrmMain(Services& services, MainWindowOpeners openers, QWidget* paren
     setCentralWidget(client);
     client->setFixedSize(kClientWidth, kClientHeight);
 
-    connect(m_calculate, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(m_clear, &QPushButton::clicked, this, [this] { miClearClick(); });
+    connect(m_calculate, &QPushButton::clicked, this, [this] { OnCalculate(); });
+    connect(m_clear, &QPushButton::clicked, this, [this] { OnClear(); });
 
     BuildMenu();
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(1000);
-    m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    m_update_timer = m_controls.Name(new QTimer(this), controls::kUpdateTimer);
+    m_update_timer->setInterval(1000);
+    m_update_timer->setSingleShot(true);
+    connect(m_update_timer, &QTimer::timeout, this, [this] { OnUpdateTimer(); });
 
     // Enter in these moves the focus on, as Tab does.
     for (CalculatorTab* tab : m_tabs) {
@@ -111,15 +154,17 @@ TFrmMain::TFrmMain(Services& services, MainWindowOpeners openers, QWidget* paren
     }
     m_calculate->installEventFilter(this);
 
+    // The captions' own texts until the catalogue opens at the first showing; the
+    // window's size is taken with them.
+    Caption();
     adjustSize();
     setFixedSize(sizeHint());
 }
 
-TFrmMain::~TFrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void TFrmMain::BuildPages() {
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
+void MainWindow::BuildPages() {
+    m_pages = m_controls.Name(new QTabWidget(this), controls::kPages);
     QFont bold = m_pages->tabBar()->font();
     bold.setBold(true);
     m_pages->tabBar()->setFont(bold);
@@ -128,87 +173,77 @@ void TFrmMain::BuildPages() {
     m_tabs[kArbitrage] = new ArbitrageTab(m_services, m_catalogue, m_pages);
     m_tabs[kProbability] = new ProbabilityTab(m_services, m_catalogue, m_pages);
     m_tabs[kOdds] = new OddsTab(m_services, m_catalogue, m_pages);
-    m_tabs[kParlay]->setObjectName(QStringLiteral("TSParlayBetting"));
-    m_tabs[kArbitrage]->setObjectName(QStringLiteral("TSArbitrage"));
-    m_tabs[kProbability]->setObjectName(QStringLiteral("TSProbability"));
-    m_tabs[kOdds]->setObjectName(QStringLiteral("TSOdds"));
-    m_pages->addTab(m_tabs[kParlay], QStringLiteral("PARLAY BETTING"));
-    m_pages->addTab(m_tabs[kArbitrage], QStringLiteral("ARBITRAGE"));
-    m_pages->addTab(m_tabs[kProbability], QStringLiteral("PROBABILITY"));
-    m_pages->addTab(m_tabs[kOdds], QStringLiteral("ODDS"));
+    const std::pair<Page, const WindowControl&> pages[] = {
+        {kParlay, controls::kParlayPage},
+        {kArbitrage, controls::kArbitragePage},
+        {kProbability, controls::kProbabilityPage},
+        {kOdds, controls::kOddsPage}};
+    for (const auto& [page, row] : pages) {
+        m_pages->addTab(m_controls.Name(m_tabs[page], row), QString());
+    }
     m_pages->setCurrentIndex(kArbitrage);
 }
 
-void TFrmMain::BuildMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
+void MainWindow::BuildMenu() {
+    QMenuBar* bar = m_controls.Name(menuBar(), controls::kMenuBar);
 
     // A Qt menu bar shows an item's picture instead of its caption, so the
     // bar's own commands go as captions; pictures are on the items of the menus.
-    auto add = [](QMenuBar* menu_bar, const char* name, const QString& caption) {
-        QAction* action = menu_bar->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+    auto add = [this](QMenuBar* menu_bar, const WindowControl& row) {
+        return m_controls.Name(menu_bar->addAction(QString()), row);
     };
-    m_clear_action = add(bar, "miClear", QStringLiteral("Clear"));
-    m_print_action = add(bar, "miPrint", QStringLiteral("Print  "));
-    m_calculator_action = add(bar, "miWinCalculator", QStringLiteral("Win Calculator"));
-    m_live_action = add(bar, "miLiveOrvanta", QStringLiteral("LiveOrvanta"));
+    QAction* clear = add(bar, controls::kClearItem);
+    add(bar, controls::kPrintItem);  // printing does nothing
+    QAction* calculator = add(bar, controls::kCalculatorItem);
+    QAction* live = add(bar, controls::kLiveItem);
 
-    m_help_menu = bar->addMenu(QStringLiteral("Help"));
-    m_help_menu->setObjectName(QStringLiteral("miHelp"));
-    m_help_menu->menuAction()->setObjectName(QStringLiteral("miHelp"));
-    m_help_action = m_help_menu->addAction(ThemeIcon("help-contents", QStyle::SP_DialogHelpButton),
-                                           QStringLiteral("Help"));
-    m_help_action->setObjectName(QStringLiteral("miHelp1"));
+    QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), controls::kHelpMenu);
+    help_menu->menuAction()->setObjectName(help_menu->objectName());
+    QAction* help = m_controls.Name(
+        help_menu->addAction(ThemeIcon("help-contents", QStyle::SP_DialogHelpButton), QString()),
+        controls::kHelpItem);
     // F1 from every control of the window: the shortcut comes before the control sees the key.
-    m_help_action->setShortcut(QKeySequence(Qt::Key_F1));
-    m_help_action->setShortcutContext(Qt::WindowShortcut);
-    addAction(m_help_action);
-    m_about_action = m_help_menu->addAction(QStringLiteral("About"));
-    m_about_action->setObjectName(QStringLiteral("miAbout"));
-    m_update_action = m_help_menu->addAction(QStringLiteral("UpDate"));
-    m_update_action->setObjectName(QStringLiteral("miUpDate"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    QAction* about = m_controls.Name(help_menu->addAction(QString()), controls::kAboutItem);
+    QAction* update = m_controls.Name(help_menu->addAction(QString()), controls::kUpdateItem);
 
-    m_language_menu = m_help_menu->addMenu(QStringLiteral("Language"));
-    m_language_menu->setObjectName(QStringLiteral("miLanguage"));
+    m_language_menu = m_controls.Name(help_menu->addMenu(QString()), controls::kLanguageMenu);
     auto* languages = new QActionGroup(m_language_menu);
-    const std::pair<const char*, const char*> choices[] = {
-        {"miLanguageGreek", kGreekCatalogue}, {"miLanguageEnglish", kEnglishCatalogue}};
-    const QString names[] = {QStringLiteral("Ελληνικά"), QStringLiteral("English")};
-    for (int i = 0; i < 2; ++i) {
-        QAction* action = m_language_menu->addAction(names[i]);
-        action->setObjectName(QString::fromLatin1(choices[i].first));
+    const std::pair<const WindowControl&, const char*> choices[] = {
+        {controls::kGreekItem, kGreekCatalogue}, {controls::kEnglishItem, kEnglishCatalogue}};
+    for (const auto& [row, file] : choices) {
+        QAction* action = m_controls.Name(m_language_menu->addAction(QString()), row);
         action->setCheckable(true);
-        action->setData(QString::fromLatin1(choices[i].second));
+        action->setData(QString::fromLatin1(file));
         languages->addAction(action);
         connect(action, &QAction::triggered, this,
-                [this, file = std::string(choices[i].second)] { ChooseLanguage(file); });
+                [this, file = std::string(file)] { ChooseLanguage(file); });
     }
 
-    m_exit_action = add(bar, "miExit", QStringLiteral("Exit"));
+    QAction* exit = add(bar, controls::kExitItem);
     AddMenuBarKey(bar);
 
-    connect(m_clear_action, &QAction::triggered, this, [this] { miClearClick(); });
-    // miPrint has no action.
-    connect(m_calculator_action, &QAction::triggered, this, [this] { miWinCalculatorClick(); });
-    connect(m_live_action, &QAction::triggered, this, [this] { miLiveOrvantaClick(); });
-    connect(m_help_action, &QAction::triggered, this, [this] { miHelp1Click(); });
-    connect(m_about_action, &QAction::triggered, this, [this] { miAboutClick(); });
-    connect(m_update_action, &QAction::triggered, this, [this] { miUpDateClick(); });
-    connect(m_exit_action, &QAction::triggered, this, [this] { miExitClick(); });
+    connect(clear, &QAction::triggered, this, [this] { OnClear(); });
+    connect(calculator, &QAction::triggered, this, [this] { OnSystemCalculator(); });
+    connect(live, &QAction::triggered, this, [this] { OnLive(); });
+    connect(help, &QAction::triggered, this, [this] { OnHelp(); });
+    connect(about, &QAction::triggered, this, [this] { OnAbout(); });
+    connect(update, &QAction::triggered, this, [this] { OnUpdateProgram(); });
+    connect(exit, &QAction::triggered, this, [this] { OnExit(); });
 }
 
 template <typename Handler>
-void TFrmMain::Guarded(Handler&& handler) {
+void MainWindow::Guarded(Handler&& handler) {
     RunGuarded(m_services.prompter, std::forward<Handler>(handler));
 }
 
-CalculatorTab* TFrmMain::FrontTab() const {
+CalculatorTab* MainWindow::FrontTab() const {
     return m_tabs[static_cast<std::size_t>(std::clamp(m_pages->currentIndex(), 0, 3))];
 }
 
-void TFrmMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
@@ -216,7 +251,7 @@ void TFrmMain::showEvent(QShowEvent* event) {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         }
-        Guarded([this] { FormShow(); });
+        Guarded([this] { OnFirstShow(); });
         // Typing works at once: the focus starts in the first input of the page in front.
         if (QWidget* first = FrontTab()->FirstInput()) {
             first->setFocus(Qt::OtherFocusReason);
@@ -224,39 +259,21 @@ void TFrmMain::showEvent(QShowEvent* event) {
     }
 }
 
-void TFrmMain::FormShow() {
+void MainWindow::OnFirstShow() {
     const std::string folder = m_services.platform.ProgramFolder();
     m_catalogue = Catalogue(JoinPath(folder, RememberedCatalogue(folder)));
-    m_catalogue_open = true;
-    CaptionAll();
-    m_tabs[kParlay]->InitPage();
-    m_tabs[kArbitrage]->InitPage();
-    m_tabs[kProbability]->InitPage();
-    m_tabs[kOdds]->InitPage();
-    m_timer->start();
+    Caption();
+    for (CalculatorTab* tab : m_tabs) {
+        tab->Clear();
+    }
+    m_update_timer->start();
 }
 
-void TFrmMain::CaptionAll() {
-    const TVersionInfo version = ReadVersionInfo(m_services.platform.ProgramFile());
-    auto text = [this](const char* key, const char* default_text) {
-        return ToQt(m_catalogue.ReadString("FrmMain", key, default_text));
-    };
-    setWindowTitle(text("Caption", "") + "   Version:" + ToQt(version.FileVersion));
-    m_calculate->setText(text("BtnCalculat", "Calculate"));
-    m_pages->setTabText(kParlay, text("PARLAY_BETTING", "PARLAY_BETTING"));
-    m_pages->setTabText(kArbitrage, text("ARBITRAGE", "ARBITRAGE"));
-    m_pages->setTabText(kOdds, text("ODDS", "ODDS"));
-    m_pages->setTabText(kProbability, text("PROBABILITY", "PROBABILITY"));
-    m_clear->setText(text("Clear", "Clear"));
-    m_about_action->setText(text("About", "About"));
-    m_clear_action->setText(text("Clear", "Clear"));
-    m_exit_action->setText(text("Exit", "Exit"));
-    m_help_menu->setTitle(text("miHelp", "Help"));
-    m_help_action->setText(text("Help", "Help"));
-    m_live_action->setText(text("miLiveOrvanta", "Live Orvanta"));
-    m_print_action->setText(text("Print", "Print"));
-    m_update_action->setText(text("miUpDate", "UpDate Program"));
-    m_calculator_action->setText(text("miWinCalculator", "WinCalculator"));
+void MainWindow::Caption() {
+    const VersionInfo version = ReadVersionInfo(m_services.platform.ProgramFile());
+    setWindowTitle(ToQt(m_catalogue.Read(captions::kTitle)) +
+                   "   Version:" + ToQt(version.file_version));
+    m_controls.Caption(m_catalogue);
     for (CalculatorTab* tab : m_tabs) {
         tab->Caption();
     }
@@ -266,53 +283,52 @@ void TFrmMain::CaptionAll() {
     }
 }
 
-void TFrmMain::ChooseLanguage(const std::string& catalogue_file) {
+void MainWindow::ChooseLanguage(const std::string& catalogue_file) {
     Guarded([&] {
         m_catalogue = Catalogue(JoinPath(m_services.platform.ProgramFolder(), catalogue_file));
-        m_catalogue_open = true;
-        CaptionAll();
+        Caption();
         RememberCatalogue(m_services.platform.ProgramFolder(), catalogue_file,
                           m_services.write_faults);
     });
 }
 
-void TFrmMain::BitBtn1Click() {
-    Guarded([this] { FrontTab()->CalcPage(); });
+void MainWindow::OnCalculate() {
+    Guarded([this] { FrontTab()->Calculate(); });
 }
 
-void TFrmMain::miClearClick() {
+void MainWindow::OnClear() {
     Guarded([this] {
         if (m_services.prompter.AskYesNo("Clear All Information ?")) {
-            FrontTab()->InitPage();
+            FrontTab()->Clear();
         }
     });
 }
 
-void TFrmMain::miHelp1Click() {
+void MainWindow::OnHelp() {
     Guarded([this] {
-        if (m_openers.openHelp) {
-            m_openers.openHelp(this, FrontTab()->HelpTopic());
+        if (m_openers.open_help) {
+            m_openers.open_help(this, FrontTab()->HelpTopic());
         }
     });
 }
 
-void TFrmMain::miAboutClick() {
+void MainWindow::OnAbout() {
     Guarded([this] {
-        if (m_openers.openAbout) {
-            m_openers.openAbout(this);
+        if (m_openers.open_about) {
+            m_openers.open_about(this);
         }
     });
 }
 
-void TFrmMain::miLiveOrvantaClick() {
+void MainWindow::OnLive() {
     Guarded([this] {
-        if (m_openers.openLive) {
-            m_openers.openLive(this);
+        if (m_openers.open_live) {
+            m_openers.open_live(this);
         }
     });
 }
 
-void TFrmMain::miWinCalculatorClick() {
+void MainWindow::OnSystemCalculator() {
     Guarded([this] {
         const QString calculator = FindSystemCalculator();
         if (!calculator.isEmpty()) {
@@ -321,46 +337,44 @@ void TFrmMain::miWinCalculatorClick() {
     });
 }
 
-void TFrmMain::miUpDateClick() {
+void MainWindow::OnUpdateProgram() {
     bool close_now = false;
-    Guarded([&] { close_now = m_openers.manualUpdate && m_openers.manualUpdate(this); });
+    Guarded(
+        [&] { close_now = m_openers.start_manual_update && m_openers.start_manual_update(this); });
     if (close_now) {
         close();
     }
 }
 
-void TFrmMain::miExitClick() {
+void MainWindow::OnExit() {
     Guarded([this] { m_services.platform.OpenUrl(HomePageUrl()); });
     close();
 }
 
-void TFrmMain::Timer1Timer() {
-    m_timer->stop();
+void MainWindow::OnUpdateTimer() {
+    m_update_timer->stop();
     bool close_now = false;
-    Guarded([&] { close_now = m_openers.checkForUpdates && m_openers.checkForUpdates(this); });
+    Guarded([&] { close_now = m_openers.check_for_updates && m_openers.check_for_updates(this); });
     if (close_now) {
         close();
     }
 }
 
-void TFrmMain::closeEvent(QCloseEvent* event) {
-    // Released once; a second close request finds nothing more to do.
-    if (m_catalogue_open) {
-        m_catalogue = Catalogue();
-        m_catalogue_open = false;
-    }
-    m_timer->stop();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The catalogue is let go; a second close request finds nothing more to do.
+    m_catalogue = Catalogue();
+    m_update_timer->stop();
     event->accept();
 }
 
-void TFrmMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {
         m_services.separator = SystemDecimalSeparator();
     }
     QMainWindow::changeEvent(event);
 }
 
-bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

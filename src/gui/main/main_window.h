@@ -10,6 +10,7 @@
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
 #include "gui/main/calculator_tab.h"
+#include "gui/widgets/window_controls.h"
 
 class QAction;
 class QMenu;
@@ -22,43 +23,35 @@ namespace orvanta {
 // The windows and checks the main window opens. main() fills them with the
 // real ones; tests with recorders.
 struct MainWindowOpeners {
-    std::function<void(QWidget* owner, int help_topic)> openHelp;
-    std::function<void(QWidget* owner)> openAbout;
-    std::function<void(QWidget* owner)> openLive;
+    std::function<void(QWidget* owner, int help_topic)> open_help;
+    std::function<void(QWidget* owner)> open_about;
+    std::function<void(QWidget* owner)> open_live;
     // True when the program should end (the update program was started).
-    std::function<bool(QWidget* owner)> checkForUpdates;
-    std::function<bool(QWidget* owner)> manualUpdate;
+    std::function<bool(QWidget* owner)> check_for_updates;
+    std::function<bool(QWidget* owner)> start_manual_update;
 };
 
-class TFrmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    TFrmMain(Services& services, MainWindowOpeners openers, QWidget* parent = nullptr);
-    ~TFrmMain() override;
+    MainWindow(Services& services, MainWindowOpeners openers, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // Page order of PageControl1.
+    // The order of the pages' tabs.
     enum Page { kParlay = 0, kArbitrage = 1, kProbability = 2, kOdds = 3 };
 
     const Catalogue& CurrentCatalogue() const { return m_catalogue; }
-    bool CatalogueOpen() const { return m_catalogue_open; }
     CalculatorTab* Tab(Page page) const { return m_tabs[page]; }
     CalculatorTab* FrontTab() const;
-    QTimer* UpdateTimer() const { return m_timer; }
 
     // Opens a catalogue file of the program folder and captions everything
     // again; the choice is remembered for the next start.
     void ChooseLanguage(const std::string& catalogue_file);
 
-    void BitBtn1Click();
-    void miClearClick();
-    void miHelp1Click();
-    void miAboutClick();
-    void miLiveOrvantaClick();
-    void miWinCalculatorClick();
-    void miUpDateClick();
-    void miExitClick();
-    void Timer1Timer();
+    // The two command buttons: each works on the page in front.
+    void OnCalculate();
+    void OnClear();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -67,35 +60,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildMenu();
     void BuildPages();
-    void FormShow();
-    void CaptionAll();
+    void BuildMenu();
+    void OnFirstShow();
+    void Caption();
     template <typename Handler>
     void Guarded(Handler&& handler);
+
+    void OnHelp();
+    void OnAbout();
+    void OnLive();
+    void OnSystemCalculator();
+    void OnUpdateProgram();
+    void OnExit();
+    void OnUpdateTimer();
 
     Services& m_services;
     MainWindowOpeners m_openers;
     Catalogue m_catalogue;
-    bool m_catalogue_open = false;
     bool m_shown = false;
+    WindowControls m_controls;
 
     QTabWidget* m_pages = nullptr;
     std::array<CalculatorTab*, 4> m_tabs{};
     QPushButton* m_calculate = nullptr;
     QPushButton* m_clear = nullptr;
-    QTimer* m_timer = nullptr;
-
-    QAction* m_clear_action = nullptr;
-    QAction* m_print_action = nullptr;
-    QAction* m_calculator_action = nullptr;
-    QAction* m_live_action = nullptr;
-    QMenu* m_help_menu = nullptr;
-    QAction* m_help_action = nullptr;
-    QAction* m_about_action = nullptr;
-    QAction* m_update_action = nullptr;
+    QTimer* m_update_timer = nullptr;
     QMenu* m_language_menu = nullptr;
-    QAction* m_exit_action = nullptr;
 };
 
 }  // namespace orvanta

@@ -104,12 +104,12 @@ QList<QWidget*> OddsTab::EnterMovesFocus() const {
     return {m_edit12};
 }
 
-void OddsTab::InitPage() {
+void OddsTab::Clear() {
     InitOddsPage(m_page, m_catalogue);
     m_boxes.Show();
 }
 
-void OddsTab::CalcPage() {
+void OddsTab::Calculate() {
     m_boxes.Around([this] { CalcOddsPage(m_page, m_services, m_catalogue); });
 }
 

@@ -20,8 +20,8 @@ class OddsTab : public CalculatorTab {
 public:
     OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
 
-    void InitPage() override;
-    void CalcPage() override;
+    void Clear() override;
+    void Calculate() override;
     void Caption() override;
     int HelpTopic() const override { return 4; }
     QWidget* FirstInput() const override;

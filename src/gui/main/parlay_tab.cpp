@@ -114,12 +114,12 @@ QWidget* ParlayTab::FirstInput() const {
     return m_grid;
 }
 
-void ParlayTab::InitPage() {
+void ParlayTab::Clear() {
     InitParlaySheet(m_sheet, m_catalogue);
     m_boxes.Show();
 }
 
-void ParlayTab::CalcPage() {
+void ParlayTab::Calculate() {
     m_boxes.Around([this] { CalcParlaySheet(m_sheet, m_services); });
 }
 

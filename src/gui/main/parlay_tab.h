@@ -18,8 +18,8 @@ class ParlayTab : public CalculatorTab {
 public:
     ParlayTab(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
 
-    void InitPage() override;
-    void CalcPage() override;
+    void Clear() override;
+    void Calculate() override;
     void Caption() override;
     int HelpTopic() const override { return 1; }
     QWidget* FirstInput() const override;

@@ -73,12 +73,12 @@ QWidget* ProbabilityTab::FirstInput() const {
     return m_grid;
 }
 
-void ProbabilityTab::InitPage() {
+void ProbabilityTab::Clear() {
     InitProbabilityPage(m_page);
     m_boxes.Show();
 }
 
-void ProbabilityTab::CalcPage() {
+void ProbabilityTab::Calculate() {
     m_boxes.Around([this] { CalcProbabilityPage(m_page, m_services); });
 }
 

@@ -18,8 +18,8 @@ class ProbabilityTab : public CalculatorTab {
 public:
     ProbabilityTab(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
 
-    void InitPage() override;
-    void CalcPage() override;
+    void Clear() override;
+    void Calculate() override;
     void Caption() override;
     int HelpTopic() const override { return 3; }
     QWidget* FirstInput() const override;

@@ -16,12 +16,12 @@ namespace {
 // window itself or a window it opened (the live window opens the help too).
 const Catalogue& OpenCatalogue(QWidget* owner) {
     for (QWidget* widget = owner; widget; widget = widget->parentWidget()) {
-        if (const auto* main = qobject_cast<const TFrmMain*>(widget)) {
+        if (const auto* main = qobject_cast<const MainWindow*>(widget)) {
             return main->CurrentCatalogue();
         }
     }
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (const auto* main = qobject_cast<const TFrmMain*>(widget)) {
+        if (const auto* main = qobject_cast<const MainWindow*>(widget)) {
             return main->CurrentCatalogue();
         }
     }
@@ -35,26 +35,26 @@ MainWindowOpeners DesktopOpeners(Services& services) {
     MainWindowOpeners openers;
     // Each window is made for one showing, shown modally and destroyed when it closes. Every
     // opener reports its own failures, so callers that do not guard lose nothing.
-    openers.openHelp = [&services](QWidget* owner, int help_topic) {
+    openers.open_help = [&services](QWidget* owner, int help_topic) {
         RunGuarded(services.prompter, [&] {
-            TFrmHelp help(services, OpenCatalogue(owner), owner);
+            HelpWindow help(services, OpenCatalogue(owner), owner);
             help.SetHelpTopic(help_topic);
             help.exec();
         });
     };
-    openers.openAbout = [&services](QWidget* owner) {
+    openers.open_about = [&services](QWidget* owner) {
         RunGuarded(services.prompter, [&] {
-            TAboutDlgS about(services, OpenCatalogue(owner), owner);
+            AboutBox about(services, OpenCatalogue(owner), owner);
             about.exec();
         });
     };
-    openers.openLive = [&services, open_help = openers.openHelp](QWidget* owner) {
+    openers.open_live = [&services, open_help = openers.open_help](QWidget* owner) {
         RunGuarded(services.prompter, [&] {
             TFrmLiveOrvanta live(services, OpenCatalogue(owner), open_help, owner);
             live.exec();
         });
     };
-    openers.checkForUpdates = [&services](QWidget* owner) {
+    openers.check_for_updates = [&services](QWidget* owner) {
         bool close_main = false;
         RunGuarded(services.prompter, [&] {
             UpdateCheck check(services, OpenCatalogue(owner));
@@ -62,9 +62,9 @@ MainWindowOpeners DesktopOpeners(Services& services) {
         });
         return close_main;
     };
-    openers.manualUpdate = [&services](QWidget*) {
+    openers.start_manual_update = [&services](QWidget*) {
         bool close_main = false;
-        RunGuarded(services.prompter, [&] { close_main = ManualUpdate(services); });
+        RunGuarded(services.prompter, [&] { close_main = StartManualUpdate(services); });
         return close_main;
     };
     return openers;

@@ -46,9 +46,9 @@ TEST(HelpTarget, OnlyTheLanguageFilesBaseNameCounts) {
 }
 
 TEST(AboutTexts, DefaultsVendorAndVersion) {
-    TVersionInfo program;
-    program.FileVersion = "2.3.2.55";
-    program.LegalCopyright = "2008-2026";
+    VersionInfo program;
+    program.file_version = "2.3.2.55";
+    program.legal_copyright = "2008-2026";
     const AboutTexts about = MakeAboutTexts(Catalogue(), program);
     EXPECT_EQ(about.caption, "About");
     EXPECT_EQ(about.telephone, std::string("Tel ") + vendor::kTelephone);
@@ -60,7 +60,7 @@ TEST(AboutTexts, DefaultsVendorAndVersion) {
     EXPECT_EQ(about.copyright, std::string("Copyright: ") + vendor::kShortName + " 2008-2026");
     EXPECT_EQ(about.ok, "&OK");
 
-    const AboutTexts bare = MakeAboutTexts(Catalogue(), TVersionInfo{});
+    const AboutTexts bare = MakeAboutTexts(Catalogue(), VersionInfo{});
     EXPECT_EQ(bare.version, "Version: ");
     EXPECT_EQ(bare.copyright, std::string("Copyright: ") + vendor::kShortName + " ");
 }
@@ -70,8 +70,8 @@ TEST(AboutTexts, CaptionsFromTheCatalogue) {
     folder.Write("Orvanta_GR.ini",
                  "[FrmHelp]\r\nAbout=Σχετικά\r\nTel=Τηλ\r\nMobile=Κινητό\r\neMail=Ηλ. ταχ.\r\n"
                  "Warning=Προσοχή\r\nVersion=Έκδοση\r\nCopyright=Πνευματικά\r\nOK=&Εντάξει\r\n");
-    TVersionInfo program;
-    program.FileVersion = "2.3.2.55";
+    VersionInfo program;
+    program.file_version = "2.3.2.55";
     const AboutTexts about = MakeAboutTexts(Catalogue(folder / "Orvanta_GR.ini"), program);
     EXPECT_EQ(about.caption, "Σχετικά");
     EXPECT_EQ(about.telephone, std::string("Τηλ ") + vendor::kTelephone);

@@ -86,7 +86,9 @@ struct UpdateScene : CoreScene {
     Catalogue catalogue;
 };
 
-TEST(NeedsUpdate, ComparesVersionsOrElseSizes) {
+using Listed = UpdateCheck::Listed;
+
+TEST(CompareWithEntry, ComparesVersionsOrElseSizes) {
     UpdateScene scene;
     scene.folder.Write("Legacy.exe", BuildVersionedPe("2.3.0.0"));
     const std::string en = std::to_string(scene.SizeOf("Orvanta_EN.ini"));
@@ -94,30 +96,36 @@ TEST(NeedsUpdate, ComparesVersionsOrElseSizes) {
     const std::string en_less = std::to_string(scene.SizeOf("Orvanta_EN.ini") - 1);
     struct Case {
         std::string name, version, size;
-        bool needed, local_newer;
+        Listed listed;
     } cases[] = {
-        {"Absent.ini", "", "12", true, false},
-        {"Absent.exe", "1.0.0.0", "", true, false},
-        {"", "", "5", true, false},  // no name: the folder itself is no file
-        {"Orvanta", "2.3.2.56", "", true, false},
-        {"Orvanta", "2.3.3.0", "1", true, false},
-        {"Orvanta", "2.3.2.55", "", false, false},
-        {"Orvanta", "2.3.2.55", "not a size", false, false},  // the size is not looked at
-        {"Orvanta", "2.3.2.54", "", false, true},
-        {"Legacy.exe", "2.3", "", false, true},  // 2030000 against 203
-        {"Orvanta_EN.ini", "", en, false, false},
-        {"Orvanta_EN.ini", "", en_more, true, false},
-        {"Orvanta_EN.ini", "", en_less, true, false},
-        {"Orvanta_EN.ini", "1.0.0.0", "", true, false},  // no version resource: 0
+        // clang-format off
+        {"Absent.ini",     "",         "12",         Listed::kOutdated},
+        {"Absent.exe",     "1.0.0.0",  "",           Listed::kOutdated},
+        // No name: the folder itself is no file.
+        {"",               "",         "5",          Listed::kOutdated},
+        {"Orvanta",        "2.3.2.56", "",           Listed::kOutdated},
+        {"Orvanta",        "2.3.3.0",  "1",          Listed::kOutdated},
+        {"Orvanta",        "2.3.2.55", "",           Listed::kCurrent},
+        // With a version the size is not looked at.
+        {"Orvanta",        "2.3.2.55", "not a size", Listed::kCurrent},
+        {"Orvanta",        "2.3.2.54", "",           Listed::kLocalNewer},
+        // 2030000 against 203.
+        {"Legacy.exe",     "2.3",      "",           Listed::kLocalNewer},
+        {"Orvanta_EN.ini", "",         en,           Listed::kCurrent},
+        {"Orvanta_EN.ini", "",         en_more,      Listed::kOutdated},
+        {"Orvanta_EN.ini", "",         en_less,      Listed::kOutdated},
+        // A file without a version resource counts as version 0.
+        {"Orvanta_EN.ini", "1.0.0.0",  "",           Listed::kOutdated},
+        // clang-format on
     };
     for (const Case& c : cases) {
         UpdateCheck check(scene.services, scene.catalogue);
-        EXPECT_EQ(check.NeedsUpdate(c.name, c.version, c.size), c.needed) << c.name << c.version;
-        EXPECT_EQ(check.LocalNewer(), c.local_newer) << c.name << c.version;
+        EXPECT_EQ(check.CompareWithEntry(c.name, c.version, c.size), c.listed)
+            << c.name << ";" << c.version << ";" << c.size;
     }
 }
 
-TEST(NeedsUpdate, EntriesThatAreNoNumbersAreErrors) {
+TEST(CompareWithEntry, EntriesThatAreNoNumbersAreErrors) {
     UpdateScene scene;
     scene.folder.Write("Odd.exe", BuildVersionedPe("2.3.2.55 beta"));
     struct Case {
@@ -125,19 +133,22 @@ TEST(NeedsUpdate, EntriesThatAreNoNumbersAreErrors) {
         const char* version;
         const char* size;
     } cases[] = {
-        {"Orvanta", "2.3x", ""},
-        {"Orvanta", "99.99.99.99.99", ""},
-        {"Odd.exe", "1.0.0.0", ""},
-        {"Orvanta_EN.ini", "", "12a"},
-        {"Orvanta_EN.ini", "", ""},
-        {"./Orvanta", "2.3.2.55", ""},  // only names of the program folder
-        {"updates/Orvanta", "", "1"},
-        {"..\\Absent.exe", "1.0.0.0", ""},
+        // clang-format off
+        {"Orvanta",         "2.3x",           ""},
+        {"Orvanta",         "99.99.99.99.99", ""},
+        {"Odd.exe",         "1.0.0.0",        ""},
+        {"Orvanta_EN.ini",  "",               "12a"},
+        {"Orvanta_EN.ini",  "",               ""},
+        // Only names of the program folder.
+        {"./Orvanta",       "2.3.2.55",       ""},
+        {"updates/Orvanta", "",               "1"},
+        {"..\\Absent.exe",  "1.0.0.0",        ""},
+        // clang-format on
     };
     for (const Case& c : cases) {
         UpdateCheck check(scene.services, scene.catalogue);
-        EXPECT_THROW(check.NeedsUpdate(c.name, c.version, c.size), OperationError) << c.name;
-        EXPECT_FALSE(check.LocalNewer());
+        EXPECT_THROW(check.CompareWithEntry(c.name, c.version, c.size), OperationError)
+            << c.name << ";" << c.version << ";" << c.size;
     }
 }
 
@@ -159,10 +170,7 @@ TEST(CheckForUpdates, AListMatchingTheFolderAsksNothing) {
         " Orvanta_EN.ini ; ; " + std::to_string(scene.SizeOf("Orvanta_EN.ini")) +
         " \r\n\r\n     \r\nOrvanta_GR.ini;;12x\r\nOrvanta;2.3.2.5x;1\r\n" + scene.MatchingList();
     scene.ServeList(list);
-    UpdateCheck check(scene.services, scene.catalogue);
-    EXPECT_FALSE(check.CheckForUpdates());
-    EXPECT_FALSE(check.UpdatesFound());
-    EXPECT_FALSE(check.LocalNewer());
+    EXPECT_FALSE(scene.Check());
     EXPECT_EQ(scene.platform.downloads,
               Strings{std::string("http://") + vendor::kWebServer + kListPath});
     EXPECT_EQ(scene.folder.Read(kLocalList), list);
@@ -184,10 +192,7 @@ TEST(CheckForUpdates, AnOutdatedOrMissingFileOffersTheUpdate) {
         UpdateScene scene;
         scene.ServeList(scene.MatchingList() + c.extra_line + "\r\n");
         scene.prompter.ExpectYesNo(kQuestion, c.yes);
-        UpdateCheck check(scene.services, scene.catalogue);
-        EXPECT_EQ(check.CheckForUpdates(), c.yes) << c.what;
-        EXPECT_TRUE(check.UpdatesFound()) << c.what;
-        EXPECT_EQ(check.Result(), c.yes) << c.what;
+        EXPECT_EQ(scene.Check(), c.yes) << c.what;
         EXPECT_EQ(scene.platform.started_programs, c.yes ? Strings{scene.Updater()} : Strings{})
             << c.what;
     }
@@ -207,11 +212,7 @@ TEST(CheckForUpdates, ANewerLocalBuildOffersStagingInsteadOfTheUpdate) {
     // The program is newer than the list, and a help page is outdated too.
     scene.ServeList("Orvanta;2.3.2.54;1\r\nOrvanta_GRHelp.htm;;1\r\n");
     scene.prompter.ExpectOkIgnore("UploadNewVersion", false);
-    UpdateCheck check(scene.services, scene.catalogue);
-    EXPECT_FALSE(check.CheckForUpdates());
-    EXPECT_TRUE(check.LocalNewer());
-    EXPECT_TRUE(check.UpdatesFound());
-    EXPECT_FALSE(check.Result());
+    EXPECT_FALSE(scene.Check());
     EXPECT_TRUE(scene.platform.started_programs.empty());
     EXPECT_FALSE(scene.folder.Exists("Upload"));
 }
@@ -300,7 +301,7 @@ TEST(CheckForUpdates, AHugeListGivesABoundedResultQuickly) {
     }
 }
 
-TEST(RunUpdater, AStagedUpdateProgramIsSwappedInOnlyAtItsListedSize) {
+TEST(StartUpdateProgram, AStagedUpdateProgramIsSwappedInOnlyAtItsListedSize) {
     namespace fs = std::filesystem;
     constexpr fs::perms kProgramMode = fs::perms::owner_all | fs::perms::group_read |
                                        fs::perms::group_exec | fs::perms::others_read |
@@ -330,7 +331,7 @@ TEST(RunUpdater, AStagedUpdateProgramIsSwappedInOnlyAtItsListedSize) {
     }
 }
 
-TEST(RunUpdater, ASwapThatFailsKeepsBothUpdatePrograms) {
+TEST(StartUpdateProgram, ASwapThatFailsKeepsBothUpdatePrograms) {
     testing::FailingDisk faults(WriteStep::kRename, ENOSPC);
     UpdateScene scene;
     const std::string old = scene.folder.Read("Orvanta_UpDate.exe");
@@ -339,13 +340,13 @@ TEST(RunUpdater, ASwapThatFailsKeepsBothUpdatePrograms) {
     scene.folder.Write(kLocalList, FormatListLine("Orvanta_UpDate.exe", "1.0.0.8",
                                                   static_cast<long long>(staged.size())));
     scene.services.write_faults = &faults;
-    RunUpdater(scene.services);
+    StartUpdateProgram(scene.services);
     EXPECT_EQ(scene.folder.Read("Orvanta_UpDate.exe"), old);
     EXPECT_EQ(scene.folder.Read(kStagedUpdater), staged);
     EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});
 }
 
-TEST(RunUpdater, AnUnreadableEntryIsReportedAndNothingIsStarted) {
+TEST(StartUpdateProgram, AnUnreadableEntryIsReportedAndNothingIsStarted) {
     UpdateScene scene;
     scene.folder.Write(kStagedUpdater, "staged");
     // Only the update program's own entry counts, matched exactly, blanks and case too.
@@ -353,21 +354,21 @@ TEST(RunUpdater, AnUnreadableEntryIsReportedAndNothingIsStarted) {
                        "orvanta_update.exe;;6\r\n Orvanta_UpDate.exe;;6\r\n"
                        "Orvanta_UpDate.exe;1.0.0.8;6x\r\n");
     scene.prompter.ExpectError("'6x' is not a valid integer value");
-    RunUpdater(scene.services);
+    StartUpdateProgram(scene.services);
     EXPECT_TRUE(scene.platform.started_programs.empty());
     EXPECT_TRUE(scene.folder.Exists(kStagedUpdater));
 }
 
-TEST(RunUpdater, WithoutAStagedProgramTheListIsNotRead) {
+TEST(StartUpdateProgram, WithoutAStagedProgramTheListIsNotRead) {
     UpdateScene scene;
-    RunUpdater(scene.services);  // no local list either
+    StartUpdateProgram(scene.services);  // no local list either
     EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});
 }
 
-TEST(ManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
+TEST(StartManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
     {
         UpdateScene scene;
-        EXPECT_TRUE(ManualUpdate(scene.services));
+        EXPECT_TRUE(StartManualUpdate(scene.services));
         EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});
         EXPECT_TRUE(scene.platform.downloads.empty());
     }
@@ -377,7 +378,7 @@ TEST(ManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
         scene.folder.Write(kStagedUpdater, "staged");
         scene.prompter.ExpectMessage(
             "Προβλημα στο προγραμμα .Προσοχη...Orvanta_UpDate...επικοινωνηστε μαζι μας ");
-        EXPECT_TRUE(ManualUpdate(scene.services));
+        EXPECT_TRUE(StartManualUpdate(scene.services));
         EXPECT_TRUE(scene.platform.started_programs.empty());
         EXPECT_TRUE(scene.folder.Exists(kStagedUpdater));  // the menu path swaps nothing in
     }
@@ -385,7 +386,7 @@ TEST(ManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
         UpdateScene scene;
         scene.platform.connected = false;
         scene.prompter.ExpectMessage("Δεν υπάρχει σύνδεση internet!");
-        EXPECT_FALSE(ManualUpdate(scene.services));
+        EXPECT_FALSE(StartManualUpdate(scene.services));
         EXPECT_TRUE(scene.platform.started_programs.empty());
     }
 }
@@ -397,8 +398,8 @@ TEST(UpdateCheck, TheManualPathUsesTheFixedNameWhateverTheProgramIsCalled) {
     Services services{prompter, platform, '.'};
     folder.Write("Orvanta_UpDate.exe", "x");
     folder.Write("Orvanta2_UpDate.exe", "x");
-    EXPECT_TRUE(ManualUpdate(services));
-    RunUpdater(services);
+    EXPECT_TRUE(StartManualUpdate(services));
+    StartUpdateProgram(services);
     EXPECT_EQ(platform.started_programs,
               (Strings{folder / "Orvanta_UpDate.exe", folder / "Orvanta2_UpDate.exe"}));
     EXPECT_EQ(UpdateListUrl("Orvanta2"), std::string("http://") + vendor::kWebServer +

@@ -17,28 +17,28 @@ using testing::BuildPeFile;
 using testing::BuildVersionedPe;
 using testing::TempFolder;
 
-bool AllEmpty(const TVersionInfo& v) {
-    return v.CompanyName.empty() && v.FileDescription.empty() && v.FileVersion.empty() &&
-           v.InternalName.empty() && v.LegalCopyright.empty() && v.LegalTradeMarks.empty() &&
-           v.OriginalFilename.empty() && v.ProductName.empty() && v.ProductVersion.empty() &&
-           v.Comments.empty();
+bool AllEmpty(const VersionInfo& v) {
+    return v.company_name.empty() && v.file_description.empty() && v.file_version.empty() &&
+           v.internal_name.empty() && v.legal_copyright.empty() && v.legal_trademarks.empty() &&
+           v.original_filename.empty() && v.product_name.empty() && v.product_version.empty() &&
+           v.comments.empty();
 }
 
 TEST(ReadVersionInfo, ThisProgramReadsItsOwnBlock) {
     // The test program carries the same block as Orvanta itself.
-    const TVersionInfo info = ReadVersionInfo("/proc/self/exe");
-    EXPECT_EQ(info.FileVersion, vendor::kVersionText);
-    EXPECT_EQ(info.LegalCopyright, vendor::kCopyrightYears);
-    EXPECT_EQ(info.CompanyName, vendor::kCompany);
-    EXPECT_EQ(info.ProductVersion, vendor::kVersionText);
+    const VersionInfo info = ReadVersionInfo("/proc/self/exe");
+    EXPECT_EQ(info.file_version, vendor::kVersionText);
+    EXPECT_EQ(info.legal_copyright, vendor::kCopyrightYears);
+    EXPECT_EQ(info.company_name, vendor::kCompany);
+    EXPECT_EQ(info.product_version, vendor::kVersionText);
 }
 
 #ifdef ORVANTA_PROGRAM_FILE
 TEST(ReadVersionInfo, TheBuiltProgramCarriesItsVersion) {
-    const TVersionInfo info = ReadVersionInfo(ORVANTA_PROGRAM_FILE);
-    EXPECT_EQ(info.FileVersion, vendor::kVersionText);
-    EXPECT_EQ(info.LegalCopyright, vendor::kCopyrightYears);
-    EXPECT_EQ(info.OriginalFilename, "Orvanta");
+    const VersionInfo info = ReadVersionInfo(ORVANTA_PROGRAM_FILE);
+    EXPECT_EQ(info.file_version, vendor::kVersionText);
+    EXPECT_EQ(info.legal_copyright, vendor::kCopyrightYears);
+    EXPECT_EQ(info.original_filename, "Orvanta");
 }
 #endif
 
@@ -52,25 +52,25 @@ TEST(ReadVersionInfo, WindowsProgramFilesPe32AndPe32Plus) {
     for (bool wide : {false, true}) {
         TempFolder folder;
         folder.Write("Orvanta.exe", BuildPeFile(BuildVersionResource(fields), wide));
-        const TVersionInfo info = ReadVersionInfo(folder / "Orvanta.exe");
-        EXPECT_EQ(info.CompanyName, "Maker");
-        EXPECT_EQ(info.FileDescription, "Desc");
-        EXPECT_EQ(info.FileVersion, "2.3.2.55");
-        EXPECT_EQ(info.InternalName, "Int");
-        EXPECT_EQ(info.LegalCopyright, "2008-2026");
-        EXPECT_EQ(info.LegalTradeMarks, "TM");
-        EXPECT_EQ(info.OriginalFilename, "Orvanta.exe");
-        EXPECT_EQ(info.ProductName, "Product");
-        EXPECT_EQ(info.ProductVersion, "2.3");
-        EXPECT_EQ(info.Comments, "Ωραία σχόλια");
+        const VersionInfo info = ReadVersionInfo(folder / "Orvanta.exe");
+        EXPECT_EQ(info.company_name, "Maker");
+        EXPECT_EQ(info.file_description, "Desc");
+        EXPECT_EQ(info.file_version, "2.3.2.55");
+        EXPECT_EQ(info.internal_name, "Int");
+        EXPECT_EQ(info.legal_copyright, "2008-2026");
+        EXPECT_EQ(info.legal_trademarks, "TM");
+        EXPECT_EQ(info.original_filename, "Orvanta.exe");
+        EXPECT_EQ(info.product_name, "Product");
+        EXPECT_EQ(info.product_version, "2.3");
+        EXPECT_EQ(info.comments, "Ωραία σχόλια");
     }
 }
 
 TEST(ReadVersionInfo, MissingStringsStayEmpty) {
-    const TVersionInfo info = ReadVersionInfoFromBytes(BuildVersionedPe("1.0.0.0"));
-    EXPECT_EQ(info.FileVersion, "1.0.0.0");
-    EXPECT_EQ(info.Comments, "");
-    EXPECT_EQ(info.InternalName, "");
+    const VersionInfo info = ReadVersionInfoFromBytes(BuildVersionedPe("1.0.0.0"));
+    EXPECT_EQ(info.file_version, "1.0.0.0");
+    EXPECT_EQ(info.comments, "");
+    EXPECT_EQ(info.internal_name, "");
 }
 
 TEST(ReadVersionInfo, OnlyTheUsEnglishWindowsTableCounts) {

@@ -4,6 +4,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,8 +44,8 @@ void AddHelpPages(const GuiScene& scene) {
     }
 }
 
-std::unique_ptr<TFrmMain> MainWindow(GuiScene& scene) {
-    return std::make_unique<TFrmMain>(scene.services, DesktopOpeners(scene.services));
+std::unique_ptr<MainWindow> OpenMainWindow(GuiScene& scene) {
+    return std::make_unique<MainWindow>(scene.services, DesktopOpeners(scene.services));
 }
 
 QUrl PageUrl(const GuiScene& scene, const char* page, const QString& anchor) {
@@ -53,6 +54,19 @@ QUrl PageUrl(const GuiScene& scene, const char* page, const QString& anchor) {
         url.setFragment(anchor);
     }
     return url;
+}
+
+// The page a help window shows as the core names it: a plain path with the anchor appended.
+std::string PathAndAnchor(const QUrl& source) {
+    std::string target = QDir::toNativeSeparators(source.toLocalFile()).toStdString();
+    if (source.hasFragment()) {
+        target += "#" + source.fragment().toStdString();
+    }
+    return target;
+}
+
+QTextBrowser* BrowserOf(QWidget* help) {
+    return help->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
 }
 
 // Where the anchor's block lies, in document pixels; -1 when no block carries it.
@@ -81,16 +95,16 @@ struct HelpSeen {
     QString text;
 
     void Take(QDialog* dialog, const QString& anchor) {
-        auto* help = qobject_cast<TFrmHelp*>(dialog);
+        auto* help = qobject_cast<HelpWindow*>(dialog);
         if (!help) {
             return;
         }
         shown = true;
         caption = help->windowTitle();
         exit = help->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text();
-        QTextBrowser* browser = help->WebBrowser1();
+        QTextBrowser* browser = BrowserOf(help);
         source = browser->source();
-        target = help->Target();
+        target = PathAndAnchor(source);
         anchor_top = anchor.isEmpty() ? 0 : AnchorTop(browser, anchor);
         scrolled = browser->verticalScrollBar()->value();
         view_height = browser->viewport()->height();
@@ -124,10 +138,10 @@ private slots:
         QTest::addColumn<bool>("english");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("anchor");
-        const std::pair<int, const char*> pages[] = {{TFrmMain::kParlay, "parlay"},
-                                                     {TFrmMain::kArbitrage, "arbitrage"},
-                                                     {TFrmMain::kProbability, "probability"},
-                                                     {TFrmMain::kOdds, "oddscalc"}};
+        const std::pair<int, const char*> pages[] = {{MainWindow::kParlay, "parlay"},
+                                                     {MainWindow::kArbitrage, "arbitrage"},
+                                                     {MainWindow::kProbability, "probability"},
+                                                     {MainWindow::kOdds, "oddscalc"}};
         for (const bool english : {false, true}) {
             for (const auto& [page, anchor] : pages) {
                 const QByteArray name = QByteArray(english ? "EN " : "GR ") + anchor;
@@ -143,7 +157,7 @@ private slots:
         GuiScene scene;
         scene.AddCatalogues();
         AddHelpPages(scene);
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         if (english) {
             window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
@@ -175,7 +189,7 @@ private slots:
         GuiScene scene;
         scene.AddCatalogues();
         AddHelpPages(scene);
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
         // The live window is a dialog of the main window; it calls the same opener.
@@ -184,7 +198,7 @@ private slots:
 
         HelpSeen seen;
         WhenModalShows([&](QDialog* dialog) { seen.Take(dialog, QStringLiteral("liveorvanta")); });
-        openers.openHelp(&live, kHelpLive);
+        openers.open_help(&live, kHelpLive);
 
         QVERIFY(seen.shown);
         QCOMPARE(seen.source, PageUrl(scene, "Orvanta_ENHelp.htm", QStringLiteral("liveorvanta")));
@@ -208,16 +222,17 @@ private slots:
         GuiScene scene;
         AddHelpPages(scene);
         const Catalogue catalogue(scene.folder / "Orvanta_GR.ini");
-        TFrmHelp help(scene.services, catalogue);
+        HelpWindow help(scene.services, catalogue);
         help.SetHelpTopic(topic);
         QVERIFY(testing::ShowAndActivate(&help));
-        QCOMPARE(help.WebBrowser1()->source(), PageUrl(scene, "Orvanta_GRHelp.htm", anchor));
-        QCOMPARE(help.Target(), HelpTarget(scene.folder.Path(), catalogue.FileName(), topic));
+        QCOMPARE(BrowserOf(&help)->source(), PageUrl(scene, "Orvanta_GRHelp.htm", anchor));
+        QCOMPARE(PathAndAnchor(BrowserOf(&help)->source()),
+                 HelpTarget(scene.folder.Path(), catalogue.FileName(), topic));
         // No catalogue file: the captions' defaults.
         QCOMPARE(help.windowTitle(), QStringLiteral("Help"));
         QCOMPARE(help.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
                  QStringLiteral("Exit"));
-        QCOMPARE(help.WebBrowser1()->verticalScrollBar()->value() == 0, anchor.isEmpty());
+        QCOMPARE(BrowserOf(&help)->verticalScrollBar()->value() == 0, anchor.isEmpty());
         QCOMPARE(help.size(), QSize(696, 480));
         QTest::mouseClick(help.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
         QVERIFY(!help.isVisible());
@@ -260,7 +275,7 @@ private slots:
     void aMissingPageStillOpensTheWindow() {
         GuiScene scene;
         scene.AddCatalogues();
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
 
         HelpSeen seen;
@@ -309,7 +324,7 @@ private slots:
         if (!language.isEmpty()) {
             scene.AddCatalogues();
         }
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         if (!language.isEmpty()) {
             window->findChild<QAction*>(language)->trigger();
@@ -317,7 +332,7 @@ private slots:
 
         AboutSeen seen;
         WhenModalShows([&](QDialog* dialog) {
-            if (!qobject_cast<TAboutDlgS*>(dialog)) {
+            if (!qobject_cast<AboutBox*>(dialog)) {
                 return;
             }
             seen.shown = true;
@@ -360,7 +375,7 @@ private slots:
     void theAboutLinksOpenTheHomePageAndAMailToWhatTheLabelShows() {
         GuiScene scene;
         const Catalogue none;
-        TAboutDlgS about(scene.services, none);
+        AboutBox about(scene.services, none);
         QVERIFY(testing::ShowAndActivate(&about));
         auto* web = about.findChild<QLabel*>(QStringLiteral("Label4"));
         auto* mail = about.findChild<QLabel*>(QStringLiteral("Label5"));
@@ -399,7 +414,7 @@ private slots:
     void offlineTheStartAndTheMenuEachSayItOnce() {
         GuiScene scene;
         scene.platform.connected = false;
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         scene.prompter.ExpectMessage(kNoConnectionText);
         QVERIFY(testing::ShowAndActivate(window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(scene.prompter.AllShown(), 3000);
@@ -421,7 +436,7 @@ private slots:
             // A listed file that is not beside the program is outdated.
             return std::optional<std::string>("Orvanta_EN.ini;;100\r\n");
         };
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         scene.prompter.ExpectYesNo("Do You Want Updates", true);
         QVERIFY(testing::ShowAndActivate(window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 3000);
@@ -439,7 +454,7 @@ private slots:
             asked = true;
             return std::optional<std::string>("Orvanta_EN.ini;;100\r\n");
         };
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(asked, 3000);
         QTest::qWait(100);
@@ -450,7 +465,7 @@ private slots:
     void theManualUpdateStartsTheUpdateProgramAndClosesTheWindow() {
         GuiScene scene;
         scene.folder.Write(kManualUpdaterName, "program");
-        auto window = MainWindow(scene);
+        auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         window->findChild<QAction*>(QStringLiteral("miUpDate"))->trigger();
         QVERIFY(!window->isVisible());

@@ -249,25 +249,25 @@ private slots:
         auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
 
         struct {
-            TFrmMain::Page page;
+            MainWindow::Page page;
             const char* name;
-        } const grids[] = {{TFrmMain::kParlay, "AdvStringGrid1"},
-                           {TFrmMain::kArbitrage, "AdvCalcArbitrage"},
-                           {TFrmMain::kProbability, "AdvProbability"},
-                           {TFrmMain::kOdds, "AdvOdds"}};
+        } const grids[] = {{MainWindow::kParlay, "AdvStringGrid1"},
+                           {MainWindow::kArbitrage, "AdvCalcArbitrage"},
+                           {MainWindow::kProbability, "AdvProbability"},
+                           {MainWindow::kOdds, "AdvOdds"}};
         for (const auto& [page, name] : grids) {
             pages->setCurrentIndex(page);
             auto* grid = window->Tab(page)->findChild<GridView*>(QString::fromLatin1(name));
             QVERIFY(grid);
-            const int col = page == TFrmMain::kParlay ? 1 : (page == TFrmMain::kOdds ? 1 : 0);
+            const int col = page == MainWindow::kParlay ? 1 : (page == MainWindow::kOdds ? 1 : 0);
             EveryPathLikeTyping(QString::fromLatin1(name), GridCell(grid, col, 1));
             if (QTest::currentTestFailed()) {
                 return;
             }
         }
-        const std::pair<TFrmMain::Page, const char*> boxes[] = {{TFrmMain::kArbitrage, "Edit5"},
-                                                                {TFrmMain::kArbitrage, "Edit6"},
-                                                                {TFrmMain::kOdds, "Edit12"}};
+        const std::pair<MainWindow::Page, const char*> boxes[] = {{MainWindow::kArbitrage, "Edit5"},
+                                                                  {MainWindow::kArbitrage, "Edit6"},
+                                                                  {MainWindow::kOdds, "Edit12"}};
         for (const auto& [page, name] : boxes) {
             pages->setCurrentIndex(page);
             EveryPathLikeTyping(QString::fromLatin1(name), Box(testing::Edit(*window, name)));
@@ -278,8 +278,8 @@ private slots:
 
         // What the filters make of the issue's texts, so that "the same as
         // typing" cannot pass by both being wrong.
-        pages->setCurrentIndex(TFrmMain::kArbitrage);
-        auto* odds = window->Tab(TFrmMain::kArbitrage)
+        pages->setCurrentIndex(MainWindow::kArbitrage);
+        auto* odds = window->Tab(MainWindow::kArbitrage)
                          ->findChild<GridView*>(QStringLiteral("AdvCalcArbitrage"));
         QCOMPARE(Land(GridCell(odds, 0, 1), Path::kContextMenu, QStringLiteral("-2,5e1 x")),
                  QStringLiteral("2.51"));
@@ -292,7 +292,7 @@ private slots:
         testing::Recorded recorded;
         auto window = testing::MakeWindow(gui, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* grid = window->Tab(TFrmMain::kArbitrage)
+        auto* grid = window->Tab(MainWindow::kArbitrage)
                          ->findChild<GridView*>(QStringLiteral("AdvCalcArbitrage"));
         grid->Grid().SetCell(2, 1, "7");
         grid->setFocus();

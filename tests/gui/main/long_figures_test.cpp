@@ -44,7 +44,7 @@ void TypeCells(GridView* grid, const std::vector<std::pair<int, int>>& cells,
     }
 }
 
-void Calculate(TFrmMain& window) {
+void Calculate(MainWindow& window) {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
 }
 
@@ -76,7 +76,7 @@ private slots:
         DrawnTextReport all;
 
         // ARBITRAGE: a Win Pay target of 1000 pays 1000.01 on the second outcome.
-        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(TFrmMain::kArbitrage));
+        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
         TypeCells(arbitrage->Grid(), {{0, 1}, {1, 1}, {2, 1}},
                   {QStringLiteral("2.5"), QStringLiteral("1.8"), QStringLiteral("1000.05")});
         testing::SetBox(Edit(*window, "Edit6"), QStringLiteral("1000"));
@@ -90,8 +90,8 @@ private slots:
         all.Add(report);
 
         // PROBABILITY: 32-pixel columns.
-        pages->setCurrentIndex(TFrmMain::kProbability);
-        auto* probability = static_cast<ProbabilityTab*>(window->Tab(TFrmMain::kProbability));
+        pages->setCurrentIndex(MainWindow::kProbability);
+        auto* probability = static_cast<ProbabilityTab*>(window->Tab(MainWindow::kProbability));
         TypeCells(probability->Grid(), {{0, 1}, {1, 1}, {2, 1}},
                   {QStringLiteral("1.0001"), QStringLiteral("250.75"), QStringLiteral("3.5")});
         Calculate(*window);
@@ -100,8 +100,8 @@ private slots:
         all.Add(report);
 
         // ODDS: long records give long prices.
-        pages->setCurrentIndex(TFrmMain::kOdds);
-        auto* odds = static_cast<OddsTab*>(window->Tab(TFrmMain::kOdds));
+        pages->setCurrentIndex(MainWindow::kOdds);
+        auto* odds = static_cast<OddsTab*>(window->Tab(MainWindow::kOdds));
         TypeCells(odds->InputGrid(), {{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}},
                   {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("89"),
                    QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
@@ -113,8 +113,8 @@ private slots:
         all.Add(report);
 
         // PARLAY BETTING: three long odds with large stakes.
-        pages->setCurrentIndex(TFrmMain::kParlay);
-        auto* parlay = static_cast<ParlayTab*>(window->Tab(TFrmMain::kParlay));
+        pages->setCurrentIndex(MainWindow::kParlay);
+        auto* parlay = static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay));
         TypeCells(parlay->Grid(), {{1, 1}, {1, 2}, {1, 3}, {4, 1}, {4, 2}, {4, 3}},
                   {QStringLiteral("123.45"), QStringLiteral("67.89"), QStringLiteral("45.67"),
                    QStringLiteral("100000"), QStringLiteral("100000"), QStringLiteral("100000")});

@@ -30,8 +30,8 @@ using testing::Type;
 
 namespace {
 
-ArbitrageTab* Arbitrage(TFrmMain& window) {
-    return static_cast<ArbitrageTab*>(window.Tab(TFrmMain::kArbitrage));
+ArbitrageTab* Arbitrage(MainWindow& window) {
+    return static_cast<ArbitrageTab*>(window.Tab(MainWindow::kArbitrage));
 }
 
 // Types one odds text into the arbitrage grid's cell (col, 1) and ends the edit.
@@ -66,14 +66,14 @@ void AltAlone() {
     QTest::keyRelease(target, Qt::Key_Alt, Qt::NoModifier);
 }
 
-QString ActiveMenuItem(TFrmMain& window) {
+QString ActiveMenuItem(MainWindow& window) {
     QAction* action = window.menuBar()->activeAction();
     return action ? action->objectName() : QString();
 }
 
 // Whether the highlighted item of the bar is drawn in the highlight colour, so
 // that the user sees where the keyboard is.
-bool ActiveItemLooksHighlighted(TFrmMain& window) {
+bool ActiveItemLooksHighlighted(MainWindow& window) {
     QMenuBar* bar = window.menuBar();
     QAction* action = bar->activeAction();
     if (!action) {
@@ -100,9 +100,9 @@ private slots:
         QVERIFY(testing::ShowAndActivate(window.get()));
         auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         QVERIFY(pages);
-        QCOMPARE(pages->currentIndex(), int(TFrmMain::kArbitrage));
-        QCOMPARE(pages->tabText(TFrmMain::kParlay), QStringLiteral("PARLAY_BETTING"));
-        QCOMPARE(pages->tabText(TFrmMain::kArbitrage), QStringLiteral("ARBITRAGE"));
+        QCOMPARE(pages->currentIndex(), int(MainWindow::kArbitrage));
+        QCOMPARE(pages->tabText(MainWindow::kParlay), QStringLiteral("PARLAY_BETTING"));
+        QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ARBITRAGE"));
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("   Version:") + QString::fromLatin1(vendor::kVersionText));
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("LblSum"))->text(), QString());
@@ -131,25 +131,25 @@ private slots:
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
         auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        QCOMPARE(pages->tabText(TFrmMain::kArbitrage), QStringLiteral("ΑΡΜΠΙΤΡΑΖ"));
+        QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ΑΡΜΠΙΤΡΑΖ"));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Orvanta   Version:")));
 
         ArbitrageTab* tab = Arbitrage(*window);
         TypeOdds(tab, 0, QStringLiteral("2.5"));
         TypeOdds(tab, 1, QStringLiteral("1.8"));
-        window->BitBtn1Click();
+        window->OnCalculate();
         QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
 
         window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
-        QCOMPARE(pages->tabText(TFrmMain::kArbitrage), QStringLiteral("ARBITRAGE"));
-        QCOMPARE(pages->tabText(TFrmMain::kParlay), QStringLiteral("PARLAY BETTING"));
+        QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ARBITRAGE"));
+        QCOMPARE(pages->tabText(MainWindow::kParlay), QStringLiteral("PARLAY BETTING"));
         QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
                  QStringLiteral("Calculate"));
         QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2.5"));
         QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
         QCOMPARE(Edit(*window, "Edit8")->text(), QStringLiteral("0.19"));
         // The parlay header row follows the language; its data rows stay.
-        auto* parlay = static_cast<ParlayTab*>(window->Tab(TFrmMain::kParlay));
+        auto* parlay = static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay));
         QCOMPARE(QString::fromStdString(parlay->Sheet().AdvStringGrid1.Cell(1, 0)),
                  QStringLiteral("Odds"));
         QCOMPARE(QString::fromStdString(parlay->Sheet().AdvStringGrid1.Cell(2, 1)),
@@ -162,7 +162,7 @@ private slots:
         auto again = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(again.get()));
         QCOMPARE(again->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-                     ->tabText(TFrmMain::kArbitrage),
+                     ->tabText(MainWindow::kArbitrage),
                  QStringLiteral("ARBITRAGE"));
     }
 
@@ -207,11 +207,11 @@ private slots:
         QCOMPARE(Edit(*window, "Edit6")->text(), QStringLiteral("0"));
         window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setFocus();
         PressKey(Qt::Key_F1);
-        pages->setCurrentIndex(TFrmMain::kParlay);
+        pages->setCurrentIndex(MainWindow::kParlay);
         PressKey(Qt::Key_F1);
-        pages->setCurrentIndex(TFrmMain::kProbability);
+        pages->setCurrentIndex(MainWindow::kProbability);
         window->findChild<QAction*>(QStringLiteral("miHelp1"))->trigger();
-        pages->setCurrentIndex(TFrmMain::kOdds);
+        pages->setCurrentIndex(MainWindow::kOdds);
         PressKey(Qt::Key_F1);
         QCOMPARE(recorded.help_topics, (std::vector<int>{2, 2, 2, 1, 3, 4}));
     }
@@ -311,7 +311,8 @@ private slots:
         GuiScene scene;
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
-        QTimer* timer = window->UpdateTimer();
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer);
         QVERIFY(!timer->isActive());
         QVERIFY(testing::ShowAndActivate(window.get()));
         QVERIFY(timer->isActive());
@@ -328,11 +329,11 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        QVERIFY(window->CatalogueOpen());
+        QVERIFY(!window->CurrentCatalogue().FileName().empty());
         QVERIFY(window->close());
-        QVERIFY(!window->CatalogueOpen());
+        QVERIFY(window->CurrentCatalogue().FileName().empty());
         QVERIFY(window->close());
-        QVERIFY(!window->CatalogueOpen());
+        QVERIFY(window->CurrentCatalogue().FileName().empty());
     }
 
     void manualUpdateGoesToItsOpener() {
@@ -448,7 +449,7 @@ private slots:
         TypeOdds(tab, 0, QStringLiteral("2.5"));
         TypeOdds(tab, 1, QStringLiteral("1.8"));
         TypeOdds(tab, 2, QStringLiteral("4"));
-        window->BitBtn1Click();
+        window->OnCalculate();
         QVERIFY(!Cell(tab, 2, 2).isEmpty());
         // Empty column 3's odds through the editor and calculate again.
         tab->Grid()->setFocus();
@@ -457,7 +458,7 @@ private slots:
         PressKey(Qt::Key_Backspace);
         PressKey(Qt::Key_Return);
         QCOMPARE(Cell(tab, 2, 1), QString());
-        window->BitBtn1Click();
+        window->OnCalculate();
         QCOMPARE(Cell(tab, 2, 2), QString());
         QCOMPARE(Cell(tab, 2, 3), QString());
         QCOMPARE(Edit(*window, "Edit13")->text(), QStringLiteral("4.11"));

@@ -26,7 +26,7 @@ namespace {
 struct Scene {
     explicit Scene(char separator = '.') : gui(separator), window(MakeWindow(gui, recorded)) {}
 
-    bool Show(TFrmMain::Page page) {
+    bool Show(MainWindow::Page page) {
         if (!testing::ShowAndActivate(window.get())) {
             return false;
         }
@@ -34,9 +34,9 @@ struct Scene {
         return true;
     }
     ProbabilityTab* Probability() const {
-        return static_cast<ProbabilityTab*>(window->Tab(TFrmMain::kProbability));
+        return static_cast<ProbabilityTab*>(window->Tab(MainWindow::kProbability));
     }
-    OddsTab* Odds() const { return static_cast<OddsTab*>(window->Tab(TFrmMain::kOdds)); }
+    OddsTab* Odds() const { return static_cast<OddsTab*>(window->Tab(MainWindow::kOdds)); }
     void Calculate() const {
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
                           Qt::LeftButton);
@@ -45,7 +45,7 @@ struct Scene {
 
     GuiScene gui;
     Recorded recorded;
-    std::unique_ptr<TFrmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace
@@ -109,7 +109,7 @@ private slots:
         QFETCH(QString, error);
 
         Scene scene(separator);
-        QVERIFY(scene.Show(TFrmMain::kProbability));
+        QVERIFY(scene.Show(MainWindow::kProbability));
         ProbabilityTab* tab = scene.Probability();
         for (const QString& entry : odds) {
             const auto parts = entry.split('=');
@@ -133,7 +133,7 @@ private slots:
 
     void anEmptiedOddsCellTakesItsProbabilityAlong() {
         Scene scene;
-        QVERIFY(scene.Show(TFrmMain::kProbability));
+        QVERIFY(scene.Show(MainWindow::kProbability));
         ProbabilityTab* tab = scene.Probability();
         TypeInto(tab->Grid(), 0, 1, QStringLiteral("2.10"));
         TypeInto(tab->Grid(), 1, 1, QStringLiteral("3.40"));
@@ -154,7 +154,7 @@ private slots:
 
     void probabilityBoxesAreNotTabStopsAndEnterWraps() {
         Scene scene;
-        QVERIFY(scene.Show(TFrmMain::kProbability));
+        QVERIFY(scene.Show(MainWindow::kProbability));
         ProbabilityTab* tab = scene.Probability();
         for (const char* name : {"Edit9", "Edit10", "Edit11"}) {
             QVERIFY(!(Edit(*scene.window, name)->focusPolicy() & Qt::TabFocus));
@@ -165,7 +165,7 @@ private slots:
 
     void oddsThroughTheWindow() {
         Scene scene;
-        QVERIFY(scene.Show(TFrmMain::kOdds));
+        QVERIFY(scene.Show(MainWindow::kOdds));
         OddsTab* tab = scene.Odds();
         const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
         for (int row = 1; row <= 2; ++row) {
@@ -188,7 +188,7 @@ private slots:
 
     void oddsMissingCountAndEmptiedMargin() {
         Scene scene;
-        QVERIFY(scene.Show(TFrmMain::kOdds));
+        QVERIFY(scene.Show(MainWindow::kOdds));
         OddsTab* tab = scene.Odds();
         for (int col = 1; col <= 3; ++col) {
             TypeInto(tab->InputGrid(), col, 1, QStringLiteral("3"));
@@ -208,7 +208,7 @@ private slots:
 
     void oddsKeysAndTheDisplayOnlyGrid() {
         Scene scene(',');
-        QVERIFY(scene.Show(TFrmMain::kOdds));
+        QVERIFY(scene.Show(MainWindow::kOdds));
         OddsTab* tab = scene.Odds();
         TypeInto(tab->InputGrid(), 1, 1, QStringLiteral("a-1.5x"));
         QCOMPARE(CellText(tab->Page().AdvOdds, 1, 1), QStringLiteral("1,5"));

@@ -37,10 +37,10 @@ struct Scene {
             return false;
         }
         window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-            ->setCurrentIndex(TFrmMain::kParlay);
+            ->setCurrentIndex(MainWindow::kParlay);
         return true;
     }
-    ParlayTab* Tab() const { return static_cast<ParlayTab*>(window->Tab(TFrmMain::kParlay)); }
+    ParlayTab* Tab() const { return static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay)); }
     GridView* Grid() const { return Tab()->Grid(); }
     const TextGrid& Cells() const { return Tab()->Sheet().AdvStringGrid1; }
     QString Box(const char* name) const { return Edit(*window, name)->text(); }
@@ -79,7 +79,7 @@ struct Scene {
 
     GuiScene gui;
     Recorded recorded;
-    std::unique_ptr<TFrmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace
@@ -177,10 +177,10 @@ private slots:
         QVERIFY(scene.Show());
         scene.TypeExample();
         scene.gui.prompter.ExpectYesNo("Clear All Information ?", false);
-        scene.window->miClearClick();
+        scene.window->OnClear();
         QCOMPARE(CellText(scene.Cells(), 1, 1), QStringLiteral("2"));
         scene.gui.prompter.ExpectYesNo("Clear All Information ?", true);
-        scene.window->miClearClick();
+        scene.window->OnClear();
         QCOMPARE(CellText(scene.Cells(), 1, 1), QString());
         QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("WIN"));
         QCOMPARE(scene.Box("Edit1"), QStringLiteral("0"));
@@ -219,7 +219,7 @@ private slots:
 
         // Cleared, then loaded: the same sheet, recalculated.
         scene.gui.prompter.ExpectYesNo("Clear All Information ?", true);
-        scene.window->miClearClick();
+        scene.window->OnClear();
         scene.gui.prompter.ExpectOpenFile(file);
         scene.Click("Button2");
         QVERIFY(scene.Cells().IsChecked(0, 1));

@@ -69,7 +69,7 @@ private slots:
 
     void theMainWindowAndEveryWindowItOpens() {
         GuiScene scene;
-        auto window = std::make_unique<TFrmMain>(scene.services, DesktopOpeners(scene.services));
+        auto window = std::make_unique<MainWindow>(scene.services, DesktopOpeners(scene.services));
         QVERIFY(testing::ShowAndActivate(window.get()));
         QCOMPARE(TitleBar(window.get()),
                  QStringLiteral("   Version:") + QString::fromLatin1(vendor::kVersionText));
