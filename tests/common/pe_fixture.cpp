@@ -73,6 +73,11 @@ std::string BuildPeFile(const std::string& version_block, bool wide) {
     return b + rsrc;
 }
 
+std::string BuildVersionResource(const VersionSpec& fields) {
+    const VersionBlob blob = BuildVersionBlob(fields);
+    return std::string(reinterpret_cast<const char*>(blob.bytes), blob.size);
+}
+
 std::string BuildVersionedPe(const std::string& file_version, const std::string& legal_copyright) {
     VersionSpec fields;
     std::istringstream parts(file_version);

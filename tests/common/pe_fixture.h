@@ -10,6 +10,9 @@
 
 namespace orvanta::testing {
 
+// A bare VS_VERSIONINFO block of these fields.
+std::string BuildVersionResource(const VersionSpec& fields);
+
 // A PE file around a ready VS_VERSIONINFO block (PE32, or PE32+ when wide).
 std::string BuildPeFile(const std::string& version_block, bool wide = false);
 

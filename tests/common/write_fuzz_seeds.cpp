@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
     fields.strings[2] = "1.0.0.0";
     fields.strings[4] = "2008-2026";
     Write(corpus / "version_info", "pe64",
-          orvanta::testing::BuildPeFile(orvanta::BuildVersionResource(fields), true));
-    Write(corpus / "version_info", "block", orvanta::BuildVersionResource(fields));
+          orvanta::testing::BuildPeFile(orvanta::testing::BuildVersionResource(fields), true));
+    Write(corpus / "version_info", "block", orvanta::testing::BuildVersionResource(fields));
     // (An ELF seed carrying the block in our section comes from objcopy:
     //  objcopy -I binary -O elf64-x86-64 -B i386:x86-64
     //          --rename-section .data=.versioninfo block versioninfo.elf)

@@ -192,12 +192,6 @@ void TextGrid::ClearCells() {
     }
 }
 
-void TextGrid::ClearRowTexts(int row) {
-    for (int c = 0; c < m_cols; ++c) {
-        SetCell(c, row, std::string());
-    }
-}
-
 const CellProps* TextGrid::Props(int col, int row) const {
     return Contains(col, row) ? At(col, row).props.get() : nullptr;
 }
@@ -217,13 +211,6 @@ CellProps& TextGrid::EditProps(int col, int row) {
 void TextGrid::SetProps(int col, int row, CellProps props) {
     if (Contains(col, row)) {
         At(col, row).props = std::make_unique<CellProps>(std::move(props));
-        NotifyCell(col, row);
-    }
-}
-
-void TextGrid::ClearProps(int col, int row) {
-    if (Contains(col, row) && At(col, row).props) {
-        At(col, row).props.reset();
         NotifyCell(col, row);
     }
 }

@@ -147,14 +147,11 @@ public:
 
     // Empties every cell's text and drops every cell's properties.
     void ClearCells();
-    // Empties the texts of one row (properties stay).
-    void ClearRowTexts(int row);
 
     // Cell properties.
     const CellProps* Props(int col, int row) const;
     CellProps& EditProps(int col, int row);  // creates them on first use
     void SetProps(int col, int row, CellProps props);
-    void ClearProps(int col, int row);
 
     std::optional<GridColour> Background(int col, int row) const;
     void SetBackground(int col, int row, GridColour colour);
@@ -182,8 +179,6 @@ public:
     void SetColWidth(int col, int width);
     void SetRowHeight(int row, int height);
     void SetDefaultSizes(int col_width, int row_height);
-    int DefaultColWidth() const { return m_default_col_width; }
-    int DefaultRowHeight() const { return m_default_row_height; }
 
     // At most one listener; nullptr to detach.
     void SetListener(GridListener* listener) { m_listener = listener; }

@@ -10,7 +10,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 #include "core/update/version_info.h"
 
@@ -170,12 +169,6 @@ constexpr std::array<unsigned char, N> VersionBlobBytes(const VersionBlob& blob)
         out[i] = blob.bytes[i];
     }
     return out;
-}
-
-// Run-time form for tests and tools.
-inline std::string BuildVersionResource(const VersionSpec& fields) {
-    const VersionBlob blob = BuildVersionBlob(fields);
-    return std::string(reinterpret_cast<const char*>(blob.bytes), blob.size);
 }
 
 }  // namespace orvanta

@@ -16,7 +16,7 @@
 
 // The pictures are compiled into a static library, where nothing would pull their object
 // in: they are registered by hand, from the global namespace as Qt wants it.
-static void InitAboutPictures() {
+static void RegisterAboutPictures() {
     Q_INIT_RESOURCE(about_dialog);
 }
 
@@ -112,7 +112,7 @@ void MakeLink(QLabel* label) {
 
 AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* parent)
     : QDialog(parent), m_services(services), m_catalogue(catalogue) {
-    InitAboutPictures();
+    RegisterAboutPictures();
     m_controls.Name(this, controls::kBox);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

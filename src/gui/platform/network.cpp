@@ -7,8 +7,6 @@
 #include <limits>
 #include <memory>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
 #include "core/update/vendor.h"
 
 #ifdef __linux__
@@ -107,20 +105,6 @@ std::optional<std::string> Download(const std::string& url, const DownloadLimits
         return std::nullopt;
     }
     return std::move(sink.body);
-}
-
-bool DownloadFile(const std::string& url, const std::string& file, const DownloadLimits& limits,
-                  WriteFaults* faults) {
-    const auto body = Download(url, limits);
-    if (!body) {
-        return false;
-    }
-    try {
-        WriteFileReplacing(file, *body, faults);
-    } catch (const OperationError&) {
-        return false;
-    }
-    return true;
 }
 
 #ifdef __linux__

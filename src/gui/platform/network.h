@@ -1,7 +1,7 @@
 #pragma once
 
-// The two network services behind the Platform interface: a synchronous HTTP download
-// into a file, and whether the machine has a network connection at all. They are the only
+// The two network services behind the Platform interface: a synchronous HTTP download,
+// and whether the machine has a network connection at all. They are the only
 // code here that talks to the system directly (libcurl, getifaddrs); the rest of the core
 // reaches them through Services::platform.
 
@@ -11,10 +11,6 @@
 #include <string>
 
 struct ifaddrs;
-
-namespace orvanta {
-class WriteFaults;
-}
 
 namespace orvanta {
 
@@ -30,11 +26,6 @@ struct DownloadLimits {
 // failure (no answer, an HTTP error, a time limit, a body too large). The body is
 // held in memory until it is whole, so a failed download never touches a file.
 std::optional<std::string> Download(const std::string& url, const DownloadLimits& limits = {});
-
-// Download, then the body written over `file` through WriteFileReplacing; false on
-// any failure, the download's or the write's, with `file` left as it was.
-bool DownloadFile(const std::string& url, const std::string& file,
-                  const DownloadLimits& limits = {}, WriteFaults* faults = nullptr);
 
 // True when some interface other than the loopback is up, running and has an address.
 // Elsewhere the answer is always true, and the download tells.

@@ -70,6 +70,7 @@ TEST(WriteFileReplacing, MissingFolderIsAnInvalidName) {
     } catch (const OperationError& e) {
         EXPECT_STREQ(e.what(), "Invalid filename");
     }
+    EXPECT_FALSE(folder.Exists("no"));
 }
 
 TEST(ReadFileBytes, ReadsOrFailsInTheUsersWords) {

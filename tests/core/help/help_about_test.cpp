@@ -14,9 +14,17 @@ using testing::TempFolder;
 
 TEST(HelpTarget, EachTopicHasItsAnchor) {
     const std::pair<int, const char*> cases[] = {
-        {0, ""},          {1, "#parlay"},      {2, "#arbitrage"}, {3, "#probability"},
-        {4, "#oddscalc"}, {5, "#liveorvanta"}, {6, ""},           {255, ""},
-        {-1, ""},
+        // clang-format off
+        {0,   ""},
+        {1,   "#parlay"},
+        {2,   "#arbitrage"},
+        {3,   "#probability"},
+        {4,   "#oddscalc"},
+        {5,   "#liveorvanta"},
+        {6,   ""},
+        {255, ""},
+        {-1,  ""},
+        // clang-format on
     };
     for (const auto& [topic, anchor] : cases) {
         EXPECT_EQ(HelpTarget("/opt/orvanta/", "/opt/orvanta/Orvanta_EN.ini", topic),

@@ -27,17 +27,29 @@ struct ParseCase {
 
 TEST_P(SeparatorTest, TextsThatConvert) {
     const ParseCase cases[] = {
-        {"1.85", 1.85},     {"1,85", 1.85},
-        {" 1.85 ", 1.85},   {"   1,85", 1.85},
-        {"2e", 2.0},        {"1e3", 1000.0},
-        {"+3", 3.0},        {"-2.5", -2.5},
-        {".", 0.0},         {",", 0.0},
-        {"-.", 0.0},        {".5", 0.5},
-        {"5.", 5.0},        {"1E-2", 0.01},
-        {"1e+2", 100.0},    {"007", 7.0},
-        {"0.1", 0.1},       {"2.10", 2.1},
-        {"1.5E20", 1.5e20}, {"0.000000000000000000000000001", 1e-27},
-        {"1e-400", 0.0},
+        // clang-format off
+        {"1.85",    1.85},
+        {"1,85",    1.85},
+        {" 1.85 ",  1.85},
+        {"   1,85", 1.85},
+        {"2e",      2.0},
+        {"1e3",     1000.0},
+        {"+3",      3.0},
+        {"-2.5",    -2.5},
+        {".",       0.0},
+        {",",       0.0},
+        {"-.",      0.0},
+        {".5",      0.5},
+        {"5.",      5.0},
+        {"1E-2",    0.01},
+        {"1e+2",    100.0},
+        {"007",     7.0},
+        {"0.1",     0.1},
+        {"2.10",    2.1},
+        {"1.5E20",  1.5e20},
+        {"0.000000000000000000000000001", 1e-27},
+        {"1e-400",  0.0},
+        // clang-format on
     };
     for (const ParseCase& c : cases) {
         CoreScene scene(Sep());
@@ -60,9 +72,31 @@ TEST_P(SeparatorTest, LongTextsKeepTheirValue) {
 }
 
 TEST_P(SeparatorTest, TextsThatFailShowErrorValueOnce) {
-    const char* cases[] = {"",     "-",     "+",     " ",    "3 4", "1.234,5", "1..2",
-                           "e5",   "E",     "1e5x",  "abc",  "1-",  "--1",     "1e--2",
-                           "0x10", "1e309", "2e400", "1 e3", "\t1", "1,5,",    "١"};
+    const char* cases[] = {
+        // clang-format off
+        "",
+        "-",
+        "+",
+        " ",
+        "3 4",
+        "1.234,5",
+        "1..2",
+        "e5",
+        "E",
+        "1e5x",
+        "abc",
+        "1-",
+        "--1",
+        "1e--2",
+        "0x10",
+        "1e309",
+        "2e400",
+        "1 e3",
+        "\t1",
+        "1,5,",
+        "١",
+        // clang-format on
+    };
     for (const char* text : cases) {
         CoreScene scene(Sep());
         scene.prompter.ExpectMessage("Error Value");
@@ -86,6 +120,7 @@ struct FormatCase {
 
 TEST_P(SeparatorTest, NumberToTextGeneralFormat) {
     const FormatCase cases[] = {
+        // clang-format off
         {2.5, "2.5"},
         {100, "100"},
         {1.0 / 3.0, "0.333333333333333"},
@@ -114,6 +149,7 @@ TEST_P(SeparatorTest, NumberToTextGeneralFormat) {
         {1.797693134862315e308, "1.79769313486231E308"},
         {-1.79769313486231e308, "-1.79769313486231E308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        // clang-format on
     };
     for (const FormatCase& c : cases) {
         EXPECT_EQ(NumberToText(c.value, Sep()), WithSeparator(c.text, Sep())) << c.text;
@@ -126,8 +162,16 @@ TEST_P(SeparatorTest, NumberToTextGeneralFormat) {
 TEST_P(SeparatorTest, NumberToTextRefusesWhatLeftTheRange) {
     const double inf = std::numeric_limits<double>::infinity();
     const double max = std::numeric_limits<double>::max();
-    const double values[] = {inf, -inf, std::numeric_limits<double>::quiet_NaN(),
-                             max, -max, std::nextafter(1.797693134862315e308, inf)};
+    const double values[] = {
+        // clang-format off
+        inf,
+        -inf,
+        std::numeric_limits<double>::quiet_NaN(),
+        max,
+        -max,
+        std::nextafter(1.797693134862315e308, inf),
+        // clang-format on
+    };
     for (double v : values) {
         try {
             const std::string text = NumberToText(v, Sep());
@@ -139,7 +183,18 @@ TEST_P(SeparatorTest, NumberToTextRefusesWhatLeftTheRange) {
 }
 
 TEST_P(SeparatorTest, WrittenNumbersReadBackTheSame) {
-    const double values[] = {1.72, 2.39, 4.62, 94.69, 1.0 / 7.0, 1e-5, 123456.789, 1e300};
+    const double values[] = {
+        // clang-format off
+        1.72,
+        2.39,
+        4.62,
+        94.69,
+        1.0 / 7.0,
+        1e-5,
+        123456.789,
+        1e300,
+        // clang-format on
+    };
     for (double v : values) {
         CoreScene scene(Sep());
         const std::string text = NumberToText(v, Sep());
@@ -164,7 +219,22 @@ TEST_P(SeparatorTest, GridKeyFilter) {
     for (char c : {kKeyBackspace, kKeyTab, kKeyEnter}) {
         EXPECT_EQ(FilterNumberKey(c, Sep()), c);
     }
-    for (char c : {'a', 'Z', '-', '+', ' ', 'e', 'E', ';', '/', '\n', '\x1b'}) {
+    const char dropped[] = {
+        // clang-format off
+        'a',
+        'Z',
+        '-',
+        '+',
+        ' ',
+        'e',
+        'E',
+        ';',
+        '/',
+        '\n',
+        '\x1b',
+        // clang-format on
+    };
+    for (char c : dropped) {
         EXPECT_EQ(FilterNumberKey(c, Sep()), std::nullopt) << int(c);
     }
 }
@@ -184,24 +254,37 @@ TEST(Rounding, ExactHalvesGoToTheEvenNeighbour) {
         double out;
     };
     const Case hundredths[] = {
-        {0.125, 0.12},   {0.375, 0.38},           {-0.125, -0.12}, {4.62287104622871, 4.62},
-        {4.62275, 4.62}, {104.62287 - 100, 4.62}, {1.725, 1.72},   {2.388888888, 2.39},
-        {0.0, 0.0},      {100.0, 100.0},
+        // clang-format off
+        {0.125,            0.12},
+        {0.375,            0.38},
+        {-0.125,           -0.12},
+        {4.62287104622871, 4.62},
+        {4.62275,          4.62},
+        {104.62287 - 100,  4.62},
+        {1.725,            1.72},
+        {2.388888888,      2.39},
+        {0.0,              0.0},
+        {100.0,            100.0},
+        // clang-format on
     };
     for (const Case& c : hundredths) {
         EXPECT_EQ(Round2(c.in), c.out) << c.in;
     }
-    const Case wholes[] = {{2.5, 2},
-                           {3.5, 4},
-                           {-2.5, -2},
-                           {-3.5, -4},
-                           {0.5, 0},
-                           {1.5, 2},
-                           {2.4999999, 2},
-                           {27.5, 28},
-                           {2.6, 3},
-                           {-0.4, 0},
-                           {4503599627370497.0, 4503599627370497.0}};
+    const Case wholes[] = {
+        // clang-format off
+        {2.5,                2},
+        {3.5,                4},
+        {-2.5,               -2},
+        {-3.5,               -4},
+        {0.5,                0},
+        {1.5,                2},
+        {2.4999999,          2},
+        {27.5,               28},
+        {2.6,                3},
+        {-0.4,               0},
+        {4503599627370497.0, 4503599627370497.0},
+        // clang-format on
+    };
     for (const Case& c : wholes) {
         EXPECT_EQ(RoundWhole(c.in), c.out) << c.in;
     }
@@ -214,6 +297,7 @@ TEST(Rounding, AnyNumberOfDecimals) {
         double out;
     };
     const Case cases[] = {
+        // clang-format off
         // Sums whose large terms cancel leave noise far below the eighth decimal.
         {470 - 469.983, 8, 0.017},
         {0.0169999999999959, 8, 0.017},
@@ -226,6 +310,7 @@ TEST(Rounding, AnyNumberOfDecimals) {
         {2.000000015, 8, 2.00000002},
         {2.5, 0, 2.0},
         {0.125, 2, 0.12},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RoundDecimals(c.in, c.decimals), c.out) << c.in << " to " << c.decimals;
@@ -239,7 +324,15 @@ TEST(Rounding, HugeFiniteValuesStayFinite) {
     // value * 100 overflows from about 1.8e306 on; the rounding must not turn
     // such a value into an infinity.
     const double max = std::numeric_limits<double>::max();
-    const double values[] = {1.72e306, -2.67e306, 1e307, max, -max};
+    const double values[] = {
+        // clang-format off
+        1.72e306,
+        -2.67e306,
+        1e307,
+        max,
+        -max,
+        // clang-format on
+    };
     for (double v : values) {
         EXPECT_EQ(Round2(v), v) << v;
         EXPECT_EQ(RoundDecimals(v, 8), v) << v;

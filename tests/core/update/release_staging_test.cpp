@@ -113,7 +113,13 @@ TEST(StageRelease, AMissingFileStopsTheStagingThere) {
     struct Case {
         const char* missing;
         std::size_t staged;  // files staged (and listed) before it
-    } cases[] = {{"Orvanta_GR.ini", 2}, {"Orvanta_UpDate.exe", 5}, {"Orvanta_EN.ini", 1}};
+    } cases[] = {
+        // clang-format off
+        {"Orvanta_GR.ini",     2},
+        {"Orvanta_UpDate.exe", 5},
+        {"Orvanta_EN.ini",     1},
+        // clang-format on
+    };
     for (const Case& c : cases) {
         StagingScene scene;
         DeleteFile(scene.folder / c.missing);
@@ -139,7 +145,13 @@ TEST(StageRelease, AFailedCopyOrListWriteStopsTheStaging) {
     struct Case {
         const char* failing;
         std::size_t lines;
-    } cases[] = {{"Orvanta_ENHelp.htm", 3}, {"Orvanta", 0}, {"Orvanta_UpDate.exe", 5}};
+    } cases[] = {
+        // clang-format off
+        {"Orvanta_ENHelp.htm", 3},
+        {"Orvanta",            0},
+        {"Orvanta_UpDate.exe", 5},
+        // clang-format on
+    };
     for (const Case& c : cases) {
         StagingScene scene;
         FailFor faults(c.failing);

@@ -183,10 +183,12 @@ TEST(CheckForUpdates, AnOutdatedOrMissingFileOffersTheUpdate) {
         std::string extra_line;
         bool yes;
     } cases[] = {
+        // clang-format off
         {"size one byte off", "Orvanta_GRHelp.htm;;1", true},
-        {"missing file", "Orvanta_Tips.htm;;10", false},
-        {"older program", "Orvanta;2.3.2.56;1", true},
-        {"line without ;", "Orvanta_GR.ini", false},
+        {"missing file",      "Orvanta_Tips.htm;;10",  false},
+        {"older program",     "Orvanta;2.3.2.56;1",    true},
+        {"line without ;",    "Orvanta_GR.ini",        false},
+        // clang-format on
     };
     for (const Case& c : cases) {
         UpdateScene scene;
@@ -228,7 +230,13 @@ TEST(CheckForUpdates, AFailedDownloadSaysNothingAndKeepsTheOldList) {
     cut.body = std::string(2000, ' ') + "Orvanta_Tips.htm;;10\r\n";
     cut.cut_short = true;
     const std::pair<const char*, HttpReply*> cases[] = {
-        {"not found", nullptr}, {"too slow", &slow}, {"server error", &error}, {"cut", &cut}};
+        // clang-format off
+        {"not found",    nullptr},
+        {"too slow",     &slow},
+        {"server error", &error},
+        {"cut",          &cut},
+        // clang-format on
+    };
     for (const auto& [what, reply] : cases) {
         UpdateScene scene;
         const std::string old = "Orvanta_EN.ini;;1\r\n";
@@ -311,7 +319,12 @@ TEST(StartUpdateProgram, AStagedUpdateProgramIsSwappedInOnlyAtItsListedSize) {
         const char* what;
         long long listed_size;  // -1: the staged program's own size
         bool swapped;
-    } cases[] = {{"right size", -1, true}, {"wrong size", 5, false}};
+    } cases[] = {
+        // clang-format off
+        {"right size", -1, true},
+        {"wrong size", 5,  false},
+        // clang-format on
+    };
     for (const Case& c : cases) {
         UpdateScene scene;
         const std::string old = scene.folder.Read("Orvanta_UpDate.exe");

@@ -15,6 +15,7 @@ namespace {
 
 using testing::BuildPeFile;
 using testing::BuildVersionedPe;
+using testing::BuildVersionResource;
 using testing::TempFolder;
 
 bool AllEmpty(const VersionInfo& v) {
@@ -107,8 +108,19 @@ TEST(ReadVersionInfo, AnythingElseGivesTenEmptyStrings) {
         "ELF";
     elf += std::string(60, '\xFF');
     folder.Write("broken.elf", elf);
-    for (const char* name : {"text.txt", "empty", "mz", "truncated.exe", "header-only.exe",
-                             "bad-lfanew.exe", "broken.elf", "missing.exe"}) {
+    const char* names[] = {
+        // clang-format off
+        "text.txt",
+        "empty",
+        "mz",
+        "truncated.exe",
+        "header-only.exe",
+        "bad-lfanew.exe",
+        "broken.elf",
+        "missing.exe",
+        // clang-format on
+    };
+    for (const char* name : names) {
         EXPECT_TRUE(AllEmpty(ReadVersionInfo(folder / name))) << name;
     }
     EXPECT_TRUE(AllEmpty(ReadVersionInfo(folder.Path())));  // a folder

@@ -361,10 +361,18 @@ private slots:
         QCOMPARE(seen.texts["OKButton"], ok);
         QVERIFY(seen.texts["Label1"].endsWith(QString::fromUtf8(vendor::kTelephone)));
         const std::pair<const char*, QPoint> places[] = {
-            {"ProgramIcon", {2, 2}},  {"Version", {8, 168}}, {"Copyright", {8, 192}},
-            {"Label4", {8, 216}},     {"Label1", {8, 240}},  {"LblMobile", {9, 259}},
-            {"Label3", {8, 275}},     {"Label5", {96, 275}}, {"Label2", {8, 320}},
-            {"OKButton", {120, 365}},
+            // clang-format off
+            {"ProgramIcon", {2, 2}},
+            {"Version",     {8, 168}},
+            {"Copyright",   {8, 192}},
+            {"Label4",      {8, 216}},
+            {"Label1",      {8, 240}},
+            {"LblMobile",   {9, 259}},
+            {"Label3",      {8, 275}},
+            {"Label5",      {96, 275}},
+            {"Label2",      {8, 320}},
+            {"OKButton",    {120, 365}},
+            // clang-format on
         };
         for (const auto& [name, place] : places) {
             QVERIFY2(seen.places.contains(name), name);

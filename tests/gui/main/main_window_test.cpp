@@ -280,11 +280,11 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        QLineEdit* edit5 = Edit(*window, "Edit5");
-        edit5->setFocus();
+        QLineEdit* multiplier = Edit(*window, "Edit5");
+        multiplier->setFocus();
         PressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), Edit(*window, "Edit6"));
-        QCOMPARE(edit5->text(), QStringLiteral("1"));
+        QCOMPARE(multiplier->text(), QStringLiteral("1"));
         // Enter on Calculate moves on too, without calculating.
         auto* calculate = window->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
         calculate->setFocus();
@@ -359,36 +359,15 @@ private slots:
         QTest::addColumn<bool>("lime");
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("scale") << '.' << QStringList{"0=2.5", "1=1.8"} << "1"
-                               << "0" << QStringList{"0=1.72", "1=2.39"}
-                               << QStringList{"0=4.3", "1=4.3"} << "4.11"
-                               << "4.62%"
-                               << "0.19" << true << "";
-        QTest::newRow("scale comma typed with points")
-            << ',' << QStringList{"0=2.5", "1=1.8"} << "1"
-            << "0" << QStringList{"0=1,72", "1=2,39"} << QStringList{"0=4,3", "1=4,3"} << "4,11"
-            << "4,62%"
-            << "0,19" << true << "";
-        QTest::newRow("target") << '.' << QStringList{"0=2.5", "1=1.8"} << "1"
-                                << "100" << QStringList{"0=40", "1=55.56"}
-                                << QStringList{"0=100", "1=100.01"} << "95.56"
-                                << "4.66%"
-                                << "4.45" << true << "";
-        QTest::newRow("losing book")
-            << '.' << QStringList{"0=1.9", "1=1.9"} << "1"
-            << "0" << QStringList{"0=2", "1=2"} << QStringList{"0=3.8", "1=3.8"} << "4"
-            << "-5%"
-            << "-0.2" << false << "";
-        QTest::newRow("columns 3 and 9") << '.' << QStringList{"2=2.5", "8=1.8"} << "1"
-                                         << "0" << QStringList{"2=1.72", "8=2.39", "0=", "5="}
-                                         << QStringList{"2=4.3", "8=4.3"} << "4.11"
-                                         << "4.62%"
-                                         << "0.19" << true << "";
-        QTest::newRow("zero beside positive")
-            << '.' << QStringList{"0=2.5", "1=0"} << "1"
-            << "0" << QStringList{"0=1", "1="} << QStringList{"0=2.5", "1="} << "0"
-            << "0%"
-            << "0" << false << "Floating point division by zero";
+        using L = QStringList;
+        // clang-format off
+        QTest::newRow("scale")                         << '.' << L{"0=2.5", "1=1.8"} << "1" << "0"   << L{"0=1.72", "1=2.39"}             << L{"0=4.3", "1=4.3"}    << "4.11"  << "4.62%" << "0.19" << true  << "";
+        QTest::newRow("scale comma typed with points") << ',' << L{"0=2.5", "1=1.8"} << "1" << "0"   << L{"0=1,72", "1=2,39"}             << L{"0=4,3", "1=4,3"}    << "4,11"  << "4,62%" << "0,19" << true  << "";
+        QTest::newRow("target")                        << '.' << L{"0=2.5", "1=1.8"} << "1" << "100" << L{"0=40", "1=55.56"}              << L{"0=100", "1=100.01"} << "95.56" << "4.66%" << "4.45" << true  << "";
+        QTest::newRow("losing book")                   << '.' << L{"0=1.9", "1=1.9"} << "1" << "0"   << L{"0=2", "1=2"}                   << L{"0=3.8", "1=3.8"}    << "4"     << "-5%"   << "-0.2" << false << "";
+        QTest::newRow("columns 3 and 9")               << '.' << L{"2=2.5", "8=1.8"} << "1" << "0"   << L{"2=1.72", "8=2.39", "0=", "5="} << L{"2=4.3", "8=4.3"}    << "4.11"  << "4.62%" << "0.19" << true  << "";
+        QTest::newRow("zero beside positive")          << '.' << L{"0=2.5", "1=0"}   << "1" << "0"   << L{"0=1", "1="}                    << L{"0=2.5", "1="}       << "0"     << "0%"    << "0"    << false << "Floating point division by zero";
+        // clang-format on
     }
 
     void arbitrageThroughTheWindow() {

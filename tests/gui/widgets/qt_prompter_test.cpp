@@ -84,14 +84,12 @@ private slots:
     void errorReportIsTitledWithTheProgramAndEndsInAFullStop_data() {
         QTest::addColumn<QString>("raised");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "Floating point division by zero"
-                               << "Floating point division by zero.";
-        QTest::newRow("already a stop") << "Invalid stream format."
-                                        << "Invalid stream format.";
-        QTest::newRow("sorts before the stop") << "Wow!"
-                                               << "Wow!";
-        QTest::newRow("Greek") << "Σφάλμα"
-                               << "Σφάλμα.";
+        // clang-format off
+        QTest::newRow("plain")                 << "Floating point division by zero" << "Floating point division by zero.";
+        QTest::newRow("already a stop")        << "Invalid stream format."          << "Invalid stream format.";
+        QTest::newRow("sorts before the stop") << "Wow!"                            << "Wow!";
+        QTest::newRow("Greek")                 << "Σφάλμα"                          << "Σφάλμα.";
+        // clang-format on
     }
 
     void errorReportIsTitledWithTheProgramAndEndsInAFullStop() {
@@ -109,9 +107,10 @@ private slots:
     void openManyDialogAcceptsWithItsOwnCaption_data() {
         QTest::addColumn<QString>("accept_label");
         QTest::addColumn<QString>("button");
-        QTest::newRow("given") << QStringLiteral("Διαγραφή Αρχείων")
-                               << QStringLiteral("Διαγραφή Αρχείων");
-        QTest::newRow("none: the dialog's own") << QString() << QStringLiteral("&Open");
+        // clang-format off
+        QTest::newRow("given")                  << QStringLiteral("Διαγραφή Αρχείων") << QStringLiteral("Διαγραφή Αρχείων");
+        QTest::newRow("none: the dialog's own") << QString()                          << QStringLiteral("&Open");
+        // clang-format on
     }
 
     void openManyDialogAcceptsWithItsOwnCaption() {
