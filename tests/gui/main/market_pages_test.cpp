@@ -1,6 +1,8 @@
 // The PROBABILITY and ODDS pages through the main window, typed as a user
 // types them.
 
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -24,7 +26,13 @@ using testing::TypeInto;
 namespace {
 
 struct Scene {
-    explicit Scene(char separator = '.') : gui(separator), window(MakeWindow(gui, recorded)) {}
+    // With the shipped catalogues the window starts in Greek.
+    explicit Scene(char separator = '.', bool with_catalogues = false) : gui(separator) {
+        if (with_catalogues) {
+            gui.AddCatalogues();
+        }
+        window = MakeWindow(gui, recorded);
+    }
 
     bool Show(TFrmMain::Page page) {
         if (!testing::ShowAndActivate(window.get())) {
@@ -140,6 +148,42 @@ private slots:
         }
         TypeInto(tab->Grid(), 14, 1, QStringLiteral("2"));
         QCOMPARE(tab->Grid()->CurrentCol(), 0);
+    }
+
+    // Each label of the two pages under its own caption, in Greek at start-up
+    // and in English after the switch; the odds page's "GANIOTA" in both.
+    void captionsFollowTheLanguage_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("greek");
+        QTest::addColumn<QString>("english");
+
+        // clang-format off
+        QTest::newRow("Label9")  << "Label9"  << "Αποτελέσματα"  << "Outcomes";
+        QTest::newRow("Label10") << "Label10" << "ΑΠΟΔΟΣΕΙΣ"     << "ODDS";
+        QTest::newRow("Label11") << "Label11" << "ΠΙΘΑΝΟΤΗΤΑ %"  << "PROBABILITY %";
+        QTest::newRow("Label12") << "Label12" << "ΠΕΡΙΘΩΡΙΟ"     << "MARGIN";
+        QTest::newRow("Label13") << "Label13" << "ΕΠΙΣΤΡΟΦΗ %"   << "RETURN %";
+        QTest::newRow("Label14") << "Label14" << "ΓΚΑΝΙΟΤΑ %"    << "BOOK CUT %";
+        QTest::newRow("Label15") << "Label15" << "GANIOTA"       << "GANIOTA";
+        // clang-format on
+    }
+
+    void captionsFollowTheLanguage() {
+        QFETCH(QString, label);
+        QFETCH(QString, greek);
+        QFETCH(QString, english);
+
+        Scene scene('.', true);
+        QVERIFY(scene.Show(TFrmMain::kOdds));
+        auto* shown = scene.window->findChild<QLabel*>(label);
+        QVERIFY(shown);
+        QCOMPARE(shown->text(), greek);
+        QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("ΝΙΚΕΣ"));
+
+        scene.window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        QCOMPARE(shown->text(), english);
+        QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("WINS"));
+        QCOMPARE(CellText(scene.Odds()->Page().prices, 0, 1), QStringLiteral("EU DECIMAL"));
     }
 
     void oddsThroughTheWindow() {
