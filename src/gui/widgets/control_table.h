@@ -2,10 +2,10 @@
 
 // A window's controls as one table. Each row names a widget by its object name
 // (the name tests, automation and accessibility tools find it by) and says what
-// it shows: a caption from the catalogue (a label), an edit box of the page, or
-// a grid of the page. The window builds its widgets from the table, captions
-// them from it and binds its boxes through it, so that every name and caption
-// is written once.
+// it shows: a caption from the catalogue or a fixed text (a label), an edit box
+// of the page, or a grid of the page. The window builds its widgets from the
+// table, captions them from it and binds its boxes through it, so that every
+// name and caption is written once.
 
 #include <QLabel>
 #include <QString>
@@ -31,6 +31,9 @@ struct Control {
     const CatalogueText* caption = nullptr;
     TextBox Page::*box = nullptr;
     TextGrid Page::*grid = nullptr;
+    // A label's text in every language, for the captions the catalogue has no
+    // key for.
+    const char* fixed_text = nullptr;
 };
 
 // The widgets of one table, made for one page struct.
@@ -49,7 +52,8 @@ public:
             } else if (control.grid) {
                 widget = new GridView(page.*control.grid, errors, parent);
             } else {
-                widget = new QLabel(parent);
+                widget = new QLabel(
+                    control.fixed_text ? QString::fromUtf8(control.fixed_text) : QString(), parent);
             }
             widget->setObjectName(QString::fromLatin1(control.object_name));
             m_widgets[control.object_name] = widget;
@@ -67,6 +71,11 @@ public:
     QLabel* Label(const CatalogueText& caption) const {
         return static_cast<QLabel*>(Find([&caption](const Control<Page>& c) {
             return c.caption == &caption && !c.box && !c.grid;
+        }));
+    }
+    QLabel* Label(const char* fixed_text) const {
+        return static_cast<QLabel*>(Find([fixed_text](const Control<Page>& c) {
+            return fixed_text && c.fixed_text == fixed_text;
         }));
     }
 
