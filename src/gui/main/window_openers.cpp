@@ -50,7 +50,7 @@ MainWindowOpeners DesktopOpeners(Services& services) {
     };
     openers.openLive = [&services, open_help = openers.openHelp](QWidget* owner) {
         RunGuarded(services.prompter, [&] {
-            TFrmLiveOrvanta live(services, OpenCatalogue(owner), open_help, owner);
+            LiveWindow live(services, OpenCatalogue(owner), open_help, owner);
             live.exec();
         });
     };
