@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/grid/file_io.h"
+#include "core/grid/handler_guard.h"
 #include "core/grid/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/live_ledger.h"
@@ -31,7 +32,8 @@ std::string ProgramFolder() {
 
 std::string Snapshot(const orvanta::LiveLedger& ledger) {
     std::string out;
-    const orvanta::TextGrid& grid = ledger.Sheet().AdvStringGrid2;
+    const orvanta::LivePage& page = ledger.Page();
+    const orvanta::TextGrid& grid = page.positions;
     for (int r = 0; r < grid.RowCount(); ++r) {
         for (int c = 0; c < grid.ColCount(); ++c) {
             out += grid.Cell(c, r);
@@ -39,14 +41,11 @@ std::string Snapshot(const orvanta::LiveLedger& ledger) {
         }
         out += '\n';
     }
-    const auto& odds = ledger.Odds();
-    for (const auto* box : {&odds.Edit13, &odds.Edit14, &odds.Edit15, &odds.Edit10, &odds.Edit11,
-                            &odds.Edit12, &odds.edtGaniota}) {
-        out += box->text + "\x1f";
-    }
-    const auto& sheet = ledger.Sheet();
-    for (const auto* box : {&sheet.Edit1, &sheet.Edit2, &sheet.Edit3, &sheet.Edit4, &sheet.Edit5,
-                            &sheet.Edit6, &sheet.Edit7, &sheet.Edit8, &sheet.Edit9}) {
+    for (const auto* box :
+         {&page.odds_1, &page.odds_x, &page.odds_2, &page.probability_1, &page.probability_x,
+          &page.probability_2, &page.bookmaker_cut, &page.return_1, &page.return_x, &page.return_2,
+          &page.game_wager_1, &page.game_wager_x, &page.game_wager_2, &page.result_1,
+          &page.result_x, &page.result_2}) {
         out += box->text + "\x1f";
     }
     return out;
@@ -58,7 +57,8 @@ bool ShowsANonNumber(const orvanta::LiveLedger& ledger) {
     auto bad = [](const std::string& text) {
         return text.find("INF") != std::string::npos || text.find("NAN") != std::string::npos;
     };
-    const orvanta::TextGrid& grid = ledger.Sheet().AdvStringGrid2;
+    const orvanta::LivePage& page = ledger.Page();
+    const orvanta::TextGrid& grid = page.positions;
     for (int r = orvanta::kFirstPositionRow; r < grid.RowCount(); ++r) {
         for (int c = orvanta::kFirstStatusCol; c < grid.ColCount(); ++c) {
             // A sell row's status repeats its amount as typed.
@@ -67,11 +67,10 @@ bool ShowsANonNumber(const orvanta::LiveLedger& ledger) {
             }
         }
     }
-    const auto& odds = ledger.Odds();
-    const auto& sheet = ledger.Sheet();
-    for (const auto* box : {&odds.Edit10, &odds.Edit11, &odds.Edit12, &odds.edtGaniota,
-                            &sheet.Edit1, &sheet.Edit2, &sheet.Edit3, &sheet.Edit4, &sheet.Edit5,
-                            &sheet.Edit6, &sheet.Edit7, &sheet.Edit8, &sheet.Edit9}) {
+    for (const auto* box :
+         {&page.probability_1, &page.probability_x, &page.probability_2, &page.bookmaker_cut,
+          &page.return_1, &page.return_x, &page.return_2, &page.game_wager_1, &page.game_wager_x,
+          &page.game_wager_2, &page.result_1, &page.result_x, &page.result_2}) {
         if (bad(box->text)) {
             return true;
         }
@@ -96,19 +95,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orvanta::QuietPlatform platform(folder);
     orvanta::Services services{prompter, platform, (size & 1) ? ',' : '.'};
     const orvanta::Catalogue catalogue;
-    orvanta::LiveLedger ledger(services, catalogue);
+    orvanta::LiveLedger ledger(services, catalogue, folder + "LiveGameRecords/");
     ledger.FillGameList();
-    // The window's handler edge: a figure beyond the double range ends the
-    // load's recalculation with the general error report. The same stop comes
-    // at the same place after a save and reload.
+    // The window's handler edge, around each part of the load: reading the
+    // record (which may refuse it, or find current odds that cannot be worked
+    // out), then the sheet's recalculation, which only a figure beyond the
+    // double range stops. The same stops come at the same places after a save
+    // and reload.
     auto load = [&ledger] {
-        try {
-            ledger.LoadGame(1);
-        } catch (const orvanta::OperationError& e) {
-            Check(std::string(e.what()) == orvanta::kOverflow, "a load failed otherwise");
-            return std::string("overflow");
+        std::string stops;
+        const orvanta::EventParts parts = ledger.LoadGame(1);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            try {
+                parts[i]();
+            } catch (const orvanta::OperationError& e) {
+                Check(i == 0 || std::string(e.what()) == orvanta::kOverflow,
+                      "a recalculation failed otherwise");
+                stops += std::to_string(i) + ": " + e.what() + "\n";
+            }
         }
-        return std::string();
+        return stops;
     };
     const std::string first_stop = load();
     Check(ledger.SaveEnabled(), "a load left saving off");
@@ -117,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string first = Snapshot(ledger);
     Check(!ShowsANonNumber(ledger), "a figure beyond the range was shown");
-    ledger.SaveGame();
+    orvanta::RunGuarded(prompter, [&ledger] { ledger.SaveGame(); });
     Check(load() == first_stop, "save and reload stopped elsewhere");
     Check(Snapshot(ledger) == first, "save and reload changed the game");
     return 0;

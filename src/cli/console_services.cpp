@@ -1,7 +1,5 @@
 #include "cli/console_services.h"
 
-#include <stdlib.h>  // mkdtemp
-
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -73,11 +71,7 @@ std::vector<std::string> ConsolePrompter::AskOpenFiles(const FileDialogOptions&)
     return {};
 }
 
-ConsolePlatform::ConsolePlatform(std::string program_folder) : m_folder(std::move(program_folder)) {
-    if (m_folder.empty()) {
-        m_folder = FolderOf(RunningProgramFile());
-    }
-}
+ConsolePlatform::ConsolePlatform() : m_folder(FolderOf(RunningProgramFile())) {}
 
 std::string ConsolePlatform::ProgramFile() const {
     return RunningProgramFile();
@@ -125,25 +119,6 @@ std::optional<std::string> UnreadableFileReason(const std::string& path) {
     }
     std::fclose(file);
     return std::nullopt;
-}
-
-ScratchProgramFolder::ScratchProgramFolder() {
-    std::error_code ec;
-    fs::path base = fs::temp_directory_path(ec);
-    if (ec) {
-        base = "/tmp";
-    }
-    std::string pattern = (base / "orvanta-calc-XXXXXX").string();
-    errno = 0;
-    if (!mkdtemp(pattern.data())) {
-        throw OperationError(FileErrorText(errno ? errno : EIO, FileAction::kCreate));
-    }
-    m_path = pattern + "/";
-}
-
-ScratchProgramFolder::~ScratchProgramFolder() {
-    std::error_code ec;
-    fs::remove_all(fs::u8path(m_path), ec);
 }
 
 }  // namespace orvanta

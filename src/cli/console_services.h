@@ -46,9 +46,8 @@ private:
 
 class ConsolePlatform : public Platform {
 public:
-    // The program folder is this program's own unless one is given (with its
-    // trailing separator).
-    explicit ConsolePlatform(std::string program_folder = std::string());
+    // The program folder is this program's own.
+    ConsolePlatform();
 
     std::string ProgramFile() const override;
     std::string ProgramFolder() const override { return m_folder; }
@@ -71,22 +70,5 @@ char RegionalSeparator();
 // wording of file errors; nothing when it is a readable plain file. Pipes and
 // devices are refused without being opened, since opening one may block.
 std::optional<std::string> UnreadableFileReason(const std::string& path);
-
-// A program folder of its own under the temporary folder, removed with
-// everything in it when the object goes. Throws OperationError when it cannot
-// be made.
-class ScratchProgramFolder {
-public:
-    ScratchProgramFolder();
-    ~ScratchProgramFolder();
-    ScratchProgramFolder(const ScratchProgramFolder&) = delete;
-    ScratchProgramFolder& operator=(const ScratchProgramFolder&) = delete;
-
-    // With its trailing separator.
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 }  // namespace orvanta

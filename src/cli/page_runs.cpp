@@ -2,15 +2,11 @@
 
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <ostream>
-#include <system_error>
 
 #include "cli/calc_command.h"
-#include "core/grid/operation_error.h"
 #include "core/live/live_ledger.h"
-#include "core/live/record_folder.h"
 #include "core/markets/market_pages.h"
 #include "core/numeric/key_filter.h"
 #include "core/parlay/grid_file.h"
@@ -56,23 +52,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-// The live window reads its records from the folder beside the program. The
-// record named on the command line is linked into a scratch program folder, so
-// that the window's own list and load find it there; the record itself is
-// only ever read.
-void LinkRecordInto(const ScratchProgramFolder& scratch, const std::string& record) {
-    const std::string folder = RecordFolderPath(scratch.Path());
-    EnsureRecordFolder(folder);
-    std::error_code ec;
-    const fs::path target = fs::absolute(fs::u8path(record), ec);
-    if (!ec) {
-        fs::create_symlink(target, fs::u8path(folder + "record.lvo"), ec);
-    }
-    if (ec) {
-        throw OperationError(FileErrorText(ec.value(), FileAction::kCreate));
-    }
-}
-
 }  // namespace
 
 CalcSession::CalcSession(const CalcRequest& request, std::ostream& out, std::ostream& err)
@@ -108,8 +87,8 @@ int RunArbitrage(CalcSession& session) {
     ArbitragePage page;
     ClearArbitrage(page);
     for (std::size_t i = 0; i < request.cells.size(); ++i) {
-        TypeIntoCell(page.outcomes, static_cast<int>(i), ArbitragePage::kOddsRow,
-                     request.cells[i], NumberGridFilter(session.Separator()));
+        TypeIntoCell(page.outcomes, static_cast<int>(i), ArbitragePage::kOddsRow, request.cells[i],
+                     NumberGridFilter(session.Separator()));
     }
     if (request.multiplier) {
         page.multiplier.text = *request.multiplier;
@@ -136,48 +115,49 @@ int RunArbitrage(CalcSession& session) {
 }
 
 int RunProbability(CalcSession& session) {
+    namespace captions = probability_captions;
     const CalcRequest& request = session.Request();
     ProbabilityPage page;
-    InitProbabilityPage(page);
+    ClearProbability(page);
     for (std::size_t i = 0; i < request.cells.size(); ++i) {
-        TypeIntoCell(page.AdvProbability, static_cast<int>(i), ProbabilityPage::kOddsRow,
+        TypeIntoCell(page.outcomes, static_cast<int>(i), ProbabilityPage::kOddsRow,
                      request.cells[i], NumberGridFilter(session.Separator()));
     }
-    session.Run([&] { CalcProbabilityPage(page, session.Page()); });
+    session.Run([&] { CalculateProbability(page, session.Page()); });
 
     PageReport report;
     report.grids.push_back({"AdvProbability",
                             "PROBABILITY",
-                            &page.AdvProbability,
-                            {"", "ODDS", "PROBABILITY %"},
+                            &page.outcomes,
+                            {"", captions::kOddsRow.fallback, captions::kProbabilityRow.fallback},
                             {},
                             true});
-    report.boxes = {{"Edit9", "MARGIN", &page.Edit9},
-                    {"Edit10", "RETURN %", &page.Edit10},
-                    {"Edit11", "GANIOTA %", &page.Edit11}};
+    report.boxes = {{"Edit9", captions::kMargin.fallback, &page.margin},
+                    {"Edit10", captions::kReturnPercent.fallback, &page.return_percent},
+                    {"Edit11", captions::kCutPercent.fallback, &page.cut_percent}};
     return session.Finish(std::move(report));
 }
 
 int RunOdds(CalcSession& session) {
     const CalcRequest& request = session.Request();
     OddsPage page;
-    InitOddsPage(page, session.Captions());
+    ClearOdds(page, session.Captions());
     // Home wins, draws, losses, then the away team's.
     for (std::size_t i = 0; i < request.cells.size(); ++i) {
         const int col = OddsPage::kWinsCol + static_cast<int>(i % 3);
         const int row = i < 3 ? OddsPage::kHomeRow : OddsPage::kAwayRow;
-        TypeIntoCell(page.AdvOdds, col, row, request.cells[i],
+        TypeIntoCell(page.records, col, row, request.cells[i],
                      NumberGridFilter(session.Separator()));
     }
     if (request.ganiota) {
-        page.Edit12.text = *request.ganiota;
+        page.cut_percent.text = *request.ganiota;
     }
-    session.Run([&] { CalcOddsPage(page, session.Page(), session.Captions()); });
+    session.Run([&] { CalculateOdds(page, session.Page(), session.Captions()); });
 
     PageReport report;
-    report.grids.push_back({"AdvOdds", "ODDS: team records", &page.AdvOdds, {}, {}, false});
-    report.grids.push_back({"AdvOdds1", "ODDS: prices", &page.AdvOdds1, {}, {}, false});
-    report.boxes = {{"Edit12", "GANIOTA", &page.Edit12}};
+    report.grids.push_back({"AdvOdds", "ODDS: team records", &page.records, {}, {}, false});
+    report.grids.push_back({"AdvOdds1", "ODDS: prices", &page.prices, {}, {}, false});
+    report.boxes = {{"Edit12", odds_captions::kCutPercent, &page.cut_percent}};
     return session.Finish(std::move(report));
 }
 
@@ -251,37 +231,41 @@ int RunLive(CalcSession& session) {
         return session.Unreadable(record, *reason);
     }
 
-    std::unique_ptr<ScratchProgramFolder> scratch;
+    // The ledger works in the record's own folder: opening the window lists
+    // the record there, and making its row current loads it.
+    const fs::path path = fs::u8path(record);
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    LiveLedger ledger(session.Page(), session.Captions(), folder.u8string() + "/");
+    bool listed = false;
     session.Run([&] {
-        scratch = std::make_unique<ScratchProgramFolder>();
-        LinkRecordInto(*scratch, record);
+        ledger.Open();
+        listed = true;
     });
-    ConsolePlatform platform(scratch ? scratch->Path() : std::string());
-    Services services{session.Console(), platform, session.Separator()};
-    LiveLedger ledger(services, session.Captions());
-    if (!session.Failed()) {
-        // Opening the window lists the record; making its row current loads it.
-        session.Run([&] {
-            if (ledger.FormShow()) {
-                ledger.LoadGame(ledger.ListRow());
-            }
-        });
+    if (listed) {
+        for (const auto& part : ledger.LoadGame(ledger.RowOf(path.filename().u8string()))) {
+            session.Run(part);
+        }
     }
 
-    PositionSheet& sheet = ledger.Sheet();
-    CurrentOddsPanel& odds = ledger.Odds();
+    LivePage& page = ledger.Page();
     PageReport report;
-    report.grids.push_back(
-        {"AdvStringGrid2", "Live positions", &sheet.AdvStringGrid2, {}, {}, false});
-    report.boxes = {
-        {"Edit4", "Game Wager 1", &sheet.Edit4},    {"Edit5", "Game Wager X", &sheet.Edit5},
-        {"Edit6", "Game Wager 2", &sheet.Edit6},    {"Edit1", "Return 1", &sheet.Edit1},
-        {"Edit2", "Return X", &sheet.Edit2},        {"Edit3", "Return 2", &sheet.Edit3},
-        {"Edit7", "Result 1", &sheet.Edit7},        {"Edit8", "Result X", &sheet.Edit8},
-        {"Edit9", "Result 2", &sheet.Edit9},        {"Edit13", "Current odds 1", &odds.Edit13},
-        {"Edit14", "Current odds X", &odds.Edit14}, {"Edit15", "Current odds 2", &odds.Edit15},
-        {"Edit10", "Probability 1", &odds.Edit10},  {"Edit11", "Probability X", &odds.Edit11},
-        {"Edit12", "Probability 2", &odds.Edit12},  {"edtGaniota", "Ganiota", &odds.edtGaniota}};
+    report.grids.push_back({"AdvStringGrid2", "Live positions", &page.positions, {}, {}, false});
+    report.boxes = {{"Edit4", "Game Wager 1", &page.game_wager_1},
+                    {"Edit5", "Game Wager X", &page.game_wager_x},
+                    {"Edit6", "Game Wager 2", &page.game_wager_2},
+                    {"Edit1", "Return 1", &page.return_1},
+                    {"Edit2", "Return X", &page.return_x},
+                    {"Edit3", "Return 2", &page.return_2},
+                    {"Edit7", "Result 1", &page.result_1},
+                    {"Edit8", "Result X", &page.result_x},
+                    {"Edit9", "Result 2", &page.result_2},
+                    {"Edit13", "Current odds 1", &page.odds_1},
+                    {"Edit14", "Current odds X", &page.odds_x},
+                    {"Edit15", "Current odds 2", &page.odds_2},
+                    {"Edit10", "Probability 1", &page.probability_1},
+                    {"Edit11", "Probability X", &page.probability_x},
+                    {"Edit12", "Probability 2", &page.probability_2},
+                    {"edtGaniota", "Ganiota", &page.bookmaker_cut}};
     return session.Finish(std::move(report));
 }
 

@@ -7,6 +7,7 @@
 #include "calc_test_util.h"
 #include "common/core_fixture.h"
 #include "common/temp_folder.h"
+#include "core/grid/handler_guard.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/live_ledger.h"
 #include "core/live/record_folder.h"
@@ -30,51 +31,52 @@ const Texts kTotalBoxes = {"Edit4",  "Edit5",  "Edit6",  "Edit1",     "Edit2",  
 
 class CalcLiveTest : public CalcTest {
 protected:
-    CalcLiveTest() : scene(Sep()), ledger(scene.services, catalogue) {}
+    CalcLiveTest()
+        : scene(Sep()), ledger(scene.services, catalogue, RecordFolderPath(scene.folder.Path())) {}
 
     // The game of the worked example, made and filled in the live window: New,
     // select the game, type three positions and the current odds. Every ended
     // edit saves the record.
     std::string RecordFromWindow() {
-        EXPECT_TRUE(ledger.FormShow());
+        ledger.Open();
         EXPECT_TRUE(ledger.CreateGame({2008, 3, 15}, "20:45", "Home - Away"));
-        EXPECT_TRUE(ledger.FillGameList());
-        ledger.LoadGame(1);
+        ledger.FillGameList();
+        RunEachGuarded(scene.prompter, ledger.LoadGame(1));
         Type(0, 2, "2");
         Type(3, 2, "10");
         Type(4, 3, "1.5");
         Type(7, 3, "20");
         Type(1, 4, "3.4");
         Type(3, 4, "5");
-        TypeOdds(&CurrentOddsPanel::Edit13, "1.85");
-        TypeOdds(&CurrentOddsPanel::Edit14, "3.40");
-        TypeOdds(&CurrentOddsPanel::Edit15, "4.20");
+        TypeOdds(&LivePage::odds_1, "1.85");
+        TypeOdds(&LivePage::odds_x, "3.40");
+        TypeOdds(&LivePage::odds_2, "4.20");
         return ledger.CurrentGameFile();
     }
 
     void Type(int col, int row, const std::string& text) {
-        TextGrid& grid = ledger.Sheet().AdvStringGrid2;
+        TextGrid& grid = ledger.Page().positions;
         const std::string before = grid.Cell(col, row);
         grid.SetCell(col, row, S(text));
-        ledger.AdvStringGrid2CellValidate(col, row, before);
-        ledger.AdvStringGrid2EditingDone();
+        ledger.CheckSheetEntry(col, row, before);
+        ledger.SheetEditEnded();
     }
-    void TypeOdds(TextBox CurrentOddsPanel::*box, const std::string& text) {
-        (ledger.Odds().*box).text = S(text);
-        ledger.Edit13Change();
+    void TypeOdds(TextBox LivePage::*box, const std::string& text) {
+        (ledger.Page().*box).text = S(text);
+        RunEachGuarded(scene.prompter, ledger.CurrentOddsChanged());
     }
 
     // What the window shows, in the order of kTotalBoxes.
     Texts WindowBoxes() {
-        const PositionSheet& s = ledger.Sheet();
-        const CurrentOddsPanel& o = ledger.Odds();
-        return {s.Edit4.text,  s.Edit5.text,  s.Edit6.text,  s.Edit1.text,
-                s.Edit2.text,  s.Edit3.text,  s.Edit7.text,  s.Edit8.text,
-                s.Edit9.text,  o.Edit13.text, o.Edit14.text, o.Edit15.text,
-                o.Edit10.text, o.Edit11.text, o.Edit12.text, o.edtGaniota.text};
+        const LivePage& p = ledger.Page();
+        return {
+            p.game_wager_1.text,  p.game_wager_x.text,  p.game_wager_2.text,  p.return_1.text,
+            p.return_x.text,      p.return_2.text,      p.result_1.text,      p.result_x.text,
+            p.result_2.text,      p.odds_1.text,        p.odds_x.text,        p.odds_2.text,
+            p.probability_1.text, p.probability_x.text, p.probability_2.text, p.bookmaker_cut.text};
     }
     std::vector<Texts> WindowSheet() {
-        const TextGrid& grid = ledger.Sheet().AdvStringGrid2;
+        const TextGrid& grid = ledger.Page().positions;
         std::vector<Texts> rows;
         for (int r = 0; r < grid.RowCount(); ++r) {
             rows.emplace_back();
@@ -98,7 +100,7 @@ TEST_P(CalcLiveTest, ARecordSavedByTheWindowShowsWhatTheWindowShowed) {
     ASSERT_EQ(record, scene.folder.Path() + kRecordFolderName + "/" + kGame);
     const std::string bytes = scene.folder.Read(std::string(kRecordFolderName) + "/" + kGame);
 
-    // The scratch folder the program works in goes with it.
+    // Nothing is made in the temporary folder either.
     TempFolder scratch;
     auto output = Run({"live", record, "--json"}, {"TMPDIR=" + scratch.Path()});
     ASSERT_EQ(output.status, 0) << output.err;
@@ -123,6 +125,34 @@ TEST_P(CalcLiveTest, ARecordSavedByTheWindowShowsWhatTheWindowShowed) {
     // Loading never writes the record, and nothing is left behind.
     EXPECT_EQ(scene.folder.Read(std::string(kRecordFolderName) + "/" + kGame), bytes);
     EXPECT_TRUE(std::filesystem::is_empty(scratch.Path()));
+}
+
+// The record is read where it lies, among the other games of its folder.
+TEST_P(CalcLiveTest, TheNamedRecordIsTheOneLoaded) {
+    TempFolder folder;
+    folder.Write("2008_03_15;20-45;A.lvo", "3;3;3;\r\n");
+    folder.Write("2008_03_15;20-45;b.lvo", "2;4;4;\r\n2;;;10;;;;;\r\n");
+    folder.Write("2008_03_16;18-00;C.lvo", "4;4;2;\r\n");
+    folder.Write(".hidden.lvo", "1;1;1;\r\n");
+    folder.Write("notes.txt", "");
+    struct Case {
+        const char* name;
+        Texts boxes;  // Edit13, Edit10, Edit11, Edit12
+        const char* first_status;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"2008_03_15;20-45;A.lvo", {"3", "33.33", "33.33", "33.33"}, ""},
+        {"2008_03_15;20-45;b.lvo", {"2", "50",    "25",    "25"},    "20"},
+        {"2008_03_16;18-00;C.lvo", {"4", "25",    "25",    "50"},    ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const auto json = Json({"live", folder / c.name});
+        EXPECT_EQ(BoxTexts(json, {"Edit13", "Edit10", "Edit11", "Edit12"}), S(c.boxes)) << c.name;
+        EXPECT_EQ(GridRows(json, "AdvStringGrid2")[2][8], c.first_status) << c.name;
+    }
+    EXPECT_EQ(folder.Read("2008_03_15;20-45;b.lvo"), "2;4;4;\r\n2;;;10;;;;;\r\n");
 }
 
 TEST_P(CalcLiveTest, Table) {

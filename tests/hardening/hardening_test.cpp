@@ -19,6 +19,7 @@
 #include "core/i18n/language_choice.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
+#include "core/live/record_folder.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
 #include "core/parlay/parlay_sheet.h"
@@ -84,17 +85,16 @@ const Writer kWriters[] = {
      [](CoreScene& scene, const StepFault& fault) {
          WriteFaults* faults = scene.services.write_faults;
          scene.services.write_faults = nullptr;
-         LiveLedger ledger(scene.services, kNoCatalogue);
-         ASSERT_TRUE(ledger.FormShow());
-         ledger.LoadGame(1);
+         LiveLedger ledger(scene.services, kNoCatalogue, RecordFolderPath(scene.folder.Path()));
+         ledger.Open();
+         RunEachGuarded(scene.prompter, ledger.LoadGame(1));
          scene.services.write_faults = faults;
-         scene.prompter.ExpectError(fault.wording);
-         ledger.Sheet().AdvStringGrid2.SetCell(0, 2, "2");
-         ledger.AdvStringGrid2EditingDone();
+         ledger.Page().positions.SetCell(0, 2, "2");
+         EXPECT_EQ(ThrownText([&] { ledger.SheetEditEnded(); }), fault.wording);
          EXPECT_EQ(scene.folder.Read("LiveGameRecords/a.lvo"), "1.85;3.40;4.20;\r\n");
          scene.services.write_faults = nullptr;
-         ledger.Sheet().AdvStringGrid2.SetCell(3, 2, "10");
-         ledger.AdvStringGrid2EditingDone();
+         ledger.Page().positions.SetCell(3, 2, "10");
+         ledger.SheetEditEnded();
      }},
     {"downloaded update list", "updates/FilesToDownload.txt",
      [](CoreScene& scene) {
@@ -246,21 +246,22 @@ const Hostile kHostile[] = {
          scene.folder.Write("LiveGameRecords/" + long_name, "1;2;3;\r\n");
      },
      [](CoreScene& scene) {
-         LiveLedger ledger(scene.services, kNoCatalogue);
-         ASSERT_TRUE(ledger.FormShow());
-         ASSERT_EQ(ledger.GameList().RowCount(), 5);
+         LiveLedger ledger(scene.services, kNoCatalogue, RecordFolderPath(scene.folder.Path()));
+         ledger.Open();
+         ASSERT_EQ(ledger.Page().game_list.RowCount(), 5);
+         auto load = [&](int row) { RunEachGuarded(scene.prompter, ledger.LoadGame(row)); };
          // Rows in order: the long name, big, lines, noise.
          scene.prompter.ExpectError(kRecordTooLargeText);
-         ledger.LoadGame(2);
+         load(2);
          EXPECT_EQ(ledger.CurrentGameFile(), "");
          // A million empty lines stay under the limit: an empty game.
-         ledger.LoadGame(3);
+         load(3);
          EXPECT_NE(ledger.CurrentGameFile(), "");
-         EXPECT_EQ(ledger.Sheet().AdvStringGrid2.RowCount(), 3);
-         ledger.LoadGame(4);  // noise: loads, and holds nothing a sheet can show
+         EXPECT_EQ(ledger.Page().positions.RowCount(), 3);
+         load(4);  // noise: loads, and holds nothing a sheet can show
          EXPECT_NE(ledger.CurrentGameFile(), "");
-         ledger.LoadGame(1);
-         EXPECT_EQ(ledger.Odds().Edit13.text, "1");
+         load(1);
+         EXPECT_EQ(ledger.Page().odds_1.text, "1");
      }},
 };
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // The current-odds panel under the live sheet: the odds the market offers now
-// for "1", "X" and "2" (Edit13 to Edit15, saved with the game), and what they
-// imply: each outcome's probability with the book's margin taken out (Edit10 to
-// Edit12) and that margin itself (edtGaniota).
+// for "1", "X" and "2" (saved with the game), and what they imply: each
+// outcome's probability with the book's margin taken out, and that margin, the
+// bookmaker's cut.
 
 #include <optional>
 #include <string>
@@ -14,10 +14,12 @@
 namespace orvanta {
 
 struct CurrentOddsPanel {
-    // Current odds of "1", "X", "2" as typed; Tag 1, 2 and 3.
-    TextBox Edit13, Edit14, Edit15;
-    // Probabilities in percent of "1", "X", "2", and the margin.
-    TextBox Edit10, Edit11, Edit12, edtGaniota;
+    // Current odds of "1", "X", "2" as typed.
+    TextBox odds_1, odds_x, odds_2;
+    // Probabilities in percent of "1", "X", "2".
+    TextBox probability_1, probability_x, probability_2;
+    // 100 minus the payout per cent.
+    TextBox bookmaker_cut;
 };
 
 bool HasAllCurrentOdds(const CurrentOddsPanel& panel);
@@ -25,14 +27,14 @@ bool HasAllCurrentOdds(const CurrentOddsPanel& panel);
 // Throws OperationError("Floating point division by zero") on an odds of 0,
 // and "Floating point overflow" on odds so small that the book leaves the
 // double range, before any result box is written.
-void CalcProbability(CurrentOddsPanel& panel, Services& services);
+void CalculateProbabilities(CurrentOddsPanel& panel, Services& services);
 
 // What a typed character becomes in the three odds boxes; unlike the sheet,
 // they let a second separator through.
 std::optional<char> FilterOddsKey(char typed, char separator);
 
-// The box (by Tag) that Enter moves the focus to: 1 -> 2 -> 3 -> 1. Nothing in
-// an empty box.
-std::optional<int> NextOddsTag(int tag, const std::string& current_text);
+// Enter in an odds box moves the focus on to the next: boxes 1 ("1"), 2 ("X")
+// and 3 ("2"), and from 3 back to 1. Nothing in an empty box.
+std::optional<int> NextOddsBox(int box, const std::string& current_text);
 
 }  // namespace orvanta

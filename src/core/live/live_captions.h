@@ -1,33 +1,39 @@
 #pragma once
 
-// The live window's captions, read from the catalogue each time the window is
-// shown. Texts not listed here (the "1", "X", "2" labels, "Help", the tool
-// tips, the new-game dialog) are fixed in the window.
+// The live window's captions: where the catalogue keeps each and the text shown
+// when it has none. The window, its position sheet's header cells and
+// orvanta-calc read them from here. Texts not listed (the "1", "X", "2" labels,
+// "Help", the tool tips, the new-game dialog, the messages) are fixed.
 
-#include <string>
+#include "core/i18n/catalogue.h"
 
-namespace orvanta {
+namespace orvanta::live_captions {
 
-class Catalogue;
+inline constexpr CatalogueText kWindow{"FrmLiveOrvanta", "FrmLiveOrvanta", "Live Orvanta"};
+inline constexpr CatalogueText kNewGame{"FrmLiveOrvanta", "New", "New"};
+inline constexpr CatalogueText kDeleteGame{"FrmLiveOrvanta", "Delete", "Delete"};
+inline constexpr CatalogueText kExit{"FrmLiveOrvanta", "Exit", "Exit"};
 
-struct LiveCaptions {
-    std::string window;        // the window caption
-    std::string new_game;      // BitBtn2
-    std::string delete_game;   // BitBtn3
-    std::string protasi;       // BitBtn4 and Label14
-    std::string status;        // Label1
-    std::string exit;          // BitBtn1
-    std::string current_odds;  // Label8
-    std::string probability;   // Label12
-    std::string gia_pithanon;  // Label18
-    std::string gia_thetika;   // Label19
-    std::string ganiota;       // Label20
-    std::string odds;          // Label13
-    std::string game_wager;    // Label6
-    std::string return_label;  // Label5
-    std::string result;        // Label7
-};
+// The current-odds panel.
+inline constexpr CatalogueText kCurrentOdds{"FrmLiveOrvanta", "Trehon times", "live odds"};
+inline constexpr CatalogueText kOdds{"FrmLiveOrvanta", "odds", "odds"};
+inline constexpr CatalogueText kProbability{"FrmLiveOrvanta", "Pithanotita", "Probability"};
+inline constexpr CatalogueText kBookmakerCut{"FrmLiveOrvanta", "Ganiota", "Ganiota"};
 
-LiveCaptions ReadLiveCaptions(const Catalogue& catalogue);
+// The suggestion panel and its button.
+inline constexpr CatalogueText kSuggestion{"FrmLiveOrvanta", "Protasi", "Protasi"};
+inline constexpr CatalogueText kForPositive{"FrmLiveOrvanta", "Gia Thetika", "Gia Thetika"};
+inline constexpr CatalogueText kForProbable{"FrmLiveOrvanta", "Gia Pithanon", "Gia Pithanon"};
 
-}  // namespace orvanta
+// The totals under the sheet; kStatus also heads the sheet's status columns.
+inline constexpr CatalogueText kStatus{"FrmLiveOrvanta", "Status", "Status"};
+inline constexpr CatalogueText kGameWager{"FrmLiveOrvanta", "Game Wager", "Game Wager"};
+inline constexpr CatalogueText kReturn{"FrmLiveOrvanta", "Return", "Return"};
+inline constexpr CatalogueText kResult{"FrmLiveOrvanta", "Result", "Result"};
+
+// The position sheet's header cells.
+inline constexpr CatalogueText kBuy{"FrmLiveOrvanta", "Buy", "Agora"};
+inline constexpr CatalogueText kSell{"FrmLiveOrvanta", "Sell", "Sell"};
+inline constexpr CatalogueText kStake{"FrmLiveOrvanta", "Poso", "Poso"};
+
+}  // namespace orvanta::live_captions

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -14,76 +15,73 @@
 
 namespace orvanta {
 
-LiveLedger::LiveLedger(Services& services, const Catalogue& catalogue)
-    : m_services(services),
-      m_catalogue(catalogue),
-      m_folder(RecordFolderPath(services.platform.ProgramFolder())) {
-    InitPositionSheet(m_sheet, m_catalogue);
-    m_list.SetFixedRows(1);
-    m_list.SetCell(0, 0, kGameListHeader);
+LivePage::LivePage() {
+    game_list.SetFixedRows(1);
+    game_list.SetCell(0, 0, kGameListHeader);
 }
 
-void LiveLedger::ReportError(const std::string& text) {
-    m_services.prompter.ShowError(text);
+LiveLedger::LiveLedger(Services& services, const Catalogue& catalogue, std::string record_folder)
+    : m_services(services), m_catalogue(catalogue), m_folder(std::move(record_folder)) {
+    ClearPositionSheet(m_page, m_catalogue);
 }
 
-bool LiveLedger::FormShow() {
+int LiveLedger::RowOf(const std::string& file_name) const {
+    const TextGrid& list = m_page.game_list;
+    for (int r = 1; r < list.RowCount(); ++r) {
+        if (list.Cell(0, r) == file_name) {
+            return r;
+        }
+    }
+    return 0;
+}
+
+void LiveLedger::Open() {
     m_list_row = 1;
-    return FillGameList();
+    FillGameList();
 }
 
-bool LiveLedger::FillGameList() {
-    std::vector<std::string> names;
-    try {
-        EnsureRecordFolder(m_folder);
-        names = ListRecordFiles(m_folder);
-    } catch (const OperationError& e) {
-        ReportError(e.what());
-        return false;
-    }
+void LiveLedger::FillGameList() {
+    EnsureRecordFolder(m_folder);
+    std::vector<std::string> names = ListRecordFiles(m_folder);
 
-    m_list.ClearCells();
-    m_list.SetRowCount(1 + static_cast<int>(names.size()));
-    m_list.SetFixedRows(1);
-    m_list.SetCell(0, 0, kGameListHeader);
+    TextGrid& list = m_page.game_list;
+    list.ClearCells();
+    list.SetRowCount(1 + static_cast<int>(names.size()));
+    list.SetFixedRows(1);
+    list.SetCell(0, 0, kGameListHeader);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        m_list.SetCell(0, static_cast<int>(i) + 1, std::move(names[i]));
+        list.SetCell(0, static_cast<int>(i) + 1, std::move(names[i]));
     }
-    const int games = m_list.RowCount() - 1;
+    const int games = list.RowCount() - 1;
     m_list_row = games == 0 ? 0 : std::clamp(m_list_row, 1, games);
 
-    InitPositionSheet(m_sheet, m_catalogue);
+    ClearPositionSheet(m_page, m_catalogue);
     m_current_file.clear();
-    return true;
 }
 
 bool LiveLedger::CreateGame(const LocalDateTime& date, const std::string& time_text,
                             const std::string& name) {
-    try {
-        const TimeOfDay time = ParseStartTime(time_text);
-        // The name becomes part of a path: a separator in it would put the
-        // record somewhere outside the folder.
-        if (!IsAcceptableGameName(name)) {
-            throw OperationError(FileErrorText(EINVAL, FileAction::kCreate));
-        }
-        EnsureRecordFolder(m_folder);
-        if (!CreateEmptyRecord(m_folder + RecordFileName(date, time, name))) {
-            m_services.prompter.ShowMessage(kGameExistsMessage);
-            return false;
-        }
-        return true;
-    } catch (const OperationError& e) {
-        ReportError(e.what());
+    const TimeOfDay time = ParseStartTime(time_text);
+    // The name becomes part of a path: a separator in it would put the record
+    // somewhere outside the folder.
+    if (!IsAcceptableGameName(name)) {
+        throw OperationError(FileErrorText(EINVAL, FileAction::kCreate));
+    }
+    EnsureRecordFolder(m_folder);
+    if (!CreateEmptyRecord(m_folder + RecordFileName(date, time, name))) {
+        m_services.prompter.ShowMessage(kGameExistsMessage);
         return false;
     }
+    return true;
 }
 
 void LiveLedger::DeleteGame() {
     if (!m_services.prompter.AskYesNo(kDeleteGameQuestion)) {
         return;
     }
-    if (m_list_row >= 1 && m_list_row < m_list.RowCount()) {
-        const std::string& name = m_list.Cell(0, m_list_row);
+    const TextGrid& list = m_page.game_list;
+    if (m_list_row >= 1 && m_list_row < list.RowCount()) {
+        const std::string& name = list.Cell(0, m_list_row);
         // Only a file of the folder: an empty name would name the folder itself.
         if (!name.empty() && IsAcceptableGameName(name) && FileExists(m_folder + name)) {
             DeleteFile(m_folder + name);
@@ -93,71 +91,71 @@ void LiveLedger::DeleteGame() {
 }
 
 void LiveLedger::ClearOddsPanel() {
-    for (TextBox* box : {&m_odds.Edit10, &m_odds.Edit11, &m_odds.Edit12, &m_odds.Edit13,
-                         &m_odds.Edit14, &m_odds.Edit15, &m_odds.edtGaniota}) {
+    for (TextBox* box : {&m_page.probability_1, &m_page.probability_x, &m_page.probability_2,
+                         &m_page.odds_1, &m_page.odds_x, &m_page.odds_2, &m_page.bookmaker_cut}) {
         box->text.clear();
     }
 }
 
-bool LiveLedger::CalcProbabilityReported() {
-    try {
-        CalcProbability(m_odds, m_services);
-        return true;
-    } catch (const OperationError& e) {
-        ReportError(e.what());
-        return false;
-    }
+EventParts LiveLedger::LoadGame(int row) {
+    return {[this, row] { ReadGame(row); }, [this] { RecalculateSheet(m_page, m_services); }};
 }
 
-void LiveLedger::FillFromRecord(const std::string& bytes) {
-    const LiveGameRecord record = ParseGameRecord(bytes);
-    m_odds.Edit13.text = record.current_odds[0];
-    m_odds.Edit14.text = record.current_odds[1];
-    m_odds.Edit15.text = record.current_odds[2];
-    // A failed calculation has been reported; the load goes on with the rows.
-    if (HasAllCurrentOdds(m_odds)) {
-        CalcProbabilityReported();
+void LiveLedger::ReadGame(int row) {
+    const TextGrid& list = m_page.game_list;
+    if (row >= 1 && row < list.RowCount()) {
+        m_list_row = row;
+    }
+    m_save_enabled = false;
+    // However the reading ends, the window must not stay in the loading state.
+    struct SavingBackOn {
+        bool& enabled;
+        ~SavingBackOn() { enabled = true; }
+    } saving_back_on{m_save_enabled};
+
+    ClearPositionSheet(m_page, m_catalogue);
+    ClearOddsPanel();
+    m_current_file.clear();
+
+    const std::string& name = list.Cell(0, row);
+    const std::string path = m_folder + name;
+    if (row < 1 || name.empty() || !FileExists(path)) {
+        m_services.prompter.ShowMessage(kRecordProblemMessage);
+        return;
+    }
+    // Read whole before anything reaches the sheet, so a failed read leaves it
+    // empty rather than half filled.
+    const LiveGameRecord record =
+        ParseGameRecord(ReadFileBytes(path, kMaxRecordBytes, kRecordTooLargeText));
+
+    m_page.odds_1.text = record.current_odds[0];
+    m_page.odds_x.text = record.current_odds[1];
+    m_page.odds_2.text = record.current_odds[2];
+    // Odds that cannot be worked out still leave a game to show: the rows go
+    // in and the game is bound before the failure is passed on.
+    std::optional<OperationError> odds_failure;
+    if (HasAllCurrentOdds(m_page)) {
+        try {
+            CalculateProbabilities(m_page, m_services);
+        } catch (const OperationError& e) {
+            odds_failure = e;
+        }
     }
 
-    TextGrid& grid = m_sheet.AdvStringGrid2;
+    TextGrid& grid = m_page.positions;
     if (!record.rows.empty()) {
         grid.SetRowCount(kFirstPositionRow + static_cast<int>(record.rows.size()));
     }
     for (std::size_t i = 0; i < record.rows.size(); ++i) {
-        const int row = kFirstPositionRow + static_cast<int>(i);
+        const int r = kFirstPositionRow + static_cast<int>(i);
         for (int c = 0; c < kInputCols; ++c) {
-            grid.SetCell(c, row, record.rows[i][static_cast<std::size_t>(c)]);
+            grid.SetCell(c, r, record.rows[i][static_cast<std::size_t>(c)]);
         }
     }
-}
-
-void LiveLedger::LoadGame(int row) {
-    if (row >= 1 && row < m_list.RowCount()) {
-        m_list_row = row;
+    m_current_file = path;
+    if (odds_failure) {
+        throw *odds_failure;
     }
-    m_save_enabled = false;
-    InitPositionSheet(m_sheet, m_catalogue);
-    ClearOddsPanel();
-    m_current_file.clear();
-
-    const std::string& name = m_list.Cell(0, row);
-    const std::string path = m_folder + name;
-    if (row < 1 || name.empty() || !FileExists(path)) {
-        m_services.prompter.ShowMessage(kRecordProblemMessage);
-    } else {
-        try {
-            // Read whole before anything reaches the sheet, so a failed read
-            // leaves it empty rather than half filled.
-            const std::string bytes = ReadFileBytes(path, kMaxRecordBytes, kRecordTooLargeText);
-            FillFromRecord(bytes);
-            m_current_file = path;
-        } catch (const OperationError& e) {
-            ReportError(e.what());
-        }
-    }
-
-    m_save_enabled = true;
-    RecalcSheet(m_sheet, m_services);
 }
 
 void LiveLedger::SaveGame() {
@@ -169,8 +167,8 @@ void LiveLedger::SaveGame() {
         return;
     }
     LiveGameRecord record;
-    record.current_odds = {m_odds.Edit13.text, m_odds.Edit14.text, m_odds.Edit15.text};
-    const TextGrid& grid = m_sheet.AdvStringGrid2;
+    record.current_odds = {m_page.odds_1.text, m_page.odds_x.text, m_page.odds_2.text};
+    const TextGrid& grid = m_page.positions;
     for (int r = kFirstPositionRow; r < grid.RowCount(); ++r) {
         PositionFields fields;
         for (int c = 0; c < kInputCols; ++c) {
@@ -178,21 +176,17 @@ void LiveLedger::SaveGame() {
         }
         record.rows.push_back(std::move(fields));
     }
-    try {
-        WriteFileReplacing(m_current_file, FormatGameRecord(record), m_services.write_faults);
-    } catch (const OperationError& e) {
-        ReportError(e.what());
-    }
+    WriteFileReplacing(m_current_file, FormatGameRecord(record), m_services.write_faults);
 }
 
-void LiveLedger::AdvStringGrid2EditingDone() {
+void LiveLedger::SheetEditEnded() {
     if (!m_save_enabled) {
         return;
     }
     // The record keeps what was typed, also when the figures cannot be
     // worked out: it must never fall behind the sheet on screen.
     try {
-        RecalcSheet(m_sheet, m_services);
+        RecalculateSheet(m_page, m_services);
     } catch (const OperationError&) {
         SaveGame();
         throw;
@@ -200,21 +194,20 @@ void LiveLedger::AdvStringGrid2EditingDone() {
     SaveGame();
 }
 
-bool LiveLedger::AdvStringGrid2CellValidate(int col, int row, const std::string& text_before) {
-    if (!CanSelectSheetCell(m_sheet, col, row) ||
-        m_sheet.AdvStringGrid2.Cell(col, row) == text_before) {
+bool LiveLedger::CheckSheetEntry(int col, int row, const std::string& text_before) {
+    if (!IsInputCell(m_page, col, row) || m_page.positions.Cell(col, row) == text_before) {
         return false;
     }
-    return ValidateSheetEntry(m_sheet, col, row, m_services);
+    return ValidateSheetEntry(m_page, col, row, m_services);
 }
 
-void LiveLedger::Edit13Change() {
-    if (!HasAllCurrentOdds(m_odds)) {
-        return;
+EventParts LiveLedger::CurrentOddsChanged() {
+    if (!HasAllCurrentOdds(m_page)) {
+        return {};
     }
-    // Odds that cannot be worked out are still what the user typed.
-    CalcProbabilityReported();
-    SaveGame();
+    return {[this] { CalculateProbabilities(m_page, m_services); },
+            // Odds that cannot be worked out are still what the user typed.
+            [this] { SaveGame(); }};
 }
 
 }  // namespace orvanta

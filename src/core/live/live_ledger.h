@@ -4,18 +4,25 @@
 // positions taken on "1", "X" and "2", what they return under each outcome, and
 // what the market's current odds imply.
 //
-// Data flows one way round: the game list names the records in the folder
-// "LiveGameRecords"; selecting a row loads that record into the position sheet
-// and the current-odds panel; every ended edit of the sheet recalculates it and
-// every change of the current odds recomputes the probabilities, and both then
+// Data flows one way round: the game list names the records in the record
+// folder; selecting a row loads that record into the position sheet and the
+// current-odds panel; every ended edit of the sheet recalculates it and every
+// change of the current odds recomputes the probabilities, and both then
 // rewrite the loaded record at once, so closing the window needs no saving step.
-// SaveEnabled is false only while a load fills the sheet, so that a load never
-// writes. LiveLedger holds the window's state and answers its events; the window
-// copies what the user typed into the sheet and boxes before calling, and shows
-// what they hold after.
+// Saving is off only while a load fills the sheet, so that a load never writes.
+//
+// LiveLedger holds everything the window shows (a LivePage) and answers the
+// window's events; the window copies what the user typed into the page before
+// calling, and shows what the page holds after. A failure ends the operation
+// with OperationError, for the window's error edge to report. An event whose
+// work goes on after a failure comes as parts, which the window runs one after
+// the other, each behind its edge.
 
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "core/grid/handler_guard.h"
 #include "core/grid/services.h"
 #include "core/grid/text_grid.h"
 #include "core/live/current_odds.h"
@@ -32,78 +39,95 @@ inline constexpr const char* kCreateFirstMessage = "Dimiurgiste prota to arheio 
 inline constexpr const char* kGameExistsMessage =
     "A game with this date, time and name already exists";
 
+// What the live window shows, as texts: the game list, the loaded game's
+// position sheet with its totals, and its current odds with what they imply.
+// The sheet and the panel are bases, so that each of their fields is a field
+// of the page as well.
+struct LivePage : PositionSheet, CurrentOddsPanel {
+    LivePage();
+
+    // A fixed header row, then one record file name a row.
+    TextGrid game_list{1, 1};
+};
+
+// An event's work as parts: a failure ends only its own part and is reported
+// when it happens; the parts after it still run. Messages therefore come in the
+// order the work was done.
+using EventParts = std::vector<std::function<void()>>;
+
+inline void RunEachGuarded(Prompter& errors, const EventParts& parts) {
+    for (const auto& part : parts) {
+        RunGuarded(errors, part);
+    }
+}
+
 class LiveLedger {
 public:
-    LiveLedger(Services& services, const Catalogue& catalogue);
+    // `record_folder`, with its trailing separator, holds one record per game.
+    LiveLedger(Services& services, const Catalogue& catalogue, std::string record_folder);
 
-    PositionSheet& Sheet() { return m_sheet; }
-    const PositionSheet& Sheet() const { return m_sheet; }
-    CurrentOddsPanel& Odds() { return m_odds; }
-    const CurrentOddsPanel& Odds() const { return m_odds; }
-    // The game list, AdvStringGrid1: a fixed header row, then one file name a row.
-    TextGrid& GameList() { return m_list; }
-    const TextGrid& GameList() const { return m_list; }
+    LivePage& Page() { return m_page; }
+    const LivePage& Page() const { return m_page; }
 
     // Full path of the loaded record; empty when no game is loaded.
     const std::string& CurrentGameFile() const { return m_current_file; }
     bool SaveEnabled() const { return m_save_enabled; }
     // The list's current row: 1 for the first game, 0 when the list holds none.
     int ListRow() const { return m_list_row; }
-    // With its trailing separator.
-    const std::string& RecordFolder() const { return m_folder; }
+    // The list row that names `file_name`; 0 when none does.
+    int RowOf(const std::string& file_name) const;
 
-    // Showing the window: row 1 current, the list filled, the sheet empty.
-    // False when the record folder cannot be made or read (the error has been
-    // reported); the window then does not open.
-    bool FormShow();
+    // The window opens: row 1 current, the list filled, the sheet empty. Throws
+    // when the record folder cannot be made or read; the window then stays shut.
+    void Open();
 
     // Rebuilds the list from the folder and empties the sheet; no game stays
     // loaded. The current row keeps its number, moved up to the last game when
-    // the list became shorter. False after reporting an error.
-    bool FillGameList();
+    // the list became shorter. Throws when the folder cannot be made or read.
+    void FillGameList();
 
     // The new-game dialog's OK: creates the empty record. True when the dialog
-    // closes (the window then calls FillGameList); false when it stays open
-    // after a message: a time that is no time, a name that is no file name, a
-    // game that already exists, a file that cannot be created.
+    // closes (the window then refills the list); false after the message that
+    // such a game exists. Throws for a time that is no time, a name that is no
+    // file name or a file that cannot be created; the dialog stays open.
     bool CreateGame(const LocalDateTime& date, const std::string& time_text,
                     const std::string& name);
 
     // Asks first; deletes the current row's file and refills the list.
     void DeleteGame();
 
-    // The user made `row` of the list current (by mouse or keyboard): loads its
-    // record. Never writes it.
-    void LoadGame(int row);
+    // The user made `row` of the list current (by mouse or keyboard). First part:
+    // loads its record into the sheet and the current-odds panel, and works out
+    // the probabilities; a record that cannot be read binds no game, current
+    // odds that cannot be worked out fail once the rows are in and the game is
+    // bound. Second part: recalculates the sheet. Never writes the record.
+    [[nodiscard]] EventParts LoadGame(int row);
 
     // Rewrites the loaded record from the sheet and the current odds.
     void SaveGame();
 
-    // An edit of the sheet ended.
-    void AdvStringGrid2EditingDone();
+    // An edit of the sheet ended: recalculates the sheet and saves. What was
+    // typed is saved also when the figures cannot be worked out.
+    void SheetEditEnded();
 
     // An edit of an input cell ended, its new text already in the sheet;
     // text_before is what it held when the edit began. True when the entry was
     // refused: the cell is then empty and the window reopens its editor.
-    bool AdvStringGrid2CellValidate(int col, int row, const std::string& text_before);
+    bool CheckSheetEntry(int col, int row, const std::string& text_before);
 
-    // The text of Edit13, Edit14 or Edit15 changed (typed or pasted).
-    void Edit13Change();
-
-    // Tests make saves fail at a chosen step.
+    // One of the three current odds changed (typed or pasted). Once all three
+    // hold text: works out the probabilities, then saves, also what cannot be
+    // worked out. No parts while one is empty.
+    [[nodiscard]] EventParts CurrentOddsChanged();
 
 private:
     void ClearOddsPanel();
-    void FillFromRecord(const std::string& bytes);
-    bool CalcProbabilityReported();
-    void ReportError(const std::string& text);
+    void ReadGame(int row);
 
     Services& m_services;
     const Catalogue& m_catalogue;
     std::string m_folder;
-    PositionSheet m_sheet;
-    CurrentOddsPanel m_odds;
-    TextGrid m_list{1, 1};
+    LivePage m_page;
     std::string m_current_file;
     bool m_save_enabled = true;
     int m_list_row = 1;

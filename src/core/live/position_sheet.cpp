@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/i18n/catalogue.h"
+#include "core/live/live_captions.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
 
@@ -10,7 +11,6 @@ namespace orvanta {
 
 namespace {
 
-constexpr const char* kSection = "FrmLiveOrvanta";
 constexpr int kRowHeight = 21;
 constexpr std::array<int, kSheetCols> kColWidths = {35, 35, 35, 55, 35, 35, 35, 55, 55, 55, 55};
 
@@ -39,14 +39,28 @@ bool IsEmptyRow(const TextGrid& grid, int row) {
     return true;
 }
 
-std::array<TextBox*, 3> ReturnBoxes(PositionSheet& s) {
-    return {&s.Edit1, &s.Edit2, &s.Edit3};
+std::array<TextBox*, 3> Returns(PositionSheet& s) {
+    return {&s.return_1, &s.return_x, &s.return_2};
 }
-std::array<TextBox*, 3> WagerBoxes(PositionSheet& s) {
-    return {&s.Edit4, &s.Edit5, &s.Edit6};
+std::array<TextBox*, 3> GameWagers(PositionSheet& s) {
+    return {&s.game_wager_1, &s.game_wager_x, &s.game_wager_2};
 }
-std::array<TextBox*, 3> ResultBoxes(PositionSheet& s) {
-    return {&s.Edit7, &s.Edit8, &s.Edit9};
+std::array<TextBox*, 3> Results(PositionSheet& s) {
+    return {&s.result_1, &s.result_x, &s.result_2};
+}
+
+// A value on the other side, or a second odds value on the same side.
+bool BreaksRowRule(const PositionSheet& sheet, int col, int row) {
+    const TextGrid& grid = sheet.positions;
+    for (int j = 0; j < kInputCols; ++j) {
+        if (j == col || grid.Cell(j, row).empty()) {
+            continue;
+        }
+        if (IsBuySide(j) != IsBuySide(col) || (IsOddsCol(j) && IsOddsCol(col))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void WriteHeader(TextGrid& grid, int col, int row, std::string text) {
@@ -58,8 +72,9 @@ void WriteHeader(TextGrid& grid, int col, int row, std::string text) {
 
 }  // namespace
 
-void InitPositionSheet(PositionSheet& sheet, const Catalogue& catalogue) {
-    TextGrid& grid = sheet.AdvStringGrid2;
+void ClearPositionSheet(PositionSheet& sheet, const Catalogue& catalogue) {
+    namespace captions = live_captions;
+    TextGrid& grid = sheet.positions;
     grid.ClearCells();
     grid.SetColCount(kSheetCols);
     grid.SetRowCount(kSheetHeaderRows + 1);
@@ -69,26 +84,26 @@ void InitPositionSheet(PositionSheet& sheet, const Catalogue& catalogue) {
         grid.SetColWidth(c, kColWidths[static_cast<std::size_t>(c)]);
     }
 
-    const std::string poso = catalogue.ReadString(kSection, "Poso", "Poso");
+    const std::string stake = catalogue.Read(captions::kStake);
     const char* outcomes[] = {"1", "X", "2"};
 
     grid.MergeCells(0, 0, 4, 1);
-    WriteHeader(grid, 0, 0, catalogue.ReadString(kSection, "Buy", "Agora"));
+    WriteHeader(grid, 0, 0, catalogue.Read(captions::kBuy));
     grid.MergeCells(4, 0, 4, 1);
-    WriteHeader(grid, 4, 0, catalogue.ReadString(kSection, "Sell", "Sell"));
+    WriteHeader(grid, 4, 0, catalogue.Read(captions::kSell));
     grid.MergeCells(kFirstStatusCol, 0, 3, 1);
-    WriteHeader(grid, kFirstStatusCol, 0, catalogue.ReadString(kSection, "Status", "Status"));
+    WriteHeader(grid, kFirstStatusCol, 0, catalogue.Read(captions::kStatus));
     for (int k = 0; k < 3; ++k) {
         WriteHeader(grid, k, 1, outcomes[k]);
         WriteHeader(grid, 4 + k, 1, outcomes[k]);
         WriteHeader(grid, kFirstStatusCol + k, 1, outcomes[k]);
     }
-    WriteHeader(grid, kBuyAmountCol, 1, poso);
-    WriteHeader(grid, kSellAmountCol, 1, poso);
+    WriteHeader(grid, kBuyAmountCol, 1, stake);
+    WriteHeader(grid, kSellAmountCol, 1, stake);
 }
 
 void CompactRows(PositionSheet& sheet) {
-    TextGrid& grid = sheet.AdvStringGrid2;
+    TextGrid& grid = sheet.positions;
     if (grid.RowCount() <= kFirstPositionRow) {
         grid.SetRowCount(kFirstPositionRow + 1);
     }
@@ -110,8 +125,8 @@ void CompactRows(PositionSheet& sheet) {
     }
 }
 
-void CalcRowStatus(PositionSheet& sheet, Services& services) {
-    TextGrid& grid = sheet.AdvStringGrid2;
+void CalculateRowStatus(PositionSheet& sheet, Services& services) {
+    TextGrid& grid = sheet.positions;
     const char sep = services.separator;
     auto number = [&](int col, int row) {
         return TextToNumber(grid.Cell(col, row), sep, services.prompter);
@@ -158,9 +173,9 @@ void CalcRowStatus(PositionSheet& sheet, Services& services) {
     }
 }
 
-void CalcReturn(PositionSheet& sheet, Services& services) {
-    const TextGrid& grid = sheet.AdvStringGrid2;
-    const auto boxes = ReturnBoxes(sheet);
+void CalculateReturns(PositionSheet& sheet, Services& services) {
+    const TextGrid& grid = sheet.positions;
+    const auto boxes = Returns(sheet);
     for (int k = 0; k < 3; ++k) {
         double sum = 0.0;
         for (int r = kFirstPositionRow; r < grid.RowCount(); ++r) {
@@ -173,10 +188,10 @@ void CalcReturn(PositionSheet& sheet, Services& services) {
     }
 }
 
-void CalcGameWager(PositionSheet& sheet, Services& services) {
-    const TextGrid& grid = sheet.AdvStringGrid2;
+void CalculateGameWagers(PositionSheet& sheet, Services& services) {
+    const TextGrid& grid = sheet.positions;
     const char sep = services.separator;
-    const auto boxes = WagerBoxes(sheet);
+    const auto boxes = GameWagers(sheet);
     auto staked = [&](int odds_col, int amount_col) {
         double sum = 0.0;
         for (int r = kFirstPositionRow; r < grid.RowCount(); ++r) {
@@ -196,11 +211,11 @@ void CalcGameWager(PositionSheet& sheet, Services& services) {
     }
 }
 
-void CalcResult(PositionSheet& sheet, Services& services) {
+void CalculateResults(PositionSheet& sheet, Services& services) {
     const char sep = services.separator;
-    const auto returns = ReturnBoxes(sheet);
-    const auto wagers = WagerBoxes(sheet);
-    const auto results = ResultBoxes(sheet);
+    const auto returns = Returns(sheet);
+    const auto wagers = GameWagers(sheet);
+    const auto results = Results(sheet);
     for (std::size_t k = 0; k < 3; ++k) {
         const double ret = TextToNumber(returns[k]->text, sep, services.prompter);
         const double wager = TextToNumber(wagers[k]->text, sep, services.prompter);
@@ -208,17 +223,17 @@ void CalcResult(PositionSheet& sheet, Services& services) {
     }
 }
 
-void RecalcSheet(PositionSheet& sheet, Services& services) {
+void RecalculateSheet(PositionSheet& sheet, Services& services) {
     CompactRows(sheet);
-    CalcRowStatus(sheet, services);
-    CalcReturn(sheet, services);
-    CalcGameWager(sheet, services);
-    CalcResult(sheet, services);
+    CalculateRowStatus(sheet, services);
+    CalculateReturns(sheet, services);
+    CalculateGameWagers(sheet, services);
+    CalculateResults(sheet, services);
 }
 
-bool CanSelectSheetCell(const PositionSheet& sheet, int col, int row) {
+bool IsInputCell(const PositionSheet& sheet, int col, int row) {
     return col >= 0 && col < kInputCols && row >= kFirstPositionRow &&
-           row < sheet.AdvStringGrid2.RowCount();
+           row < sheet.positions.RowCount();
 }
 
 std::optional<char> FilterSheetKey(char typed, char separator, const std::string& current_text) {
@@ -232,29 +247,16 @@ std::optional<int> SheetEnterColumn(int col, const std::string& current_text) {
     return IsBuySide(col) ? kBuyAmountCol : kSellAmountCol;
 }
 
-bool BreaksRowRule(const PositionSheet& sheet, int col, int row) {
-    const TextGrid& grid = sheet.AdvStringGrid2;
-    for (int j = 0; j < kInputCols; ++j) {
-        if (j == col || grid.Cell(j, row).empty()) {
-            continue;
-        }
-        if (IsBuySide(j) != IsBuySide(col) || (IsOddsCol(j) && IsOddsCol(col))) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool ValidateSheetEntry(PositionSheet& sheet, int col, int row, Services& services) {
-    if (!CanSelectSheetCell(sheet, col, row)) {
+    if (!IsInputCell(sheet, col, row)) {
         return false;
     }
     const bool refused = BreaksRowRule(sheet, col, row);
     if (refused) {
-        sheet.AdvStringGrid2.SetCell(col, row, std::string());
+        sheet.positions.SetCell(col, row, std::string());
         services.prompter.ShowMessage(kRowRuleMessage);
     }
-    CalcRowStatus(sheet, services);
+    CalculateRowStatus(sheet, services);
     return refused;
 }
 

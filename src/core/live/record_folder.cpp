@@ -85,12 +85,6 @@ std::vector<std::string> ListRecordFiles(const std::string& folder) {
     return names;
 }
 
-bool RecordNameLess(const std::string& a, const std::string& b) {
-    const std::string fa = FoldCase(a);
-    const std::string fb = FoldCase(b);
-    return fa != fb ? fa < fb : a < b;
-}
-
 bool CreateEmptyRecord(const std::string& path) {
     errno = 0;
     // "x": the create fails when anything of that name exists, so an existing

@@ -20,12 +20,9 @@ std::string RecordFolderPath(const std::string& program_folder);
 void EnsureRecordFolder(const std::string& folder);
 
 // The names of the folder's files (sub-folders, hidden files and anything but
-// a plain file left out), sorted without regard to case. Throws OperationError
-// when the folder cannot be read.
+// a plain file left out), sorted without regard to case, the exact bytes only
+// breaking a tie. Throws OperationError when the folder cannot be read.
 std::vector<std::string> ListRecordFiles(const std::string& folder);
-
-// The list's order: case folded first, the exact bytes only to break a tie.
-bool RecordNameLess(const std::string& a, const std::string& b);
 
 // Creates an empty file, never touching one that is already there. False when
 // something of that name exists; OperationError for any other failure.

@@ -2,23 +2,18 @@
 
 // The band under the live position sheet: three coloured panels laid out alike,
 // a title, the column labels "1", "X", "2" and one row of boxes per figure.
-// GroupBox2 takes the current odds and shows what they imply, GroupBox3 is the
-// suggestion panel that nothing fills, GroupBox1 sums the sheet up. Controls
-// bear their layout names, so the window finds them by objectName.
+// The current-odds panel takes the odds and shows what they imply, the
+// suggestion panel is one that nothing fills, the totals panel sums the sheet
+// up. The widgets come from the window's control table; this only places them.
+
+#include "gui/live/live_window_controls.h"
 
 class QGroupBox;
-class QWidget;
 
 namespace orvanta {
 
-struct LivePanels {
-    QGroupBox* GroupBox2 = nullptr;  // current odds, probabilities, Ganiota
-    QGroupBox* GroupBox3 = nullptr;  // suggestions
-    QGroupBox* GroupBox1 = nullptr;  // Game Wager, Return, Result
-};
-
-// Builds the three panels as children of `parent`; only Edit13, Edit14 and
-// Edit15 are editable.
-LivePanels BuildLivePanels(QWidget* parent);
+// Puts the panel's widgets into its group, on the panel's colour, and returns
+// the group. Every box is read-only; the window opens the ones it takes typing in.
+QGroupBox* LayOutPanel(const LivePanel& panel, const ControlWidgets<LivePage>& widgets);
 
 }  // namespace orvanta

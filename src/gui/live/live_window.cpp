@@ -24,7 +24,9 @@
 #include "core/live/current_odds.h"
 #include "core/live/live_captions.h"
 #include "core/live/position_sheet.h"
+#include "core/live/record_folder.h"
 #include "gui/live/live_panels.h"
+#include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
@@ -43,38 +45,35 @@ const QString kPicture = QStringLiteral(":/live/live_pitch.jpg");
 constexpr int kListWidth = 230;
 constexpr int kBarHeight = 34;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& tool_tip = QString()) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter belongs to the grids and the odds boxes, never to a button.
-    button->setAutoDefault(false);
-    button->setToolTip(tool_tip);
-    return button;
-}
-
 }  // namespace
 
-TFrmLiveOrvanta::TFrmLiveOrvanta(Services& services, const Catalogue& catalogue,
-                                 HelpOpener open_help, QWidget* parent)
+LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpener open_help,
+                       QWidget* parent)
     : QDialog(parent),
       m_services(services),
       m_catalogue(catalogue),
       m_open_help(std::move(open_help)),
-      m_ledger(services, catalogue) {
+      m_ledger(services, catalogue, RecordFolderPath(services.platform.ProgramFolder())),
+      m_controls(this, m_ledger.Page(), services.prompter, LiveControls().Table()) {
     InitLiveWindowResources();
     setObjectName(QStringLiteral("FrmLiveOrvanta"));
-    BuildLayout();
-    BindSheet();
-    BindCurrentOdds();
+    LayOut();
+    WireSheet();
+    WireCurrentOdds();
 
+    const LiveWindowControls& controls = LiveControls();
     m_list->SetCanEdit([](int, int) { return false; });
-    m_list->SetRowClicked([this](int row) { AdvStringGrid1Click(row); });
+    m_list->SetRowClicked([this](int row) { OnGameClicked(row); });
 
-    connect(m_new, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn2Click);
-    connect(m_delete, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn3Click);
-    connect(m_help, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn5Click);
-    connect(m_exit, &QPushButton::clicked, this, &TFrmLiveOrvanta::BitBtn1Click);
-    // BitBtn4 ("Protasi") is built but has no action.
+    connect(m_controls.Made<QPushButton>(controls.new_game), &QPushButton::clicked, this,
+            &LiveWindow::OnNewGame);
+    connect(m_controls.Made<QPushButton>(controls.delete_game), &QPushButton::clicked, this,
+            &LiveWindow::OnDeleteGame);
+    connect(m_controls.Made<QPushButton>(controls.help), &QPushButton::clicked, this,
+            &LiveWindow::OnHelp);
+    connect(m_controls.Made<QPushButton>(controls.exit), &QPushButton::clicked, this,
+            &LiveWindow::OnExit);
+    // The suggestion button is built but has no action.
 
     // F1 from every control, as in the main window: the shortcut comes before
     // the focused control (a cell editor too) sees the key.
@@ -82,10 +81,10 @@ TFrmLiveOrvanta::TFrmLiveOrvanta(Services& services, const Catalogue& catalogue,
     help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutContext(Qt::WindowShortcut);
     addAction(help);
-    connect(help, &QAction::triggered, this, &TFrmLiveOrvanta::BitBtn5Click);
+    connect(help, &QAction::triggered, this, &LiveWindow::OnHelp);
 }
 
-TFrmLiveOrvanta::~TFrmLiveOrvanta() {
+LiveWindow::~LiveWindow() {
     // Both have to happen while the ledger is still there, not in QDialog's
     // destructor after it: hiding ends (and saves) an edit left open, and the
     // grids show the ledger's own TextGrids, so they go first.
@@ -95,16 +94,16 @@ TFrmLiveOrvanta::~TFrmLiveOrvanta() {
     m_sheet = nullptr;
 }
 
-void TFrmLiveOrvanta::BuildLayout() {
+void LiveWindow::LayOut() {
+    const LiveWindowControls& controls = LiveControls();
     resize(865, 568);
 
-    m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter = m_controls.Made<QSplitter>(controls.splitter);
     m_splitter->setChildrenCollapsible(false);
-    m_list = new GridView(m_ledger.GameList(), m_services.prompter, m_splitter);
-    m_list->setObjectName(QStringLiteral("AdvStringGrid1"));
-    m_sheet = new GridView(m_ledger.Sheet().AdvStringGrid2, m_services.prompter, m_splitter);
-    m_sheet->setObjectName(QStringLiteral("AdvStringGrid2"));
+    m_list = m_controls.Grid(&LivePage::game_list);
+    m_sheet = m_controls.Grid(&LivePage::positions);
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(m_sheet);
     // The sheet's columns widen into the room its pane has, so that long
     // figures show whole.
     m_sheet->SetFillsWidth(true);
@@ -120,37 +119,41 @@ void TFrmLiveOrvanta::BuildLayout() {
         grid->Model().SetFixedFont(bold);
     }
 
-    const LivePanels panels = BuildLivePanels(this);
-    panels.GroupBox2->findChild<QLabel*>(QStringLiteral("Label8"))
+    m_controls.Made(controls.current_odds.title)
         ->setToolTip(QStringLiteral("Δωστε τις νεες αποδοσεις"));
     auto* band = new QHBoxLayout;
     band->setSpacing(6);
-    band->addWidget(panels.GroupBox2, 1);
-    band->addWidget(panels.GroupBox3, 1);
-    band->addWidget(panels.GroupBox1, 1);
+    for (const LivePanel* panel :
+         {&controls.current_odds, &controls.suggestion, &controls.totals}) {
+        band->addWidget(LayOutPanel(*panel, m_controls), 1);
+    }
 
-    m_new = MakeButton(this, "BitBtn2", QStringLiteral("Νεος Αγωνας για Live Bet"));
-    m_delete = MakeButton(this, "BitBtn3", QStringLiteral("Διαγραφη του αγωνα απο την λιστα"));
-    m_protasi = MakeButton(this, "BitBtn4", QStringLiteral("Υπογισμος για παιχνιδι"));
-    m_help = MakeButton(this, "BitBtn5");
-    m_help->setText(QStringLiteral("Help"));
-    m_exit = MakeButton(this, "BitBtn1");
-    m_image = new QLabel(this);
-    m_image->setObjectName(QStringLiteral("Image1"));
-    m_image->setPixmap(QPixmap(kPicture));
-    m_image->setScaledContents(true);
-    m_image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    m_image->setFixedHeight(kBarHeight);
+    auto* new_game = m_controls.Made<QPushButton>(controls.new_game);
+    new_game->setToolTip(QStringLiteral("Νεος Αγωνας για Live Bet"));
+    auto* delete_game = m_controls.Made<QPushButton>(controls.delete_game);
+    delete_game->setToolTip(QStringLiteral("Διαγραφη του αγωνα απο την λιστα"));
+    auto* suggest = m_controls.Made<QPushButton>(controls.suggest);
+    suggest->setToolTip(QStringLiteral("Υπογισμος για παιχνιδι"));
+    auto* help = m_controls.Made<QPushButton>(controls.help);
+    auto* exit = m_controls.Made<QPushButton>(controls.exit);
+    auto* picture = m_controls.Made<QLabel>(controls.picture);
+    picture->setPixmap(QPixmap(kPicture));
+    picture->setScaledContents(true);
+    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    picture->setFixedHeight(kBarHeight);
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(6);
-    for (QPushButton* button : {m_new, m_delete, m_protasi}) {
+    for (QPushButton* button : {new_game, delete_game, suggest, help, exit}) {
+        // Enter belongs to the grids and the odds boxes, never to a button.
+        button->setAutoDefault(false);
         button->setMinimumHeight(kBarHeight - 4);
+    }
+    for (QPushButton* button : {new_game, delete_game, suggest}) {
         bar->addWidget(button);
     }
-    bar->addWidget(m_image, 1);
-    for (QPushButton* button : {m_help, m_exit}) {
-        button->setMinimumHeight(kBarHeight - 4);
+    bar->addWidget(picture, 1);
+    for (QPushButton* button : {help, exit}) {
         bar->addWidget(button);
     }
 
@@ -162,9 +165,9 @@ void TFrmLiveOrvanta::BuildLayout() {
     layout->addLayout(bar);
 }
 
-void TFrmLiveOrvanta::BindSheet() {
-    PositionSheet& sheet = m_ledger.Sheet();
-    auto selectable = [&sheet](int col, int row) { return CanSelectSheetCell(sheet, col, row); };
+void LiveWindow::WireSheet() {
+    const PositionSheet& sheet = m_ledger.Page();
+    auto selectable = [&sheet](int col, int row) { return IsInputCell(sheet, col, row); };
     m_sheet->SetSelectCell(selectable);
     m_sheet->SetCanEdit(selectable);
     m_sheet->SetKeyFilter([this](char typed, const std::string& current) -> std::optional<char> {
@@ -183,81 +186,44 @@ void TFrmLiveOrvanta::BindSheet() {
             return std::nullopt;
         });
     m_sheet->SetValidateCell([this](int col, int row, const std::string& before) {
-        return !m_ledger.AdvStringGrid2CellValidate(col, row, before);
+        return !m_ledger.CheckSheetEntry(col, row, before);
     });
     m_sheet->SetEditingDone([this](int, int) {
         // The figures worked out before a failure are shown all the same.
         RunGuarded(m_services.prompter, [this] {
             m_typed_odds.Collect();
-            m_ledger.AdvStringGrid2EditingDone();
+            m_ledger.SheetEditEnded();
         });
         ShowBoxes();
     });
 }
 
-void TFrmLiveOrvanta::BindCurrentOdds() {
-    PositionSheet& sheet = m_ledger.Sheet();
-    CurrentOddsPanel& odds = m_ledger.Odds();
-    auto box = [this](const char* name) {
-        return findChild<QLineEdit*>(QString::fromLatin1(name));
-    };
-    const std::pair<const char*, TextBox*> shown[] = {
-        {"Edit1", &sheet.Edit1},         {"Edit2", &sheet.Edit2},  {"Edit3", &sheet.Edit3},
-        {"Edit4", &sheet.Edit4},         {"Edit5", &sheet.Edit5},  {"Edit6", &sheet.Edit6},
-        {"Edit7", &sheet.Edit7},         {"Edit8", &sheet.Edit8},  {"Edit9", &sheet.Edit9},
-        {"Edit10", &odds.Edit10},        {"Edit11", &odds.Edit11}, {"Edit12", &odds.Edit12},
-        {"Edit13", &odds.Edit13},        {"Edit14", &odds.Edit14}, {"Edit15", &odds.Edit15},
-        {"edtGaniota", &odds.edtGaniota}};
-    for (const auto& [name, text_box] : shown) {
-        m_boxes.Bind(box(name), text_box);
-    }
-
-    TextBox* typed[] = {&odds.Edit13, &odds.Edit14, &odds.Edit15};
-    const char* names[] = {"Edit13", "Edit14", "Edit15"};
-    for (int i = 0; i < 3; ++i) {
-        auto* edit = findChild<FilteredLineEdit*>(QString::fromLatin1(names[i]));
-        m_current_odds[static_cast<std::size_t>(i)] = edit;
-        m_typed_odds.Bind(edit, typed[i]);
-        edit->setProperty("Tag", i + 1);
-        edit->installEventFilter(this);
-        edit->SetKeyFilter([this](char typed_key, const std::string&) {
-            return FilterOddsKey(typed_key, m_services.separator);
+void LiveWindow::WireCurrentOdds() {
+    TextBox LivePage::*const fields[] = {&LivePage::odds_1, &LivePage::odds_x, &LivePage::odds_2};
+    for (std::size_t i = 0; i < m_odds_boxes.size(); ++i) {
+        FilteredLineEdit* box = m_controls.Box(fields[i]);
+        m_odds_boxes[i] = box;
+        m_typed_odds.Bind(box, &(m_ledger.Page().*fields[i]));
+        box->setReadOnly(false);
+        box->installEventFilter(this);
+        box->SetKeyFilter([this](char typed, const std::string&) {
+            return FilterOddsKey(typed, m_services.separator);
         });
-        connect(edit, &QLineEdit::textChanged, this, &TFrmLiveOrvanta::Edit13Change);
+        connect(box, &QLineEdit::textChanged, this, &LiveWindow::OnCurrentOddsChanged);
     }
 }
 
-void TFrmLiveOrvanta::ApplyCaptions(const LiveCaptions& captions) {
-    setWindowTitle(ToQt(captions.window));
-    m_new->setText(ToQt(captions.new_game));
-    m_delete->setText(ToQt(captions.delete_game));
-    m_protasi->setText(ToQt(captions.protasi));
-    m_exit->setText(ToQt(captions.exit));
-    const std::pair<const char*, const std::string*> labels[] = {
-        {"Label1", &captions.status},       {"Label8", &captions.current_odds},
-        {"Label12", &captions.probability}, {"Label18", &captions.gia_pithanon},
-        {"Label19", &captions.gia_thetika}, {"Label20", &captions.ganiota},
-        {"Label13", &captions.odds},        {"Label6", &captions.game_wager},
-        {"Label5", &captions.return_label}, {"Label7", &captions.result},
-        {"Label14", &captions.protasi}};
-    for (const auto& [name, text] : labels) {
-        if (auto* label = findChild<QLabel*>(QString::fromLatin1(name))) {
-            label->setText(ToQt(*text));
-        }
-    }
-}
-
-int TFrmLiveOrvanta::exec() {
-    if (!FormShow()) {
+int LiveWindow::exec() {
+    if (!PrepareToShow()) {
         return QDialog::Rejected;
     }
-    m_form_shown = true;
+    m_prepared = true;
     return QDialog::exec();
 }
 
-void TFrmLiveOrvanta::setVisible(bool visible) {
+void LiveWindow::setVisible(bool visible) {
     if (visible && !isVisible()) {
-        const bool ready = std::exchange(m_form_shown, false) || FormShow();
+        const bool ready = std::exchange(m_prepared, false) || PrepareToShow();
         if (!ready) {
             return;
         }
@@ -265,11 +231,15 @@ void TFrmLiveOrvanta::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
-bool TFrmLiveOrvanta::FormShow() {
-    ApplyCaptions(ReadLiveCaptions(m_catalogue));
+bool LiveWindow::PrepareToShow() {
+    setWindowTitle(ToQt(m_catalogue.Read(live_captions::kWindow)));
+    m_controls.Caption(m_catalogue);
     bool filled = false;
-    RunGuarded(m_services.prompter, [&] { filled = m_ledger.FormShow(); });
-    ShowLedger();
+    RunGuarded(m_services.prompter, [&] {
+        m_ledger.Open();
+        filled = true;
+    });
+    ShowPage();
     FitListPane();
 
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -281,7 +251,7 @@ bool TFrmLiveOrvanta::FormShow() {
     return filled;
 }
 
-void TFrmLiveOrvanta::FitListPane() {
+void LiveWindow::FitListPane() {
     // Wide enough for the longest game name, up to a third of the window, so
     // that the sheet keeps room to show its figures whole; a longer name is
     // cut with an ellipsis. The splitter does the rest.
@@ -295,7 +265,7 @@ void TFrmLiveOrvanta::FitListPane() {
     m_splitter->setSizes({list, total - list});
 }
 
-void TFrmLiveOrvanta::keyPressEvent(QKeyEvent* event) {
+void LiveWindow::keyPressEvent(QKeyEvent* event) {
     // Everything is saved as it is typed, so only Exit and the close box end
     // the window; an Escape that no editor took must not.
     if (event->key() == Qt::Key_Escape) {
@@ -305,12 +275,12 @@ void TFrmLiveOrvanta::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TFrmLiveOrvanta::BitBtn1Click() {
+void LiveWindow::OnExit() {
     close();
 }
 
-void TFrmLiveOrvanta::BitBtn2Click() {
-    TFrmLiveOrvantaNewGame dialog(
+void LiveWindow::OnNewGame() {
+    NewGameDialog dialog(
         m_services, m_ledger,
         [this](QWidget* owner) {
             if (m_open_help) {
@@ -322,54 +292,57 @@ void TFrmLiveOrvanta::BitBtn2Click() {
         return;
     }
     RunGuarded(m_services.prompter, [this] { m_ledger.FillGameList(); });
-    ShowLedger();
+    ShowPage();
     // The new name may be the longest.
     if (m_list->ColumnTextWidth(0) > m_list->viewport()->width()) {
         FitListPane();
     }
 }
 
-void TFrmLiveOrvanta::BitBtn3Click() {
+void LiveWindow::OnDeleteGame() {
     RunGuarded(m_services.prompter, [this] { m_ledger.DeleteGame(); });
-    ShowLedger();
+    ShowPage();
 }
 
-void TFrmLiveOrvanta::BitBtn5Click() {
+void LiveWindow::OnHelp() {
     if (m_open_help) {
         RunGuarded(m_services.prompter, [this] { m_open_help(this, kHelpTopic); });
     }
 }
 
-void TFrmLiveOrvanta::AdvStringGrid1Click(int row) {
-    RunGuarded(m_services.prompter, [&] { m_ledger.LoadGame(row); });
+void LiveWindow::OnGameClicked(int row) {
+    RunEachGuarded(m_services.prompter, m_ledger.LoadGame(row));
     ShowBoxes();
 }
 
-void TFrmLiveOrvanta::Edit13Change() {
-    RunGuarded(m_services.prompter, [this] {
+void LiveWindow::OnCurrentOddsChanged() {
+    EventParts parts;
+    RunGuarded(m_services.prompter, [&] {
         m_typed_odds.Collect();
-        m_ledger.Edit13Change();
+        parts = m_ledger.CurrentOddsChanged();
     });
+    RunEachGuarded(m_services.prompter, parts);
     ShowBoxes();
 }
 
-bool TFrmLiveOrvanta::eventFilter(QObject* watched, QEvent* event) {
+bool LiveWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        for (QLineEdit* edit : m_current_odds) {
-            if (watched == edit) {
-                return Edit13KeyPress(edit, static_cast<QKeyEvent*>(event));
+        for (QLineEdit* box : m_odds_boxes) {
+            if (watched == box) {
+                return OnOddsKeyPress(box, static_cast<QKeyEvent*>(event));
             }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-bool TFrmLiveOrvanta::Edit13KeyPress(QLineEdit* edit, QKeyEvent* event) {
+bool LiveWindow::OnOddsKeyPress(QLineEdit* box, QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const int tag = edit->property("Tag").toInt();
-        if (const auto next = NextOddsTag(tag, FromQt(edit->text()))) {
-            m_current_odds[static_cast<std::size_t>(*next - 1)]->setFocus(Qt::TabFocusReason);
+        const auto at = std::find(m_odds_boxes.begin(), m_odds_boxes.end(), box);
+        const int number = static_cast<int>(at - m_odds_boxes.begin()) + 1;
+        if (const auto next = NextOddsBox(number, FromQt(box->text()))) {
+            m_odds_boxes[static_cast<std::size_t>(*next - 1)]->setFocus(Qt::TabFocusReason);
         }
         return true;
     }
@@ -377,14 +350,14 @@ bool TFrmLiveOrvanta::Edit13KeyPress(QLineEdit* edit, QKeyEvent* event) {
     return false;
 }
 
-void TFrmLiveOrvanta::ShowBoxes() {
-    const QSignalBlocker block13(m_current_odds[0]);
-    const QSignalBlocker block14(m_current_odds[1]);
-    const QSignalBlocker block15(m_current_odds[2]);
-    m_boxes.Show();
+void LiveWindow::ShowBoxes() {
+    const QSignalBlocker block_1(m_odds_boxes[0]);
+    const QSignalBlocker block_x(m_odds_boxes[1]);
+    const QSignalBlocker block_2(m_odds_boxes[2]);
+    m_controls.Boxes().Show();
 }
 
-void TFrmLiveOrvanta::ShowLedger() {
+void LiveWindow::ShowPage() {
     ShowBoxes();
     const int row = m_ledger.ListRow();
     if (row >= 1) {

@@ -3,11 +3,12 @@
 // The live betting window: the game list on the left, the position sheet on
 // the right, the current-odds, suggestion and totals panels under them and the
 // button bar at the foot. It is a thin skin over a LiveLedger, which holds all
-// of the window's state: the two grids show the ledger's own TextGrids, and
-// every handler copies the typed current odds into the ledger, runs the
-// ledger's event and puts the ledger's boxes back on screen. While it does, the
-// odds boxes' change signals are blocked, so showing what a load brought never
-// counts as typing (and never writes the record).
+// of the window's state: the widgets come from the window's control table and
+// show the ledger's page, and every handler copies the typed current odds into
+// the page, runs the ledger's event behind the error edge and puts the page's
+// boxes back on screen. While it does, the odds boxes' change signals are
+// blocked, so showing what a load brought never counts as typing (and never
+// writes the record).
 
 #include <QDialog>
 
@@ -16,21 +17,19 @@
 
 #include "core/live/live_ledger.h"
 #include "gui/widgets/box_binding.h"
+#include "gui/widgets/control_table.h"
 
-class QLabel;
 class QLineEdit;
 class QKeyEvent;
-class QPushButton;
 class QSplitter;
 
 namespace orvanta {
 
 class Catalogue;
 class GridView;
-struct LiveCaptions;
 struct Services;
 
-class TFrmLiveOrvanta : public QDialog {
+class LiveWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -38,41 +37,42 @@ public:
     // The help page's anchor for live betting.
     static constexpr int kHelpTopic = 5;
 
-    TFrmLiveOrvanta(Services& services, const Catalogue& catalogue, HelpOpener open_help,
-                    QWidget* parent = nullptr);
-    ~TFrmLiveOrvanta() override;
+    // The records live in the folder "LiveGameRecords" beside the program.
+    LiveWindow(Services& services, const Catalogue& catalogue, HelpOpener open_help,
+               QWidget* parent = nullptr);
+    ~LiveWindow() override;
 
-    // Both run FormShow first. When the record folder cannot be made or read
-    // the error has been reported and the window stays closed (exec() gives
-    // Rejected).
+    // Both prepare the window first. When the record folder cannot be made or
+    // read the error has been reported and the window stays closed (exec()
+    // gives Rejected).
     int exec() override;
     void setVisible(bool visible) override;
 
-    LiveLedger& Ledger() { return m_ledger; }
-    GridView* AdvStringGrid1() const { return m_list; }
-    GridView* AdvStringGrid2() const { return m_sheet; }
+    // What the window shows and which game is loaded.
+    const LiveLedger& Ledger() const { return m_ledger; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void BuildLayout();
-    void BindSheet();
-    void BindCurrentOdds();
-    void ApplyCaptions(const LiveCaptions& captions);
+    void LayOut();
+    void WireSheet();
+    void WireCurrentOdds();
+    // Captions, the list and an empty sheet, and the window centred. False when
+    // the list cannot be filled.
+    bool PrepareToShow();
 
-    bool FormShow();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn5Click();
-    void AdvStringGrid1Click(int row);
-    void Edit13Change();
-    bool Edit13KeyPress(QLineEdit* edit, QKeyEvent* event);
+    void OnExit();
+    void OnNewGame();
+    void OnDeleteGame();
+    void OnHelp();
+    void OnGameClicked(int row);
+    void OnCurrentOddsChanged();
+    bool OnOddsKeyPress(QLineEdit* box, QKeyEvent* event);
 
-    // Puts the ledger's boxes and list row on screen.
-    void ShowLedger();
+    // Puts the page's boxes and the list's current row on screen.
+    void ShowPage();
     void ShowBoxes();
     void FitListPane();
 
@@ -80,22 +80,16 @@ private:
     const Catalogue& m_catalogue;
     HelpOpener m_open_help;
     LiveLedger m_ledger;
+    ControlWidgets<LivePage> m_controls;
 
     QSplitter* m_splitter = nullptr;
     GridView* m_list = nullptr;
     GridView* m_sheet = nullptr;
-    // Edit13, Edit14, Edit15: Tag 1, 2 and 3.
-    std::array<QLineEdit*, 3> m_current_odds{};
-    QPushButton* m_new = nullptr;
-    QPushButton* m_delete = nullptr;
-    QPushButton* m_protasi = nullptr;
-    QPushButton* m_help = nullptr;
-    QPushButton* m_exit = nullptr;
-    QLabel* m_image = nullptr;
-    BoxBinding m_boxes;
+    // The current odds of "1", "X" and "2", in the order Enter goes round them.
+    std::array<QLineEdit*, 3> m_odds_boxes{};
     BoxBinding m_typed_odds;
-    // exec() has run FormShow already for the show it is about to make.
-    bool m_form_shown = false;
+    // exec() has prepared the window already for the show it is about to make.
+    bool m_prepared = false;
 };
 
 }  // namespace orvanta

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <type_traits>
+
 #include "core/grid/handler_guard.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
@@ -28,53 +30,71 @@ namespace {
 // mask "0" is a digit that may be left blank and "9" one that must be given.
 const QString kTimeMask = QStringLiteral("09:99;_");
 
+// The dialog's controls: the object name each widget is found by, and its
+// fixed text.
+struct DialogControl {
+    const char* object_name;
+    const char* text = nullptr;
+};
+constexpr DialogControl kDateLabel{"Label1", "ΗΜ/ΝΙΑ"};
+constexpr DialogControl kDate{"DateTimePicker1"};
+constexpr DialogControl kTimeLabel{"Label2", "ΩΡΑ"};
+constexpr DialogControl kTime{"meTime"};
+constexpr DialogControl kNameLabel{"Label3", "ΑΓΩΝΑΣ"};
+constexpr DialogControl kName{"edAgona"};
+constexpr DialogControl kOk{"BitBtn1", "Ok"};
+constexpr DialogControl kCancel{"BitBtn2", "Cancel"};
+
 template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
+Widget* Make(QWidget* parent, const DialogControl& control) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(control.object_name));
+    if constexpr (std::is_base_of_v<QLabel, Widget> || std::is_base_of_v<QPushButton, Widget>) {
+        widget->setText(QString::fromUtf8(control.text));
+    }
     return widget;
 }
 
 }  // namespace
 
-TFrmLiveOrvantaNewGame::TFrmLiveOrvantaNewGame(Services& services, LiveLedger& ledger,
-                                               std::function<void(QWidget* owner)> open_help,
-                                               QWidget* parent)
+NewGameDialog::NewGameDialog(Services& services, LiveLedger& ledger,
+                             std::function<void(QWidget* owner)> open_help, QWidget* parent)
     : QDialog(parent), m_services(services), m_ledger(ledger), m_open_help(std::move(open_help)) {
     setObjectName(QStringLiteral("FrmLiveOrvantaNewGame"));
     setWindowTitle(QStringLiteral("FrmLiveOrvantaNewGame"));
 
-    Label1 = Named(new QLabel(QStringLiteral("ΗΜ/ΝΙΑ"), this), "Label1");
-    DateTimePicker1 = Named(new QDateEdit(this), "DateTimePicker1");
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    Label2 = Named(new QLabel(QStringLiteral("ΩΡΑ"), this), "Label2");
-    meTime = Named(new FilteredLineEdit(this), "meTime");
-    meTime->setInputMask(kTimeMask);
-    meTime->installEventFilter(this);
-    Label3 = Named(new QLabel(QStringLiteral("ΑΓΩΝΑΣ"), this), "Label3");
-    edAgona = Named(new QLineEdit(this), "edAgona");
-    BitBtn1 = Named(new QPushButton(QStringLiteral("Ok"), this), "BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = Named(new QPushButton(QStringLiteral("Cancel"), this), "BitBtn2");
-    BitBtn2->setAutoDefault(false);
-    Label1->setBuddy(DateTimePicker1);
-    Label2->setBuddy(meTime);
-    Label3->setBuddy(edAgona);
+    auto* date_label = Make<QLabel>(this, kDateLabel);
+    m_date = Make<QDateEdit>(this, kDate);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    auto* time_label = Make<QLabel>(this, kTimeLabel);
+    m_time = Make<FilteredLineEdit>(this, kTime);
+    m_time->setInputMask(kTimeMask);
+    m_time->installEventFilter(this);
+    auto* name_label = Make<QLabel>(this, kNameLabel);
+    m_name = Make<QLineEdit>(this, kName);
+    auto* ok = Make<QPushButton>(this, kOk);
+    ok->setDefault(true);
+    auto* cancel = Make<QPushButton>(this, kCancel);
+    cancel->setAutoDefault(false);
+    date_label->setBuddy(m_date);
+    time_label->setBuddy(m_time);
+    name_label->setBuddy(m_name);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label1, 0, 0);
-    fields->addWidget(DateTimePicker1, 0, 1);
-    fields->addWidget(Label2, 1, 0);
-    fields->addWidget(meTime, 1, 1);
-    fields->addWidget(Label3, 2, 0);
-    fields->addWidget(edAgona, 2, 1);
+    fields->addWidget(date_label, 0, 0);
+    fields->addWidget(m_date, 0, 1);
+    fields->addWidget(time_label, 1, 0);
+    fields->addWidget(m_time, 1, 1);
+    fields->addWidget(name_label, 2, 0);
+    fields->addWidget(m_name, 2, 1);
     fields->setColumnStretch(1, 1);
-    meTime->setFixedWidth(meTime->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
+    m_time->setFixedWidth(m_time->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -82,8 +102,8 @@ TFrmLiveOrvantaNewGame::TFrmLiveOrvantaNewGame(Services& services, LiveLedger& l
     layout->addLayout(buttons);
     setMinimumWidth(320);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TFrmLiveOrvantaNewGame::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TFrmLiveOrvantaNewGame::BitBtn2Click);
+    connect(ok, &QPushButton::clicked, this, &NewGameDialog::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &NewGameDialog::OnCancel);
 
     auto* help = new QAction(this);
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -96,31 +116,31 @@ TFrmLiveOrvantaNewGame::TFrmLiveOrvantaNewGame(Services& services, LiveLedger& l
     });
 }
 
-TFrmLiveOrvantaNewGame::~TFrmLiveOrvantaNewGame() = default;
+NewGameDialog::~NewGameDialog() = default;
 
-void TFrmLiveOrvantaNewGame::showEvent(QShowEvent* event) {
+void NewGameDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        FormShow();
+        StartFromNow();
     }
     QDialog::showEvent(event);
 }
 
-void TFrmLiveOrvantaNewGame::FormShow() {
+void NewGameDialog::StartFromNow() {
     const LocalDateTime now = m_services.platform.Now();
     const QDate today(now.year, now.month, now.day);
-    DateTimePicker1->setDate(today.isValid() ? today : QDate::currentDate());
-    meTime->setText(QString::asprintf("%02d:%02d", now.hour, now.minute));
-    m_time_on_entry = meTime->text();
+    m_date->setDate(today.isValid() ? today : QDate::currentDate());
+    m_time->setText(QString::asprintf("%02d:%02d", now.hour, now.minute));
+    m_time_on_entry = m_time->text();
 }
 
-bool TFrmLiveOrvantaNewGame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != meTime) {
+bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_time) {
         return QDialog::eventFilter(watched, event);
     }
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (meTime->hasAcceptableInput()) {
-                m_time_on_entry = meTime->text();
+            if (m_time->hasAcceptableInput()) {
+                m_time_on_entry = m_time->text();
             }
             break;
         case QEvent::FocusOut: {
@@ -129,15 +149,15 @@ bool TFrmLiveOrvantaNewGame::eventFilter(QObject* watched, QEvent* event) {
             // judged once the click or key that moved the focus has been seen.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                QTimer::singleShot(0, this, &TFrmLiveOrvantaNewGame::CheckTimeAfterFocusMoved);
+                QTimer::singleShot(0, this, &NewGameDialog::CheckTimeAfterFocusMoved);
             }
             break;
         }
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Escape && meTime->text() != m_time_on_entry) {
+            if (key == Qt::Key_Escape && m_time->text() != m_time_on_entry) {
                 // The first Escape abandons the change; the next one closes.
-                meTime->setText(m_time_on_entry);
+                m_time->setText(m_time_on_entry);
                 return true;
             }
             if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !TimeMayBeLeft()) {
@@ -151,43 +171,43 @@ bool TFrmLiveOrvantaNewGame::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool TFrmLiveOrvantaNewGame::TimeMayBeLeft() {
-    if (meTime->hasAcceptableInput()) {
+bool NewGameDialog::TimeMayBeLeft() {
+    if (m_time->hasAcceptableInput()) {
         return true;
     }
     m_services.prompter.ShowError(kTimeIncompleteText);
-    meTime->setFocus();
+    m_time->setFocus();
     return false;
 }
 
-void TFrmLiveOrvantaNewGame::CheckTimeAfterFocusMoved() {
+void NewGameDialog::CheckTimeAfterFocusMoved() {
     // Ok or Cancel may have run in between and dealt with it.
-    if (!isVisible() || meTime->hasFocus()) {
+    if (!isVisible() || m_time->hasFocus()) {
         return;
     }
     TimeMayBeLeft();
 }
 
-void TFrmLiveOrvantaNewGame::BitBtn1Click() {
-    RunGuarded(m_services.prompter, [this] {
-        const QDate date = DateTimePicker1->date();
+void NewGameDialog::OnOk() {
+    bool created = false;
+    RunGuarded(m_services.prompter, [&] {
+        const QDate date = m_date->date();
         LocalDateTime day;
         day.year = date.year();
         day.month = date.month();
         day.day = date.day();
         // The display text keeps the blanks in place ("20:_5"), so a missing
         // digit is told from a short hour.
-        if (m_ledger.CreateGame(day, FromQt(meTime->displayText()), FromQt(edAgona->text()))) {
-            accept();
-            return;
-        }
-        if (!meTime->hasAcceptableInput()) {
-            meTime->setFocus();
-        }
+        created = m_ledger.CreateGame(day, FromQt(m_time->displayText()), FromQt(m_name->text()));
     });
+    if (created) {
+        accept();
+    } else if (!m_time->hasAcceptableInput()) {
+        m_time->setFocus();
+    }
 }
 
-void TFrmLiveOrvantaNewGame::BitBtn2Click() {
+void NewGameDialog::OnCancel() {
     reject();
 }
 

@@ -11,49 +11,42 @@
 #include <functional>
 
 class QDateEdit;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace orvanta {
 
 class LiveLedger;
 struct Services;
 
-class TFrmLiveOrvantaNewGame : public QDialog {
+class NewGameDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TFrmLiveOrvantaNewGame(Services& services, LiveLedger& ledger,
-                           std::function<void(QWidget* owner)> open_help,
-                           QWidget* parent = nullptr);
-    ~TFrmLiveOrvantaNewGame() override;
+    NewGameDialog(Services& services, LiveLedger& ledger,
+                  std::function<void(QWidget* owner)> open_help, QWidget* parent = nullptr);
+    ~NewGameDialog() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    // Today's date and the time of day now.
+    void StartFromNow();
+    void OnOk();
+    void OnCancel();
     // False after reporting a start time with a required digit missing; the
-    // focus is then back in meTime.
+    // focus is then back in the time box.
     bool TimeMayBeLeft();
     void CheckTimeAfterFocusMoved();
 
     Services& m_services;
     LiveLedger& m_ledger;
     std::function<void(QWidget* owner)> m_open_help;
-    QLabel* Label1 = nullptr;
-    QDateEdit* DateTimePicker1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* meTime = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* edAgona = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    // What meTime held when it took the focus: Escape goes back to it.
+    QDateEdit* m_date = nullptr;
+    QLineEdit* m_time = nullptr;
+    QLineEdit* m_name = nullptr;
+    // What the time box held when it took the focus: Escape goes back to it.
     QString m_time_on_entry;
 };
 

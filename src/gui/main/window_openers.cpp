@@ -50,7 +50,7 @@ MainWindowOpeners DesktopOpeners(Services& services) {
     };
     openers.open_live = [&services, open_help = openers.open_help](QWidget* owner) {
         RunGuarded(services.prompter, [&] {
-            TFrmLiveOrvanta live(services, OpenCatalogue(owner), open_help, owner);
+            LiveWindow live(services, OpenCatalogue(owner), open_help, owner);
             live.exec();
         });
     };

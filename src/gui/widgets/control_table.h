@@ -2,11 +2,12 @@
 
 // A window's controls as one table. Each row names a widget by its object name
 // (the name tests, automation and accessibility tools find it by) and says what
-// it shows: a caption from the catalogue (a label), an edit box of the page, or
-// a grid of the page. The window builds its widgets from the table, captions
-// them from it and binds its boxes through it, so that every name and caption
-// is written once.
+// it shows: a caption from the catalogue or a fixed text (a label, or a button
+// or any other widget the row makes), an edit box of the page, or a grid of the
+// page. The window builds its widgets from the table, captions them from it and
+// binds its boxes through it, so that every name and caption is written once.
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -31,7 +32,18 @@ struct Control {
     const CatalogueText* caption = nullptr;
     TextBox Page::*box = nullptr;
     TextGrid Page::*grid = nullptr;
+    // A label's text in every language, for the captions the catalogue has no
+    // key for.
+    const char* fixed_text = nullptr;
+    // What a row that is neither a box nor a grid of the page makes; a label
+    // when nothing is said.
+    QWidget* (*make)(QWidget* parent) = nullptr;
 };
+
+template <typename Widget>
+QWidget* MakeWidget(QWidget* parent) {
+    return new Widget(parent);
+}
 
 // The widgets of one table, made for one page struct.
 template <typename Page>
@@ -48,8 +60,14 @@ public:
                 widget = box;
             } else if (control.grid) {
                 widget = new GridView(page.*control.grid, errors, parent);
+            } else if (control.make) {
+                widget = control.make(parent);
+                if (control.fixed_text) {
+                    SetText(widget, QString::fromUtf8(control.fixed_text));
+                }
             } else {
-                widget = new QLabel(parent);
+                widget = new QLabel(
+                    control.fixed_text ? QString::fromUtf8(control.fixed_text) : QString(), parent);
             }
             widget->setObjectName(QString::fromLatin1(control.object_name));
             m_widgets[control.object_name] = widget;
@@ -66,16 +84,25 @@ public:
     }
     QLabel* Label(const CatalogueText& caption) const {
         return static_cast<QLabel*>(Find([&caption](const Control<Page>& c) {
-            return c.caption == &caption && !c.box && !c.grid;
+            return c.caption == &caption && !c.box && !c.grid && !c.make;
         }));
     }
+    QLabel* Label(const char* fixed_text) const {
+        return static_cast<QLabel*>(Find([fixed_text](const Control<Page>& c) {
+            return fixed_text && c.fixed_text == fixed_text;
+        }));
+    }
+    // The widget a row of the table made.
+    template <typename Widget = QWidget>
+    Widget* Made(const Control<Page>& control) const {
+        return static_cast<Widget*>(m_widgets.at(control.object_name));
+    }
 
-    // Every label's caption from the catalogue.
+    // Every label's and button's caption from the catalogue.
     void Caption(const Catalogue& catalogue) const {
         for (const Control<Page>& control : m_table) {
             if (control.caption && !control.box && !control.grid) {
-                static_cast<QLabel*>(m_widgets.at(control.object_name))
-                    ->setText(ToQt(catalogue.Read(*control.caption)));
+                SetText(m_widgets.at(control.object_name), ToQt(catalogue.Read(*control.caption)));
             }
         }
     }
@@ -83,6 +110,14 @@ public:
     const BoxBinding& Boxes() const { return m_boxes; }
 
 private:
+    static void SetText(QWidget* widget, const QString& text) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(text);
+        }
+    }
+
     template <typename Match>
     QWidget* Find(Match match) const {
         for (const Control<Page>& control : m_table) {

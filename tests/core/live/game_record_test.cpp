@@ -35,26 +35,25 @@ struct ReadCase {
 };
 
 TEST(GameRecord, ReadingRules) {
+    // clang-format off
     const ReadCase cases[] = {
-        {"empty file", "", "||", {}},
-        {"new record's odds only", "1.85;3.40;4.20;\r\n", "1.85|3.40|4.20", {}},
-        {"example",
-         "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n;;;;;;;;\r\n",
-         "1.85|3.40|4.20",
-         {"2.00|||10||||", "|||||3.5||20"}},
-        {"LF alone ends a line too", "1;2;3;\n2;;;10;;;;;\n", "1|2|3", {"2|||10||||"}},
-        {"no closing semicolon on line 1", "1.5;2;3\r\n", "1.5|2|", {}},
-        {"no line break at the end", "1;2;3;\r\n2;;;10;;;;;", "1|2|3", {"2|||10||||"}},
-        {"ten fields", "\r\n1;2;3;4;5;6;7;8;9;10;\r\n", "||", {"1|2|3|4|5|6|7|8"}},
-        {"three fields", "\r\n;3.4;;\r\n", "||", {"|3.4||||||"}},
+        {"empty file",                     "",                                                                   "||",             {}},
+        {"new record's odds only",         "1.85;3.40;4.20;\r\n",                                                "1.85|3.40|4.20", {}},
+        {"example",                        "1.85;3.40;4.20;\r\n2.00;;;10;;;;;\r\n;;;;;3.5;;20;\r\n;;;;;;;;\r\n", "1.85|3.40|4.20", {"2.00|||10||||", "|||||3.5||20"}},
+        {"LF alone ends a line too",       "1;2;3;\n2;;;10;;;;;\n",                                              "1|2|3",          {"2|||10||||"}},
+        {"no closing semicolon on line 1", "1.5;2;3\r\n",                                                        "1.5|2|",         {}},
+        {"no line break at the end",       "1;2;3;\r\n2;;;10;;;;;",                                              "1|2|3",          {"2|||10||||"}},
+        {"ten fields",                     "\r\n1;2;3;4;5;6;7;8;9;10;\r\n",                                      "||",             {"1|2|3|4|5|6|7|8"}},
+        {"three fields",                   "\r\n;3.4;;\r\n",                                                     "||",             {"|3.4||||||"}},
         // A line without ";" is an empty row, which the sheet drops anyway.
-        {"no semicolon at all", "1;2;3;\r\nhello\r\n;;1.5;;\r\n", "1|2|3", {"||1.5|||||"}},
-        {"text after the last semicolon", "1;2;3;4;5\r\n", "1|2|3", {}},
-        {"values kept unchecked", "a;;x y;\r\nq;;;w;;;;;\r\n", "a||x y", {"q|||w||||"}},
-        {"blank lines between rows", "1;2;3;\r\n\r\n\n2;;;1;\r\n\r\n", "1|2|3", {"2|||1||||"}},
+        {"no semicolon at all",            "1;2;3;\r\nhello\r\n;;1.5;;\r\n",                                     "1|2|3",          {"||1.5|||||"}},
+        {"text after the last semicolon",  "1;2;3;4;5\r\n",                                                      "1|2|3",          {}},
+        {"values kept unchecked",          "a;;x y;\r\nq;;;w;;;;;\r\n",                                          "a||x y",         {"q|||w||||"}},
+        {"blank lines between rows",       "1;2;3;\r\n\r\n\n2;;;1;\r\n\r\n",                                     "1|2|3",          {"2|||1||||"}},
         // Found by fuzzing: a CR inside a line would load but never save back.
-        {"stray carriage returns", ",;\r\x0f;\r\n2\r;;;1\r0;\n", ",|\x0f|", {"2|||10||||"}},
+        {"stray carriage returns",         ",;\r\x0f;\r\n2\r;;;1\r0;\n",                                         ",|\x0f|",        {"2|||10||||"}},
     };
+    // clang-format on
     for (const ReadCase& c : cases) {
         const LiveGameRecord record = ParseGameRecord(c.bytes);
         EXPECT_EQ(
@@ -94,13 +93,15 @@ TEST(GameRecord, WritingRefusesWhatWouldBreakTheLayout) {
         PositionFields row;
         std::string value;
     };
+    // clang-format off
     const Case cases[] = {
-        {"semicolon in an odds", {"1;5", "2", "3"}, {}, "1;5"},
-        {"line break in an odds", {"1.5", "2\r\n", "3"}, {}, "2\r\n"},
-        {"carriage return alone", {"1.5", "2", "3\r"}, {}, "3\r"},
-        {"line feed in a row", {"1.5", "2", "3"}, {"2\n", "", "", "10"}, "2\n"},
-        {"semicolon in an amount", {"1.5", "2", "3"}, {"2", "", "", "1;0"}, "1;0"},
+        {"semicolon in an odds",   {"1;5", "2", "3"},     {},                    "1;5"},
+        {"line break in an odds",  {"1.5", "2\r\n", "3"}, {},                    "2\r\n"},
+        {"carriage return alone",  {"1.5", "2", "3\r"},   {},                    "3\r"},
+        {"line feed in a row",     {"1.5", "2", "3"},     {"2\n", "", "", "10"}, "2\n"},
+        {"semicolon in an amount", {"1.5", "2", "3"},     {"2", "", "", "1;0"},  "1;0"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         LiveGameRecord record;
         record.current_odds = c.odds;
@@ -140,8 +141,17 @@ TEST(StartTime, TextsThatAreTimes) {
         int hour;
         int minute;
     };
-    const Case cases[] = {{"20:45", 20, 45}, {"00:00", 0, 0}, {"23:59", 23, 59}, {"09:05", 9, 5},
-                          {" 9:05", 9, 5},   {"_9:05", 9, 5}, {"9:05", 9, 5}};
+    // clang-format off
+    const Case cases[] = {
+        {"20:45", 20, 45},
+        {"00:00", 0,  0},
+        {"23:59", 23, 59},
+        {"09:05", 9,  5},
+        {" 9:05", 9,  5},
+        {"_9:05", 9,  5},
+        {"9:05",  9,  5},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         const TimeOfDay t = ParseStartTime(c.text);
         EXPECT_EQ(t.hour, c.hour) << c.text;
@@ -154,19 +164,25 @@ TEST(StartTime, TextsThatAreNot) {
         const char* text;
         const char* error;
     };
+    // clang-format off
     const Case cases[] = {
-        {"24:00", "'24:00' is not a valid time"}, {"12:60", "'12:60' is not a valid time"},
-        {"99:99", "'99:99' is not a valid time"}, {"ab:cd", "'ab:cd' is not a valid time"},
-        {"", "'' is not a valid time"},           {"12345", "'12345' is not a valid time"},
-        {"12:3_", kTimeIncompleteText},           {"1_:30", kTimeIncompleteText},
+        {"24:00", "'24:00' is not a valid time"},
+        {"12:60", "'12:60' is not a valid time"},
+        {"99:99", "'99:99' is not a valid time"},
+        {"ab:cd", "'ab:cd' is not a valid time"},
+        {"",      "'' is not a valid time"},
+        {"12345", "'12345' is not a valid time"},
+        {"12:3_", kTimeIncompleteText},
+        {"1_:30", kTimeIncompleteText},
         {"  :  ", kTimeIncompleteText},
     };
+    // clang-format on
     for (const Case& c : cases) {
         try {
             ParseStartTime(c.text);
             ADD_FAILURE() << "no error for '" << c.text << "'";
         } catch (const OperationError& e) {
-            EXPECT_STREQ(e.what(), c.error);
+            EXPECT_STREQ(e.what(), c.error) << "'" << c.text << "'";
         }
     }
 }
@@ -204,7 +220,6 @@ TEST(RecordFolder, ListsFilesOnlySortedWithoutRegardToCase) {
         "notes.txt",
     };
     EXPECT_EQ(ListRecordFiles(folder.Path()), expected);
-    EXPECT_TRUE(RecordNameLess("2008_03_15;20-45;A.lvo", "2008_03_15;20-45;b.lvo"));
 }
 
 TEST(RecordFolder, ListingNeverReadsContents) {

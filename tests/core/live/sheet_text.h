@@ -6,11 +6,10 @@
 
 #include <string>
 
+#include "common/separators.h"
 #include "core/live/position_sheet.h"
 
 namespace orvanta::testing {
-
-std::string WithSeparator(std::string text, char separator);
 
 // Fills the eight input cells of `row` ("2|||10": buy odds on "1", amount 10).
 void SetInputs(PositionSheet& sheet, int row, const std::string& cells, char separator);

@@ -52,20 +52,24 @@ struct LiveScene {
     std::string Content(const std::string& name) const { return gui.folder.Read(kRecords + name); }
     bool Exists(const std::string& name) const { return gui.folder.Exists(kRecords + name); }
 
-    TFrmLiveOrvanta& Create() {
-        window = std::make_unique<TFrmLiveOrvanta>(
+    LiveWindow& Create() {
+        window = std::make_unique<LiveWindow>(
             gui.services, catalogue,
             [this](QWidget* owner, int topic) { help.emplace_back(owner, topic); });
         return *window;
     }
-    TFrmLiveOrvanta& Open() {
+    LiveWindow& Open() {
         Create();
         [&] { QVERIFY(testing::ShowAndActivate(window.get())); }();
         return *window;
     }
 
-    GridView* List() const { return window->AdvStringGrid1(); }
-    GridView* Sheet() const { return window->AdvStringGrid2(); }
+    GridView* List() const {
+        return window->findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
+    }
+    GridView* Sheet() const {
+        return window->findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
+    }
     QLineEdit* Box(const char* name) const {
         return window->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
@@ -74,12 +78,12 @@ struct LiveScene {
     }
     std::string BoxText(const char* name) const { return Box(name)->text().toStdString(); }
     const std::string& Cell(int col, int row) const {
-        return window->Ledger().Sheet().AdvStringGrid2.Cell(col, row);
+        return window->Ledger().Page().positions.Cell(col, row);
     }
-    int SheetRows() const { return window->Ledger().Sheet().AdvStringGrid2.RowCount(); }
+    int SheetRows() const { return window->Ledger().Page().positions.RowCount(); }
 
     std::vector<std::string> ListedGames() const {
-        const TextGrid& list = window->Ledger().GameList();
+        const TextGrid& list = window->Ledger().Page().game_list;
         std::vector<std::string> names;
         for (int row = 1; row < list.RowCount(); ++row) {
             names.push_back(list.Cell(0, row));
@@ -117,7 +121,7 @@ struct LiveScene {
               "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "edtGaniota"}) {
             shown[name] = BoxText(name);
         }
-        const TextGrid& grid = window->Ledger().Sheet().AdvStringGrid2;
+        const TextGrid& grid = window->Ledger().Page().positions;
         for (int row = 0; row < grid.RowCount(); ++row) {
             for (int col = 0; col < grid.ColCount(); ++col) {
                 shown["cell " + std::to_string(col) + "," + std::to_string(row)] =
@@ -129,10 +133,10 @@ struct LiveScene {
 
     // Runs `steps` on the new-game dialog that the New button opens, then
     // makes sure the dialog is gone whatever the steps did.
-    void WithNewGameDialog(const std::function<void(TFrmLiveOrvantaNewGame&)>& steps) {
+    void WithNewGameDialog(const std::function<void(NewGameDialog&)>& steps) {
         bool ran = false;
         QTimer::singleShot(0, window.get(), [&] {
-            auto* dialog = qobject_cast<TFrmLiveOrvantaNewGame*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<NewGameDialog*>(QApplication::activeModalWidget());
             if (!dialog) {
                 return;
             }
@@ -154,7 +158,7 @@ struct LiveScene {
     testing::GuiScene gui;
     Catalogue catalogue;
     std::vector<std::pair<QWidget*, int>> help;
-    std::unique_ptr<TFrmLiveOrvanta> window;
+    std::unique_ptr<LiveWindow> window;
 };
 
 template <typename Widget>
@@ -176,10 +180,10 @@ private slots:
     void opensOnAMissingFolderWithOnlyTheHeader() {
         LiveScene scene;
         QVERIFY(!scene.gui.folder.Exists("LiveGameRecords"));
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         QVERIFY(scene.gui.folder.Exists("LiveGameRecords"));
-        QCOMPARE(window.Ledger().GameList().RowCount(), 1);
-        QCOMPARE(window.Ledger().GameList().Cell(0, 0), std::string(kGameListHeader));
+        QCOMPARE(window.Ledger().Page().game_list.RowCount(), 1);
+        QCOMPARE(window.Ledger().Page().game_list.Cell(0, 0), std::string(kGameListHeader));
         QVERIFY(window.Ledger().CurrentGameFile().empty());
         QCOMPARE(window.size(), QSize(865, 568));
         QCOMPARE(scene.SheetRows(), 3);
@@ -213,7 +217,7 @@ private slots:
         QCOMPARE(Child<QLabel>(window, "Label8")->toolTip(),
                  QStringLiteral("Δωστε τις νεες αποδοσεις"));
 
-        // Protasi does nothing; Help opens topic 5 over this window.
+        // The suggestion button does nothing; Help opens topic 5 over this window.
         QTest::mouseClick(scene.Button("BitBtn4"), Qt::LeftButton);
         QTest::mouseClick(scene.Button("BitBtn5"), Qt::LeftButton);
         QCOMPARE(scene.help, (std::vector<std::pair<QWidget*, int>>{{&window, 5}}));
@@ -221,7 +225,7 @@ private slots:
         // Delete still asks, and finds nothing to delete.
         scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
         QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
-        QCOMPARE(window.Ledger().GameList().RowCount(), 1);
+        QCOMPARE(window.Ledger().Page().game_list.RowCount(), 1);
 
         // Escape is no way out; Exit is.
         scene.Sheet()->setFocus();
@@ -236,7 +240,7 @@ private slots:
         LiveScene scene;
         scene.gui.folder.Write("LiveGameRecords", "a file where the folder should be");
         scene.gui.prompter.ExpectError("I/O error 17");
-        TFrmLiveOrvanta& window = scene.Create();
+        LiveWindow& window = scene.Create();
         QCOMPARE(window.exec(), int(QDialog::Rejected));
         QVERIFY(!window.isVisible());
         QVERIFY(scene.gui.prompter.AllShown());
@@ -245,47 +249,37 @@ private slots:
     void captionsComeFromTheCatalogue_data() {
         QTest::addColumn<QString>("catalogue");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("protasi");
+        QTest::addColumn<QString>("suggestion");
         QTest::addColumn<QString>("odds_title");
         QTest::addColumn<QString>("buy");
-        QTest::addColumn<QString>("poso");
-        QTest::newRow("defaults") << QString() << "Live Orvanta"
-                                  << "Protasi"
-                                  << "live odds"
-                                  << "Agora"
-                                  << "Poso";
-        QTest::newRow("english") << "Orvanta_EN.ini"
-                                 << "Live Orvanta"
-                                 << "Suggestion"
-                                 << "Live odds"
-                                 << "Back"
-                                 << "Stake";
-        QTest::newRow("greek") << "Orvanta_GR.ini"
-                               << "Live Orvanta" << QStringLiteral("Πρόταση")
-                               << QStringLiteral("Τρέχουσες τιμές") << QStringLiteral("Αγορά")
-                               << QStringLiteral("Ποσό");
+        QTest::addColumn<QString>("stake");
+        // clang-format off
+        QTest::newRow("defaults") << QString()        << "Live Orvanta" << "Protasi"                 << "live odds"                         << "Agora"                 << "Poso";
+        QTest::newRow("english")  << "Orvanta_EN.ini" << "Live Orvanta" << "Suggestion"              << "Live odds"                         << "Back"                  << "Stake";
+        QTest::newRow("greek")    << "Orvanta_GR.ini" << "Live Orvanta" << QStringLiteral("Πρόταση") << QStringLiteral("Τρέχουσες τιμές") << QStringLiteral("Αγορά") << QStringLiteral("Ποσό");
+        // clang-format on
     }
 
     void captionsComeFromTheCatalogue() {
         QFETCH(QString, catalogue);
         QFETCH(QString, title);
-        QFETCH(QString, protasi);
+        QFETCH(QString, suggestion);
         QFETCH(QString, odds_title);
         QFETCH(QString, buy);
-        QFETCH(QString, poso);
+        QFETCH(QString, stake);
         LiveScene scene;
         if (!catalogue.isEmpty()) {
             scene.gui.AddCatalogues();
             scene.catalogue = Catalogue(scene.gui.folder / catalogue.toStdString());
         }
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(scene.Button("BitBtn4")->text(), protasi);
-        QCOMPARE(Child<QLabel>(window, "Label14")->text(), protasi);
+        QCOMPARE(scene.Button("BitBtn4")->text(), suggestion);
+        QCOMPARE(Child<QLabel>(window, "Label14")->text(), suggestion);
         QCOMPARE(Child<QLabel>(window, "Label8")->text(), odds_title);
         QCOMPARE(QString::fromStdString(scene.Cell(0, 0)), buy);
-        QCOMPARE(QString::fromStdString(scene.Cell(3, 1)), poso);
-        QCOMPARE(QString::fromStdString(scene.Cell(7, 1)), poso);
+        QCOMPARE(QString::fromStdString(scene.Cell(3, 1)), stake);
+        QCOMPARE(QString::fromStdString(scene.Cell(7, 1)), stake);
         QCOMPARE(scene.Button("BitBtn5")->text(), QStringLiteral("Help"));
         QCOMPARE(Child<QLabel>(window, "Label10")->text(), QStringLiteral("X"));
     }
@@ -296,11 +290,11 @@ private slots:
         const std::string later = "2008_03_15;21-00;Real - Barca.lvo";
         scene.Record(earlier, "1.5;2;3;\r\n");
         scene.Record(later);
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         scene.ClickListRow(1);
         QCOMPARE(scene.BoxText("Edit13"), std::string("1.5"));
 
-        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+        scene.WithNewGameDialog([&](NewGameDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("FrmLiveOrvantaNewGame"));
             QCOMPARE(Child<QDateEdit>(dialog, "DateTimePicker1")->date(), QDate(2008, 3, 15));
             QCOMPARE(Child<QLineEdit>(dialog, "meTime")->displayText(), QStringLiteral("20:45"));
@@ -323,7 +317,7 @@ private slots:
     void f1OpensTheLiveHelpFromEveryControlAndTheNewGameDialog() {
         LiveScene scene;
         scene.Record(kNewGame, "1.85;3.40;4.20;\r\n");
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         scene.ClickListRow(1);
 
         // In a sheet cell being edited: the editor never sees the key.
@@ -346,7 +340,7 @@ private slots:
 
         // The new-game dialog opens the same page over itself, and stays open.
         scene.help.clear();
-        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+        scene.WithNewGameDialog([&](NewGameDialog& dialog) {
             Child<QLineEdit>(dialog, "edAgona")->setFocus();
             PressKey(Qt::Key_F1);
             Child<QLineEdit>(dialog, "meTime")->setFocus();
@@ -362,7 +356,7 @@ private slots:
         scene.Record(kNewGame, "1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n");
         scene.Open();
         scene.gui.prompter.ExpectMessage(kGameExistsMessage);
-        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+        scene.WithNewGameDialog([&](NewGameDialog& dialog) {
             QTest::keyClicks(Child<QLineEdit>(dialog, "edAgona"), QStringLiteral("Home - Away"));
             QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
@@ -378,7 +372,7 @@ private slots:
     void theStartTimeMustBeWholeAndATime() {
         LiveScene scene;
         scene.Open();
-        scene.WithNewGameDialog([&](TFrmLiveOrvantaNewGame& dialog) {
+        scene.WithNewGameDialog([&](NewGameDialog& dialog) {
             auto* time = Child<QLineEdit>(dialog, "meTime");
             auto* name = Child<QLineEdit>(dialog, "edAgona");
             testing::ScriptedPrompter& prompter = scene.gui.prompter;
@@ -439,17 +433,32 @@ private slots:
         const std::string bytes = "1.85;3.40;4.20;\n2.00;;;10;;;;;\n;;;;;3.5;;20;\n";
         scene.Record(first);
         scene.Record(game, bytes);
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         QCOMPARE(scene.List()->CurrentRow(), 1);
         QVERIFY(window.Ledger().CurrentGameFile().empty());
 
         scene.ClickListRow(2);
         QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + game));
+        // clang-format off
         const std::map<std::string, std::string> expected_boxes = {
-            {"Edit13", "1.85"},  {"Edit14", "3.40"}, {"Edit15", "4.20"},     {"Edit10", "50.39"},
-            {"Edit11", "27.42"}, {"Edit12", "22.2"}, {"edtGaniota", "6.78"}, {"Edit4", "10"},
-            {"Edit5", "-20"},    {"Edit6", "0"},     {"Edit1", "40"},        {"Edit2", "-80"},
-            {"Edit3", "10"},     {"Edit7", "30"},    {"Edit8", "-60"},       {"Edit9", "10"}};
+            {"Edit13",     "1.85"},
+            {"Edit14",     "3.40"},
+            {"Edit15",     "4.20"},
+            {"Edit10",     "50.39"},
+            {"Edit11",     "27.42"},
+            {"Edit12",     "22.2"},
+            {"edtGaniota", "6.78"},
+            {"Edit4",      "10"},
+            {"Edit5",      "-20"},
+            {"Edit6",      "0"},
+            {"Edit1",      "40"},
+            {"Edit2",      "-80"},
+            {"Edit3",      "10"},
+            {"Edit7",      "30"},
+            {"Edit8",      "-60"},
+            {"Edit9",      "10"},
+        };
+        // clang-format on
         for (const auto& [name, text] : expected_boxes) {
             QVERIFY2(scene.BoxText(name.c_str()) == text, name.c_str());
         }
@@ -579,7 +588,7 @@ private slots:
                             ".lvo");
             scene.Record(games.back(), "2;3;4;\r\n");
         }
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         scene.ClickListRow(3);
         QCOMPARE(scene.BoxText("Edit13"), std::string("2"));
 
@@ -594,7 +603,7 @@ private slots:
         games.erase(games.begin() + 2);
         QCOMPARE(scene.ListedGames(), games);
         QCOMPARE(scene.List()->CurrentRow(), 3);
-        QCOMPARE(window.Ledger().GameList().Cell(0, 3), games[2]);
+        QCOMPARE(window.Ledger().Page().game_list.Cell(0, 3), games[2]);
         QVERIFY(window.Ledger().CurrentGameFile().empty());
         QCOMPARE(scene.SheetRows(), 3);
         QVERIFY(scene.gui.prompter.AllShown());
@@ -655,7 +664,7 @@ private slots:
         LiveScene scene;
         const std::string game = "2008_03_15;20-45;G.lvo";
         scene.Record(game, ";;;\r\n2;;;10;;;;;\r\n");
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         scene.ClickListRow(1);
         GridView* sheet = scene.Sheet();
 
@@ -733,7 +742,7 @@ private slots:
         LiveScene scene;
         const std::string game = "2008_03_15;20-45;G.lvo";
         scene.Record(game);
-        TFrmLiveOrvanta& window = scene.Open();
+        LiveWindow& window = scene.Open();
         scene.ClickListRow(1);
         scene.Sheet()->setFocus();
         scene.Sheet()->SetCurrentCell(0, 2);

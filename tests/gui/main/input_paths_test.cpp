@@ -25,6 +25,7 @@
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "core/live/position_sheet.h"
+#include "core/live/record_folder.h"
 #include "gui/live/live_window.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/main/arbitrage_tab.h"
@@ -319,14 +320,15 @@ private slots:
         const std::string game = "2008_03_15;20-45;G.lvo";
         gui.folder.Write("LiveGameRecords/" + game, "");
         Catalogue catalogue;
-        TFrmLiveOrvanta window(gui.services, catalogue, [](QWidget*, int) {});
+        LiveWindow window(gui.services, catalogue, [](QWidget*, int) {});
         QVERIFY(testing::ShowAndActivate(&window));
-        GridView* list = window.AdvStringGrid1();
+        auto* list = window.findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 0)).center());
 
-        EveryPathLikeTyping(QStringLiteral("Back X"),
-                            GridCell(window.AdvStringGrid2(), 1, kFirstRow));
+        EveryPathLikeTyping(
+            QStringLiteral("Back X"),
+            GridCell(window.findChild<GridView*>(QStringLiteral("AdvStringGrid2")), 1, kFirstRow));
         // One box at a time: with all three filled the odds are computed, and
         // the nasty texts would only bring "Error Value".
         for (const char* name : {"Edit13", "Edit14", "Edit15"}) {
@@ -345,17 +347,17 @@ private slots:
         const std::string game = "2008_03_15;20-45;G.lvo";
         gui.folder.Write("LiveGameRecords/" + game, "");
         Catalogue catalogue;
-        auto open = [&](TFrmLiveOrvanta& window) {
+        auto open = [&](LiveWindow& window) {
             QVERIFY(testing::ShowAndActivate(&window));
-            GridView* list = window.AdvStringGrid1();
+            auto* list = window.findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualRect(list->model()->index(1, 0)).center());
         };
         std::map<std::pair<int, int>, std::string> shown;
         {
-            TFrmLiveOrvanta window(gui.services, catalogue, [](QWidget*, int) {});
+            LiveWindow window(gui.services, catalogue, [](QWidget*, int) {});
             open(window);
-            GridView* sheet = window.AdvStringGrid2();
+            auto* sheet = window.findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
             sheet->setFocus();
             sheet->SetCurrentCell(1, kFirstRow);
             PressKey(Qt::Key_F2);
@@ -365,7 +367,7 @@ private slots:
             QCOMPARE(sheet->CurrentCol(), kBuyAmountCol);
             testing::Type(QStringLiteral("10"));
             PressKey(Qt::Key_Return);
-            const TextGrid& grid = window.Ledger().Sheet().AdvStringGrid2;
+            const TextGrid& grid = window.Ledger().Page().positions;
             QCOMPARE(grid.Cell(1, kFirstRow), std::string("999"));
             QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("Edit8"))->text(),
                      QStringLiteral("9980"));
@@ -378,10 +380,10 @@ private slots:
         for (int col = 0; col < kInputCols; ++col) {
             QCOMPARE(record.rows[0][static_cast<std::size_t>(col)], (shown[{col, kFirstRow}]));
         }
-        TFrmLiveOrvanta again(gui.services, catalogue, [](QWidget*, int) {});
+        LiveWindow again(gui.services, catalogue, [](QWidget*, int) {});
         open(again);
         for (int col = 0; col < kSheetCols; ++col) {
-            QCOMPARE(again.Ledger().Sheet().AdvStringGrid2.Cell(col, kFirstRow),
+            QCOMPARE(again.Ledger().Page().positions.Cell(col, kFirstRow),
                      (shown[{col, kFirstRow}]));
         }
     }
@@ -389,8 +391,8 @@ private slots:
     void theNewGameDialogsTime() {
         GuiScene gui;
         Catalogue catalogue;
-        LiveLedger ledger(gui.services, catalogue);
-        TFrmLiveOrvantaNewGame dialog(gui.services, ledger, [](QWidget*) {});
+        LiveLedger ledger(gui.services, catalogue, RecordFolderPath(gui.folder.Path()));
+        NewGameDialog dialog(gui.services, ledger, [](QWidget*) {});
         QVERIFY(testing::ShowAndActivate(&dialog));
         auto* time = dialog.findChild<QLineEdit*>(QStringLiteral("meTime"));
         const Place place{[time] {

@@ -102,7 +102,7 @@ private slots:
         // ODDS: long records give long prices.
         pages->setCurrentIndex(MainWindow::kOdds);
         auto* odds = static_cast<OddsTab*>(window->Tab(MainWindow::kOdds));
-        TypeCells(odds->InputGrid(), {{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}},
+        TypeCells(odds->RecordsGrid(), {{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}},
                   {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("89"),
                    QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
         Calculate(*window);
@@ -144,17 +144,17 @@ private slots:
             "2008_03_16;18-00;" + std::string(90, 'W') + " - " + std::string(90, 'M');
         scene.folder.Write("LiveGameRecords/" + long_name + ".lvo", "");
         const Catalogue catalogue(scene.folder / "Orvanta_GR.ini");
-        TFrmLiveOrvanta window(scene.services, catalogue, [](QWidget*, int) {});
+        LiveWindow window(scene.services, catalogue, [](QWidget*, int) {});
         QVERIFY(testing::ShowAndActivate(&window));
-        GridView* list = window.AdvStringGrid1();
+        auto* list = window.findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 0)).center());
-        QCOMPARE(window.Ledger().Sheet().AdvStringGrid2.Cell(0, 2), std::string("123.45"));
+        QCOMPARE(window.Ledger().Page().positions.Cell(0, 2), std::string("123.45"));
 
         const DrawnTextReport report = Check(&window);
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         // The sheet's columns widen into its pane: the odds show whole.
-        GridView* sheet = window.AdvStringGrid2();
+        auto* sheet = window.findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
         QVERIFY(!sheet->DrawnCell(0, 2).IsCut());
         // Longer ones are still cut, visibly, and whole in their tool tip.
         QVERIFY(sheet->DrawnCell(5, 3).IsCut());
