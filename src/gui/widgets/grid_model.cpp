@@ -96,8 +96,8 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     const int col = index.column();
     const int row = index.row();
     if (role == Qt::CheckStateRole && m_grid.HasCheckBox(col, row)) {
-        if (onCheckBoxClick) {
-            onCheckBoxClick(col, row);
+        if (m_check_box_clicked) {
+            m_check_box_clicked(col, row);
         } else {
             m_grid.SetChecked(col, row, value.toInt() == Qt::Checked);
         }

@@ -41,7 +41,9 @@ public:
 
     // A click on a check box. When set, the page decides what the click does
     // (and flips the box itself); otherwise the box flips.
-    std::function<void(int col, int row)> onCheckBoxClick;
+    void SetCheckBoxClicked(std::function<void(int col, int row)> clicked) {
+        m_check_box_clicked = std::move(clicked);
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -67,6 +69,7 @@ private:
     int m_rows = 0;
     int m_cols = 0;
     std::function<bool(int, int)> m_can_edit;
+    std::function<void(int, int)> m_check_box_clicked;
     QColor m_fixed_colour{240, 240, 240};
     QColor m_cell_colour{255, 255, 255};
     std::optional<QFont> m_fixed_font;

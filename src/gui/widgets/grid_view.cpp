@@ -155,13 +155,13 @@ GridView::GridView(TextGrid& grid, Prompter& errors, QWidget* parent)
     setMouseTracking(true);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
 
-    m_model->onCheckBoxClick = [this](int col, int row) {
+    m_model->SetCheckBoxClicked([this](int col, int row) {
         if (m_check_box_clicked) {
             m_check_box_clicked(col, row);
         } else {
             Grid().SetChecked(col, row, !Grid().IsChecked(col, row));
         }
-    };
+    });
     connect(m_model, &GridModel::gridLayoutChanged, this, &GridView::ApplyLayout);
     ApplyLayout();
 }

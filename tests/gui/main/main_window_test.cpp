@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -66,6 +67,25 @@ void AltAlone() {
     QTest::keyRelease(target, Qt::Key_Alt, Qt::NoModifier);
 }
 
+// What a control of the window shows as its caption: a menu item's or a
+// button's text, a menu's title, a page's tab.
+QString ShownCaption(MainWindow& window, const QString& name) {
+    if (auto* action = window.findChild<QAction*>(name)) {
+        return action->text();
+    }
+    if (auto* menu = window.findChild<QMenu*>(name)) {
+        return menu->title();
+    }
+    if (auto* button = window.findChild<QPushButton*>(name)) {
+        return button->text();
+    }
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (QWidget* page = pages->findChild<QWidget*>(name)) {
+        return pages->tabText(pages->indexOf(page));
+    }
+    return QStringLiteral("<no control %1>").arg(name);
+}
+
 QString ActiveMenuItem(MainWindow& window) {
     QAction* action = window.menuBar()->activeAction();
     return action ? action->objectName() : QString();
@@ -122,6 +142,57 @@ private slots:
         }
         QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("1"));
         QCOMPARE(Edit(*window, "Edit7")->text(), QStringLiteral("0%"));
+    }
+
+    // Each control of the window under its own caption: without a catalogue,
+    // then in English and in Greek.
+    void everyControlUnderItsCaption_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("none");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("greek");
+        // clang-format off
+        QTest::newRow("Calculate")       << "BitBtn1"           << "Calculate"      << "Calculate"      << "Υπολογισμός";
+        QTest::newRow("Clear")           << "BitBtn2"           << "Clear"          << "Clear"          << "Καθαρισμός";
+        QTest::newRow("parlay tab")      << "TSParlayBetting"   << "PARLAY_BETTING" << "PARLAY BETTING" << "ΠΑΡΟΛΙ";
+        QTest::newRow("arbitrage tab")   << "TSArbitrage"       << "ARBITRAGE"      << "ARBITRAGE"      << "ΑΡΜΠΙΤΡΑΖ";
+        QTest::newRow("probability tab") << "TSProbability"     << "PROBABILITY"    << "PROBABILITY"    << "ΠΙΘΑΝΟΤΗΤΕΣ";
+        QTest::newRow("odds tab")        << "TSOdds"            << "ODDS"           << "ODDS"           << "ΑΠΟΔΟΣΕΙΣ";
+        QTest::newRow("Clear item")      << "miClear"           << "Clear"          << "Clear"          << "Καθαρισμός";
+        QTest::newRow("Print item")      << "miPrint"           << "Print"          << "Print"          << "Εκτύπωση";
+        QTest::newRow("calculator item") << "miWinCalculator"   << "WinCalculator"  << "Calculator"     << "Αριθμομηχανή";
+        QTest::newRow("live item")       << "miLiveOrvanta"     << "Live Orvanta"   << "Live Orvanta"   << "Live Orvanta";
+        QTest::newRow("Help menu")       << "miHelp"            << "Help"           << "Help"           << "Βοήθεια";
+        QTest::newRow("Help item")       << "miHelp1"           << "Help"           << "Help"           << "Βοήθεια";
+        QTest::newRow("About item")      << "miAbout"           << "About"          << "About"          << "Πληροφορίες";
+        QTest::newRow("update item")     << "miUpDate"          << "UpDate Program" << "Update Program" << "Ενημέρωση Προγράμματος";
+        QTest::newRow("Language menu")   << "miLanguage"        << "Language"       << "Language"       << "Language";
+        QTest::newRow("Greek item")      << "miLanguageGreek"   << "Ελληνικά"       << "Ελληνικά"       << "Ελληνικά";
+        QTest::newRow("English item")    << "miLanguageEnglish" << "English"        << "English"        << "English";
+        QTest::newRow("Exit item")       << "miExit"            << "Exit"           << "Exit"           << "Έξοδος";
+        // clang-format on
+    }
+
+    void everyControlUnderItsCaption() {
+        QFETCH(QString, name);
+        QFETCH(QString, none);
+        QFETCH(QString, english);
+        QFETCH(QString, greek);
+        {
+            GuiScene scene;
+            Recorded recorded;
+            auto window = MakeWindow(scene, recorded);
+            QVERIFY(testing::ShowAndActivate(window.get()));
+            QCOMPARE(ShownCaption(*window, name), none);
+        }
+        GuiScene scene;
+        scene.AddCatalogues();
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        QCOMPARE(ShownCaption(*window, name), greek);
+        window->ChooseLanguage(kEnglishCatalogue);
+        QCOMPARE(ShownCaption(*window, name), english);
     }
 
     void greekCaptionsThenEnglishWithoutTouchingData() {
