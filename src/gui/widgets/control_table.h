@@ -2,12 +2,13 @@
 
 // A window's controls as one table. Each row names a widget by its object name
 // (the name tests, automation and accessibility tools find it by) and says what
-// it shows: a caption from the catalogue (a label), an edit box of the page, or
-// a grid of the page. The window builds its widgets from the table, captions
-// them from it and binds its boxes through it, so that every name and caption
-// is written once.
+// it shows: a caption from the catalogue (on a label or a push button), an edit
+// box of the page, or a grid of the page. The window builds its widgets from
+// the table, captions them from it and binds its boxes through it, so that
+// every name and caption is written once.
 
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -31,6 +32,7 @@ struct Control {
     const CatalogueText* caption = nullptr;
     TextBox Page::*box = nullptr;
     TextGrid Page::*grid = nullptr;
+    bool button = false;  // the caption is a push button's, not a label's
 };
 
 // The widgets of one table, made for one page struct.
@@ -48,6 +50,8 @@ public:
                 widget = box;
             } else if (control.grid) {
                 widget = new GridView(page.*control.grid, errors, parent);
+            } else if (control.button) {
+                widget = new QPushButton(parent);
             } else {
                 widget = new QLabel(parent);
             }
@@ -66,16 +70,27 @@ public:
     }
     QLabel* Label(const CatalogueText& caption) const {
         return static_cast<QLabel*>(Find([&caption](const Control<Page>& c) {
-            return c.caption == &caption && !c.box && !c.grid;
+            return c.caption == &caption && IsCaptioned(c) && !c.button;
+        }));
+    }
+    QPushButton* Button(const CatalogueText& caption) const {
+        return static_cast<QPushButton*>(Find([&caption](const Control<Page>& c) {
+            return c.caption == &caption && IsCaptioned(c) && c.button;
         }));
     }
 
-    // Every label's caption from the catalogue.
+    // Every label's and button's caption from the catalogue.
     void Caption(const Catalogue& catalogue) const {
         for (const Control<Page>& control : m_table) {
-            if (control.caption && !control.box && !control.grid) {
-                static_cast<QLabel*>(m_widgets.at(control.object_name))
-                    ->setText(ToQt(catalogue.Read(*control.caption)));
+            if (!IsCaptioned(control)) {
+                continue;
+            }
+            const QString text = ToQt(catalogue.Read(*control.caption));
+            QWidget* widget = m_widgets.at(control.object_name);
+            if (control.button) {
+                static_cast<QPushButton*>(widget)->setText(text);
+            } else {
+                static_cast<QLabel*>(widget)->setText(text);
             }
         }
     }
@@ -83,6 +98,10 @@ public:
     const BoxBinding& Boxes() const { return m_boxes; }
 
 private:
+    static bool IsCaptioned(const Control<Page>& control) {
+        return control.caption && !control.box && !control.grid;
+    }
+
     template <typename Match>
     QWidget* Find(Match match) const {
         for (const Control<Page>& control : m_table) {

@@ -21,6 +21,7 @@ namespace {
 
 using namespace std::string_view_literals;
 using namespace ::orvanta::testing;  // the record builders and CoreScene
+using P = ParlaySheet;
 
 std::string Cat(std::initializer_list<std::string_view> parts) {
     std::string out;
@@ -32,8 +33,8 @@ std::string Cat(std::initializer_list<std::string_view> parts) {
 
 std::string FreshSheetFile(std::int32_t id = 0) {
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    return SaveGridToBytes(sheet.AdvStringGrid1, id);
+    ClearParlaySheet(sheet, Catalogue());
+    return SaveGridToBytes(sheet.selections, id);
 }
 
 // The error text of a load, or "" when it loaded.
@@ -180,66 +181,66 @@ TEST(GridFileRoundTrip, FreshSheetComesBackAndRecalculatesToZero) {
     CoreScene scene;
     const std::string file = FreshSheetFile();
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    sheet.AdvStringGrid1.SetCell(kColOdds, 1, "9");
-    sheet.AdvStringGrid1.SetChecked(kColBanker, 2, true);
-    sheet.AdvStringGrid1.SetCell(kColResult, 3, "LOST");
-    LoadGridFromBytes(sheet.AdvStringGrid1, file, GridShape{9, 16});
-    EXPECT_EQ(SaveGridToBytes(sheet.AdvStringGrid1, 0), file);
+    ClearParlaySheet(sheet, Catalogue());
+    sheet.selections.SetCell(P::kOddsCol, 1, "9");
+    sheet.selections.SetChecked(P::kBankerCol, 2, true);
+    sheet.selections.SetCell(P::kResultCol, 3, "LOST");
+    LoadGridFromBytes(sheet.selections, file, GridShape{9, 16});
+    EXPECT_EQ(SaveGridToBytes(sheet.selections, 0), file);
     for (int row = 1; row <= 15; ++row) {
-        EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColResult, row), "WIN");
-        EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColSystem, row), std::to_string(row));
-        EXPECT_TRUE(sheet.AdvStringGrid1.HasCheckBox(kColBanker, row));
-        EXPECT_FALSE(sheet.AdvStringGrid1.IsChecked(kColBanker, row));
-        EXPECT_EQ(sheet.AdvStringGrid1.Background(kColOdds, row), kColourWindow);
+        EXPECT_EQ(sheet.selections.Cell(P::kResultCol, row), "WIN");
+        EXPECT_EQ(sheet.selections.Cell(P::kSystemSizeCol, row), std::to_string(row));
+        EXPECT_TRUE(sheet.selections.HasCheckBox(P::kBankerCol, row));
+        EXPECT_FALSE(sheet.selections.IsChecked(P::kBankerCol, row));
+        EXPECT_EQ(sheet.selections.Background(P::kOddsCol, row), kColourWindow);
     }
-    CalcParlaySheet(sheet, scene.services);
-    EXPECT_EQ(sheet.Edit1.text, "0");
-    EXPECT_EQ(sheet.Edit2.text, "0");
-    EXPECT_EQ(sheet.Edit3.text, "0");
+    CalculateParlaySheet(sheet, scene.services);
+    EXPECT_EQ(sheet.total_staked.text, "0");
+    EXPECT_EQ(sheet.total_returned.text, "0");
+    EXPECT_EQ(sheet.total_profit.text, "0");
 }
 
 TEST(GridFileRoundTrip, BankerSheetComesBackWithTheSameResults) {
     CoreScene scene;
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    TextGrid& grid = sheet.AdvStringGrid1;
-    grid.SetCell(kColOdds, 1, "2.00");
-    grid.SetCell(kColOdds, 2, "1.50");
-    grid.SetCell(kColOdds, 3, "3.00");
-    grid.SetCell(kColResult, 3, "LOST");
-    grid.SetChecked(kColBanker, 1, true);
-    grid.SetCell(kColStake, 1, "1");
-    grid.SetCell(kColStake, 2, "1");
-    CalcParlaySheet(sheet, scene.services);
+    ClearParlaySheet(sheet, Catalogue());
+    TextGrid& grid = sheet.selections;
+    grid.SetCell(P::kOddsCol, 1, "2.00");
+    grid.SetCell(P::kOddsCol, 2, "1.50");
+    grid.SetCell(P::kOddsCol, 3, "3.00");
+    grid.SetCell(P::kResultCol, 3, "LOST");
+    grid.SetChecked(P::kBankerCol, 1, true);
+    grid.SetCell(P::kStakeCol, 1, "1");
+    grid.SetCell(P::kStakeCol, 2, "1");
+    CalculateParlaySheet(sheet, scene.services);
     const std::string file = SaveGridToBytes(grid, 77);
     // The banker's graphic record says checked.
     EXPECT_NE(file.find(CheckBoxGraphic(true)), std::string::npos);
 
     ParlaySheet other;
-    InitParlaySheet(other, Catalogue());
-    LoadGridFromBytes(other.AdvStringGrid1, file, GridShape{9, 16});
-    EXPECT_TRUE(other.AdvStringGrid1.IsChecked(kColBanker, 1));
-    CalcParlaySheet(other, scene.services);
-    EXPECT_EQ(SaveGridToBytes(other.AdvStringGrid1, 77), file);
-    EXPECT_EQ(other.Edit1.text, sheet.Edit1.text);
-    EXPECT_EQ(other.Edit2.text, "5");
-    EXPECT_EQ(other.Edit3.text, "2");
+    ClearParlaySheet(other, Catalogue());
+    LoadGridFromBytes(other.selections, file, GridShape{9, 16});
+    EXPECT_TRUE(other.selections.IsChecked(P::kBankerCol, 1));
+    CalculateParlaySheet(other, scene.services);
+    EXPECT_EQ(SaveGridToBytes(other.selections, 77), file);
+    EXPECT_EQ(other.total_staked.text, sheet.total_staked.text);
+    EXPECT_EQ(other.total_returned.text, "5");
+    EXPECT_EQ(other.total_profit.text, "2");
 }
 
 TEST(GridFileRoundTrip, AWidenedColumnAndATallerRowComeBack) {
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    sheet.AdvStringGrid1.SetColWidth(kColOdds, 140);
-    sheet.AdvStringGrid1.SetRowHeight(4, 30);
-    const std::string file = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+    ClearParlaySheet(sheet, Catalogue());
+    sheet.selections.SetColWidth(P::kOddsCol, 140);
+    sheet.selections.SetRowHeight(4, 30);
+    const std::string file = SaveGridToBytes(sheet.selections, 0);
     EXPECT_NE(file.find("29,140,50,60"), std::string::npos);
     ParlaySheet other;
-    InitParlaySheet(other, Catalogue());
-    LoadGridFromBytes(other.AdvStringGrid1, file, GridShape{9, 16});
-    EXPECT_EQ(other.AdvStringGrid1.ColWidth(kColOdds), 140);
-    EXPECT_EQ(other.AdvStringGrid1.ColWidth(kColResult), 50);
-    EXPECT_EQ(other.AdvStringGrid1.RowHeight(4), 30);
+    ClearParlaySheet(other, Catalogue());
+    LoadGridFromBytes(other.selections, file, GridShape{9, 16});
+    EXPECT_EQ(other.selections.ColWidth(P::kOddsCol), 140);
+    EXPECT_EQ(other.selections.ColWidth(P::kResultCol), 50);
+    EXPECT_EQ(other.selections.RowHeight(4), 30);
 }
 
 TEST(GridFileRoundTrip, GreekHeadersSurviveALanguageChange) {
@@ -247,17 +248,17 @@ TEST(GridFileRoundTrip, GreekHeadersSurviveALanguageChange) {
     scene.folder.Write("Orvanta_GR.ini",
                        "[FrmMain]\nColumnHeaders_1=Απόδοση\nColumnHeaders_4=Stake Σ\n");
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue(scene.folder / "Orvanta_GR.ini"));
-    const std::string file = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+    ClearParlaySheet(sheet, Catalogue(scene.folder / "Orvanta_GR.ini"));
+    const std::string file = SaveGridToBytes(sheet.selections, 0);
     EXPECT_NE(file.find(CellRecord(1, 0, Utf16(u"Απόδοση"))), std::string::npos);
     EXPECT_NE(file.find(CellRecord(4, 0, Utf8("Stake Σ"))), std::string::npos);
 
     scene.folder.Write("Orvanta_EN.ini", "[FrmMain]\nColumnHeaders_1=Odds\n");
     ParlaySheet english;
-    InitParlaySheet(english, Catalogue(scene.folder / "Orvanta_EN.ini"));
-    LoadGridFromBytes(english.AdvStringGrid1, file, GridShape{9, 16});
-    EXPECT_EQ(english.AdvStringGrid1.Cell(1, 0), "Απόδοση");
-    EXPECT_EQ(english.AdvStringGrid1.Cell(4, 0), "Stake Σ");
+    ClearParlaySheet(english, Catalogue(scene.folder / "Orvanta_EN.ini"));
+    LoadGridFromBytes(english.selections, file, GridShape{9, 16});
+    EXPECT_EQ(english.selections.Cell(1, 0), "Απόδοση");
+    EXPECT_EQ(english.selections.Cell(4, 0), "Stake Σ");
 }
 
 TEST(GridFileRoundTrip, EveryPropertyOfAnyGridComesBack) {
@@ -409,20 +410,20 @@ TEST(GridFileReader, OneStrayByteLoadsAStrayPairFailsAfterTheRest) {
 
 TEST(GridFileReader, AWrongSignatureIsAnInvalidStreamFormat) {
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    sheet.AdvStringGrid1.SetCell(kColOdds, 1, "2");
-    const std::string before = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+    ClearParlaySheet(sheet, Catalogue());
+    sheet.selections.SetCell(P::kOddsCol, 1, "2");
+    const std::string before = SaveGridToBytes(sheet.selections, 0);
     std::string file = FreshSheetFile();
     file[3] = '1';
-    EXPECT_EQ(LoadError(sheet.AdvStringGrid1, file), "Invalid stream format");
-    EXPECT_EQ(SaveGridToBytes(sheet.AdvStringGrid1, 0), before);
+    EXPECT_EQ(LoadError(sheet.selections, file), "Invalid stream format");
+    EXPECT_EQ(SaveGridToBytes(sheet.selections, 0), before);
 
     // In a later record: what came before it stays.
     const std::string later = ParlayHeader() + CellRecord(1, 1, Short("2.5")) + "TPFX" +
                               CellRecord(1, 2, Short("3")).substr(4);
-    EXPECT_EQ(LoadError(sheet.AdvStringGrid1, later), "Invalid stream format");
-    EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColOdds, 1), "2.5");
-    EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColResult, 1), "");
+    EXPECT_EQ(LoadError(sheet.selections, later), "Invalid stream format");
+    EXPECT_EQ(sheet.selections.Cell(P::kOddsCol, 1), "2.5");
+    EXPECT_EQ(sheet.selections.Cell(P::kResultCol, 1), "");
 }
 
 TEST(GridFileReader, MalformedRecordsGiveClearErrors) {
@@ -475,10 +476,10 @@ TEST(GridFileReader, MalformedRecordsGiveClearErrors) {
 TEST(GridFileReader, AWholeGridOfAnotherShapeLeavesTheSheetAsItWas) {
     CoreScene scene;
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    sheet.AdvStringGrid1.SetCell(kColOdds, 1, "2");
-    sheet.AdvStringGrid1.SetColWidth(kColOdds, 120);
-    const std::string before = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+    ClearParlaySheet(sheet, Catalogue());
+    sheet.selections.SetCell(P::kOddsCol, 1, "2");
+    sheet.selections.SetColWidth(P::kOddsCol, 120);
+    const std::string before = SaveGridToBytes(sheet.selections, 0);
 
     struct Case {
         std::string header;
@@ -508,9 +509,8 @@ TEST(GridFileReader, AWholeGridOfAnotherShapeLeavesTheSheetAsItWas) {
          "Invalid property value"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(LoadError(sheet.AdvStringGrid1, c.header + CellRecord(1, 1, Short("7"))),
-                  c.error);
-        EXPECT_EQ(SaveGridToBytes(sheet.AdvStringGrid1, 0), before);
+        EXPECT_EQ(LoadError(sheet.selections, c.header + CellRecord(1, 1, Short("7"))), c.error);
+        EXPECT_EQ(SaveGridToBytes(sheet.selections, 0), before);
     }
 }
 
@@ -646,12 +646,12 @@ TEST(GridFileReader, TruncatedFilesLoadOnlyAtGroupEnds) {
 TEST(GridFileReader, DamagedFilesNeverCrash) {
     CoreScene scene;
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
-    sheet.AdvStringGrid1.SetCell(kColOdds, 1, "2.5");
-    sheet.AdvStringGrid1.SetCell(kColStake, 1, "10");
-    sheet.AdvStringGrid1.SetChecked(kColBanker, 1, true);
-    CalcParlaySheet(sheet, scene.services);
-    const std::string file = SaveGridToBytes(sheet.AdvStringGrid1, 0x12345678);
+    ClearParlaySheet(sheet, Catalogue());
+    sheet.selections.SetCell(P::kOddsCol, 1, "2.5");
+    sheet.selections.SetCell(P::kStakeCol, 1, "10");
+    sheet.selections.SetChecked(P::kBankerCol, 1, true);
+    CalculateParlaySheet(sheet, scene.services);
+    const std::string file = SaveGridToBytes(sheet.selections, 0x12345678);
 
     std::mt19937 random(7);
     for (int trial = 0; trial < 400; ++trial) {
