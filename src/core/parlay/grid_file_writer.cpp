@@ -14,6 +14,17 @@ namespace {
 
 using namespace grid_file;
 
+// An 80-bit float (64-bit significand, then sign and exponent) is zero, of
+// either sign, when every bit but the sign is clear.
+bool IsZero(const std::uint8_t (&value)[10]) {
+    for (int i = 0; i < 9; ++i) {
+        if (value[i] != 0) {
+            return false;
+        }
+    }
+    return (value[9] & 0x7F) == 0;
+}
+
 class RecordWriter {
 public:
     explicit RecordWriter(std::string& out) : m_out(out) {}
@@ -113,7 +124,7 @@ public:
 
     // Left out when zero.
     void Extended(const char* name, const std::uint8_t (&value)[10]) {
-        if (IsFloat80Zero(value)) {
+        if (IsZero(value)) {
             return;
         }
         ShortName(name);

@@ -51,7 +51,8 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     m_grid->setFont(sheet_font);
     m_grid->Model().SetFixedColour(ToQColor(kParlayHeaderColour));
     m_grid->Model().SetCellColour(ToQColor(kParlayGridColour));
-    m_grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
+    m_grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
+                              .arg(ToQColor(kParlayGridLineColour).name()));
     m_grid->SetCanEdit(IsInputCell);
     m_grid->SetSelectCell([this](int col, int row) {
         if (col == P::kResultCol) {
