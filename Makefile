@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test format-check build-dev build-release bench fuzz memcheck screenshots format clean
+.PHONY: all deps run test format-check build-dev build-release bench fuzz memcheck screenshots package package-check format clean
 
 all: build-release
 
@@ -49,6 +49,19 @@ memcheck: deps
 
 screenshots:
 	bash scripts/screenshots.sh
+
+# The Debian package of the optimised build: build/package/orvanta_<version>_<arch>.deb.
+# dpkg-shlibdeps (dpkg-dev) works out its Depends from the libraries the programs link;
+# the umask keeps the package's folders world-readable whatever the builder's own.
+package: deps build-release
+	bash scripts/install-deps.sh dpkg-dev file
+	rm -f build/package/orvanta_*.deb
+	cd build/release && umask 022 && cpack -G DEB -B $(CURDIR)/build/package
+	rm -rf build/package/_CPack_Packages
+
+# The package, its menu entry and its AppStream data through the checkers made for them.
+package-check: package
+	bash scripts/check-package.sh build/package/orvanta_*.deb
 
 format:
 	clang-format -i $(SOURCES)

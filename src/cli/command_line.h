@@ -31,7 +31,7 @@ struct CalcRequest {
     std::vector<std::string> cells;
     std::optional<std::string> multiplier;  // arbitrage Edit5
     std::optional<std::string> win_pay;     // arbitrage Edit6
-    std::optional<std::string> ganiota;     // odds Edit12
+    std::optional<std::string> ganiota;     // odds cut_percent
 
     // parlay: a sheet file or selections in row order, then stakes by row.
     std::optional<std::string> file;  // also the live record

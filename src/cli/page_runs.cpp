@@ -129,48 +129,49 @@ int RunArbitrage(CalcSession& session) {
 }
 
 int RunProbability(CalcSession& session) {
+    namespace captions = probability_captions;
     const CalcRequest& request = session.Request();
     ProbabilityPage page;
-    InitProbabilityPage(page);
+    ClearProbability(page);
     for (std::size_t i = 0; i < request.cells.size(); ++i) {
-        TypeIntoCell(page.AdvProbability, static_cast<int>(i), ProbabilityPage::kOddsRow,
+        TypeIntoCell(page.outcomes, static_cast<int>(i), ProbabilityPage::kOddsRow,
                      request.cells[i], NumberGridFilter(session.Separator()));
     }
-    session.Run([&] { CalcProbabilityPage(page, session.Page()); });
+    session.Run([&] { CalculateProbability(page, session.Page()); });
 
     PageReport report;
     report.grids.push_back({"AdvProbability",
                             "PROBABILITY",
-                            &page.AdvProbability,
-                            {"", "ODDS", "PROBABILITY %"},
+                            &page.outcomes,
+                            {"", captions::kOddsRow.fallback, captions::kProbabilityRow.fallback},
                             {},
                             true});
-    report.boxes = {{"Edit9", "MARGIN", &page.Edit9},
-                    {"Edit10", "RETURN %", &page.Edit10},
-                    {"Edit11", "GANIOTA %", &page.Edit11}};
+    report.boxes = {{"Edit9", captions::kMargin.fallback, &page.margin},
+                    {"Edit10", captions::kReturnPercent.fallback, &page.return_percent},
+                    {"Edit11", captions::kCutPercent.fallback, &page.cut_percent}};
     return session.Finish(std::move(report));
 }
 
 int RunOdds(CalcSession& session) {
     const CalcRequest& request = session.Request();
     OddsPage page;
-    InitOddsPage(page, session.Captions());
+    ClearOdds(page, session.Captions());
     // Home wins, draws, losses, then the away team's.
     for (std::size_t i = 0; i < request.cells.size(); ++i) {
         const int col = OddsPage::kWinsCol + static_cast<int>(i % 3);
         const int row = i < 3 ? OddsPage::kHomeRow : OddsPage::kAwayRow;
-        TypeIntoCell(page.AdvOdds, col, row, request.cells[i],
+        TypeIntoCell(page.records, col, row, request.cells[i],
                      NumberGridFilter(session.Separator()));
     }
     if (request.ganiota) {
-        page.Edit12.text = *request.ganiota;
+        page.cut_percent.text = *request.ganiota;
     }
-    session.Run([&] { CalcOddsPage(page, session.Page(), session.Captions()); });
+    session.Run([&] { CalculateOdds(page, session.Page(), session.Captions()); });
 
     PageReport report;
-    report.grids.push_back({"AdvOdds", "ODDS: team records", &page.AdvOdds, {}, {}, false});
-    report.grids.push_back({"AdvOdds1", "ODDS: prices", &page.AdvOdds1, {}, {}, false});
-    report.boxes = {{"Edit12", "GANIOTA", &page.Edit12}};
+    report.grids.push_back({"AdvOdds", "ODDS: team records", &page.records, {}, {}, false});
+    report.grids.push_back({"AdvOdds1", "ODDS: prices", &page.prices, {}, {}, false});
+    report.boxes = {{"Edit12", odds_captions::kCutPercent, &page.cut_percent}};
     return session.Finish(std::move(report));
 }
 

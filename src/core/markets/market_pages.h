@@ -2,10 +2,12 @@
 
 // The three market calculators: ARBITRAGE, PROBABILITY and ODDS.
 //
-// Each page is a plain struct of the grids and boxes the window shows. The
-// window copies what the user typed into the struct, runs Init...Page (Clear,
-// start-up) or Calc...Page (Calculate), and shows whatever the struct holds
-// afterwards, also when a calculation stopped part-way on an OperationError.
+// Each page is a plain struct of the grids and boxes the window shows, named by
+// what they hold. The window copies what the user typed into the struct, runs
+// the page's Clear... (Clear, start-up) or Calculate... (Calculate), and shows
+// whatever the struct holds afterwards, also when a calculation stopped
+// part-way on an OperationError. The captions of a page's labels sit beside
+// it, read by the window from the catalogue and by orvanta-calc as they are.
 // A calculation reads every figure from its text with TextToNumber, works in
 // double, rounds where the page shows rounded figures, and writes the texts
 // back with NumberToText; nothing is kept between calculations but the texts.

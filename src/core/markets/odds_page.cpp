@@ -12,28 +12,34 @@ namespace {
 
 constexpr const char* kResultHeaders[OddsPage::kResultCols] = {"1", "X", "2", "1X", "12", "X2"};
 
-struct CatalogueCell {
+// A header cell whose text comes from the catalogue.
+struct CaptionCell {
     int col;
     int row;
-    const char* key;
-    const char* default_text;
+    CatalogueText text;
 };
 
-constexpr CatalogueCell kInputHeaders[] = {
-    {0, 0, "AdvOddsColumnHeaders_0", "RESULT"}, {1, 0, "AdvOddsColumnHeaders_1", "WINS"},
-    {2, 0, "AdvOddsColumnHeaders_2", "DRAWS"},  {3, 0, "AdvOddsColumnHeaders_3", "LOSSES"},
-    {0, 1, "AdvOddsRowHeaders_1", "HOME TEAM"}, {0, 2, "AdvOddsRowHeaders_2", "AWAY TEAM"},
+constexpr CaptionCell kRecordHeaders[] = {
+    {0, 0, {"FrmMain", "AdvOddsColumnHeaders_0", "RESULT"}},
+    {1, 0, {"FrmMain", "AdvOddsColumnHeaders_1", "WINS"}},
+    {2, 0, {"FrmMain", "AdvOddsColumnHeaders_2", "DRAWS"}},
+    {3, 0, {"FrmMain", "AdvOddsColumnHeaders_3", "LOSSES"}},
+    {0, 1, {"FrmMain", "AdvOddsRowHeaders_1", "HOME TEAM"}},
+    {0, 2, {"FrmMain", "AdvOddsRowHeaders_2", "AWAY TEAM"}},
 };
 
-constexpr CatalogueCell kResultRowHeaders[] = {
-    {0, 1, "AdvOdds1RowHeaders_1", "EU DECIMAL"},
-    {0, 2, "AdvOdds1RowHeaders_2", "UK FRACTIONAL"},
-    {0, 3, "AdvOdds1RowHeaders_3", "US WHOLE +,-"},
-    {0, 4, "AdvOdds1RowHeaders_4", "PROBABILITY(%)"},
+constexpr CaptionCell kPriceRowHeaders[] = {
+    {0, 1, {"FrmMain", "AdvOdds1RowHeaders_1", "EU DECIMAL"}},
+    {0, 2, {"FrmMain", "AdvOdds1RowHeaders_2", "UK FRACTIONAL"}},
+    {0, 3, {"FrmMain", "AdvOdds1RowHeaders_3", "US WHOLE +,-"}},
+    {0, 4, {"FrmMain", "AdvOdds1RowHeaders_4", "PROBABILITY(%)"}},
 };
 
-constexpr GridColour kResultRowColours[] = {kColourLightCyan, kColourLightGreen, kColourLightYellow,
-                                            kColourLightCyan};
+// Followed by the blank cell's row and column headers.
+constexpr CatalogueText kMissingCount{"Message", "WriteValueFrom", "WriteValueFrom"};
+
+constexpr GridColour kPriceRowColours[] = {kColourLightCyan, kColourLightGreen, kColourLightYellow,
+                                           kColourLightCyan};
 
 // i/j in whole hundredths, exact halves to the even neighbour (1/8 is 12).
 int FractionHundredths(int i, int j) {
@@ -47,46 +53,44 @@ int FractionHundredths(int i, int j) {
 
 }  // namespace
 
-OddsPage::OddsPage() : AdvOdds(4, 3), AdvOdds1(kResultCols + 1, 5) {
-    AdvOdds.SetDefaultSizes(70, 21);
-    AdvOdds.SetFixedRows(1);
-    AdvOdds.SetFixedCols(1);
-    const int input_widths[] = {120, 70, 100, 70};
+OddsPage::OddsPage() : records(4, 3), prices(kResultCols + 1, 5) {
+    records.SetDefaultSizes(70, 21);
+    records.SetFixedRows(1);
+    records.SetFixedCols(1);
+    const int record_widths[] = {120, 70, 100, 70};
     for (int c = 0; c < 4; ++c) {
-        AdvOdds.SetColWidth(c, input_widths[c]);
+        records.SetColWidth(c, record_widths[c]);
     }
 
-    AdvOdds1.SetDefaultSizes(50, 21);
-    AdvOdds1.SetFixedRows(1);
-    AdvOdds1.SetFixedCols(1);
-    AdvOdds1.SetColWidth(0, 120);
+    prices.SetDefaultSizes(50, 21);
+    prices.SetFixedRows(1);
+    prices.SetFixedCols(1);
+    prices.SetColWidth(0, 120);
     for (int c = 1; c <= kResultCols; ++c) {
-        AdvOdds1.SetCell(c, 0, kResultHeaders[c - 1]);
+        prices.SetCell(c, 0, kResultHeaders[c - 1]);
     }
 }
 
-void CaptionOddsPage(OddsPage& page, const Catalogue& catalogue) {
-    for (const CatalogueCell& cell : kInputHeaders) {
-        page.AdvOdds.SetCell(cell.col, cell.row,
-                             catalogue.ReadString("FrmMain", cell.key, cell.default_text));
+void CaptionOdds(OddsPage& page, const Catalogue& catalogue) {
+    for (const CaptionCell& cell : kRecordHeaders) {
+        page.records.SetCell(cell.col, cell.row, catalogue.Read(cell.text));
     }
-    for (const CatalogueCell& cell : kResultRowHeaders) {
-        page.AdvOdds1.SetCell(cell.col, cell.row,
-                              catalogue.ReadString("FrmMain", cell.key, cell.default_text));
+    for (const CaptionCell& cell : kPriceRowHeaders) {
+        page.prices.SetCell(cell.col, cell.row, catalogue.Read(cell.text));
     }
 }
 
-void InitOddsPage(OddsPage& page, const Catalogue& catalogue) {
-    CaptionOddsPage(page, catalogue);
-    page.Edit12.text = "0";
+void ClearOdds(OddsPage& page, const Catalogue& catalogue) {
+    CaptionOdds(page, catalogue);
+    page.cut_percent.text = "0";
     for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
-        page.AdvOdds.SetCell(c, OddsPage::kHomeRow, "");
-        page.AdvOdds.SetCell(c, OddsPage::kAwayRow, "");
+        page.records.SetCell(c, OddsPage::kHomeRow, "");
+        page.records.SetCell(c, OddsPage::kAwayRow, "");
     }
     for (int c = 1; c <= OddsPage::kResultCols; ++c) {
         for (int r = OddsPage::kDecimalRow; r <= OddsPage::kProbabilityRow; ++r) {
-            page.AdvOdds1.SetCell(c, r, "");
-            page.AdvOdds1.SetBackground(c, r, kResultRowColours[r - 1]);
+            page.prices.SetCell(c, r, "");
+            page.prices.SetBackground(c, r, kPriceRowColours[r - 1]);
         }
     }
 }
@@ -129,30 +133,29 @@ std::optional<double> FractionToUs(const std::string& fraction, Services& servic
     return n >= d ? RoundWhole(n / d * 100.0) : RoundWhole(d / n * -100.0);
 }
 
-void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue) {
-    TextGrid& input = page.AdvOdds;
-    TextGrid& result = page.AdvOdds1;
+void CalculateOdds(OddsPage& page, Services& services, const Catalogue& catalogue) {
+    TextGrid& records = page.records;
+    TextGrid& prices = page.prices;
     const char sep = services.separator;
     auto value = [&](const std::string& text) {
         return TextToNumber(text, sep, services.prompter);
     };
-    auto count = [&](int col, int row) { return value(input.Cell(col, row)); };
+    auto count = [&](int col, int row) { return value(records.Cell(col, row)); };
 
     double total = 0.0;
     for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
         for (int r = OddsPage::kHomeRow; r <= OddsPage::kAwayRow; ++r) {
-            if (input.Cell(c, r).empty()) {
-                services.prompter.ShowMessage(
-                    catalogue.ReadString("Message", "WriteValueFrom", "WriteValueFrom") + "  :" +
-                    input.Cell(0, r) + " " + input.Cell(c, 0));
+            if (records.Cell(c, r).empty()) {
+                services.prompter.ShowMessage(catalogue.Read(kMissingCount) + "  :" +
+                                              records.Cell(0, r) + " " + records.Cell(c, 0));
                 return;
             }
             total += count(c, r);
         }
     }
 
-    if (page.Edit12.text.empty()) {
-        page.Edit12.text = "0";
+    if (page.cut_percent.text.empty()) {
+        page.cut_percent.text = "0";
     }
 
     // The counts in favour of each result: home wins with away losses, the
@@ -173,24 +176,24 @@ void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue
         std::string text = "0";
         if (favourable_count() != 0.0) {
             const double fair = total / favourable_count();
-            text = NumberToText(Round2(fair / 100.0 * (100.0 - value(page.Edit12.text))), sep);
+            text = NumberToText(Round2(fair / 100.0 * (100.0 - value(page.cut_percent.text))), sep);
         }
-        result.SetCell(k + 1, OddsPage::kDecimalRow, text);
+        prices.SetCell(k + 1, OddsPage::kDecimalRow, text);
     }
 
     // Double chances from the two result odds as written: (1, X), (1, 2), (X, 2).
     const std::array<std::pair<int, int>, 3> pairs = {{{1, 2}, {1, 3}, {2, 3}}};
     for (int k = 0; k < 3; ++k) {
-        const double a = value(result.Cell(pairs[k].first, OddsPage::kDecimalRow));
-        const double b = value(result.Cell(pairs[k].second, OddsPage::kDecimalRow));
+        const double a = value(prices.Cell(pairs[k].first, OddsPage::kDecimalRow));
+        const double b = value(prices.Cell(pairs[k].second, OddsPage::kDecimalRow));
         const std::string text = a + b != 0.0 ? NumberToText(Round2(a * b / (a + b)), sep) : "0";
-        result.SetCell(k + 4, OddsPage::kDecimalRow, text);
+        prices.SetCell(k + 4, OddsPage::kDecimalRow, text);
     }
 
     for (int c = 1; c <= OddsPage::kResultCols; ++c) {
-        const double t = value(result.Cell(c, OddsPage::kDecimalRow)) - 1.0;
+        const double t = value(prices.Cell(c, OddsPage::kDecimalRow)) - 1.0;
         const auto [n, d] = FindFraction(t);
-        result.SetCell(c, OddsPage::kFractionRow,
+        prices.SetCell(c, OddsPage::kFractionRow,
                        NumberToText(n, sep) + "/" + NumberToText(d, sep));
     }
 
@@ -198,13 +201,13 @@ void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue
     // calculation would belong to other odds.
     for (int c = 1; c <= OddsPage::kResultCols; ++c) {
         const std::optional<double> us =
-            FractionToUs(result.Cell(c, OddsPage::kFractionRow), services);
-        result.SetCell(c, OddsPage::kUsRow, us ? NumberToText(*us, sep) : std::string());
+            FractionToUs(prices.Cell(c, OddsPage::kFractionRow), services);
+        prices.SetCell(c, OddsPage::kUsRow, us ? NumberToText(*us, sep) : std::string());
     }
 
-    const double o1 = value(result.Cell(1, OddsPage::kDecimalRow));
-    const double ox = value(result.Cell(2, OddsPage::kDecimalRow));
-    const double o2 = value(result.Cell(3, OddsPage::kDecimalRow));
+    const double o1 = value(prices.Cell(1, OddsPage::kDecimalRow));
+    const double ox = value(prices.Cell(2, OddsPage::kDecimalRow));
+    const double o2 = value(prices.Cell(3, OddsPage::kDecimalRow));
     const double odds[3] = {o1, ox, o2};
     for (int k = 0; k < 3; ++k) {
         std::string text = "0";
@@ -212,12 +215,12 @@ void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue
             const double payback = 10000.0 / (100.0 / o1 + 100.0 / ox + 100.0 / o2);
             text = NumberToText(RoundWhole(payback / odds[k]), sep);
         }
-        result.SetCell(k + 1, OddsPage::kProbabilityRow, text);
+        prices.SetCell(k + 1, OddsPage::kProbabilityRow, text);
     }
     for (int k = 0; k < 3; ++k) {
-        const double a = value(result.Cell(pairs[k].first, OddsPage::kProbabilityRow));
-        const double b = value(result.Cell(pairs[k].second, OddsPage::kProbabilityRow));
-        result.SetCell(k + 4, OddsPage::kProbabilityRow, NumberToText(a + b, sep));
+        const double a = value(prices.Cell(pairs[k].first, OddsPage::kProbabilityRow));
+        const double b = value(prices.Cell(pairs[k].second, OddsPage::kProbabilityRow));
+        prices.SetCell(k + 4, OddsPage::kProbabilityRow, NumberToText(a + b, sep));
     }
 }
 

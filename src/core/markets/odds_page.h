@@ -16,37 +16,47 @@
 namespace orvanta {
 
 struct OddsPage {
-    // AdvOdds: counts in columns 1-3 (WINS, DRAWS, LOSSES), rows 1-2 (HOME
+    // The records: counts in columns 1-3 (WINS, DRAWS, LOSSES), rows 1-2 (HOME
     // TEAM, AWAY TEAM).
     static constexpr int kHomeRow = 1;
     static constexpr int kAwayRow = 2;
     static constexpr int kWinsCol = 1;
     static constexpr int kDrawsCol = 2;
     static constexpr int kLossesCol = 3;
-    // AdvOdds1: results in columns 1-6 ("1", "X", "2", "1X", "12", "X2").
+    // The prices: results in columns 1-6 ("1", "X", "2", "1X", "12", "X2").
     static constexpr int kResultCols = 6;
     static constexpr int kDecimalRow = 1;
     static constexpr int kFractionRow = 2;
     static constexpr int kUsRow = 3;
     static constexpr int kProbabilityRow = 4;
 
-    // Sets both grids' shapes and the result grid's column headers.
+    // Sets both grids' shapes and the prices' column headers.
     OddsPage();
 
-    TextGrid AdvOdds;
-    TextGrid AdvOdds1;
-    TextBox Edit12;  // GANIOTA: the margin in per cent
+    TextGrid records;
+    TextGrid prices;
+    // The bookmaker's cut in per cent: the fair odds are shortened so that a
+    // book of the three results pays back that much less than 100 % of the
+    // stakes.
+    TextBox cut_percent;
 };
 
-// The ten header cells from the catalogue; counts and results stay.
-void CaptionOddsPage(OddsPage& page, const Catalogue& catalogue);
+// What the page's labels say. The cut's caption is the same in every language;
+// the grids' headers are cells of the page, written by CaptionOdds.
+namespace odds_captions {
+inline constexpr const char* kCutPercent = "GANIOTA";
+}  // namespace odds_captions
 
-// Headers from the catalogue, counts and results blank, GANIOTA "0".
-void InitOddsPage(OddsPage& page, const Catalogue& catalogue);
+// The ten header cells from the catalogue; counts and prices stay.
+void CaptionOdds(OddsPage& page, const Catalogue& catalogue);
+
+// Headers from the catalogue, counts and prices blank, the cut "0".
+void ClearOdds(OddsPage& page, const Catalogue& catalogue);
 
 // Prices the match. A blank count is named in a message and nothing else
-// changes. Never throws: every division is guarded.
-void CalcOddsPage(OddsPage& page, Services& services, const Catalogue& catalogue);
+// changes. Every division is guarded; only a price beyond the double range
+// throws OperationError, when it is written, and what was written before stays.
+void CalculateOdds(OddsPage& page, Services& services, const Catalogue& catalogue);
 
 // The fraction n/d (both 1..20) whose value in hundredths is the largest not
 // above t, t being decimal odds less 1; among equals the smallest n + d. (0, 0)

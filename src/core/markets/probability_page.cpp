@@ -7,19 +7,19 @@
 
 namespace orvanta {
 
-ProbabilityPage::ProbabilityPage() : AdvProbability(kOutcomes, 3) {
-    AdvProbability.SetDefaultSizes(32, 21);
-    AdvProbability.SetFixedRows(1);
+ProbabilityPage::ProbabilityPage() : outcomes(kOutcomes, 3) {
+    outcomes.SetDefaultSizes(32, 21);
+    outcomes.SetFixedRows(1);
     for (int c = 0; c < kOutcomes; ++c) {
-        AdvProbability.SetCell(c, 0, std::to_string(c + 1));
+        outcomes.SetCell(c, 0, std::to_string(c + 1));
     }
 }
 
-void InitProbabilityPage(ProbabilityPage& page) {
-    page.Edit9.text = "0";
-    page.Edit10.text = "0";
-    page.Edit11.text = "0";
-    TextGrid& grid = page.AdvProbability;
+void ClearProbability(ProbabilityPage& page) {
+    page.margin.text = "0";
+    page.return_percent.text = "0";
+    page.cut_percent.text = "0";
+    TextGrid& grid = page.outcomes;
     for (int c = 0; c < ProbabilityPage::kOutcomes; ++c) {
         grid.SetCell(c, ProbabilityPage::kOddsRow, "");
         grid.SetCell(c, ProbabilityPage::kProbabilityRow, "");
@@ -27,8 +27,8 @@ void InitProbabilityPage(ProbabilityPage& page) {
     }
 }
 
-void CalcProbabilityPage(ProbabilityPage& page, Services& services) {
-    TextGrid& grid = page.AdvProbability;
+void CalculateProbability(ProbabilityPage& page, Services& services) {
+    TextGrid& grid = page.outcomes;
     const char sep = services.separator;
     auto value = [&](const std::string& text) {
         return TextToNumber(text, sep, services.prompter);
@@ -48,20 +48,20 @@ void CalcProbabilityPage(ProbabilityPage& page, Services& services) {
         return;
     }
 
-    page.Edit9.text = NumberToText(Round2(book - 100.0), sep);
-    page.Edit10.text = NumberToText(Round2(CheckedDivide(10000.0, book)), sep);
+    page.margin.text = NumberToText(Round2(book - 100.0), sep);
+    page.return_percent.text = NumberToText(Round2(CheckedDivide(10000.0, book)), sep);
     // The cut and the shares come from the rounded RETURN % as shown, so that
     // the figures on the page agree with each other. The cut is the difference
     // of two figures with two decimals, rounded again so that it reads as one
     // (100 - 97.93 is 2.0699999999999932 in double).
-    page.Edit11.text = NumberToText(Round2(100.0 - value(page.Edit10.text)), sep);
+    page.cut_percent.text = NumberToText(Round2(100.0 - value(page.return_percent.text)), sep);
     for (int c = 0; c < ProbabilityPage::kOutcomes; ++c) {
         if (odds_text(c).empty()) {
             // An outcome taken out of the book has no probability any more.
             grid.SetCell(c, ProbabilityPage::kProbabilityRow, "");
             continue;
         }
-        const double share = CheckedDivide(value(page.Edit10.text), value(odds_text(c)));
+        const double share = CheckedDivide(value(page.return_percent.text), value(odds_text(c)));
         grid.SetCell(c, ProbabilityPage::kProbabilityRow, NumberToText(Round2(share), sep));
     }
 }

@@ -6,6 +6,8 @@
 #include "core/grid/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
+#include "core/i18n/catalogue.h"
+#include "core/markets/arbitrage_page.h"
 
 namespace orvanta {
 
@@ -18,17 +20,28 @@ struct ProbabilityPage {
     // and PROBABILITY % rows.
     ProbabilityPage();
 
-    TextGrid AdvProbability;
-    TextBox Edit9;   // MARGIN
-    TextBox Edit10;  // RETURN %
-    TextBox Edit11;  // GANIOTA %
+    TextGrid outcomes;
+    TextBox margin;          // how far the book goes beyond 100 %
+    TextBox return_percent;  // the share of the stakes the book pays back
+    TextBox cut_percent;     // the share the bookmaker keeps
 };
 
+// What the page's labels say. The title and the odds row read as on the
+// ARBITRAGE page, from the same catalogue keys.
+namespace probability_captions {
+inline constexpr const CatalogueText& kTitle = arbitrage_captions::kTitle;
+inline constexpr const CatalogueText& kOddsRow = arbitrage_captions::kOddsRow;
+inline constexpr CatalogueText kProbabilityRow{"FrmMain", "PROBABILITY%", "PROBABILITY %"};
+inline constexpr CatalogueText kMargin{"FrmMain", "MARGIN", "MARGIN"};
+inline constexpr CatalogueText kReturnPercent{"FrmMain", "RETURN%", "RETURN %"};
+inline constexpr CatalogueText kCutPercent{"FrmMain", "GANIOTA%", "GANIOTA %"};
+}  // namespace probability_captions
+
 // Blank odds and probabilities; the three boxes back to "0".
-void InitProbabilityPage(ProbabilityPage& page);
+void ClearProbability(ProbabilityPage& page);
 
 // The book's figures. A zero or unreadable odds throws OperationError before
 // anything is written.
-void CalcProbabilityPage(ProbabilityPage& page, Services& services);
+void CalculateProbability(ProbabilityPage& page, Services& services);
 
 }  // namespace orvanta

@@ -2,13 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "core/markets/market_grid_rules.h"
-#include "core/numeric/key_filter.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
 
@@ -16,105 +14,120 @@ namespace orvanta {
 
 namespace {
 
-constexpr int kInputColWidth = 100;
-constexpr int kResultColWidth = 70;
+namespace captions = odds_captions;
+using P = OddsPage;
+
+constexpr int kRecordColWidth = 100;
+constexpr int kPriceColWidth = 70;
+
+// The page's controls by object name.
+std::vector<Control<P>> ControlTable() {
+    return {
+        {"AdvOdds", nullptr, nullptr, &P::records},
+        {"AdvOdds1", nullptr, nullptr, &P::prices},
+        {"Label15", nullptr, nullptr, nullptr, captions::kCutPercent},
+        {"Edit12", nullptr, &P::cut_percent},
+    };
+}
+
+// The page has room beside the grids: wider columns than the page's own show
+// long counts and figures whole.
+void WidenColumns(GridView* grid, int width) {
+    TextGrid& cells = grid->Grid();
+    for (int c = 1; c < cells.ColCount(); ++c) {
+        cells.SetColWidth(c, std::max(cells.ColWidth(c), width));
+    }
+    grid->ApplyLayout();
+}
 
 }  // namespace
 
 OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent)
-    : CalculatorTab(services, catalogue, parent) {
+    : CalculatorTab(services, catalogue, parent),
+      m_controls(this, m_page, services.prompter, ControlTable()) {
     PaintPage(this);
     QFont bold = font();
     bold.setBold(true);
 
-    // The page has room beside the grids: wider columns than the page's own show
-    // long counts and figures whole.
-    for (int c = 1; c < m_page.AdvOdds.ColCount(); ++c) {
-        m_page.AdvOdds.SetColWidth(c, std::max(m_page.AdvOdds.ColWidth(c), kInputColWidth));
-    }
-    for (int c = 1; c < m_page.AdvOdds1.ColCount(); ++c) {
-        m_page.AdvOdds1.SetColWidth(c, std::max(m_page.AdvOdds1.ColWidth(c), kResultColWidth));
-    }
+    m_records = m_controls.Grid(&P::records);
+    WidenColumns(m_records, kRecordColWidth);
+    m_records->Model().SetFixedColour(QColor(212, 208, 200));
+    m_records->Model().SetFixedFont(bold);
+    m_records->SetSelectCell(
+        [this](int col, int row) { return IsTeamRecordCell(m_page.records, col, row); });
+    m_records->SetKeyFilter(NumberKeyFilter(m_services));
+    m_records->setFixedSize(m_records->FullSize());
 
-    m_input = new GridView(m_page.AdvOdds, m_services.prompter, this);
-    m_input->setObjectName(QStringLiteral("AdvOdds"));
-    m_input->Model().SetFixedColour(QColor(212, 208, 200));
-    m_input->Model().SetFixedFont(bold);
-    m_input->SetSelectCell(
-        [this](int col, int row) { return IsTeamRecordCell(m_page.AdvOdds, col, row); });
-    m_input->SetKeyFilter(NumberKeyFilter(m_services));
-    m_input->setFixedSize(m_input->FullSize());
-
-    m_results = new GridView(m_page.AdvOdds1, m_services.prompter, this);
-    m_results->setObjectName(QStringLiteral("AdvOdds1"));
-    m_results->Model().SetFixedColour(QColor(212, 208, 200));
-    m_results->Model().SetFixedFont(bold);
-    m_results->SetCanEdit([](int, int) { return false; });
+    m_prices = m_controls.Grid(&P::prices);
+    WidenColumns(m_prices, kPriceColWidth);
+    m_prices->Model().SetFixedColour(QColor(212, 208, 200));
+    m_prices->Model().SetFixedFont(bold);
+    m_prices->SetCanEdit([](int, int) { return false; });
     // The prices are for reading: no cell of theirs becomes current.
-    m_results->SetSelectCell([](int, int) { return false; });
-    m_results->SetInert(true);
-    m_results->setFixedSize(m_results->FullSize());
+    m_prices->SetSelectCell([](int, int) { return false; });
+    m_prices->SetInert(true);
+    m_prices->setFixedSize(m_prices->FullSize());
 
-    auto* ganiota = MakeLabel(this, "Label15", QStringLiteral("GANIOTA"));
-    ganiota->setFont(bold);
-    m_edit12 = MakeEdit(this, "Edit12", 60);
-    m_edit12->SetKeyFilter(NumberKeyFilter(m_services));
-    m_boxes.Bind(m_edit12, &m_page.Edit12);
+    QLabel* cut_caption = m_controls.Label(captions::kCutPercent);
+    cut_caption->setFont(bold);
+    m_cut_percent = m_controls.Box(&P::cut_percent);
+    m_cut_percent->setFixedWidth(60);
+    m_cut_percent->SetKeyFilter(NumberKeyFilter(m_services));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 12, 8, 8);
     page->setSpacing(8);
-    auto* input_row = new QHBoxLayout();
-    input_row->addStretch(1);
-    input_row->addWidget(m_input);
-    input_row->addStretch(1);
-    page->addLayout(input_row);
+    auto* records_row = new QHBoxLayout();
+    records_row->addStretch(1);
+    records_row->addWidget(m_records);
+    records_row->addStretch(1);
+    page->addLayout(records_row);
 
-    // The margin box sits under the right end of the input grid.
-    auto* margin_row = new QHBoxLayout();
-    margin_row->addStretch(1);
-    auto* margin = new QHBoxLayout();
-    margin->addStretch(1);
-    margin->addWidget(ganiota);
-    margin->addWidget(m_edit12);
-    auto* margin_holder = new QWidget(this);
-    margin_holder->setLayout(margin);
-    margin->setContentsMargins(0, 0, 0, 0);
-    margin_holder->setFixedWidth(m_input->FullSize().width());
-    margin_row->addWidget(margin_holder);
-    margin_row->addStretch(1);
-    page->addLayout(margin_row);
+    // The cut's box sits under the right end of the records.
+    auto* cut_row = new QHBoxLayout();
+    cut_row->addStretch(1);
+    auto* cut = new QHBoxLayout();
+    cut->addStretch(1);
+    cut->addWidget(cut_caption);
+    cut->addWidget(m_cut_percent);
+    auto* cut_holder = new QWidget(this);
+    cut_holder->setLayout(cut);
+    cut->setContentsMargins(0, 0, 0, 0);
+    cut_holder->setFixedWidth(m_records->FullSize().width());
+    cut_row->addWidget(cut_holder);
+    cut_row->addStretch(1);
+    page->addLayout(cut_row);
     page->addSpacing(10);
 
-    auto* result_row = new QHBoxLayout();
-    result_row->addStretch(1);
-    result_row->addWidget(m_results);
-    result_row->addStretch(1);
-    page->addLayout(result_row);
+    auto* prices_row = new QHBoxLayout();
+    prices_row->addStretch(1);
+    prices_row->addWidget(m_prices);
+    prices_row->addStretch(1);
+    page->addLayout(prices_row);
     page->addStretch(1);
 
-    setTabOrder(m_input, m_edit12);
+    setTabOrder(m_records, m_cut_percent);
 }
 
 QWidget* OddsTab::FirstInput() const {
-    return m_input;
+    return m_records;
 }
 
 QList<QWidget*> OddsTab::EnterMovesFocus() const {
-    return {m_edit12};
+    return {m_cut_percent};
 }
 
 void OddsTab::InitPage() {
-    InitOddsPage(m_page, m_catalogue);
-    m_boxes.Show();
+    ClearOdds(m_page, m_catalogue);
+    m_controls.Boxes().Show();
 }
 
 void OddsTab::CalcPage() {
-    m_boxes.Around([this] { CalcOddsPage(m_page, m_services, m_catalogue); });
+    m_controls.Boxes().Around([this] { CalculateOdds(m_page, m_services, m_catalogue); });
 }
 
 void OddsTab::Caption() {
-    CaptionOddsPage(m_page, m_catalogue);
+    CaptionOdds(m_page, m_catalogue);
 }
 
 }  // namespace orvanta

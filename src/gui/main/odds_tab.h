@@ -2,18 +2,11 @@
 
 #include "core/markets/odds_page.h"
 #include "gui/main/calculator_tab.h"
-#include "gui/widgets/box_binding.h"
-
-class QLabel;
-class QLineEdit;
+#include "gui/widgets/control_table.h"
 
 namespace orvanta {
 
-class FilteredLineEdit;
-
-class GridView;
-
-// TSOdds: the ODDS page on screen.
+// The ODDS page on screen.
 class OddsTab : public CalculatorTab {
     Q_OBJECT
 
@@ -28,15 +21,15 @@ public:
     QList<QWidget*> EnterMovesFocus() const override;
 
     OddsPage& Page() { return m_page; }
-    GridView* InputGrid() const { return m_input; }
-    GridView* ResultGrid() const { return m_results; }
+    GridView* RecordsGrid() const { return m_records; }
+    GridView* PricesGrid() const { return m_prices; }
 
 private:
     OddsPage m_page;
-    BoxBinding m_boxes;
-    GridView* m_input = nullptr;
-    GridView* m_results = nullptr;
-    FilteredLineEdit* m_edit12 = nullptr;
+    ControlWidgets<OddsPage> m_controls;
+    GridView* m_records = nullptr;
+    GridView* m_prices = nullptr;
+    FilteredLineEdit* m_cut_percent = nullptr;
 };
 
 }  // namespace orvanta

@@ -27,9 +27,9 @@ constexpr int kFootHeight = 31;
 std::vector<Control<P>> ControlTable() {
     return {
         {"AdvStringGrid1", nullptr, nullptr, &P::selections},
-        {"Button1", &captions::kSave, nullptr, nullptr, true},
-        {"Button2", &captions::kLoad, nullptr, nullptr, true},
-        {"bbtnDelete", &captions::kDeleteFiles, nullptr, nullptr, true},
+        PushButton<P>("Button1", captions::kSave),
+        PushButton<P>("Button2", captions::kLoad),
+        PushButton<P>("bbtnDelete", captions::kDeleteFiles),
         {"LblSum", &captions::kSum},
         {"Edit1", nullptr, &P::total_staked},
         {"Edit2", nullptr, &P::total_returned},

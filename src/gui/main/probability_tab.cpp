@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "gui/main/page_widgets.h"
@@ -11,54 +10,75 @@
 
 namespace orvanta {
 
+namespace {
+
+namespace captions = probability_captions;
+using P = ProbabilityPage;
+
+// The page's controls by object name.
+std::vector<Control<P>> ControlTable() {
+    return {
+        {"AdvProbability", nullptr, nullptr, &P::outcomes},
+        {"Label9", &captions::kTitle},
+        {"Label10", &captions::kOddsRow},
+        {"Label11", &captions::kProbabilityRow},
+        {"Label12", &captions::kMargin},
+        {"Edit9", nullptr, &P::margin},
+        {"Label13", &captions::kReturnPercent},
+        {"Edit10", nullptr, &P::return_percent},
+        {"Label14", &captions::kCutPercent},
+        {"Edit11", nullptr, &P::cut_percent},
+    };
+}
+
+}  // namespace
+
 ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, QWidget* parent)
-    : CalculatorTab(services, catalogue, parent) {
+    : CalculatorTab(services, catalogue, parent),
+      m_controls(this, m_page, services.prompter, ControlTable()) {
     PaintPage(this);
 
-    m_grid = new GridView(m_page.AdvProbability, m_services.prompter, this);
-    m_grid->setObjectName(QStringLiteral("AdvProbability"));
+    m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
 
-    m_title = MakeLabel(this, "Label9");
-    m_title->setFont(TitleFont(font()));
-    m_odds_label = MakeLabel(this, "Label10");
-    m_probability_label = MakeLabel(this, "Label11");
-    m_margin_label = MakeLabel(this, "Label12");
-    m_return_label = MakeLabel(this, "Label13");
-    m_cut_label = MakeLabel(this, "Label14");
-    QLineEdit* edit9 = MakeEdit(this, "Edit9");
-    QLineEdit* edit10 = MakeEdit(this, "Edit10");
-    QLineEdit* edit11 = MakeEdit(this, "Edit11");
-    for (QLineEdit* edit : {edit9, edit10, edit11}) {
-        edit->setFocusPolicy(Qt::ClickFocus);  // results, not tab stops
-    }
-    m_boxes.Bind(edit9, &m_page.Edit9);
-    m_boxes.Bind(edit10, &m_page.Edit10);
-    m_boxes.Bind(edit11, &m_page.Edit11);
+    QLabel* title = m_controls.Label(captions::kTitle);
+    title->setFont(TitleFont(font()));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->setSpacing(6);
-    page->addWidget(m_title, 0, Qt::AlignHCenter);
+    page->addWidget(title, 0, Qt::AlignHCenter);
 
     auto* grid_row = new QHBoxLayout();
     grid_row->setSpacing(0);
     grid_row->addStretch(1);
-    grid_row->addWidget(RowCaptions(this, m_grid, {m_odds_label, m_probability_label}));
+    grid_row->addWidget(RowCaptions(
+        this, m_grid,
+        {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kProbabilityRow)}));
     grid_row->addWidget(m_grid, 0, Qt::AlignTop);
     grid_row->addStretch(1);
     page->addLayout(grid_row);
     page->addSpacing(20);
 
+    // The results one under the other, each with its caption in front.
     auto* boxes = new QGridLayout();
     boxes->setHorizontalSpacing(8);
     boxes->setVerticalSpacing(10);
+    const struct {
+        const CatalogueText& caption;
+        TextBox P::*box;
+    } places[] = {{captions::kMargin, &P::margin},
+                  {captions::kReturnPercent, &P::return_percent},
+                  {captions::kCutPercent, &P::cut_percent}};
     int row = 0;
-    for (auto [label, edit] : {std::pair{m_margin_label, edit9}, std::pair{m_return_label, edit10},
-                               std::pair{m_cut_label, edit11}}) {
+    for (const auto& place : places) {
+        QLabel* label = m_controls.Label(place.caption);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        FilteredLineEdit* box = m_controls.Box(place.box);
+        box->setFixedWidth(kBoxWidth);
+        box->setFocusPolicy(Qt::ClickFocus);  // results, not tab stops
         boxes->addWidget(label, row, 0);
-        boxes->addWidget(edit, row, 1);
+        boxes->addWidget(box, row, 1);
         ++row;
     }
     auto* boxes_row = new QHBoxLayout();
@@ -74,21 +94,16 @@ QWidget* ProbabilityTab::FirstInput() const {
 }
 
 void ProbabilityTab::InitPage() {
-    InitProbabilityPage(m_page);
-    m_boxes.Show();
+    ClearProbability(m_page);
+    m_controls.Boxes().Show();
 }
 
 void ProbabilityTab::CalcPage() {
-    m_boxes.Around([this] { CalcProbabilityPage(m_page, m_services); });
+    m_controls.Boxes().Around([this] { CalculateProbability(m_page, m_services); });
 }
 
 void ProbabilityTab::Caption() {
-    m_title->setText(Text("OutComes", "Out Comes"));
-    m_odds_label->setText(Text("ODDS", "ODDS"));
-    m_probability_label->setText(Text("PROBABILITY%", "PROBABILITY %"));
-    m_margin_label->setText(Text("MARGIN", "MARGIN"));
-    m_return_label->setText(Text("RETURN%", "RETURN %"));
-    m_cut_label->setText(Text("GANIOTA%", "GANIOTA %"));
+    m_controls.Caption(m_catalogue);
 }
 
 }  // namespace orvanta

@@ -2,16 +2,11 @@
 
 #include "core/markets/probability_page.h"
 #include "gui/main/calculator_tab.h"
-#include "gui/widgets/box_binding.h"
-
-class QLabel;
-class QLineEdit;
+#include "gui/widgets/control_table.h"
 
 namespace orvanta {
 
-class GridView;
-
-// TSProbability: the PROBABILITY page on screen.
+// The PROBABILITY page on screen.
 class ProbabilityTab : public CalculatorTab {
     Q_OBJECT
 
@@ -29,14 +24,8 @@ public:
 
 private:
     ProbabilityPage m_page;
-    BoxBinding m_boxes;
+    ControlWidgets<ProbabilityPage> m_controls;
     GridView* m_grid = nullptr;
-    QLabel* m_title = nullptr;
-    QLabel* m_odds_label = nullptr;
-    QLabel* m_probability_label = nullptr;
-    QLabel* m_margin_label = nullptr;
-    QLabel* m_return_label = nullptr;
-    QLabel* m_cut_label = nullptr;
 };
 
 }  // namespace orvanta

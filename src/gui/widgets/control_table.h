@@ -2,10 +2,10 @@
 
 // A window's controls as one table. Each row names a widget by its object name
 // (the name tests, automation and accessibility tools find it by) and says what
-// it shows: a caption from the catalogue (on a label or a push button), an edit
-// box of the page, or a grid of the page. The window builds its widgets from
-// the table, captions them from it and binds its boxes through it, so that
-// every name and caption is written once.
+// it shows: a caption from the catalogue (on a label or a push button) or a
+// fixed text (on a label), an edit box of the page, or a grid of the page. The
+// window builds its widgets from the table, captions them from it and binds its
+// boxes through it, so that every name and caption is written once.
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,8 +32,19 @@ struct Control {
     const CatalogueText* caption = nullptr;
     TextBox Page::*box = nullptr;
     TextGrid Page::*grid = nullptr;
+    // A label's text in every language, for the captions the catalogue has no
+    // key for.
+    const char* fixed_text = nullptr;
     bool button = false;  // the caption is a push button's, not a label's
 };
+
+// A table row for a push button captioned from the catalogue.
+template <typename Page>
+Control<Page> PushButton(const char* object_name, const CatalogueText& caption) {
+    Control<Page> control{object_name, &caption};
+    control.button = true;
+    return control;
+}
 
 // The widgets of one table, made for one page struct.
 template <typename Page>
@@ -53,7 +64,8 @@ public:
             } else if (control.button) {
                 widget = new QPushButton(parent);
             } else {
-                widget = new QLabel(parent);
+                widget = new QLabel(
+                    control.fixed_text ? QString::fromUtf8(control.fixed_text) : QString(), parent);
             }
             widget->setObjectName(QString::fromLatin1(control.object_name));
             m_widgets[control.object_name] = widget;
@@ -76,6 +88,11 @@ public:
     QPushButton* Button(const CatalogueText& caption) const {
         return static_cast<QPushButton*>(Find([&caption](const Control<Page>& c) {
             return c.caption == &caption && IsCaptioned(c) && c.button;
+        }));
+    }
+    QLabel* Label(const char* fixed_text) const {
+        return static_cast<QLabel*>(Find([fixed_text](const Control<Page>& c) {
+            return fixed_text && c.fixed_text == fixed_text;
         }));
     }
 

@@ -12,7 +12,7 @@ TEST(MarketGridRules, WhichCellsMayBecomeCurrent) {
     const ArbitragePage arbitrage;
     const ProbabilityPage probability;
     const OddsPage odds;
-    for (const TextGrid* grid : {&arbitrage.outcomes, &probability.AdvProbability}) {
+    for (const TextGrid* grid : {&arbitrage.outcomes, &probability.outcomes}) {
         for (int r = -1; r <= grid->RowCount(); ++r) {
             for (int c = -1; c <= grid->ColCount(); ++c) {
                 const bool odds_cell = r == 1 && c >= 0 && c < grid->ColCount();
@@ -23,7 +23,7 @@ TEST(MarketGridRules, WhichCellsMayBecomeCurrent) {
     for (int r = -1; r <= 3; ++r) {
         for (int c = -1; c <= 4; ++c) {
             const bool count_cell = r >= 1 && r <= 2 && c >= 1 && c <= 3;
-            EXPECT_EQ(IsTeamRecordCell(odds.AdvOdds, c, r), count_cell) << c << "," << r;
+            EXPECT_EQ(IsTeamRecordCell(odds.records, c, r), count_cell) << c << "," << r;
         }
     }
 }
@@ -31,7 +31,7 @@ TEST(MarketGridRules, WhichCellsMayBecomeCurrent) {
 TEST(MarketGridRules, EnterWalksAlongTheRowAndWraps) {
     ArbitragePage arbitrage;
     ProbabilityPage probability;
-    for (TextGrid* grid : {&arbitrage.outcomes, &probability.AdvProbability}) {
+    for (TextGrid* grid : {&arbitrage.outcomes, &probability.outcomes}) {
         const int last = grid->ColCount() - 1;
         grid->SetCell(0, 1, "2");
         grid->SetCell(5, 1, "1,5");

@@ -19,17 +19,17 @@ using Row = std::array<const char*, 6>;
 
 class OddsTest : public testing::SeparatorTest {
 protected:
-    OddsTest() : scene(Sep()) { InitOddsPage(page, catalogue); }
+    OddsTest() : scene(Sep()) { ClearOdds(page, catalogue); }
 
     // Home wins, draws, losses, then away wins, draws, losses.
     void SetCounts(const std::array<const char*, 6>& counts) {
         for (int i = 0; i < 6; ++i) {
-            page.AdvOdds.SetCell(1 + i % 3, 1 + i / 3, S(counts[static_cast<std::size_t>(i)]));
+            page.records.SetCell(1 + i % 3, 1 + i / 3, S(counts[static_cast<std::size_t>(i)]));
         }
     }
     void ExpectRow(int row, const Row& texts) const {
         for (int c = 1; c <= 6; ++c) {
-            EXPECT_EQ(page.AdvOdds1.Cell(c, row), S(texts[static_cast<std::size_t>(c - 1)]))
+            EXPECT_EQ(page.prices.Cell(c, row), S(texts[static_cast<std::size_t>(c - 1)]))
                 << "column " << c << ", row " << row;
         }
     }
@@ -43,58 +43,58 @@ INSTANTIATE_TEST_SUITE_P(BothMarks, OddsTest, ::testing::Values('.', ','), testi
 
 TEST(OddsLayout, GridShapesAndInitialTexts) {
     OddsPage page;
-    EXPECT_EQ(page.AdvOdds.ColCount(), 4);
-    EXPECT_EQ(page.AdvOdds.RowCount(), 3);
-    EXPECT_EQ(page.AdvOdds.FixedRows(), 1);
-    EXPECT_EQ(page.AdvOdds.FixedCols(), 1);
+    EXPECT_EQ(page.records.ColCount(), 4);
+    EXPECT_EQ(page.records.RowCount(), 3);
+    EXPECT_EQ(page.records.FixedRows(), 1);
+    EXPECT_EQ(page.records.FixedCols(), 1);
     const int widths[] = {120, 70, 100, 70};
     for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(page.AdvOdds.ColWidth(c), widths[c]);
+        EXPECT_EQ(page.records.ColWidth(c), widths[c]);
     }
-    EXPECT_EQ(page.AdvOdds1.ColCount(), 7);
-    EXPECT_EQ(page.AdvOdds1.RowCount(), 5);
-    EXPECT_EQ(page.AdvOdds1.FixedRows(), 1);
-    EXPECT_EQ(page.AdvOdds1.FixedCols(), 1);
-    EXPECT_EQ(page.AdvOdds1.ColWidth(0), 120);
+    EXPECT_EQ(page.prices.ColCount(), 7);
+    EXPECT_EQ(page.prices.RowCount(), 5);
+    EXPECT_EQ(page.prices.FixedRows(), 1);
+    EXPECT_EQ(page.prices.FixedCols(), 1);
+    EXPECT_EQ(page.prices.ColWidth(0), 120);
     const char* headers[] = {"1", "X", "2", "1X", "12", "X2"};
     for (int c = 1; c <= 6; ++c) {
-        EXPECT_EQ(page.AdvOdds1.ColWidth(c), 50);
-        EXPECT_EQ(page.AdvOdds1.Cell(c, 0), headers[c - 1]);
+        EXPECT_EQ(page.prices.ColWidth(c), 50);
+        EXPECT_EQ(page.prices.Cell(c, 0), headers[c - 1]);
     }
     for (int r = 0; r < 3; ++r) {
-        EXPECT_EQ(page.AdvOdds.RowHeight(r), 21);
+        EXPECT_EQ(page.records.RowHeight(r), 21);
     }
     for (int r = 0; r < 5; ++r) {
-        EXPECT_EQ(page.AdvOdds1.RowHeight(r), 21);
+        EXPECT_EQ(page.prices.RowHeight(r), 21);
     }
 
     // Clear after a calculation.
     CoreScene scene;
     const Catalogue defaults;
-    InitOddsPage(page, defaults);
+    ClearOdds(page, defaults);
     for (int i = 0; i < 6; ++i) {
-        page.AdvOdds.SetCell(1 + i % 3, 1 + i / 3, "4");
+        page.records.SetCell(1 + i % 3, 1 + i / 3, "4");
     }
-    page.Edit12.text = "5";
-    CalcOddsPage(page, scene.services, defaults);
-    InitOddsPage(page, defaults);
-    EXPECT_EQ(page.Edit12.text, "0");
+    page.cut_percent.text = "5";
+    CalculateOdds(page, scene.services, defaults);
+    ClearOdds(page, defaults);
+    EXPECT_EQ(page.cut_percent.text, "0");
     const char* input_headers[3][4] = {{"RESULT", "WINS", "DRAWS", "LOSSES"},
                                        {"HOME TEAM", "", "", ""},
                                        {"AWAY TEAM", "", "", ""}};
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 4; ++c) {
-            EXPECT_EQ(page.AdvOdds.Cell(c, r), input_headers[r][c]) << c << "," << r;
+            EXPECT_EQ(page.records.Cell(c, r), input_headers[r][c]) << c << "," << r;
         }
     }
     const char* row_captions[] = {"EU DECIMAL", "UK FRACTIONAL", "US WHOLE +,-", "PROBABILITY(%)"};
     const GridColour colours[] = {kColourLightCyan, kColourLightGreen, kColourLightYellow,
                                   kColourLightCyan};
     for (int r = 1; r <= 4; ++r) {
-        EXPECT_EQ(page.AdvOdds1.Cell(0, r), row_captions[r - 1]);
+        EXPECT_EQ(page.prices.Cell(0, r), row_captions[r - 1]);
         for (int c = 1; c <= 6; ++c) {
-            EXPECT_EQ(page.AdvOdds1.Cell(c, r), "") << c << "," << r;
-            EXPECT_EQ(page.AdvOdds1.Background(c, r), colours[r - 1]) << c << "," << r;
+            EXPECT_EQ(page.prices.Cell(c, r), "") << c << "," << r;
+            EXPECT_EQ(page.prices.Background(c, r), colours[r - 1]) << c << "," << r;
         }
     }
 }
@@ -106,100 +106,92 @@ TEST(OddsLayout, HeadersComeFromTheCatalogue) {
                  "AdvOdds1RowHeaders_3=US\n[Message]\nWriteValueFrom=Fill in\n");
     const Catalogue catalogue(folder / "Orvanta_EN.ini");
     OddsPage page;
-    InitOddsPage(page, catalogue);
-    EXPECT_EQ(page.AdvOdds.Cell(2, 0), "TIES");
-    EXPECT_EQ(page.AdvOdds.Cell(0, 2), "GUESTS");
-    EXPECT_EQ(page.AdvOdds.Cell(1, 0), "WINS");
-    EXPECT_EQ(page.AdvOdds1.Cell(0, 3), "US");
+    ClearOdds(page, catalogue);
+    EXPECT_EQ(page.records.Cell(2, 0), "TIES");
+    EXPECT_EQ(page.records.Cell(0, 2), "GUESTS");
+    EXPECT_EQ(page.records.Cell(1, 0), "WINS");
+    EXPECT_EQ(page.prices.Cell(0, 3), "US");
 
     // The message names the blank cell by the headers the grid shows.
     CoreScene scene;
     for (int i = 0; i < 6; ++i) {
-        page.AdvOdds.SetCell(1 + i % 3, 1 + i / 3, "1");
+        page.records.SetCell(1 + i % 3, 1 + i / 3, "1");
     }
-    page.AdvOdds.SetCell(2, 2, "");
+    page.records.SetCell(2, 2, "");
     scene.prompter.ExpectMessage("Fill in  :GUESTS TIES");
-    CalcOddsPage(page, scene.services, catalogue);
+    CalculateOdds(page, scene.services, catalogue);
 }
 
 struct PricingCase {
     const char* name;
-    std::array<const char*, 6> counts;
-    const char* margin;
+    std::array<const char*, 6> counts;  // home W, D, L, away W, D, L
+    const char* cut_percent;
     Row decimal, fraction, us, probability;
 };
 
 TEST_P(OddsTest, Pricing) {
+    // Each case is laid out as the prices grid shows it: EU decimal, UK
+    // fractional, US whole and probability rows under "1" "X" "2" "1X" "12" "X2".
+    // clang-format off
     const PricingCase cases[] = {
-        {"records without margin",
-         {"10", "5", "5", "6", "6", "8"},
-         "0",
-         {"2.22", "3.64", "3.64", "1.38", "1.38", "1.82"},
-         {"11/9", "13/5", "13/5", "3/8", "3/8", "9/11"},
-         {"122", "260", "260", "-267", "-267", "-122"},
-         {"45", "27", "27", "72", "72", "54"}},
+        {"records without cut",          {"10", "5", "5", "6", "6", "8"}, "0",
+            {"2.22",  "3.64", "3.64", "1.38", "1.38", "1.82"},
+            {"11/9",  "13/5", "13/5", "3/8",  "3/8",  "9/11"},
+            {"122",   "260",  "260",  "-267", "-267", "-122"},
+            {"45",    "27",   "27",   "72",   "72",   "54"}},
         // The draw's share lands on exactly 27.5 and goes up to the even 28.
-        {"margin 6",
-         {"10", "5", "5", "6", "6", "8"},
-         "6",
-         {"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
-         {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
-         {"109", "240", "240", "-333", "-333", "-140"},
-         {"45", "28", "28", "73", "73", "56"}},
-        {"margin 10",
-         {"3", "2", "1", "2", "2", "2"},
-         "10",
-         {"2.16", "2.7", "3.6", "1.2", "1.35", "1.54"},
-         {"15/13", "17/10", "13/5", "1/5", "6/17", "7/13"},
-         {"115", "170", "260", "-500", "-283", "-186"},
-         {"42", "33", "25", "75", "67", "58"}},
-        {"no draws",
-         {"5", "0", "5", "5", "0", "5"},
-         "0",
-         {"2", "0", "2", "0", "1", "0"},
-         {"1/1", "0/0", "1/1", "0/0", "0/0", "0/0"},
-         {"100", "", "100", "", "", ""},
-         {"0", "0", "0", "0", "0", "0"}},
-        {"the whole stake kept",
-         {"10", "5", "5", "6", "6", "8"},
-         "100",
-         {"0", "0", "0", "0", "0", "0"},
-         {"0/0", "0/0", "0/0", "0/0", "0/0", "0/0"},
-         {"", "", "", "", "", ""},
-         {"0", "0", "0", "0", "0", "0"}},
-        {"counts and margin with the other mark",
-         {"10,0", "5", "5", "6", "6", "8.0"},
-         "6,0",
-         {"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
-         {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
-         {"109", "240", "240", "-333", "-333", "-140"},
-         {"45", "28", "28", "73", "73", "56"}},
+        {"cut 6",                        {"10", "5", "5", "6", "6", "8"}, "6",
+            {"2.09",  "3.42", "3.42", "1.3",  "1.3",  "1.71"},
+            {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
+            {"109",   "240",  "240",  "-333", "-333", "-140"},
+            {"45",    "28",   "28",   "73",   "73",   "56"}},
+        {"cut 10",                       {"3", "2", "1", "2", "2", "2"},  "10",
+            {"2.16",  "2.7",   "3.6",  "1.2",  "1.35", "1.54"},
+            {"15/13", "17/10", "13/5", "1/5",  "6/17", "7/13"},
+            {"115",   "170",   "260",  "-500", "-283", "-186"},
+            {"42",    "33",    "25",   "75",   "67",   "58"}},
+        {"no draws",                     {"5", "0", "5", "5", "0", "5"},  "0",
+            {"2",     "0",    "2",    "0",    "1",    "0"},
+            {"1/1",   "0/0",  "1/1",  "0/0",  "0/0",  "0/0"},
+            {"100",   "",     "100",  "",     "",     ""},
+            {"0",     "0",    "0",    "0",    "0",    "0"}},
+        {"the whole stake kept",         {"10", "5", "5", "6", "6", "8"}, "100",
+            {"0",     "0",    "0",    "0",    "0",    "0"},
+            {"0/0",   "0/0",  "0/0",  "0/0",  "0/0",  "0/0"},
+            {"",      "",     "",     "",     "",     ""},
+            {"0",     "0",    "0",    "0",    "0",    "0"}},
+        {"counts and cut with the other mark", {"10,0", "5", "5", "6", "6", "8.0"}, "6,0",
+            {"2.09",  "3.42", "3.42", "1.3",  "1.3",  "1.71"},
+            {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
+            {"109",   "240",  "240",  "-333", "-333", "-140"},
+            {"45",    "28",   "28",   "73",   "73",   "56"}},
     };
+    // clang-format on
     for (const PricingCase& c : cases) {
         SCOPED_TRACE(c.name);
         // Over the figures of another match: every result cell must be rewritten,
         // the US number of a 0/0 fraction included.
-        InitOddsPage(page, catalogue);
+        ClearOdds(page, catalogue);
         SetCounts({"1", "1", "1", "1", "1", "1"});
-        CalcOddsPage(page, scene.services, catalogue);
+        CalculateOdds(page, scene.services, catalogue);
         SetCounts(c.counts);
-        page.Edit12.text = S(c.margin);
-        CalcOddsPage(page, scene.services, catalogue);
+        page.cut_percent.text = S(c.cut_percent);
+        CalculateOdds(page, scene.services, catalogue);
         ExpectRow(OddsPage::kDecimalRow, c.decimal);
         ExpectRow(OddsPage::kFractionRow, c.fraction);
         ExpectRow(OddsPage::kUsRow, c.us);
         ExpectRow(OddsPage::kProbabilityRow, c.probability);
-        EXPECT_EQ(page.Edit12.text, S(c.margin));
+        EXPECT_EQ(page.cut_percent.text, S(c.cut_percent));
     }
 }
 
 TEST_P(OddsTest, PricesBeyondTheRangeStopWithTheOverflowReport) {
     SetCounts({"10", "5", "5", "6", "6", "8"});
-    // A margin of minus 1E308 lengthens the odds a hundredfold past 1E306: the
+    // A cut of minus 1E308 lengthens the odds a hundredfold past 1E306: the
     // results are still finite, the double chances' products are not.
-    page.Edit12.text = "-1e308";
+    page.cut_percent.text = "-1e308";
     try {
-        CalcOddsPage(page, scene.services, catalogue);
+        CalculateOdds(page, scene.services, catalogue);
         ADD_FAILURE() << "no error";
     } catch (const OperationError& e) {
         EXPECT_STREQ(e.what(), kOverflow);
@@ -211,11 +203,11 @@ TEST_P(OddsTest, PricesBeyondTheRangeStopWithTheOverflowReport) {
     }
 }
 
-TEST_P(OddsTest, EmptiedMarginReadsZero) {
+TEST_P(OddsTest, EmptiedCutReadsZero) {
     SetCounts({"10", "5", "5", "6", "6", "8"});
-    page.Edit12.text = "";
-    CalcOddsPage(page, scene.services, catalogue);
-    EXPECT_EQ(page.Edit12.text, "0");
+    page.cut_percent.text = "";
+    CalculateOdds(page, scene.services, catalogue);
+    EXPECT_EQ(page.cut_percent.text, "0");
     ExpectRow(OddsPage::kDecimalRow, {"2.22", "3.64", "3.64", "1.38", "1.38", "1.82"});
 }
 
@@ -225,30 +217,30 @@ TEST_P(OddsTest, BlankCountIsNamedAndNothingElseChanges) {
         std::array<const char*, 6> counts;
         const char* message;
     };
+    // clang-format off
     const Case cases[] = {
-        {"home wins", {"", "5", "5", "6", "6", "8"}, "WriteValueFrom  :HOME TEAM WINS"},
-        {"away draws", {"10", "5", "5", "6", "", "8"}, "WriteValueFrom  :AWAY TEAM DRAWS"},
+        {"home wins",                      {"", "5", "5", "6", "6", "8"},  "WriteValueFrom  :HOME TEAM WINS"},
+        {"away draws",                     {"10", "5", "5", "6", "", "8"}, "WriteValueFrom  :AWAY TEAM DRAWS"},
         // Wins of both teams come before anyone's draws.
-        {"first of several", {"10", "", "5", "", "6", ""}, "WriteValueFrom  :AWAY TEAM WINS"},
-        {"home losses before away losses",
-         {"10", "5", "", "6", "6", ""},
-         "WriteValueFrom  :HOME TEAM LOSSES"},
+        {"first of several",               {"10", "", "5", "", "6", ""},   "WriteValueFrom  :AWAY TEAM WINS"},
+        {"home losses before away losses", {"10", "5", "", "6", "6", ""},  "WriteValueFrom  :HOME TEAM LOSSES"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        InitOddsPage(page, catalogue);
+        ClearOdds(page, catalogue);
         SetCounts({"10", "5", "5", "6", "6", "8"});
-        CalcOddsPage(page, scene.services, catalogue);
-        const TextGrid before = page.AdvOdds1;
+        CalculateOdds(page, scene.services, catalogue);
+        const TextGrid before = page.prices;
         SetCounts(c.counts);
-        page.Edit12.text = "";
+        page.cut_percent.text = "";
         scene.prompter.ExpectMessage(c.message);
-        CalcOddsPage(page, scene.services, catalogue);
+        CalculateOdds(page, scene.services, catalogue);
         scene.prompter.VerifyAndClear();
-        EXPECT_EQ(page.Edit12.text, "");
+        EXPECT_EQ(page.cut_percent.text, "");
         for (int r = 1; r <= 4; ++r) {
             for (int col = 1; col <= 6; ++col) {
-                EXPECT_EQ(page.AdvOdds1.Cell(col, r), before.Cell(col, r));
+                EXPECT_EQ(page.prices.Cell(col, r), before.Cell(col, r));
             }
         }
     }
@@ -256,34 +248,36 @@ TEST_P(OddsTest, BlankCountIsNamedAndNothingElseChanges) {
 
 TEST_P(OddsTest, BlankCountMessageUsesTheCatalogueText) {
     const Catalogue english(std::string(ORVANTA_RESOURCES_DIR) + "/Orvanta_EN.ini");
-    InitOddsPage(page, english);
+    ClearOdds(page, english);
     SetCounts({"", "5", "5", "6", "6", "8"});
     scene.prompter.ExpectMessage("Enter a value in  :HOME TEAM WINS");
-    CalcOddsPage(page, scene.services, english);
+    CalculateOdds(page, scene.services, english);
 }
 
 TEST_P(OddsTest, UnreadableInputsAreReportedAtEachConversion) {
     struct Case {
         const char* name;
         std::array<const char*, 6> counts;
-        const char* margin;
+        const char* cut_percent;
         int error_values;
     };
+    // clang-format off
     const Case cases[] = {
         // Read for the total, for the test of its result, and for the odds.
-        {"count", {"x", "5", "5", "6", "6", "8"}, "0", 3},
+        {"count",                               {"x", "5", "5", "6", "6", "8"},  "0", 3},
         // Its result has no favourable count left, so no odds are worked out from it.
         {"count whose result has nothing else", {"10", "x", "5", "6", "0", "8"}, "0", 2},
-        {"margin", {"10", "5", "5", "6", "6", "8"}, "g", 3},
-        {"margin with a result without odds", {"5", "0", "5", "5", "0", "5"}, "g", 2},
+        {"cut",                                 {"10", "5", "5", "6", "6", "8"}, "g", 3},
+        {"cut with a result without odds",      {"5", "0", "5", "5", "0", "5"},  "g", 2},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        InitOddsPage(page, catalogue);
+        ClearOdds(page, catalogue);
         SetCounts(c.counts);
-        page.Edit12.text = c.margin;
+        page.cut_percent.text = c.cut_percent;
         scene.prompter.ExpectMessage("Error Value", c.error_values);
-        CalcOddsPage(page, scene.services, catalogue);
+        CalculateOdds(page, scene.services, catalogue);
         scene.prompter.VerifyAndClear();
     }
 }
@@ -295,14 +289,29 @@ struct FractionCase {
 };
 
 TEST_P(OddsTest, FractionsAndUsNumbersOfDecimalOdds) {
+    // clang-format off
     const FractionCase cases[] = {
-        {"0", {0, 0}, ""},        {"1.04", {0, 0}, ""},       {"1.05", {1, 19}, "-1900"},
-        {"1.12", {1, 8}, "-800"}, {"1.15", {2, 13}, "-650"},  {"1.5", {1, 2}, "-200"},
-        {"1.9", {9, 10}, "-111"}, {"1.91", {10, 11}, "-110"}, {"1.95", {18, 19}, "-106"},
-        {"2", {1, 1}, "100"},     {"2.5", {3, 2}, "150"},     {"4.33", {10, 3}, "333"},
-        {"21", {20, 1}, "2000"},  {"35.5", {20, 1}, "2000"},  {"1E300", {20, 1}, "2000"},
-        {"-3", {0, 0}, ""},       {"1.36", {4, 11}, "-275"},  {"2.17", {7, 6}, "117"},
+        // odds     fraction    US
+        {"0",       {0, 0},     ""},
+        {"1.04",    {0, 0},     ""},
+        {"1.05",    {1, 19},    "-1900"},
+        {"1.12",    {1, 8},     "-800"},
+        {"1.15",    {2, 13},    "-650"},
+        {"1.36",    {4, 11},    "-275"},
+        {"1.5",     {1, 2},     "-200"},
+        {"1.9",     {9, 10},    "-111"},
+        {"1.91",    {10, 11},   "-110"},
+        {"1.95",    {18, 19},   "-106"},
+        {"2",       {1, 1},     "100"},
+        {"2.17",    {7, 6},     "117"},
+        {"2.5",     {3, 2},     "150"},
+        {"4.33",    {10, 3},    "333"},
+        {"21",      {20, 1},    "2000"},
+        {"35.5",    {20, 1},    "2000"},
+        {"1E300",   {20, 1},    "2000"},
+        {"-3",      {0, 0},     ""},
     };
+    // clang-format on
     for (const FractionCase& c : cases) {
         SCOPED_TRACE(c.odds);
         const double odds = ParseNumberText(S(c.odds), Sep()).value();

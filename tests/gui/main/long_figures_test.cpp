@@ -102,7 +102,7 @@ private slots:
         // ODDS: long records give long prices.
         pages->setCurrentIndex(TFrmMain::kOdds);
         auto* odds = static_cast<OddsTab*>(window->Tab(TFrmMain::kOdds));
-        TypeCells(odds->InputGrid(), {{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}},
+        TypeCells(odds->RecordsGrid(), {{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}},
                   {QStringLiteral("123456"), QStringLiteral("7"), QStringLiteral("89"),
                    QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
         Calculate(*window);

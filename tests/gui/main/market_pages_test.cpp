@@ -1,6 +1,8 @@
 // The PROBABILITY and ODDS pages through the main window, typed as a user
 // types them.
 
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -24,7 +26,13 @@ using testing::TypeInto;
 namespace {
 
 struct Scene {
-    explicit Scene(char separator = '.') : gui(separator), window(MakeWindow(gui, recorded)) {}
+    // With the shipped catalogues the window starts in Greek.
+    explicit Scene(char separator = '.', bool with_catalogues = false) : gui(separator) {
+        if (with_catalogues) {
+            gui.AddCatalogues();
+        }
+        window = MakeWindow(gui, recorded);
+    }
 
     bool Show(TFrmMain::Page page) {
         if (!testing::ShowAndActivate(window.get())) {
@@ -61,41 +69,20 @@ private slots:
         QTest::addColumn<QStringList>("odds");  // "col=text", typed
         QTest::addColumn<QStringList>("shares");
         QTest::addColumn<QString>("margin");
-        QTest::addColumn<QString>("payout");
-        QTest::addColumn<QString>("cut");
+        QTest::addColumn<QString>("return_percent");
+        QTest::addColumn<QString>("cut_percent");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("a 1X2 book") << '.' << QStringList{"0=2.10", "1=3.40", "2=3.50"}
-                                    << QStringList{"0=45.09", "1=27.85", "2=27.05"} << "5.6"
-                                    << "94.69"
-                                    << "5.31" << QStringList{} << "";
-        QTest::newRow("a fair book")
-            << '.' << QStringList{"0=2", "1=2"} << QStringList{"0=50", "1=50"} << "0"
-            << "100"
-            << "0" << QStringList{} << "";
-        QTest::newRow("one outcome")
-            << '.' << QStringList{"0=1.5"} << QStringList{"0=100"} << "-33.33"
-            << "150"
-            << "-50" << QStringList{} << "";
-        QTest::newRow("columns apart")
-            << '.' << QStringList{"2=2.10", "9=3.40", "14=3.50"}
-            << QStringList{"2=45.09", "9=27.85", "14=27.05", "0=", "5="} << "5.6"
-            << "94.69"
-            << "5.31" << QStringList{} << "";
-        QTest::newRow("comma typed with points")
-            << ',' << QStringList{"0=2.10", "1=3.40", "2=3.50"}
-            << QStringList{"0=45,09", "1=27,85", "2=27,05"} << "5,6"
-            << "94,69"
-            << "5,31" << QStringList{} << "";
-        QTest::newRow("zero odds")
-            << '.' << QStringList{"0=2", "1=0"} << QStringList{"0=", "1="} << "0"
-            << "0"
-            << "0" << QStringList{} << "Floating point division by zero";
-        QTest::newRow("unreadable odds")
-            << '.' << QStringList{"0=2", "1=1..5"} << QStringList{"0=", "1="} << "0"
-            << "0"
-            << "0" << QStringList{"Error Value"} << "Floating point division by zero";
+        // clang-format off
+        QTest::newRow("a 1X2 book")              << '.' << QStringList{"0=2.10", "1=3.40", "2=3.50"}   << QStringList{"0=45.09", "1=27.85", "2=27.05"}               << "5.6"    << "94.69" << "5.31" << QStringList{}              << "";
+        QTest::newRow("a fair book")             << '.' << QStringList{"0=2", "1=2"}                   << QStringList{"0=50", "1=50"}                                << "0"      << "100"   << "0"    << QStringList{}              << "";
+        QTest::newRow("one outcome")             << '.' << QStringList{"0=1.5"}                        << QStringList{"0=100"}                                       << "-33.33" << "150"   << "-50"  << QStringList{}              << "";
+        QTest::newRow("columns apart")           << '.' << QStringList{"2=2.10", "9=3.40", "14=3.50"}  << QStringList{"2=45.09", "9=27.85", "14=27.05", "0=", "5="}  << "5.6"    << "94.69" << "5.31" << QStringList{}              << "";
+        QTest::newRow("comma typed with points") << ',' << QStringList{"0=2.10", "1=3.40", "2=3.50"}   << QStringList{"0=45,09", "1=27,85", "2=27,05"}               << "5,6"    << "94,69" << "5,31" << QStringList{}              << "";
+        QTest::newRow("zero odds")               << '.' << QStringList{"0=2", "1=0"}                   << QStringList{"0=", "1="}                                    << "0"      << "0"     << "0"    << QStringList{}              << "Floating point division by zero";
+        QTest::newRow("unreadable odds")         << '.' << QStringList{"0=2", "1=1..5"}                << QStringList{"0=", "1="}                                    << "0"      << "0"     << "0"    << QStringList{"Error Value"} << "Floating point division by zero";
+        // clang-format on
     }
 
     void probabilityThroughTheWindow() {
@@ -103,8 +90,8 @@ private slots:
         QFETCH(QStringList, odds);
         QFETCH(QStringList, shares);
         QFETCH(QString, margin);
-        QFETCH(QString, payout);
-        QFETCH(QString, cut);
+        QFETCH(QString, return_percent);
+        QFETCH(QString, cut_percent);
         QFETCH(QStringList, messages);
         QFETCH(QString, error);
 
@@ -124,11 +111,11 @@ private slots:
         scene.Calculate();
         for (const QString& entry : shares) {
             const auto parts = entry.split('=');
-            QCOMPARE(CellText(tab->Page().AdvProbability, parts[0].toInt(), 2), parts[1]);
+            QCOMPARE(CellText(tab->Page().outcomes, parts[0].toInt(), 2), parts[1]);
         }
         QCOMPARE(scene.Box("Edit9"), margin);
-        QCOMPARE(scene.Box("Edit10"), payout);
-        QCOMPARE(scene.Box("Edit11"), cut);
+        QCOMPARE(scene.Box("Edit10"), return_percent);
+        QCOMPARE(scene.Box("Edit11"), cut_percent);
     }
 
     void anEmptiedOddsCellTakesItsProbabilityAlong() {
@@ -139,7 +126,7 @@ private slots:
         TypeInto(tab->Grid(), 1, 1, QStringLiteral("3.40"));
         TypeInto(tab->Grid(), 2, 1, QStringLiteral("3.50"));
         scene.Calculate();
-        QCOMPARE(CellText(tab->Page().AdvProbability, 2, 2), QStringLiteral("27.05"));
+        QCOMPARE(CellText(tab->Page().outcomes, 2, 2), QStringLiteral("27.05"));
         tab->Grid()->setFocus();
         tab->Grid()->SetCurrentCell(2, 1);
         PressKey(Qt::Key_F2);
@@ -148,8 +135,8 @@ private slots:
         }
         PressKey(Qt::Key_Return);
         scene.Calculate();
-        QCOMPARE(CellText(tab->Page().AdvProbability, 2, 2), QString());
-        QCOMPARE(CellText(tab->Page().AdvProbability, 0, 2), QStringLiteral("61.82"));
+        QCOMPARE(CellText(tab->Page().outcomes, 2, 2), QString());
+        QCOMPARE(CellText(tab->Page().outcomes, 0, 2), QStringLiteral("61.82"));
     }
 
     void probabilityBoxesAreNotTabStopsAndEnterWraps() {
@@ -163,6 +150,42 @@ private slots:
         QCOMPARE(tab->Grid()->CurrentCol(), 0);
     }
 
+    // Each label of the two pages under its own caption, in Greek at start-up
+    // and in English after the switch; the odds page's "GANIOTA" in both.
+    void captionsFollowTheLanguage_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("greek");
+        QTest::addColumn<QString>("english");
+
+        // clang-format off
+        QTest::newRow("Label9")  << "Label9"  << "Αποτελέσματα"  << "Outcomes";
+        QTest::newRow("Label10") << "Label10" << "ΑΠΟΔΟΣΕΙΣ"     << "ODDS";
+        QTest::newRow("Label11") << "Label11" << "ΠΙΘΑΝΟΤΗΤΑ %"  << "PROBABILITY %";
+        QTest::newRow("Label12") << "Label12" << "ΠΕΡΙΘΩΡΙΟ"     << "MARGIN";
+        QTest::newRow("Label13") << "Label13" << "ΕΠΙΣΤΡΟΦΗ %"   << "RETURN %";
+        QTest::newRow("Label14") << "Label14" << "ΓΚΑΝΙΟΤΑ %"    << "BOOK CUT %";
+        QTest::newRow("Label15") << "Label15" << "GANIOTA"       << "GANIOTA";
+        // clang-format on
+    }
+
+    void captionsFollowTheLanguage() {
+        QFETCH(QString, label);
+        QFETCH(QString, greek);
+        QFETCH(QString, english);
+
+        Scene scene('.', true);
+        QVERIFY(scene.Show(TFrmMain::kOdds));
+        auto* shown = scene.window->findChild<QLabel*>(label);
+        QVERIFY(shown);
+        QCOMPARE(shown->text(), greek);
+        QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("ΝΙΚΕΣ"));
+
+        scene.window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        QCOMPARE(shown->text(), english);
+        QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("WINS"));
+        QCOMPARE(CellText(scene.Odds()->Page().prices, 0, 1), QStringLiteral("EU DECIMAL"));
+    }
+
     void oddsThroughTheWindow() {
         Scene scene;
         QVERIFY(scene.Show(TFrmMain::kOdds));
@@ -170,7 +193,8 @@ private slots:
         const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
         for (int row = 1; row <= 2; ++row) {
             for (int col = 1; col <= 3; ++col) {
-                TypeInto(tab->InputGrid(), col, row, QString::fromLatin1(counts[row - 1][col - 1]));
+                TypeInto(tab->RecordsGrid(), col, row,
+                         QString::fromLatin1(counts[row - 1][col - 1]));
             }
         }
         SetBox(Edit(*scene.window, "Edit12"), QStringLiteral("6"));
@@ -181,50 +205,50 @@ private slots:
                                          {"45", "28", "28", "73", "73", "56"}};
         for (int row = 1; row <= 4; ++row) {
             for (int col = 1; col <= 6; ++col) {
-                QCOMPARE(CellText(tab->Page().AdvOdds1, col, row), expected[row - 1][col - 1]);
+                QCOMPARE(CellText(tab->Page().prices, col, row), expected[row - 1][col - 1]);
             }
         }
     }
 
-    void oddsMissingCountAndEmptiedMargin() {
+    void oddsMissingCountAndEmptiedCut() {
         Scene scene;
         QVERIFY(scene.Show(TFrmMain::kOdds));
         OddsTab* tab = scene.Odds();
         for (int col = 1; col <= 3; ++col) {
-            TypeInto(tab->InputGrid(), col, 1, QStringLiteral("3"));
+            TypeInto(tab->RecordsGrid(), col, 1, QStringLiteral("3"));
         }
-        TypeInto(tab->InputGrid(), 1, 2, QStringLiteral("2"));
-        TypeInto(tab->InputGrid(), 3, 2, QStringLiteral("2"));
+        TypeInto(tab->RecordsGrid(), 1, 2, QStringLiteral("2"));
+        TypeInto(tab->RecordsGrid(), 3, 2, QStringLiteral("2"));
         scene.gui.prompter.ExpectMessage("WriteValueFrom  :AWAY TEAM DRAWS");
         scene.Calculate();
-        QCOMPARE(CellText(tab->Page().AdvOdds1, 1, 1), QString());
+        QCOMPARE(CellText(tab->Page().prices, 1, 1), QString());
 
-        TypeInto(tab->InputGrid(), 2, 2, QStringLiteral("2"));
+        TypeInto(tab->RecordsGrid(), 2, 2, QStringLiteral("2"));
         SetBox(Edit(*scene.window, "Edit12"), QString());
         scene.Calculate();
         QCOMPARE(scene.Box("Edit12"), QStringLiteral("0"));
-        QCOMPARE(CellText(tab->Page().AdvOdds1, 1, 1), QStringLiteral("3"));
+        QCOMPARE(CellText(tab->Page().prices, 1, 1), QStringLiteral("3"));
     }
 
     void oddsKeysAndTheDisplayOnlyGrid() {
         Scene scene(',');
         QVERIFY(scene.Show(TFrmMain::kOdds));
         OddsTab* tab = scene.Odds();
-        TypeInto(tab->InputGrid(), 1, 1, QStringLiteral("a-1.5x"));
-        QCOMPARE(CellText(tab->Page().AdvOdds, 1, 1), QStringLiteral("1,5"));
+        TypeInto(tab->RecordsGrid(), 1, 1, QStringLiteral("a-1.5x"));
+        QCOMPARE(CellText(tab->Page().records, 1, 1), QStringLiteral("1,5"));
         // The result grid takes no focus, no current cell and no typing.
-        GridView* results = tab->ResultGrid();
+        GridView* results = tab->PricesGrid();
         QCOMPARE(results->focusPolicy(), Qt::NoFocus);
         testing::ClickCell(results, 2, 2);
         QVERIFY(!results->currentIndex().isValid());
         QVERIFY(QApplication::focusWidget() != results);
         Type(QStringLiteral("7"));
-        QCOMPARE(CellText(tab->Page().AdvOdds1, 2, 2), QString());
+        QCOMPARE(CellText(tab->Page().prices, 2, 2), QString());
         // The input grid's headers never become current.
-        testing::ClickCell(tab->InputGrid(), 0, 1);
-        testing::ClickCell(tab->InputGrid(), 2, 0);
-        QCOMPARE(tab->InputGrid()->CurrentCol(), 1);
-        QCOMPARE(tab->InputGrid()->CurrentRow(), 1);
+        testing::ClickCell(tab->RecordsGrid(), 0, 1);
+        testing::ClickCell(tab->RecordsGrid(), 2, 0);
+        QCOMPARE(tab->RecordsGrid()->CurrentCol(), 1);
+        QCOMPARE(tab->RecordsGrid()->CurrentRow(), 1);
     }
 };
 
