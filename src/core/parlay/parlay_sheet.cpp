@@ -1,5 +1,7 @@
 #include "core/parlay/parlay_sheet.h"
 
+#include <iterator>
+
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/number_text.h"
@@ -47,6 +49,8 @@ long long Binomial(int n, int m) {
 }
 
 }  // namespace
+
+static_assert(std::size(kParlayColWidths) == ParlaySheet::kCols);
 
 ParlaySheet::ParlaySheet() : selections(kCols, kRows) {
     selections.SetDefaultSizes(TextGrid::kDefaultColWidth, kParlayRowHeight);

@@ -95,8 +95,9 @@ void CaptionParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
 
 // Shows the gap message and changes nothing when the odds do not fill rows 1 to
 // N without a gap. Otherwise each row with odds and a stake gets its
-// combinations, total stake, return and profit; a row without a stake loses
-// them (but keeps its combinations while it has odds); then the three sums.
+// combinations, total stake, return and profit; any other row loses its total
+// stake, return and profit, and its combinations too when it has no odds; then
+// the three sums.
 void CalculateParlaySheet(ParlaySheet& sheet, Services& services);
 
 struct SystemPayout {
