@@ -25,10 +25,10 @@ const char* const kOdds[15] = {"1.85", "2.10", "1.50", "3.40", "1.72", "2.25", "
                                "1.33", "2.05", "1.60", "2.80", "1.44", "3.10", "1.95"};
 
 void FillWorstSheet(ParlaySheet& sheet) {
-    InitParlaySheet(sheet, Catalogue());
+    ClearParlaySheet(sheet, Catalogue());
     for (int row = 1; row <= 15; ++row) {
-        sheet.AdvStringGrid1.SetCell(kColOdds, row, kOdds[row - 1]);
-        sheet.AdvStringGrid1.SetCell(kColStake, row, "2.5");
+        sheet.selections.SetCell(ParlaySheet::kOddsCol, row, kOdds[row - 1]);
+        sheet.selections.SetCell(ParlaySheet::kStakeCol, row, "2.5");
     }
 }
 
@@ -39,10 +39,10 @@ void BM_ParlayCalcSheet(benchmark::State& state) {
     ParlaySheet sheet;
     FillWorstSheet(sheet);
     for (auto _ : state) {
-        CalcParlaySheet(sheet, services);
-        benchmark::DoNotOptimize(sheet.Edit2.text.data());
+        CalculateParlaySheet(sheet, services);
+        benchmark::DoNotOptimize(sheet.total_returned.text.data());
     }
-    if (sheet.AdvStringGrid1.Cell(kColCombinations, 7) != "6435") {
+    if (sheet.selections.Cell(ParlaySheet::kCombinationsCol, 7) != "6435") {
         state.SkipWithError("wrong count of combinations");
     }
     state.SetItemsProcessed(state.iterations() * 32767);
@@ -71,16 +71,17 @@ void BM_ParlaySaveAndLoadFile(benchmark::State& state) {
     Services services{prompter, platform, '.'};
     ParlaySheet sheet;
     FillWorstSheet(sheet);
-    CalcParlaySheet(sheet, services);
+    CalculateParlaySheet(sheet, services);
     const std::string path =
         (std::filesystem::temp_directory_path() / "orvanta-parlay-bench.bet").string();
     ParlaySheet loaded;
     for (auto _ : state) {
-        SaveGridToFile(sheet.AdvStringGrid1, path, 0);
-        LoadGridFromFile(loaded.AdvStringGrid1, path, GridShape{kParlayCols, kParlayRows});
+        SaveGridToFile(sheet.selections, path, 0);
+        LoadGridFromFile(loaded.selections, path,
+                         GridShape{ParlaySheet::kCols, ParlaySheet::kRows});
     }
     state.SetBytesProcessed(state.iterations() *
-                            static_cast<long>(SaveGridToBytes(sheet.AdvStringGrid1, 0).size()));
+                            static_cast<long>(SaveGridToBytes(sheet.selections, 0).size()));
     std::remove(path.c_str());
 }
 BENCHMARK(BM_ParlaySaveAndLoadFile);
@@ -92,11 +93,12 @@ void BM_ParlaySaveAndLoadBytes(benchmark::State& state) {
     Services services{prompter, platform, '.'};
     ParlaySheet sheet;
     FillWorstSheet(sheet);
-    CalcParlaySheet(sheet, services);
+    CalculateParlaySheet(sheet, services);
     ParlaySheet loaded;
     for (auto _ : state) {
-        const std::string bytes = SaveGridToBytes(sheet.AdvStringGrid1, 0);
-        LoadGridFromBytes(loaded.AdvStringGrid1, bytes, GridShape{kParlayCols, kParlayRows});
+        const std::string bytes = SaveGridToBytes(sheet.selections, 0);
+        LoadGridFromBytes(loaded.selections, bytes,
+                          GridShape{ParlaySheet::kCols, ParlaySheet::kRows});
         benchmark::DoNotOptimize(bytes.data());
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/i18n/catalogue.h"
+#include "core/i18n/utf8.h"
 #include "fuzz/fuzz_support.h"
 
 using orvanta::fuzz::Check;

@@ -18,23 +18,23 @@ namespace {
 void LoadAndRoundTrip(std::string_view bytes, std::optional<orvanta::GridShape> shape) {
     orvanta::ParlaySheet sheet;
     try {
-        orvanta::LoadGridFromBytes(sheet.AdvStringGrid1, bytes, shape);
+        orvanta::LoadGridFromBytes(sheet.selections, bytes, shape);
     } catch (const orvanta::OperationError&) {
         return;
     }
     std::string saved;
     try {
-        saved = orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0);
+        saved = orvanta::SaveGridToBytes(sheet.selections, 0);
     } catch (const orvanta::OperationError&) {
         return;  // a cell the writer refuses (a picture cell type)
     }
     orvanta::ParlaySheet again;
     try {
-        orvanta::LoadGridFromBytes(again.AdvStringGrid1, saved, shape);
+        orvanta::LoadGridFromBytes(again.selections, saved, shape);
     } catch (const orvanta::OperationError&) {
         orvanta::fuzz::Finding("a saved grid does not load");
     }
-    Check(orvanta::SaveGridToBytes(again.AdvStringGrid1, 0) == saved,
+    Check(orvanta::SaveGridToBytes(again.selections, 0) == saved,
           "a saved grid reads back differently");
 }
 
@@ -43,6 +43,7 @@ void LoadAndRoundTrip(std::string_view bytes, std::optional<orvanta::GridShape> 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     LoadAndRoundTrip(bytes, std::nullopt);
-    LoadAndRoundTrip(bytes, orvanta::GridShape{orvanta::kParlayCols, orvanta::kParlayRows});
+    LoadAndRoundTrip(bytes,
+                     orvanta::GridShape{orvanta::ParlaySheet::kCols, orvanta::ParlaySheet::kRows});
     return 0;
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/i18n/catalogue.h"
+#include "core/i18n/utf8.h"
 #include "core/update/version_info.h"
 #include "fuzz/fuzz_support.h"
 

@@ -86,7 +86,7 @@ std::optional<std::pair<int, std::string>> ParseStake(const std::string& text) {
         }
         row = row * 10 + (text[i] - '0');
     }
-    if (row < kParlayFirstRow || row > kParlayLastRow) {
+    if (row < ParlaySheet::kFirstRow || row > ParlaySheet::kLastRow) {
         return std::nullopt;
     }
     return std::make_pair(row, text.substr(equals + 1));
@@ -294,7 +294,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
                                 " is no selection (odds with /L or /B); a sheet file comes alone");
                 }
             }
-            if (selections.size() > static_cast<std::size_t>(kParlayLastRow)) {
+            if (selections.size() > static_cast<std::size_t>(ParlaySheet::kLastRow)) {
                 return fail("at most 15 selections");
             }
             request.selections = std::move(selections);

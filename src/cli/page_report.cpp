@@ -2,52 +2,13 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <ostream>
+
+#include "core/i18n/utf8.h"
 
 namespace orvanta {
 
 namespace {
-
-// Length of the valid UTF-8 sequence at the start of `text`, 0 when none
-// (overlong forms, surrogates and values past U+10FFFF are not valid).
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    std::uint32_t least = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1Fu;
-        least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0Fu;
-        least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07u;
-        least = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-        code = (code << 6) | (byte(i) & 0x3Fu);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
-}
 
 // Characters on screen, for lining up the table: UTF-8 lead bytes counted.
 std::size_t DisplayWidth(const std::string& text) {

@@ -35,17 +35,10 @@ void TypeIntoCell(TextGrid& grid, int col, int row, const std::string& text,
     grid.SetCell(col, row, std::move(typed));
 }
 
-// The hook of the calculator grids and of the odds input grid.
+// The hook of the calculator grids, the odds input grid and the parlay sheet.
 KeyFilter NumberGridFilter(char separator) {
     return
         [separator](char typed, const std::string&) { return FilterNumberKey(typed, separator); };
-}
-
-// The parlay sheet's hook, which also knows the cell it types into.
-KeyFilter ParlayFilter(int col, int row, char separator) {
-    return [=](char typed, const std::string& current) {
-        return AdvStringGrid1KeyPress(col, row, current, typed, separator).key;
-    };
 }
 
 std::string Quoted(const std::string& text) {
@@ -165,8 +158,8 @@ int RunParlay(CalcSession& session) {
     const CalcRequest& request = session.Request();
     const char separator = session.Separator();
     ParlaySheet sheet;
-    InitParlaySheet(sheet, session.Captions());
-    TextGrid& grid = sheet.AdvStringGrid1;
+    ClearParlaySheet(sheet, session.Captions());
+    TextGrid& grid = sheet.selections;
 
     // The Load button recalculates on its own; a second Calculate is only what
     // a user would press after changing a stake.
@@ -180,18 +173,17 @@ int RunParlay(CalcSession& session) {
         calculate = !request.stakes.empty();
     } else {
         for (std::size_t i = 0; i < request.selections.size(); ++i) {
-            const int row = kParlayFirstRow + static_cast<int>(i);
+            const int row = ParlaySheet::kFirstRow + static_cast<int>(i);
             const ParlaySelectionArg& selection = request.selections[i];
-            TypeIntoCell(grid, kColOdds, row, selection.odds,
-                         ParlayFilter(kColOdds, row, separator));
+            TypeIntoCell(grid, ParlaySheet::kOddsCol, row, selection.odds,
+                         NumberGridFilter(separator));
             for (char click : selection.clicks) {
                 session.Run([&] {
                     if (click == 'L') {
-                        AdvStringGrid1SelectCell(sheet, kColResult, row, session.Captions(),
-                                                 session.Page());
+                        ToggleResult(sheet, row, session.Captions(), session.Page());
                     } else {
-                        AdvStringGrid1CheckBoxClick(sheet, kColBanker, row, session.Captions(),
-                                                    session.Page());
+                        ToggleCheckBox(sheet, ParlaySheet::kBankerCol, row, session.Captions(),
+                                       session.Page());
                     }
                 });
             }
@@ -200,10 +192,10 @@ int RunParlay(CalcSession& session) {
 
     if (!session.Failed()) {
         for (const auto& [row, text] : request.stakes) {
-            TypeIntoCell(grid, kColStake, row, text, ParlayFilter(kColStake, row, separator));
+            TypeIntoCell(grid, ParlaySheet::kStakeCol, row, text, NumberGridFilter(separator));
         }
         if (calculate) {
-            session.Run([&] { CalcParlaySheet(sheet, session.Page()); });
+            session.Run([&] { CalculateParlaySheet(sheet, session.Page()); });
         }
         if (request.save_path && !session.Failed()) {
             // The Save button's write; the window identifier means nothing here.
@@ -219,9 +211,9 @@ int RunParlay(CalcSession& session) {
          {},
          {"Banker", "Odds", "Result", "System", "Stake", "Bets", "Staked", "Return", "Profit"},
          false});
-    report.boxes = {{"Edit1", "Sum staked", &sheet.Edit1},
-                    {"Edit2", "Sum returned", &sheet.Edit2},
-                    {"Edit3", "Sum of profits", &sheet.Edit3}};
+    report.boxes = {{"Edit1", "Sum staked", &sheet.total_staked},
+                    {"Edit2", "Sum returned", &sheet.total_returned},
+                    {"Edit3", "Sum of profits", &sheet.total_profit}};
     return session.Finish(std::move(report));
 }
 

@@ -35,16 +35,16 @@ protected:
     // key filter makes the marks the separator), a click on row 3's result.
     ParlaySheet WindowExample() {
         ParlaySheet sheet;
-        InitParlaySheet(sheet, catalogue);
-        TextGrid& grid = sheet.AdvStringGrid1;
-        grid.SetCell(kColOdds, 1, S("2.00"));
-        grid.SetCell(kColOdds, 2, S("1.50"));
-        grid.SetCell(kColOdds, 3, S("3.00"));
-        AdvStringGrid1SelectCell(sheet, kColResult, 3, catalogue, scene.services);
-        grid.SetCell(kColStake, 1, "10");
-        grid.SetCell(kColStake, 2, "10");
-        grid.SetCell(kColStake, 3, "5");
-        CalcParlaySheet(sheet, scene.services);
+        ClearParlaySheet(sheet, catalogue);
+        TextGrid& grid = sheet.selections;
+        grid.SetCell(ParlaySheet::kOddsCol, 1, S("2.00"));
+        grid.SetCell(ParlaySheet::kOddsCol, 2, S("1.50"));
+        grid.SetCell(ParlaySheet::kOddsCol, 3, S("3.00"));
+        ToggleResult(sheet, 3, catalogue, scene.services);
+        grid.SetCell(ParlaySheet::kStakeCol, 1, "10");
+        grid.SetCell(ParlaySheet::kStakeCol, 2, "10");
+        grid.SetCell(ParlaySheet::kStakeCol, 3, "5");
+        CalculateParlaySheet(sheet, scene.services);
         return sheet;
     }
 
@@ -127,11 +127,11 @@ TEST_P(CalcParlayTest, SaveWritesWhatTheSaveButtonWrites) {
     args.insert(args.end(), {"--save", out_file});
     const auto output = Run(args);
     EXPECT_EQ(output.status, 0) << output.err;
-    EXPECT_EQ(scene.folder.Read("out.bet"), SaveGridToBytes(WindowExample().AdvStringGrid1, 0));
+    EXPECT_EQ(scene.folder.Read("out.bet"), SaveGridToBytes(WindowExample().selections, 0));
 
     // A save over a file replaces it.
     EXPECT_EQ(Run(args).status, 0);
-    EXPECT_EQ(scene.folder.Read("out.bet"), SaveGridToBytes(WindowExample().AdvStringGrid1, 0));
+    EXPECT_EQ(scene.folder.Read("out.bet"), SaveGridToBytes(WindowExample().selections, 0));
 }
 
 TEST_P(CalcParlayTest, Table) {

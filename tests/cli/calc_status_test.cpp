@@ -34,8 +34,9 @@ protected:
     CalcStatusTest() {
         folder.Write("broken.bet", "TPF0 this is no grid file");
         try {
-            TextGrid grid(kParlayCols, kParlayRows);
-            LoadGridFromFile(grid, folder / "broken.bet", GridShape{kParlayCols, kParlayRows});
+            TextGrid grid(ParlaySheet::kCols, ParlaySheet::kRows);
+            LoadGridFromFile(grid, folder / "broken.bet",
+                             GridShape{ParlaySheet::kCols, ParlaySheet::kRows});
         } catch (const OperationError& e) {
             broken_report = ErrorReportText(e.what());
         }
@@ -197,14 +198,14 @@ TEST_F(CalcStatusTest, TheSeparatorComesFromTheRegionalSettings) {
 
 TEST_F(CalcStatusTest, JsonCarriesAnyTextALoadedSheetHolds) {
     ParlaySheet sheet;
-    InitParlaySheet(sheet, Catalogue());
+    ClearParlaySheet(sheet, Catalogue());
     const std::string odd = "\"q\" \\ \x01\t\nΑΠΟΔΟΣΗ €";
-    sheet.AdvStringGrid1.SetCell(kColOdds, 0, odd);
-    SaveGridToFile(sheet.AdvStringGrid1, folder / "odd.bet", 0);
+    sheet.selections.SetCell(ParlaySheet::kOddsCol, 0, odd);
+    SaveGridToFile(sheet.selections, folder / "odd.bet", 0);
 
     const CalcOutput output = RunCalcProgram({"parlay", folder / "odd.bet", "--json"});
     EXPECT_EQ(output.status, 0) << output.err;
-    EXPECT_EQ(GridRows(ParseJson(output.out), "AdvStringGrid1")[0][kColOdds], odd);
+    EXPECT_EQ(GridRows(ParseJson(output.out), "AdvStringGrid1")[0][ParlaySheet::kOddsCol], odd);
 }
 
 TEST(CalcProgram, VersionAndHelp) {

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "core/i18n/utf8.h"
+
 namespace orvanta::testing {
 
 namespace {
@@ -165,56 +167,10 @@ private:
         return value;
     }
 
-    static void AppendUtf8(std::string& out, std::uint32_t code) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
     // A raw UTF-8 sequence inside a string, checked as strictly as RFC 3629.
     void Utf8(std::string& out) {
-        const auto lead = static_cast<unsigned char>(Peek());
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        std::uint32_t least = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1Fu;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0Fu;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07u;
-            least = 0x10000;
-        } else {
-            Fail("invalid UTF-8");
-        }
-        if (m_pos + length > m_text.size()) {
-            Fail("invalid UTF-8");
-        }
-        for (std::size_t i = 1; i < length; ++i) {
-            const auto next = static_cast<unsigned char>(m_text[m_pos + i]);
-            if ((next & 0xC0) != 0x80) {
-                Fail("invalid UTF-8");
-            }
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        const std::size_t length = Utf8SequenceLength(m_text.substr(m_pos));
+        if (length == 0) {
             Fail("invalid UTF-8");
         }
         out.append(m_text.substr(m_pos, length));

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
+#include <tuple>
 
 namespace orvanta::testing {
 
@@ -26,6 +28,30 @@ protected:
 
 inline std::string SeparatorName(const ::testing::TestParamInfo<char>& info) {
     return info.param == '.' ? "Point" : "Comma";
+}
+
+// A table whose every case runs under both separators, each pair a test of its
+// own named after the case and the separator ("WorkedExample_Comma"), so that
+// ctest names the case that fails. `Case` has a `name` fit for a test name.
+template <typename Case>
+class SeparatorTableTest : public ::testing::TestWithParam<std::tuple<Case, char>> {
+protected:
+    const Case& TableCase() const { return std::get<0>(this->GetParam()); }
+    char Sep() const { return std::get<1>(this->GetParam()); }
+    std::string S(const std::string& text) const { return WithSeparator(text, Sep()); }
+};
+
+// INSTANTIATE_TEST_SUITE_P(Table, SomeTableTest, BothSeparators(kCases),
+//                          SeparatorTableName<SomeCase>);
+template <typename Case, std::size_t N>
+auto BothSeparators(const Case (&cases)[N]) {
+    return ::testing::Combine(::testing::ValuesIn(cases), ::testing::Values('.', ','));
+}
+
+template <typename Case>
+std::string SeparatorTableName(const ::testing::TestParamInfo<std::tuple<Case, char>>& info) {
+    return std::string(std::get<0>(info.param).name) + "_" +
+           (std::get<1>(info.param) == '.' ? "Point" : "Comma");
 }
 
 }  // namespace orvanta::testing

@@ -88,19 +88,19 @@ int main(int argc, char** argv) {
         CoreScene scene;
         const orvanta::Catalogue greek(resources + "/Orvanta_GR.ini");
         orvanta::ParlaySheet sheet;
-        orvanta::InitParlaySheet(sheet, greek);
+        orvanta::ClearParlaySheet(sheet, greek);
         Write(corpus / "grid_file", "fresh-greek.bet",
-              orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0));
-        sheet.AdvStringGrid1.SetCell(1, 1, "2");
-        sheet.AdvStringGrid1.SetCell(1, 2, "1.5");
-        sheet.AdvStringGrid1.SetCell(1, 3, "3");
-        sheet.AdvStringGrid1.SetCell(2, 3, "LOST");
-        sheet.AdvStringGrid1.SetChecked(0, 1, true);
-        sheet.AdvStringGrid1.SetCell(4, 1, "1");
-        sheet.AdvStringGrid1.SetCell(4, 2, "1");
-        orvanta::CalcParlaySheet(sheet, scene.services);
+              orvanta::SaveGridToBytes(sheet.selections, 0));
+        sheet.selections.SetCell(1, 1, "2");
+        sheet.selections.SetCell(1, 2, "1.5");
+        sheet.selections.SetCell(1, 3, "3");
+        sheet.selections.SetCell(2, 3, "LOST");
+        sheet.selections.SetChecked(0, 1, true);
+        sheet.selections.SetCell(4, 1, "1");
+        sheet.selections.SetCell(4, 2, "1");
+        orvanta::CalculateParlaySheet(sheet, scene.services);
         Write(corpus / "grid_file", "banker.bet",
-              orvanta::SaveGridToBytes(sheet.AdvStringGrid1, 0x12345));
+              orvanta::SaveGridToBytes(sheet.selections, 0x12345));
     }
 
     // Live records.

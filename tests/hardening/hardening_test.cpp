@@ -72,7 +72,7 @@ const Writer kWriters[] = {
      [](CoreScene& scene) { scene.folder.Write("Arxeia/week.bet", "old sheet"); },
      [](CoreScene& scene, const StepFault& fault) {
          ParlaySheet sheet;
-         InitParlaySheet(sheet, kNoCatalogue);
+         ClearParlaySheet(sheet, kNoCatalogue);
          scene.prompter.ExpectSaveFile(scene.folder / "Arxeia/week.bet");
          EXPECT_EQ(ThrownText([&] { SaveParlaySheet(sheet, scene.services, 0); }), fault.wording);
          EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), "old sheet");
@@ -190,7 +190,7 @@ const Hostile kHostile[] = {
              Record("TGridPropIO",
                     {{"ColCount", I32(0x80000000LL)}, {"RowCount", I8(16)}, {"FullGrid", kTrue}});
          ParlaySheet sheet;
-         EXPECT_NE(ThrownText([&] { LoadGridFromBytes(sheet.AdvStringGrid1, file); }),
+         EXPECT_NE(ThrownText([&] { LoadGridFromBytes(sheet.selections, file); }),
                    "<nothing thrown>");
      }},
     {"a .bet whose text length is 2^31", Nothing,
@@ -201,7 +201,7 @@ const Hostile kHostile[] = {
              Record("TGridCellIO",
                     {{"Col", I8(1)}, {"Row", I8(1)}, {"Cell", Long("2", 0x80000000u)}});
          ParlaySheet sheet;
-         EXPECT_NE(ThrownText([&] { LoadGridFromBytes(sheet.AdvStringGrid1, file); }),
+         EXPECT_NE(ThrownText([&] { LoadGridFromBytes(sheet.selections, file); }),
                    "<nothing thrown>");
      }},
     {"a catalogue with a 10 MB line",

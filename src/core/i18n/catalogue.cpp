@@ -10,6 +10,7 @@
 
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
+#include "core/i18n/utf8.h"
 
 namespace orvanta {
 
@@ -102,59 +103,6 @@ std::string Convert(const char* from, const char* to, std::string_view bytes) {
 }
 
 }  // namespace
-
-bool IsValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    const std::size_t n = bytes.size();
-    while (i < n) {
-        // Plain ASCII, eight bytes at a time.
-        while (i + 8 <= n) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes.data() + i, 8);
-            if (word & 0x8080808080808080ULL) {
-                break;
-            }
-            i += 8;
-        }
-        if (i >= n) {
-            break;
-        }
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        std::size_t extra = 0;
-        std::uint32_t code = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            code = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            code = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            code = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= n) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto d = static_cast<unsigned char>(bytes[i + k]);
-            if ((d & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (d & 0x3F);
-        }
-        if ((extra == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-            (extra == 3 && (code < 0x10000 || code > 0x10FFFF))) {
-            return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
 
 std::string DecodeWindows1253(std::string_view bytes) {
     return Convert("windows-1253", "UTF-8", bytes);

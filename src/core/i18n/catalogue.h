@@ -52,7 +52,6 @@ private:
 std::string LookupCatalogueText(std::string_view file_bytes, const std::string& section,
                                 const std::string& key, const std::string& default_text);
 
-bool IsValidUtf8(std::string_view bytes);
 // UTF-8 stays as it is (without a byte-order mark); anything else is decoded as
 // Windows-1253.
 std::string DecodeCatalogueBytes(std::string_view bytes);

@@ -60,13 +60,4 @@ void LoadGridFromBytes(TextGrid& grid, std::string_view bytes,
 void LoadGridFromFile(TextGrid& grid, const std::string& path,
                       std::optional<GridShape> required = std::nullopt);
 
-// 80-bit extended floats as the format stores them (little-endian: 64-bit
-// significand with its explicit leading bit, then sign and 15-bit exponent),
-// converted without relying on long double.
-bool IsFloat80Zero(const std::uint8_t bytes[10]);
-// Rounded to the nearest double, ties to even; too large gives infinity.
-double Float80ToDouble(const std::uint8_t bytes[10]);
-// Exact: every double has an 80-bit form.
-void DoubleToFloat80(double value, std::uint8_t bytes[10]);
-
 }  // namespace orvanta

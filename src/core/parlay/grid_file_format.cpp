@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/i18n/utf8.h"
+
 namespace orvanta::grid_file {
 
 namespace {
@@ -114,74 +116,6 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// One code point from `bytes` at `pos` (advanced past it); a malformed
-// sequence yields U+FFFD and consumes one byte.
-char32_t NextCodePoint(std::string_view bytes, std::size_t& pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        cp = lead & 0x1F;
-        min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        cp = lead & 0x0F;
-        min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        cp = lead & 0x07;
-        min = 0x10000;
-    } else {
-        ++pos;
-        return kReplacement;
-    }
-    if (bytes.size() - pos <= static_cast<std::size_t>(extra)) {
-        ++pos;
-        return kReplacement;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        const unsigned char next = byte(pos + static_cast<std::size_t>(i));
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return kReplacement;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++pos;
-        return kReplacement;
-    }
-    pos += static_cast<std::size_t>(extra) + 1;
-    return cp;
-}
-
 }  // namespace
 
 const NameList kAlignments = ListOf(kAlignmentNames);
@@ -234,28 +168,6 @@ bool IsPictureCellType(int cell_type) {
            n == "ctPicture" || n == "ctFilePicture";
 }
 
-bool IsAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string CleanUtf8(std::string_view bytes) {
-    if (IsAscii(bytes)) {
-        return std::string(bytes);
-    }
-    std::string out;
-    out.reserve(bytes.size());
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        AppendUtf8(out, NextCodePoint(bytes, pos));
-    }
-    return out;
-}
-
 std::size_t Utf16Length(std::string_view utf8) {
     std::size_t units = 0;
     std::size_t pos = 0;
@@ -303,7 +215,7 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
                 continue;
             }
         }
-        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacement : u);
+        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacementCharacter : u);
     }
     return out;
 }

@@ -9,6 +9,7 @@
 #include "core/grid/operation_error.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"
+#include "core/i18n/utf8.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/grid_file_format.h"
 

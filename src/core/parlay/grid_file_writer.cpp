@@ -4,6 +4,7 @@
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/text_grid.h"
+#include "core/i18n/utf8.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/grid_file_format.h"
 
@@ -12,6 +13,17 @@ namespace orvanta {
 namespace {
 
 using namespace grid_file;
+
+// An 80-bit float (64-bit significand, then sign and exponent) is zero, of
+// either sign, when every bit but the sign is clear.
+bool IsZero(const std::uint8_t (&value)[10]) {
+    for (int i = 0; i < 9; ++i) {
+        if (value[i] != 0) {
+            return false;
+        }
+    }
+    return (value[9] & 0x7F) == 0;
+}
 
 class RecordWriter {
 public:
@@ -112,7 +124,7 @@ public:
 
     // Left out when zero.
     void Extended(const char* name, const std::uint8_t (&value)[10]) {
-        if (IsFloat80Zero(value)) {
+        if (IsZero(value)) {
             return;
         }
         ShortName(name);

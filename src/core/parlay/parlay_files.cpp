@@ -29,7 +29,7 @@ FileDialogOptions ParlayOpenDialogOptions(const Platform& platform) {
 
 FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue) {
     FileDialogOptions options;
-    options.title = catalogue.ReadString("FrmMain", "DeleteFiles", "Delete Files");
+    options.title = catalogue.Read(parlay_captions::kDeleteFiles);
     // The dialog deletes what is chosen in it; its button must not say "Open".
     options.accept_label = options.title;
     options.filter = kParlayFileFilter;
@@ -46,7 +46,7 @@ std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& s
     if (!path) {
         return std::nullopt;
     }
-    SaveGridToFile(sheet.AdvStringGrid1, *path, window_id, services.write_faults);
+    SaveGridToFile(sheet.selections, *path, window_id, services.write_faults);
     return path;
 }
 
@@ -55,8 +55,8 @@ std::optional<std::string> LoadParlaySheet(ParlaySheet& sheet, Services& service
     if (!path) {
         return std::nullopt;
     }
-    LoadGridFromFile(sheet.AdvStringGrid1, *path, GridShape{kParlayCols, kParlayRows});
-    CalcParlaySheet(sheet, services);
+    LoadGridFromFile(sheet.selections, *path, GridShape{ParlaySheet::kCols, ParlaySheet::kRows});
+    CalculateParlaySheet(sheet, services);
     return path;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// The parlay page's file buttons: Save (Button1), Load (Button2) and Delete
-// Files (bbtnDelete). Sheets live as .bet files in the folder Arxeia beside the
-// program. Failures throw OperationError for the window's general error report;
-// a load that fails keeps in the sheet what it read before the fault.
+// The parlay page's file buttons: Save, Load and Delete Files. Sheets live as
+// .bet files in the folder Arxeia beside the program. Failures throw
+// OperationError for the window's general error report; a load that fails keeps
+// in the sheet what it read before the fault.
 
 #include <cstdint>
 #include <optional>

@@ -1,16 +1,19 @@
 #include "core/parlay/parlay_sheet.h"
 
+#include <iterator>
+
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
-#include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
 
 namespace orvanta {
 
 namespace {
 
+using P = ParlaySheet;
+
 bool IsDataRow(int row) {
-    return row >= kParlayFirstRow && row <= kParlayLastRow;
+    return row >= P::kFirstRow && row <= P::kLastRow;
 }
 
 // A running product where a factor replaces a product that is not positive, so
@@ -26,7 +29,7 @@ double ReadCell(const TextGrid& grid, int col, int row, Services& services) {
 // Empty cells count 0 in the sums.
 double ColumnSum(const TextGrid& grid, int col, Services& services) {
     double sum = 0;
-    for (int row = kParlayFirstRow; row <= kParlayLastRow; ++row) {
+    for (int row = P::kFirstRow; row <= P::kLastRow; ++row) {
         if (!grid.Cell(col, row).empty()) {
             sum += ReadCell(grid, col, row, services);
         }
@@ -47,29 +50,27 @@ long long Binomial(int n, int m) {
 
 }  // namespace
 
-ParlaySheet::ParlaySheet() : AdvStringGrid1(kParlayCols, kParlayRows) {
-    AdvStringGrid1.SetDefaultSizes(TextGrid::kDefaultColWidth, kParlayRowHeight);
-    for (int col = 0; col < kParlayCols; ++col) {
-        AdvStringGrid1.SetColWidth(col, kParlayColWidths[col]);
+static_assert(std::size(kParlayColWidths) == ParlaySheet::kCols);
+
+ParlaySheet::ParlaySheet() : selections(kCols, kRows) {
+    selections.SetDefaultSizes(TextGrid::kDefaultColWidth, kParlayRowHeight);
+    for (int col = 0; col < kCols; ++col) {
+        selections.SetColWidth(col, kParlayColWidths[col]);
     }
-    AdvStringGrid1.SetFixedRows(1);
+    selections.SetFixedRows(1);
 }
 
-std::string StandartLostText(const Catalogue& catalogue) {
-    return catalogue.ReadString("Message", "StandartLost", "Standart Lost");
-}
-
-void InitParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue) {
-    TextGrid& grid = sheet.AdvStringGrid1;
+void ClearParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue) {
+    TextGrid& grid = sheet.selections;
     grid.ClearCells();
-    sheet.Edit1.text = "0";
-    sheet.Edit2.text = "0";
-    sheet.Edit3.text = "0";
-    for (int row = kParlayFirstRow; row <= kParlayLastRow; ++row) {
-        grid.AddCheckBox(kColBanker, row, false);
-        grid.SetCell(kColSystem, row, std::to_string(row));
-        grid.SetCell(kColResult, row, kParlayWin);
-        for (int col : {kColBanker, kColOdds, kColStake}) {
+    sheet.total_staked.text = "0";
+    sheet.total_returned.text = "0";
+    sheet.total_profit.text = "0";
+    for (int row = P::kFirstRow; row <= P::kLastRow; ++row) {
+        grid.AddCheckBox(P::kBankerCol, row, false);
+        grid.SetCell(P::kSystemSizeCol, row, std::to_string(row));
+        grid.SetCell(P::kResultCol, row, kParlayWin);
+        for (int col : {P::kBankerCol, P::kOddsCol, P::kStakeCol}) {
             grid.SetBackground(col, row, kColourWindow);
         }
     }
@@ -77,13 +78,12 @@ void InitParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue) {
 }
 
 void CaptionParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue) {
-    for (int col = 0; col < kParlayCols; ++col) {
-        sheet.AdvStringGrid1.SetCell(
-            col, 0, catalogue.ReadString("FrmMain", "ColumnHeaders_" + std::to_string(col), ""));
+    for (int col = 0; col < P::kCols; ++col) {
+        sheet.selections.SetCell(col, 0, catalogue.Read(parlay_captions::kColumnHeaders[col]));
     }
 }
 
-SystemReturn SumCombinations(const std::vector<Selection>& others, int m, double banker_product) {
+SystemPayout SumCombinations(const std::vector<Selection>& others, int m, double banker_product) {
     if (m < 0) {
         return {};
     }
@@ -91,7 +91,7 @@ SystemReturn SumCombinations(const std::vector<Selection>& others, int m, double
         return {banker_product, 1};
     }
     const int n = static_cast<int>(others.size());
-    SystemReturn result;
+    SystemPayout result;
     result.count = Binomial(n, m);
     if (result.count == 0) {
         return result;
@@ -145,22 +145,22 @@ SystemReturn SumCombinations(const std::vector<Selection>& others, int m, double
     return result;
 }
 
-SystemReturn CalcSystemReturn(const ParlaySheet& sheet, int k, Services& services) {
-    const TextGrid& grid = sheet.AdvStringGrid1;
+SystemPayout SystemReturn(const ParlaySheet& sheet, int k, Services& services) {
+    const TextGrid& grid = sheet.selections;
     double bankers = 0;
     bool banker_lost = false;
     int m = k;
     std::vector<Selection> others;
-    others.reserve(kParlayLastRow);
-    for (int row = kParlayFirstRow; row <= kParlayLastRow && !grid.Cell(kColOdds, row).empty();
+    others.reserve(P::kLastRow);
+    for (int row = P::kFirstRow; row <= P::kLastRow && !grid.Cell(P::kOddsCol, row).empty();
          ++row) {
-        const double odds = ReadCell(grid, kColOdds, row, services);
-        if (grid.IsChecked(kColBanker, row)) {
+        const double odds = ReadCell(grid, P::kOddsCol, row, services);
+        if (grid.IsChecked(P::kBankerCol, row)) {
             bankers = Chain(bankers, odds);
-            banker_lost = banker_lost || grid.Cell(kColResult, row) != kParlayWin;
+            banker_lost = banker_lost || grid.Cell(P::kResultCol, row) != kParlayWin;
             --m;
         } else {
-            others.push_back({odds, grid.Cell(kColResult, row) == kParlayWin});
+            others.push_back({odds, grid.Cell(P::kResultCol, row) == kParlayWin});
         }
     }
     if (banker_lost) {
@@ -171,107 +171,90 @@ SystemReturn CalcSystemReturn(const ParlaySheet& sheet, int k, Services& service
     return SumCombinations(others, m, bankers);
 }
 
-void CalcParlaySheet(ParlaySheet& sheet, Services& services) {
-    TextGrid& grid = sheet.AdvStringGrid1;
+void CalculateParlaySheet(ParlaySheet& sheet, Services& services) {
+    TextGrid& grid = sheet.selections;
     int odds_rows = 0;
-    while (odds_rows < kParlayLastRow && !grid.Cell(kColOdds, odds_rows + 1).empty()) {
+    while (odds_rows < P::kLastRow && !grid.Cell(P::kOddsCol, odds_rows + 1).empty()) {
         ++odds_rows;
     }
-    for (int row = odds_rows + 1; row <= kParlayLastRow; ++row) {
-        if (!grid.Cell(kColOdds, row).empty()) {
+    for (int row = odds_rows + 1; row <= P::kLastRow; ++row) {
+        if (!grid.Cell(P::kOddsCol, row).empty()) {
             services.prompter.ShowMessage(kParlayGapMessage);
             return;
         }
     }
 
     const char sep = services.separator;
-    for (int k = kParlayFirstRow; k <= kParlayLastRow; ++k) {
-        const bool has_odds = !grid.Cell(kColOdds, k).empty();
-        if (has_odds && !grid.Cell(kColStake, k).empty()) {
-            const double stake = ReadCell(grid, kColStake, k, services);
-            const SystemReturn system = CalcSystemReturn(sheet, k, services);
-            grid.SetCell(kColReturn, k, NumberToText(system.total * stake, sep));
-            grid.SetCell(kColCombinations, k, std::to_string(system.count));
+    for (int k = P::kFirstRow; k <= P::kLastRow; ++k) {
+        const bool has_odds = !grid.Cell(P::kOddsCol, k).empty();
+        if (has_odds && !grid.Cell(P::kStakeCol, k).empty()) {
+            const double stake = ReadCell(grid, P::kStakeCol, k, services);
+            const SystemPayout system = SystemReturn(sheet, k, services);
+            grid.SetCell(P::kReturnCol, k, NumberToText(system.total * stake, sep));
+            grid.SetCell(P::kCombinationsCol, k, std::to_string(system.count));
             // Total stake and profit are worked from the texts just written, so
             // the profit is exactly what the two shown figures give.
-            grid.SetCell(kColTotalStake, k,
-                         NumberToText(ReadCell(grid, kColCombinations, k, services) *
-                                          ReadCell(grid, kColStake, k, services),
+            grid.SetCell(P::kTotalStakeCol, k,
+                         NumberToText(ReadCell(grid, P::kCombinationsCol, k, services) *
+                                          ReadCell(grid, P::kStakeCol, k, services),
                                       sep));
-            grid.SetCell(kColProfit, k,
-                         NumberToText(ReadCell(grid, kColReturn, k, services) -
-                                          ReadCell(grid, kColTotalStake, k, services),
+            grid.SetCell(P::kProfitCol, k,
+                         NumberToText(ReadCell(grid, P::kReturnCol, k, services) -
+                                          ReadCell(grid, P::kTotalStakeCol, k, services),
                                       sep));
         } else {
             // A row with odds but no stake keeps its old count of combinations.
             if (!has_odds) {
-                grid.SetCell(kColCombinations, k, std::string());
+                grid.SetCell(P::kCombinationsCol, k, std::string());
             }
-            grid.SetCell(kColTotalStake, k, std::string());
-            grid.SetCell(kColReturn, k, std::string());
-            grid.SetCell(kColProfit, k, std::string());
+            grid.SetCell(P::kTotalStakeCol, k, std::string());
+            grid.SetCell(P::kReturnCol, k, std::string());
+            grid.SetCell(P::kProfitCol, k, std::string());
         }
     }
 
-    sheet.Edit1.text = NumberToText(ColumnSum(grid, kColTotalStake, services), sep);
-    sheet.Edit2.text = NumberToText(ColumnSum(grid, kColReturn, services), sep);
-    sheet.Edit3.text = NumberToText(ColumnSum(grid, kColProfit, services), sep);
+    sheet.total_staked.text = NumberToText(ColumnSum(grid, P::kTotalStakeCol, services), sep);
+    sheet.total_returned.text = NumberToText(ColumnSum(grid, P::kReturnCol, services), sep);
+    sheet.total_profit.text = NumberToText(ColumnSum(grid, P::kProfitCol, services), sep);
 }
 
-bool AdvStringGrid1SelectCell(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
-                              Services& services) {
+bool IsInputCell(int col, int row) {
+    return IsDataRow(row) && (col == P::kBankerCol || col == P::kOddsCol || col == P::kStakeCol);
+}
+
+void ToggleResult(ParlaySheet& sheet, int row, const Catalogue& catalogue, Services& services) {
     if (!IsDataRow(row)) {
-        return false;
+        return;
     }
-    switch (col) {
-        case kColBanker:
-        case kColOdds:
-        case kColStake:
-            return true;
-        case kColResult: {
-            TextGrid& grid = sheet.AdvStringGrid1;
-            if (grid.Cell(kColResult, row) != kParlayWin) {
-                grid.SetCell(kColResult, row, kParlayWin);
-            } else {
-                if (grid.IsChecked(kColBanker, row)) {
-                    services.prompter.ShowMessage(StandartLostText(catalogue));
-                }
-                grid.SetCell(kColResult, row, kParlayLost);
-            }
-            return false;
-        }
-        default:
-            return false;
+    TextGrid& grid = sheet.selections;
+    if (grid.Cell(P::kResultCol, row) != kParlayWin) {
+        grid.SetCell(P::kResultCol, row, kParlayWin);
+        return;
     }
+    if (grid.IsChecked(P::kBankerCol, row)) {
+        services.prompter.ShowMessage(catalogue.Read(parlay_captions::kBankerLost));
+    }
+    grid.SetCell(P::kResultCol, row, kParlayLost);
 }
 
-bool AdvStringGrid1CanEditCell(int col, int row) {
-    return IsDataRow(row) && (col == kColBanker || col == kColOdds || col == kColStake);
-}
-
-void AdvStringGrid1CheckBoxClick(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
-                                 Services& services) {
-    TextGrid& grid = sheet.AdvStringGrid1;
+void ToggleCheckBox(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
+                    Services& services) {
+    TextGrid& grid = sheet.selections;
     if (!grid.HasCheckBox(col, row)) {
         return;
     }
     const bool checked = !grid.IsChecked(col, row);
     grid.SetChecked(col, row, checked);
-    if (checked && col == kColBanker && grid.Cell(kColResult, row) == kParlayLost) {
-        services.prompter.ShowMessage(StandartLostText(catalogue));
+    if (checked && col == P::kBankerCol && grid.Cell(P::kResultCol, row) == kParlayLost) {
+        services.prompter.ShowMessage(catalogue.Read(parlay_captions::kBankerLost));
     }
 }
 
-ParlayKeyResult AdvStringGrid1KeyPress(int col, int row, const std::string& current_text,
-                                       char typed, char separator) {
-    ParlayKeyResult result;
-    result.key = FilterNumberKey(typed, separator);
-    result.row = row;
-    if (result.key == kKeyEnter &&
-        ((col == kColOdds && !current_text.empty()) || col == kColStake)) {
-        result.row = row >= kParlayLastRow ? kParlayFirstRow : row + 1;
+int RowAfterEnter(int col, int row, const std::string& current_text) {
+    if ((col == P::kOddsCol && !current_text.empty()) || col == P::kStakeCol) {
+        return row >= P::kLastRow ? P::kFirstRow : row + 1;
     }
-    return result;
+    return row;
 }
 
 }  // namespace orvanta

@@ -2,49 +2,31 @@
 
 // The parlay page: a system-bet sheet and the file format it is kept in.
 //
-// ParlaySheet holds the grid AdvStringGrid1 and the three sum boxes. Every data
-// row r (1 to 15) plays two parts: columns 0 to 2 are selection r (banker box,
-// odds, WIN/LOST) and columns 3 to 8 are the system of size k = r (stake per
-// combination in, then combinations, total stake, return and profit out).
-// CalcParlaySheet reads the odds and stakes as text, enumerates every k-fold
-// combination through CalcSystemReturn and writes the results back as text.
-// The grid events below are what the window calls on clicks and keys.
+// ParlaySheet holds the selections grid and the three sums at its foot. Every
+// data row r (1 to 15) plays two parts: its left columns are selection r
+// (banker box, odds, WIN/LOST) and its right columns the system of size k = r
+// (the stake per combination in; the combinations, total stake, return and
+// profit out). CalculateParlaySheet reads the odds and stakes as text, has
+// SystemReturn enumerate every k-fold combination and writes the results back
+// as text. The grid rules below answer the window's clicks and keys.
 //
 // grid_file.h turns any TextGrid into the binary .bet records and back;
 // parlay_files.h puts the page's Save, Load and Delete Files buttons on top.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
+#include "core/i18n/catalogue.h"
 
 namespace orvanta {
 
-class Catalogue;
-class Prompter;
 struct Services;
 
-inline constexpr int kParlayCols = 9;
-inline constexpr int kParlayRows = 16;
-inline constexpr int kParlayFirstRow = 1;
-inline constexpr int kParlayLastRow = 15;
+inline constexpr int kParlayColWidths[] = {29, 90, 50, 60, 79, 70, 64, 80, 70};
 inline constexpr int kParlayRowHeight = 21;
-inline constexpr int kParlayColWidths[kParlayCols] = {29, 90, 50, 60, 79, 70, 64, 80, 70};
-
-enum ParlayColumn : int {
-    kColBanker = 0,        // check box
-    kColOdds = 1,          // typed
-    kColResult = 2,        // "WIN" / "LOST", toggled by selecting the cell
-    kColSystem = 3,        // the row number
-    kColStake = 4,         // typed: stake per combination
-    kColCombinations = 5,  // results from here on
-    kColTotalStake = 6,
-    kColReturn = 7,
-    kColProfit = 8,
-};
 
 inline constexpr const char* kParlayWin = "WIN";
 inline constexpr const char* kParlayLost = "LOST";
@@ -58,20 +40,54 @@ inline constexpr GridColour kParlayGridColour{static_cast<std::int32_t>(0xFF0000
 inline constexpr GridColour kParlayGridLineColour = GridColour::Rgb(192, 192, 192);
 
 struct ParlaySheet {
+    static constexpr int kCols = 9;
+    static constexpr int kRows = 16;  // the header row, then one row per selection
+    static constexpr int kFirstRow = 1;
+    static constexpr int kLastRow = 15;
+
+    // Selection r, on the left of row r.
+    static constexpr int kBankerCol = 0;  // a check box
+    static constexpr int kOddsCol = 1;    // typed
+    static constexpr int kResultCol = 2;  // "WIN" or "LOST", flipped by selecting the cell
+    // The system of size k = r, on the right of row r.
+    static constexpr int kSystemSizeCol = 3;    // the row number
+    static constexpr int kStakeCol = 4;         // typed: the stake per combination
+    static constexpr int kCombinationsCol = 5;  // worked out from here on
+    static constexpr int kTotalStakeCol = 6;
+    static constexpr int kReturnCol = 7;
+    static constexpr int kProfitCol = 8;
+
     // The layout only (9 x 16, one fixed header row, the column widths, rows of
-    // 21 pixels); InitParlaySheet gives the start content.
+    // 21 pixels); ClearParlaySheet gives the start content.
     ParlaySheet();
 
-    TextGrid AdvStringGrid1;
-    TextBox Edit1;  // sum of the total stakes (column 6)
-    TextBox Edit2;  // sum of the returns (column 7)
-    TextBox Edit3;  // sum of the profits (column 8)
+    TextGrid selections;
+    TextBox total_staked;    // the sum of the systems' total stakes
+    TextBox total_returned;  // the sum of their returns
+    TextBox total_profit;    // the sum of their profits
 };
+
+// What the page's header row, labels, buttons and messages say. The header
+// texts have no fallback: without a catalogue the header row stays empty.
+namespace parlay_captions {
+inline constexpr CatalogueText kColumnHeaders[ParlaySheet::kCols] = {
+    {"FrmMain", "ColumnHeaders_0", ""}, {"FrmMain", "ColumnHeaders_1", ""},
+    {"FrmMain", "ColumnHeaders_2", ""}, {"FrmMain", "ColumnHeaders_3", ""},
+    {"FrmMain", "ColumnHeaders_4", ""}, {"FrmMain", "ColumnHeaders_5", ""},
+    {"FrmMain", "ColumnHeaders_6", ""}, {"FrmMain", "ColumnHeaders_7", ""},
+    {"FrmMain", "ColumnHeaders_8", ""}};
+inline constexpr CatalogueText kSum{"FrmMain", "LblSum", ""};
+inline constexpr CatalogueText kSave{"FrmMain", "Save", "Save"};
+inline constexpr CatalogueText kLoad{"FrmMain", "Load", "Load"};
+inline constexpr CatalogueText kDeleteFiles{"FrmMain", "DeleteFiles", "Delete Files"};
+// Shown when a banker is marked LOST.
+inline constexpr CatalogueText kBankerLost{"Message", "StandartLost", "Standart Lost"};
+}  // namespace parlay_captions
 
 // Back to the start state: every cell emptied, sums "0", every row "WIN" with
 // an unchecked banker box and its system size, the input cells in the window
 // colour, headers from the catalogue. Column widths stay as the user left them.
-void InitParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
+void ClearParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
 
 // The header row from the catalogue again (a change of language); the rest of
 // the sheet stays.
@@ -79,11 +95,12 @@ void CaptionParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
 
 // Shows the gap message and changes nothing when the odds do not fill rows 1 to
 // N without a gap. Otherwise each row with odds and a stake gets its
-// combinations, total stake, return and profit; a row without a stake loses
-// columns 6 to 8 (and 5 too when it has no odds); then the three sums.
-void CalcParlaySheet(ParlaySheet& sheet, Services& services);
+// combinations, total stake, return and profit; any other row loses its total
+// stake, return and profit, and its combinations too when it has no odds; then
+// the three sums.
+void CalculateParlaySheet(ParlaySheet& sheet, Services& services);
 
-struct SystemReturn {
+struct SystemPayout {
     double total = 0;     // what the winning combinations pay per unit stake
     long long count = 0;  // how many combinations the system holds
 };
@@ -93,7 +110,7 @@ struct SystemReturn {
 // every combination lose (the count stays, the return is 0). More bankers than
 // k: (0, 0). Only bankers left to fill k: the one combination of the bankers
 // alone.
-SystemReturn CalcSystemReturn(const ParlaySheet& sheet, int k, Services& services);
+SystemPayout SystemReturn(const ParlaySheet& sheet, int k, Services& services);
 
 // The enumeration on its own, over numbers already read: every m-subset of
 // `others` in lexicographic order, each combination's product formed in index
@@ -105,39 +122,29 @@ struct Selection {
     double odds = 0;
     bool won = false;
 };
-SystemReturn SumCombinations(const std::vector<Selection>& others, int m, double banker_product);
+SystemPayout SumCombinations(const std::vector<Selection>& others, int m, double banker_product);
 
-// Grid events of AdvStringGrid1, for the window to call.
+// How the selections grid answers the window's clicks and keys. Typed keys go
+// through the number key filter first, as in every calculator grid.
 
-// Asked before (col, row) becomes the current cell. Columns 3 and 5 to 8 and the
-// header row never do. A result cell (column 2) flips between "WIN" and "LOST"
-// instead and the selection stays where it was; making a banker's result LOST
-// shows the "StandartLost" message first.
-bool AdvStringGrid1SelectCell(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
-                              Services& services);
+// The banker, odds and stake cells of the data rows: the only cells the user
+// types into, and the only ones that become the current cell.
+bool IsInputCell(int col, int row);
 
-// The user types only into the banker, odds and stake columns of data rows.
-bool AdvStringGrid1CanEditCell(int col, int row);
+// Selecting a data row's result cell flips it between "WIN" and "LOST" (any
+// text but "WIN" becomes "WIN") and the current cell stays where it was; a
+// banker made LOST is pointed out first. Other rows are left alone.
+void ToggleResult(ParlaySheet& sheet, int row, const Catalogue& catalogue, Services& services);
 
-// A click on a check box: flips it (the widget must not), and when a box becomes
-// checked on a row reading "LOST" shows the "StandartLost" message. The box
-// stays checked.
-void AdvStringGrid1CheckBoxClick(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
-                                 Services& services);
+// A click on a check box flips it (the widget must not); a banker checked on a
+// row reading "LOST" is pointed out, and stays checked. A cell without a box is
+// left alone.
+void ToggleCheckBox(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
+                    Services& services);
 
-struct ParlayKeyResult {
-    std::optional<char> key;  // the character to pass on to the grid, or nothing
-    int row = 0;              // the row the current cell moves to (unchanged when it stays)
-};
-
-// A typed character in the current cell (col, row), whose text (in the editor
-// or not) is current_text: the number filter first, then Enter's row advance in
-// the odds column (only on a non-empty cell) and the stake column, with row 15
-// wrapping to row 1. Enter still goes on to the grid afterwards.
-ParlayKeyResult AdvStringGrid1KeyPress(int col, int row, const std::string& current_text,
-                                       char typed, char separator);
-
-// The text of the "StandartLost" message from the catalogue.
-std::string StandartLostText(const Catalogue& catalogue);
+// The row Enter moves the current cell (col, row) to, given the cell's text (in
+// the editor or not): one down in the odds column (from a cell with text) and in
+// the stake column, from row 15 round to row 1; anywhere else it stays.
+int RowAfterEnter(int col, int row, const std::string& current_text);
 
 }  // namespace orvanta

@@ -2,14 +2,9 @@
 
 #include "core/parlay/parlay_sheet.h"
 #include "gui/main/calculator_tab.h"
-#include "gui/widgets/box_binding.h"
-
-class QLabel;
-class QPushButton;
+#include "gui/widgets/control_table.h"
 
 namespace orvanta {
-
-class GridView;
 
 // TSParlayBetting: the PARLAY BETTING sheet on screen, with its file buttons.
 class ParlayTab : public CalculatorTab {
@@ -24,21 +19,17 @@ public:
     int HelpTopic() const override { return 1; }
     QWidget* FirstInput() const override;
 
-    void Button1Click();
-    void Button2Click();
-    void bbtnDeleteClick();
-
     ParlaySheet& Sheet() { return m_sheet; }
     GridView* Grid() const { return m_grid; }
 
 private:
+    void OnSave();
+    void OnLoad();
+    void OnDeleteFiles();
+
     ParlaySheet m_sheet;
-    BoxBinding m_boxes;
+    ControlWidgets<ParlaySheet> m_controls;
     GridView* m_grid = nullptr;
-    QLabel* m_sum_label = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_load = nullptr;
-    QPushButton* m_delete = nullptr;
 };
 
 }  // namespace orvanta

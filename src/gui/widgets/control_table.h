@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -43,6 +44,14 @@ struct Control {
 template <typename Widget>
 QWidget* MakeWidget(QWidget* parent) {
     return new Widget(parent);
+}
+
+// A table row for a push button captioned from the catalogue.
+template <typename Page>
+Control<Page> PushButton(const char* object_name, const CatalogueText& caption) {
+    Control<Page> control{object_name, &caption};
+    control.make = MakeWidget<QPushButton>;
+    return control;
 }
 
 // The widgets of one table, made for one page struct.
@@ -85,6 +94,11 @@ public:
     QLabel* Label(const CatalogueText& caption) const {
         return static_cast<QLabel*>(Find([&caption](const Control<Page>& c) {
             return c.caption == &caption && !c.box && !c.grid && !c.make;
+        }));
+    }
+    QPushButton* Button(const CatalogueText& caption) const {
+        return static_cast<QPushButton*>(Find([&caption](const Control<Page>& c) {
+            return c.caption == &caption && c.make == MakeWidget<QPushButton>;
         }));
     }
     QLabel* Label(const char* fixed_text) const {

@@ -6,6 +6,7 @@
 #include "common/temp_folder.h"
 #include "common/time_limits.h"
 #include "core/i18n/catalogue.h"
+#include "core/i18n/utf8.h"
 
 namespace orvanta {
 namespace {

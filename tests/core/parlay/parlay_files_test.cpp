@@ -19,6 +19,7 @@ namespace {
 
 using ::orvanta::testing::BoxKind;
 using ::orvanta::testing::CoreScene;
+using P = ParlaySheet;
 
 int FilesIn(const std::string& folder) {
     int count = 0;
@@ -32,16 +33,16 @@ int FilesIn(const std::string& folder) {
 class ParlayFilesTest : public ::testing::Test {
 protected:
     ParlayFilesTest() {
-        InitParlaySheet(sheet, catalogue);
-        TextGrid& grid = sheet.AdvStringGrid1;
-        grid.SetCell(kColOdds, 1, "2.00");
-        grid.SetCell(kColOdds, 2, "1.50");
-        grid.SetCell(kColOdds, 3, "3.00");
-        grid.SetCell(kColResult, 3, "LOST");
-        grid.SetCell(kColStake, 1, "10");
-        grid.SetCell(kColStake, 2, "10");
-        grid.SetCell(kColStake, 3, "5");
-        CalcParlaySheet(sheet, scene.services);
+        ClearParlaySheet(sheet, catalogue);
+        TextGrid& grid = sheet.selections;
+        grid.SetCell(P::kOddsCol, 1, "2.00");
+        grid.SetCell(P::kOddsCol, 2, "1.50");
+        grid.SetCell(P::kOddsCol, 3, "3.00");
+        grid.SetCell(P::kResultCol, 3, "LOST");
+        grid.SetCell(P::kStakeCol, 1, "10");
+        grid.SetCell(P::kStakeCol, 2, "10");
+        grid.SetCell(P::kStakeCol, 3, "5");
+        CalculateParlaySheet(sheet, scene.services);
     }
 
     std::string Arxeia() const { return scene.folder.Path() + "Arxeia"; }
@@ -57,7 +58,7 @@ TEST_F(ParlayFilesTest, SaveCreatesArxeiaAndAsksThere) {
     scene.prompter.ExpectSaveFile(InArxeia("week.bet"));
     EXPECT_EQ(SaveParlaySheet(sheet, scene.services, 0), InArxeia("week.bet"));
     EXPECT_TRUE(std::filesystem::is_directory(Arxeia()));
-    EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), SaveGridToBytes(sheet.AdvStringGrid1, 0));
+    EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), SaveGridToBytes(sheet.selections, 0));
 
     const FileDialogOptions& dialog = scene.prompter.Shown().at(0).dialog;
     EXPECT_EQ(dialog.title, "");
@@ -74,11 +75,11 @@ TEST_F(ParlayFilesTest, SaveReplacesWithoutAskingAndCancelWritesNothing) {
 
     scene.prompter.ExpectSaveFile(InArxeia("week.bet"));
     SaveParlaySheet(sheet, scene.services, 0);
-    EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), SaveGridToBytes(sheet.AdvStringGrid1, 0));
+    EXPECT_EQ(scene.folder.Read("Arxeia/week.bet"), SaveGridToBytes(sheet.selections, 0));
 }
 
 TEST_F(ParlayFilesTest, ASaveThatFailsAtAnyStepLeavesTheOldFileWhole) {
-    const std::string old_file = SaveGridToBytes(ParlaySheet().AdvStringGrid1, 0);
+    const std::string old_file = SaveGridToBytes(ParlaySheet().selections, 0);
     for (WriteStep step :
          {WriteStep::kCreate, WriteStep::kWrite, WriteStep::kFlush, WriteStep::kRename}) {
         scene.folder.Write("Arxeia/week.bet", old_file);
@@ -97,13 +98,13 @@ TEST_F(ParlayFilesTest, LoadReadsAndRecalculates) {
     SaveParlaySheet(sheet, scene.services, 0);
 
     ParlaySheet other;
-    InitParlaySheet(other, catalogue);
+    ClearParlaySheet(other, catalogue);
     scene.prompter.ExpectOpenFile(InArxeia("week.bet"));
     EXPECT_EQ(LoadParlaySheet(other, scene.services), InArxeia("week.bet"));
-    EXPECT_EQ(other.AdvStringGrid1.Cell(kColResult, 3), "LOST");
-    EXPECT_EQ(other.Edit1.text, "65");
-    EXPECT_EQ(other.Edit2.text, "65");
-    EXPECT_EQ(other.Edit3.text, "0");
+    EXPECT_EQ(other.selections.Cell(P::kResultCol, 3), "LOST");
+    EXPECT_EQ(other.total_staked.text, "65");
+    EXPECT_EQ(other.total_returned.text, "65");
+    EXPECT_EQ(other.total_profit.text, "0");
 
     const FileDialogOptions& dialog = scene.prompter.Shown().back().dialog;
     EXPECT_EQ(scene.prompter.Shown().back().kind, BoxKind::kOpenFile);
@@ -113,29 +114,29 @@ TEST_F(ParlayFilesTest, LoadReadsAndRecalculates) {
 
 TEST_F(ParlayFilesTest, LoadOfAFreshSheetRestoresTheStartState) {
     ParlaySheet fresh;
-    InitParlaySheet(fresh, catalogue);
-    SaveGridToFile(fresh.AdvStringGrid1, scene.folder / "fresh.bet", 0);
+    ClearParlaySheet(fresh, catalogue);
+    SaveGridToFile(fresh.selections, scene.folder / "fresh.bet", 0);
     scene.prompter.ExpectOpenFile(scene.folder / "fresh.bet");
     LoadParlaySheet(sheet, scene.services);
-    EXPECT_EQ(SaveGridToBytes(sheet.AdvStringGrid1, 0), SaveGridToBytes(fresh.AdvStringGrid1, 0));
-    EXPECT_EQ(sheet.Edit1.text, "0");
-    EXPECT_EQ(sheet.Edit2.text, "0");
-    EXPECT_EQ(sheet.Edit3.text, "0");
+    EXPECT_EQ(SaveGridToBytes(sheet.selections, 0), SaveGridToBytes(fresh.selections, 0));
+    EXPECT_EQ(sheet.total_staked.text, "0");
+    EXPECT_EQ(sheet.total_returned.text, "0");
+    EXPECT_EQ(sheet.total_profit.text, "0");
 }
 
 TEST_F(ParlayFilesTest, AGapInALoadedFileShowsTheMessageAfterLoading) {
     ParlaySheet gap;
-    InitParlaySheet(gap, catalogue);
-    gap.AdvStringGrid1.SetCell(kColOdds, 1, "2");
-    gap.AdvStringGrid1.SetCell(kColOdds, 3, "4");
-    SaveGridToFile(gap.AdvStringGrid1, scene.folder / "gap.bet", 0);
+    ClearParlaySheet(gap, catalogue);
+    gap.selections.SetCell(P::kOddsCol, 1, "2");
+    gap.selections.SetCell(P::kOddsCol, 3, "4");
+    SaveGridToFile(gap.selections, scene.folder / "gap.bet", 0);
     scene.prompter.ExpectOpenFile(scene.folder / "gap.bet");
     scene.prompter.ExpectMessage("Warnig..fill with the odds from the first cell");
     LoadParlaySheet(sheet, scene.services);
-    EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColOdds, 3), "4");
-    EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColOdds, 2), "");
+    EXPECT_EQ(sheet.selections.Cell(P::kOddsCol, 3), "4");
+    EXPECT_EQ(sheet.selections.Cell(P::kOddsCol, 2), "");
     // Nothing was calculated: the old sums stand.
-    EXPECT_EQ(sheet.Edit1.text, "65");
+    EXPECT_EQ(sheet.total_staked.text, "65");
 }
 
 TEST_F(ParlayFilesTest, AFailedLoadKeepsWhatItReadAndDoesNotRecalculate) {
@@ -151,18 +152,18 @@ TEST_F(ParlayFilesTest, AFailedLoadKeepsWhatItReadAndDoesNotRecalculate) {
                      "The file puts a cell at column 12, row 1, outside the grid of 9 columns "
                      "and 16 rows");
     }
-    EXPECT_EQ(sheet.AdvStringGrid1.Cell(kColOdds, 1), "7");
-    EXPECT_EQ(sheet.Edit1.text, "65");
+    EXPECT_EQ(sheet.selections.Cell(P::kOddsCol, 1), "7");
+    EXPECT_EQ(sheet.total_staked.text, "65");
 }
 
 TEST_F(ParlayFilesTest, AFileOfAnotherShapeChangesNothing) {
     using namespace ::orvanta::testing;
-    const std::string before = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+    const std::string before = SaveGridToBytes(sheet.selections, 0);
     scene.folder.Write("other.bet",
                        HeaderRecord(4, 2, "1,2,3,4", "5,6", true) + CellRecord(1, 1, Short("7")));
     scene.prompter.ExpectOpenFile(scene.folder / "other.bet");
     EXPECT_THROW(LoadParlaySheet(sheet, scene.services), OperationError);
-    EXPECT_EQ(SaveGridToBytes(sheet.AdvStringGrid1, 0), before);
+    EXPECT_EQ(SaveGridToBytes(sheet.selections, 0), before);
 }
 
 TEST_F(ParlayFilesTest, LoadErrorsAreTheFilesOwn) {
@@ -189,7 +190,7 @@ TEST_F(ParlayFilesTest, DeleteFilesRemovesEverySelectedFileAndPassesOverFailures
     for (const char* name : {"a.bet", "b.bet", "c.bet", "d.bet"}) {
         scene.folder.Write(std::string("Arxeia/") + name, "x");
     }
-    const std::string before = SaveGridToBytes(sheet.AdvStringGrid1, 0);
+    const std::string before = SaveGridToBytes(sheet.selections, 0);
     scene.prompter.ExpectOpenFiles(
         {InArxeia("a.bet"), InArxeia("gone.bet"), InArxeia("b.bet"), InArxeia("c.bet")});
     EXPECT_EQ(DeleteParlayFiles(catalogue, scene.services), 3);
@@ -197,7 +198,7 @@ TEST_F(ParlayFilesTest, DeleteFilesRemovesEverySelectedFileAndPassesOverFailures
     EXPECT_FALSE(scene.folder.Exists("Arxeia/b.bet"));
     EXPECT_FALSE(scene.folder.Exists("Arxeia/c.bet"));
     EXPECT_TRUE(scene.folder.Exists("Arxeia/d.bet"));
-    EXPECT_EQ(SaveGridToBytes(sheet.AdvStringGrid1, 0), before);
+    EXPECT_EQ(SaveGridToBytes(sheet.selections, 0), before);
 
     const FileDialogOptions& dialog = scene.prompter.Shown().back().dialog;
     EXPECT_EQ(dialog.title, "Delete Files");

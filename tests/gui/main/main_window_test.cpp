@@ -221,9 +221,9 @@ private slots:
         QCOMPARE(Edit(*window, "Edit8")->text(), QStringLiteral("0.19"));
         // The parlay header row follows the language; its data rows stay.
         auto* parlay = static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay));
-        QCOMPARE(QString::fromStdString(parlay->Sheet().AdvStringGrid1.Cell(1, 0)),
+        QCOMPARE(QString::fromStdString(parlay->Sheet().selections.Cell(1, 0)),
                  QStringLiteral("Odds"));
-        QCOMPARE(QString::fromStdString(parlay->Sheet().AdvStringGrid1.Cell(2, 1)),
+        QCOMPARE(QString::fromStdString(parlay->Sheet().selections.Cell(2, 1)),
                  QStringLiteral("WIN"));
 
         // The choice holds at the next start.

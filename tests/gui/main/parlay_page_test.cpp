@@ -42,7 +42,7 @@ struct Scene {
     }
     ParlayTab* Tab() const { return static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay)); }
     GridView* Grid() const { return Tab()->Grid(); }
-    const TextGrid& Cells() const { return Tab()->Sheet().AdvStringGrid1; }
+    const TextGrid& Cells() const { return Tab()->Sheet().selections; }
     QString Box(const char* name) const { return Edit(*window, name)->text(); }
     void Calculate() const {
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
