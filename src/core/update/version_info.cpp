@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "core/i18n/utf8.h"
+
 namespace orvanta {
 
 namespace {
@@ -99,23 +101,9 @@ std::string Utf16ToUtf8(const std::string& b, std::size_t at, std::size_t end) {
             }
         }
         if (code >= 0xD800 && code <= 0xDFFF) {
-            code = 0xFFFD;
+            code = kReplacementCharacter;
         }
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
+        AppendUtf8(out, code);
     }
     return out;
 }
