@@ -9,13 +9,10 @@
 // user typed into its struct, runs the core operation, and shows what it left,
 // also when the operation stopped part-way on an error.
 
-#include <QString>
 #include <QWidget>
 
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
-
-class QLineEdit;
 
 namespace orvanta {
 
@@ -41,8 +38,6 @@ public:
 protected:
     Services& m_services;
     const Catalogue& m_catalogue;
-
-    QString Text(const char* key, const char* default_text) const;
 };
 
 }  // namespace orvanta

@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <initializer_list>
@@ -27,21 +26,8 @@ FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services);
 // Captions beside a grid's rows: a gap for the header row, then one label per row.
 QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels);
 
-inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 // The width of a page's edit boxes.
 inline constexpr int kBoxWidth = 80;
-
-inline FilteredLineEdit* MakeEdit(QWidget* parent, const char* name, int width = kBoxWidth) {
-    auto* edit = new FilteredLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(width);
-    return edit;
-}
 
 // The pale yellow of the calculator pages.
 inline void PaintPage(QWidget* page, const QColor& colour = QColor(255, 255, 196)) {
