@@ -7,7 +7,6 @@
 // page. The window builds its widgets from the table, captions them from it and
 // binds its boxes through it, so that every name and caption is written once.
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -24,6 +23,7 @@
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/window_controls.h"
 
 namespace orvanta {
 
@@ -72,7 +72,7 @@ public:
             } else if (control.make) {
                 widget = control.make(parent);
                 if (control.fixed_text) {
-                    SetText(widget, QString::fromUtf8(control.fixed_text));
+                    SetCaption(widget, QString::fromUtf8(control.fixed_text));
                 }
             } else {
                 widget = new QLabel(
@@ -116,7 +116,8 @@ public:
     void Caption(const Catalogue& catalogue) const {
         for (const Control<Page>& control : m_table) {
             if (control.caption && !control.box && !control.grid) {
-                SetText(m_widgets.at(control.object_name), ToQt(catalogue.Read(*control.caption)));
+                SetCaption(m_widgets.at(control.object_name),
+                           ToQt(catalogue.Read(*control.caption)));
             }
         }
     }
@@ -124,14 +125,6 @@ public:
     const BoxBinding& Boxes() const { return m_boxes; }
 
 private:
-    static void SetText(QWidget* widget, const QString& text) {
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(text);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(text);
-        }
-    }
-
     template <typename Match>
     QWidget* Find(Match match) const {
         for (const Control<Page>& control : m_table) {
