@@ -189,13 +189,13 @@ void MainWindow::BuildMenu() {
 
     // A Qt menu bar shows an item's picture instead of its caption, so the
     // bar's own commands go as captions; pictures are on the items of the menus.
-    auto add = [this](QMenuBar* menu_bar, const WindowControl& row) {
-        return m_controls.Name(menu_bar->addAction(QString()), row);
+    auto add = [this, bar](const WindowControl& row) {
+        return m_controls.Name(bar->addAction(QString()), row);
     };
-    QAction* clear = add(bar, controls::kClearItem);
-    add(bar, controls::kPrintItem);  // printing does nothing
-    QAction* calculator = add(bar, controls::kCalculatorItem);
-    QAction* live = add(bar, controls::kLiveItem);
+    QAction* clear = add(controls::kClearItem);
+    add(controls::kPrintItem);  // printing does nothing
+    QAction* calculator = add(controls::kCalculatorItem);
+    QAction* live = add(controls::kLiveItem);
 
     QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), controls::kHelpMenu);
     help_menu->menuAction()->setObjectName(help_menu->objectName());
@@ -222,7 +222,7 @@ void MainWindow::BuildMenu() {
                 [this, file = std::string(file)] { ChooseLanguage(file); });
     }
 
-    QAction* exit = add(bar, controls::kExitItem);
+    QAction* exit = add(controls::kExitItem);
     AddMenuBarKey(bar);
 
     connect(clear, &QAction::triggered, this, [this] { OnClear(); });
