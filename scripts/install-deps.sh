@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config clang-format git
     qt6-base-dev qt6-qpa-plugins libqt6svg6
-    libicu-dev libcurl4-openssl-dev
+    libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
 )

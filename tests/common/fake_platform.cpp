@@ -15,9 +15,10 @@ bool FakePlatform::StartProgram(const std::string& path) {
     return start ? start(path) : true;
 }
 
-std::optional<std::string> FakePlatform::Download(const std::string& url) {
+std::unique_ptr<Platform::Job> FakePlatform::StartDownload(
+    const std::string& url, std::function<void(std::optional<std::string>)> done) {
     downloads.push_back(url);
-    return download ? download(url) : std::nullopt;
+    return AnsweredAtOnce(download ? download(url) : std::nullopt, done);
 }
 
 }  // namespace orvanta::testing

@@ -25,7 +25,13 @@ public:
     bool OpenUrl(const std::string& url) override;
     bool StartProgram(const std::string& path) override;
     bool IsInternetConnected() override { return connected; }
-    std::optional<std::string> Download(const std::string& url) override;
+    // Both answer at once: the scripted download, and the work done on the spot.
+    std::unique_ptr<Job> StartDownload(
+        const std::string& url, std::function<void(std::optional<std::string>)> done) override;
+    std::unique_ptr<Job> RunAside(std::function<void(const std::atomic<bool>&)> work,
+                                  std::function<void()> then) override {
+        return DoneAtOnce(work, then);
+    }
 
     LocalDateTime now{2008, 3, 15, 20, 45, 0};
     // When set, the program file lies elsewhere (a built program with a version).

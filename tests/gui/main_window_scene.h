@@ -25,9 +25,9 @@ struct Recorded {
 inline std::unique_ptr<MainWindow> MakeWindow(GuiScene& scene, Recorded& recorded) {
     MainWindowOpeners openers;
     openers.open_help = [&recorded](QWidget*, int topic) { recorded.help_topics.push_back(topic); };
-    openers.check_for_updates = [&recorded](QWidget*) {
+    openers.start_update_check = [&recorded](QWidget*) -> std::unique_ptr<QObject> {
         ++recorded.update_checks;
-        return false;
+        return nullptr;
     };
     openers.start_manual_update = [&recorded](QWidget*) {
         ++recorded.manual_updates;

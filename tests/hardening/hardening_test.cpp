@@ -14,6 +14,7 @@
 #include "common/failing_disk.h"
 #include "common/pe_fixture.h"
 #include "common/time_limits.h"
+#include "common/update_run.h"
 #include "core/grid/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
@@ -106,11 +107,11 @@ const Writer kWriters[] = {
      },
      [](CoreScene& scene, const StepFault&) {
          // A list that cannot be kept ends the check as quietly as a failed download.
-         EXPECT_FALSE(UpdateCheck(scene.services, kNoCatalogue).CheckForUpdates());
+         EXPECT_FALSE(testing::RunUpdateCheck(scene.services, kNoCatalogue));
          EXPECT_EQ(scene.folder.Read("updates/FilesToDownload.txt"), "old list\r\n");
          scene.services.write_faults = nullptr;
          scene.prompter.ExpectYesNo("Do You Want Updates", false);
-         UpdateCheck(scene.services, kNoCatalogue).CheckForUpdates();
+         testing::RunUpdateCheck(scene.services, kNoCatalogue);
      }},
     {"staged release", "Upload/FilesToDownload.txt",
      [](CoreScene& scene) {
@@ -227,9 +228,7 @@ const Hostile kHostile[] = {
              return std::optional<std::string>(list);
          };
      },
-     [](CoreScene& scene) {
-         EXPECT_FALSE(UpdateCheck(scene.services, kNoCatalogue).CheckForUpdates());
-     }},
+     [](CoreScene& scene) { EXPECT_FALSE(testing::RunUpdateCheck(scene.services, kNoCatalogue)); }},
     {"a record folder of a 50 MB file, a million lines, noise and a 255-byte name",
      [](CoreScene& scene) {
          scene.folder.Write("LiveGameRecords/big.lvo", BigFile(50u << 20));

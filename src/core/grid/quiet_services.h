@@ -33,7 +33,14 @@ public:
     bool OpenUrl(const std::string&) override { return false; }
     bool StartProgram(const std::string&) override { return false; }
     bool IsInternetConnected() override { return false; }
-    std::optional<std::string> Download(const std::string&) override { return std::nullopt; }
+    std::unique_ptr<Job> StartDownload(
+        const std::string&, std::function<void(std::optional<std::string>)> done) override {
+        return AnsweredAtOnce(std::nullopt, done);
+    }
+    std::unique_ptr<Job> RunAside(std::function<void(const std::atomic<bool>&)> work,
+                                  std::function<void()> then) override {
+        return DoneAtOnce(work, then);
+    }
 
 private:
     std::string m_folder;

@@ -6,6 +6,9 @@
 // which tests make file writes fail. The windows pass Qt implementations;
 // tests pass scripted doubles. The core never reaches the platform any other way.
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,9 +71,42 @@ public:
     virtual bool StartProgram(const std::string& path) = 0;
 
     virtual bool IsInternetConnected() = 0;
-    // A synchronous HTTP GET: the whole body, or nothing on any failure.
-    virtual std::optional<std::string> Download(const std::string& url) = 0;
+
+    // Work that goes on while the window answers the user. Dropping the handle
+    // ends the work at once (waiting, at most, for a step that cannot be cut
+    // short), and its completion is then never called.
+    class Job {
+    public:
+        virtual ~Job() = default;
+    };
+
+    // An HTTP GET (http and https only): `done` gets the whole body, or nothing
+    // on any failure, once, on the window's thread.
+    virtual std::unique_ptr<Job> StartDownload(
+        const std::string& url, std::function<void(std::optional<std::string> body)> done) = 0;
+
+    // `work` runs on a thread of its own and must touch nothing but what it was
+    // given, and give up soon once `stop` turns true; `then` runs afterwards on
+    // the window's thread.
+    virtual std::unique_ptr<Job> RunAside(std::function<void(const std::atomic<bool>& stop)> work,
+                                          std::function<void()> then) = 0;
 };
+
+// For platforms with no event loop (the command line, tests): a download or a
+// piece of work that is over by the time it is handed back.
+inline std::unique_ptr<Platform::Job> AnsweredAtOnce(
+    std::optional<std::string> body, const std::function<void(std::optional<std::string>)>& done) {
+    done(std::move(body));
+    return std::make_unique<Platform::Job>();
+}
+inline std::unique_ptr<Platform::Job> DoneAtOnce(
+    const std::function<void(const std::atomic<bool>& stop)>& work,
+    const std::function<void()>& then) {
+    const std::atomic<bool> stop{false};
+    work(stop);
+    then();
+    return std::make_unique<Platform::Job>();
+}
 
 class WriteFaults;
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/grid/file_io.h"
+#include "core/grid/handler_guard.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
 #include "core/update/release_staging.h"
@@ -92,49 +93,109 @@ std::string UpdaterName(const std::string& program_base_name) {
     return program_base_name + "_UpDate.exe";
 }
 
-UpdateCheck::UpdateCheck(Services& services, const Catalogue& catalogue)
-    : m_services(services), m_catalogue(catalogue) {}
+UpdateCheck::UpdateCheck(Services& services, const Catalogue& catalogue,
+                         std::function<void(bool)> finished)
+    : m_services(services),
+      m_catalogue(catalogue),
+      m_finished(std::move(finished)),
+      // Taken here: the comparison's thread must not ask the platform.
+      m_program_folder(services.platform.ProgramFolder()) {}
 
-bool UpdateCheck::CheckForUpdates() {
-    Platform& platform = m_services.platform;
-    if (!platform.IsInternetConnected()) {
-        m_services.prompter.ShowMessage(kNoConnectionText);
-        return false;
+UpdateCheck::~UpdateCheck() {
+    // The comparison's thread may still be reading this object's maps.
+    m_comparison.reset();
+    m_download.reset();
+}
+
+void UpdateCheck::Start() {
+    bool started = false;
+    RunGuarded(m_services.prompter, [&] {
+        Platform& platform = m_services.platform;
+        if (!platform.IsInternetConnected()) {
+            m_services.prompter.ShowMessage(kNoConnectionText);
+            return;
+        }
+        const std::string updates = UpdatesFolderOf(platform);
+        if (!FolderExists(updates)) {
+            CreateFolder(updates);
+        }
+        m_list_path = JoinPath(updates, kUpdateListName);
+        // No internet cache to clear here: the download always goes to the server.
+        started = true;
+        m_download = platform.StartDownload(
+            UpdateListUrl(BaseNameOf(platform)),
+            [this](std::optional<std::string> body) { ListArrived(std::move(body)); });
+    });
+    if (!started) {
+        Finish(false);
     }
-    m_updates_found = false;
-    m_local_newer = false;
-    const std::string base = BaseNameOf(platform);
-    const std::string updates = UpdatesFolderOf(platform);
-    if (!FolderExists(updates)) {
-        CreateFolder(updates);
-    }
-    // No internet cache to clear here: the download always goes to the server.
-    const std::string list = JoinPath(updates, kUpdateListName);
-    const auto body = platform.Download(UpdateListUrl(base));
+}
+
+void UpdateCheck::ListArrived(std::optional<std::string> body) {
+    // A failed download says nothing; the old list stays whole.
     if (!body) {
-        return false;
+        Finish(false);
+        return;
     }
+    auto list = std::make_shared<std::string>(std::move(*body));
+    m_comparison = m_services.platform.RunAside(
+        [this, list](const std::atomic<bool>& stop) {
+            try {
+                CompareList(*list, stop);
+            } catch (...) {
+                m_failure = std::current_exception();
+            }
+        },
+        [this] { Compared(); });
+}
+
+void UpdateCheck::CompareList(const std::string& body, const std::atomic<bool>& stop) {
     // A list that cannot be kept (a program folder the user may not write to)
     // ends the check as quietly as a failed download; the old list stays whole.
     try {
-        WriteFileReplacing(list, *body, m_services.write_faults);
+        WriteFileReplacing(m_list_path, body, m_services.write_faults);
     } catch (const OperationError&) {
-        return false;
+        return;
     }
-    ReadListLines(list, [this](std::string_view text, bool whole) { ReadEntry(text, whole); });
+    m_kept = true;
+    ReadListLines(m_list_path, [this, &stop](std::string_view text, bool whole) {
+        if (stop) {
+            // Nobody waits for the answer any more: the window has gone.
+            throw OperationError("The update check was ended");
+        }
+        ReadEntry(text, whole);
+    });
+}
 
-    if (m_local_newer) {
-        StageRelease(m_services, m_catalogue);
-        return false;
+void UpdateCheck::Compared() {
+    bool close_window = false;
+    RunGuarded(m_services.prompter, [&] {
+        if (m_failure) {
+            std::rethrow_exception(m_failure);
+        }
+        if (!m_kept) {
+            return;
+        }
+        if (m_local_newer) {
+            StageRelease(m_services, m_catalogue);
+            return;
+        }
+        if (!m_updates_found || !m_services.prompter.AskYesNo(m_catalogue.Read(kAskToUpdate))) {
+            return;
+        }
+        close_window = true;
+        StartUpdateProgram(m_services);
+    });
+    Finish(close_window);
+}
+
+void UpdateCheck::Finish(bool close_window) {
+    if (m_finished) {
+        // Once only; the window may drop the check from inside the call.
+        auto finished = std::move(m_finished);
+        m_finished = nullptr;
+        finished(close_window);
     }
-    if (!m_updates_found) {
-        return false;
-    }
-    if (!m_services.prompter.AskYesNo(m_catalogue.Read(kAskToUpdate))) {
-        return false;
-    }
-    StartUpdateProgram(m_services);
-    return true;
 }
 
 void UpdateCheck::ReadEntry(std::string_view line, bool whole) {
@@ -177,7 +238,7 @@ UpdateCheck::Listed UpdateCheck::CompareWithEntry(const std::string& name,
     if (!version.empty()) {
         if (!local.version_read) {
             local.version =
-                ReadVersionInfo(JoinPath(m_services.platform.ProgramFolder(), name)).file_version;
+                ReadVersionInfo(JoinPath(m_program_folder, name)).file_version;
             local.version_read = true;
         }
         const std::int32_t local_number = VersionToNumber(local.version);
@@ -202,7 +263,7 @@ UpdateCheck::LocalFile& UpdateCheck::Local(const std::string& name) {
         return known->second;
     }
     LocalFile& local = m_local.size() < kRemembered ? m_local[name] : m_uncached;
-    const std::string path = JoinPath(m_services.platform.ProgramFolder(), name);
+    const std::string path = JoinPath(m_program_folder, name);
     local = LocalFile();
     local.exists = FileExists(path);
     local.size = local.exists ? FileSizeOf(path) : -1;

@@ -9,8 +9,14 @@
 // starts the update program. None of these close the window themselves: they answer
 // whether it should close, and the window does it.
 
+#include <atomic>
+#include <exception>
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
@@ -32,15 +38,25 @@ std::string UpdateListUrl(const std::string& program_base_name);
 // when the update program left a newer copy of itself, in the updates folder.
 std::string UpdaterName(const std::string& program_base_name);
 
-// One automatic check and its flags; make a fresh one for each check.
+// One automatic check; make a fresh one for each check. It runs while the
+// window answers the user: Start asks whether there is a connection and starts
+// the list's download; when the list has come, it is kept and compared with the
+// program folder on a thread of its own; then, back on the window's thread, the
+// release is staged or the update offered. Each step that fails ends the check
+// with the general error report, as a window's event handler does.
 class UpdateCheck {
 public:
-    UpdateCheck(Services& services, const Catalogue& catalogue);
+    // `finished` is called once, when the check has run its course, with true
+    // when the update program was started and the main window is to close. It
+    // is not called for a check dropped before its end.
+    UpdateCheck(Services& services, const Catalogue& catalogue,
+                std::function<void(bool close_window)> finished);
+    // Ends a download or a comparison under way at once.
+    ~UpdateCheck();
+    UpdateCheck(const UpdateCheck&) = delete;
+    UpdateCheck& operator=(const UpdateCheck&) = delete;
 
-    // True when the user accepted the update and the update program was handed over to:
-    // the main window closes then. Says nothing when the list cannot be downloaded.
-    // Throws OperationError when the downloaded list cannot be read.
-    bool CheckForUpdates();
+    void Start();
 
     // How the file `name` beside the program compares with its list entry. A listed
     // version is compared with the file's FileVersion; without a version the sizes are
@@ -61,13 +77,26 @@ private:
         std::string version;
     };
 
+    void ListArrived(std::optional<std::string> body);
+    // Keeps the list and reads it, on the comparison's thread.
+    void CompareList(const std::string& body, const std::atomic<bool>& stop);
+    void Compared();
+    void Finish(bool close_window);
     void ReadEntry(std::string_view line, bool whole);
     LocalFile& Local(const std::string& name);
 
     Services& m_services;
     const Catalogue& m_catalogue;
+    std::function<void(bool)> m_finished;
+    std::string m_program_folder;
+    std::string m_list_path;
+    std::unique_ptr<Platform::Job> m_download;
+    std::unique_ptr<Platform::Job> m_comparison;
+    // Set by the comparison's thread, read on the window's once it has ended.
+    bool m_kept = false;
     bool m_updates_found = false;
     bool m_local_newer = false;
+    std::exception_ptr m_failure;
     std::map<std::string, LocalFile> m_local;
     LocalFile m_uncached;
 };

@@ -353,15 +353,17 @@ void MainWindow::OnExit() {
 
 void MainWindow::OnUpdateTimer() {
     m_update_timer->stop();
-    bool close_now = false;
-    Guarded([&] { close_now = m_openers.check_for_updates && m_openers.check_for_updates(this); });
-    if (close_now) {
-        close();
-    }
+    Guarded([this] {
+        if (m_openers.start_update_check) {
+            m_update_check = m_openers.start_update_check(this);
+        }
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The catalogue is let go; a second close request finds nothing more to do.
+    // A check still under way ends here: no question after the window has gone.
+    m_update_check.reset();
     m_catalogue = Catalogue();
     m_update_timer->stop();
     event->accept();

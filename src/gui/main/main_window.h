@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/grid/services.h"
@@ -26,8 +27,11 @@ struct MainWindowOpeners {
     std::function<void(QWidget* owner, int help_topic)> open_help;
     std::function<void(QWidget* owner)> open_about;
     std::function<void(QWidget* owner)> open_live;
-    // True when the program should end (the update program was started).
-    std::function<bool(QWidget* owner)> check_for_updates;
+    // Starts the automatic update check, which goes on while the window is in
+    // use and closes `owner` when it has started the update program. What it
+    // gives back is the check: the window drops it when it closes, and that
+    // ends the check at once.
+    std::function<std::unique_ptr<QObject>(QWidget* owner)> start_update_check;
     std::function<bool(QWidget* owner)> start_manual_update;
 };
 
@@ -86,6 +90,7 @@ private:
     QPushButton* m_calculate = nullptr;
     QPushButton* m_clear = nullptr;
     QTimer* m_update_timer = nullptr;
+    std::unique_ptr<QObject> m_update_check;
     QMenu* m_language_menu = nullptr;
 };
 

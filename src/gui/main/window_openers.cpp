@@ -1,6 +1,9 @@
 #include "gui/main/window_openers.h"
 
 #include <QApplication>
+#include <QPointer>
+
+#include <memory>
 
 #include "core/grid/handler_guard.h"
 #include "core/update/update_check.h"
@@ -29,6 +32,32 @@ const Catalogue& OpenCatalogue(QWidget* owner) {
     return kNoCatalogue;
 }
 
+// The automatic update check while it runs: it lives as long as the main window
+// keeps it, and closes the window once it has started the update program.
+class UpdateRun : public QObject {
+public:
+    UpdateRun(Services& services, QWidget* owner)
+        : m_owner(owner), m_check(services, OpenCatalogue(owner), [this](bool close_window) {
+              if (close_window && m_owner) {
+                  // After the check's own call has returned.
+                  QMetaObject::invokeMethod(
+                      m_owner,
+                      [owner = m_owner] {
+                          if (owner) {
+                              owner->close();
+                          }
+                      },
+                      Qt::QueuedConnection);
+              }
+          }) {}
+
+    void Start() { m_check.Start(); }
+
+private:
+    QPointer<QWidget> m_owner;
+    UpdateCheck m_check;
+};
+
 }  // namespace
 
 MainWindowOpeners DesktopOpeners(Services& services) {
@@ -54,13 +83,10 @@ MainWindowOpeners DesktopOpeners(Services& services) {
             live.exec();
         });
     };
-    openers.check_for_updates = [&services](QWidget* owner) {
-        bool close_main = false;
-        RunGuarded(services.prompter, [&] {
-            UpdateCheck check(services, OpenCatalogue(owner));
-            close_main = check.CheckForUpdates();
-        });
-        return close_main;
+    openers.start_update_check = [&services](QWidget* owner) -> std::unique_ptr<QObject> {
+        auto run = std::make_unique<UpdateRun>(services, owner);
+        run->Start();
+        return run;
     };
     openers.start_manual_update = [&services](QWidget*) {
         bool close_main = false;

@@ -6,6 +6,7 @@
 
 #include "common/core_fixture.h"
 #include "common/pe_fixture.h"
+#include "common/update_run.h"
 #include "core/grid/file_io.h"
 #include "core/grid/paths.h"
 #include "core/update/release_staging.h"
@@ -90,8 +91,7 @@ TEST(StageRelease, ListsTheSixFilesInOrderWithTheSizesOfTheirCopies) {
     scene.platform.download = [&](const std::string&) {
         return std::optional<std::string>(ReadFileBytes(scene.folder / kStagedList, 1 << 20));
     };
-    UpdateCheck check(scene.services, scene.catalogue);
-    EXPECT_FALSE(check.CheckForUpdates());
+    EXPECT_FALSE(testing::RunUpdateCheck(scene.services, scene.catalogue));
 }
 
 TEST(StageRelease, ASecondStagingReplacesTheFirst) {

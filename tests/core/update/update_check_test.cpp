@@ -8,16 +8,17 @@
 
 #include "common/core_fixture.h"
 #include "common/failing_disk.h"
+#include "common/http_fetch.h"
 #include "common/http_test_server.h"
 #include "common/pe_fixture.h"
 #include "common/time_limits.h"
+#include "common/update_run.h"
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
 #include "core/update/update_check.h"
 #include "core/update/update_list.h"
 #include "core/update/vendor.h"
-#include "gui/platform/network.h"
 
 namespace orvanta {
 namespace {
@@ -54,7 +55,7 @@ struct UpdateScene : CoreScene {
         limits.connect_timeout = std::chrono::milliseconds(500);
         limits.total_timeout = std::chrono::milliseconds(500);
         platform.download = [this](const std::string& url) {
-            return Download(server.Redirect(url), limits);
+            return testing::FetchNow(server.Redirect(url), limits);
         };
     }
 
@@ -74,10 +75,7 @@ struct UpdateScene : CoreScene {
 
     void ServeList(const std::string& list) { server.Serve(kListPath, list); }
 
-    bool Check() {
-        UpdateCheck check(services, catalogue);
-        return check.CheckForUpdates();
-    }
+    bool Check() { return testing::RunUpdateCheck(services, catalogue); }
 
     std::string Updater() const { return folder / "Orvanta_UpDate.exe"; }
 
@@ -119,7 +117,7 @@ TEST(CompareWithEntry, ComparesVersionsOrElseSizes) {
         // clang-format on
     };
     for (const Case& c : cases) {
-        UpdateCheck check(scene.services, scene.catalogue);
+        UpdateCheck check(scene.services, scene.catalogue, nullptr);
         EXPECT_EQ(check.CompareWithEntry(c.name, c.version, c.size), c.listed)
             << c.name << ";" << c.version << ";" << c.size;
     }
@@ -146,7 +144,7 @@ TEST(CompareWithEntry, EntriesThatAreNoNumbersAreErrors) {
         // clang-format on
     };
     for (const Case& c : cases) {
-        UpdateCheck check(scene.services, scene.catalogue);
+        UpdateCheck check(scene.services, scene.catalogue, nullptr);
         EXPECT_THROW(check.CompareWithEntry(c.name, c.version, c.size), OperationError)
             << c.name << ";" << c.version << ";" << c.size;
     }

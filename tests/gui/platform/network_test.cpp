@@ -7,7 +7,8 @@
 
 #include "common/http_test_server.h"
 #include "common/time_limits.h"
-#include "gui/platform/network.h"
+#include "common/http_fetch.h"
+#include "gui/platform/connectivity.h"
 
 #ifdef __linux__
 #include <ifaddrs.h>
@@ -59,7 +60,7 @@ TEST(Download, CompleteAnswersComeWhole) {
         // clang-format on
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Download(server.Url(c.path), ShortLimits()), c.expected) << c.path;
+        EXPECT_EQ(testing::FetchNow(server.Url(c.path), ShortLimits()), c.expected) << c.path;
     }
 }
 
@@ -97,7 +98,7 @@ TEST(Download, FailuresGiveNothingInTime) {
                                  "not a url"};
     for (const std::string& url : cases) {
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(Download(url, ShortLimits()), std::nullopt) << url;
+        EXPECT_EQ(testing::FetchNow(url, ShortLimits()), std::nullopt) << url;
         // The time limit holds, with room for a slow machine.
         EXPECT_LT(std::chrono::steady_clock::now() - start,
                   testing::InTime(std::chrono::milliseconds(2000)))
