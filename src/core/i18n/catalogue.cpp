@@ -4,8 +4,10 @@
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "core/grid/file_io.h"
@@ -120,7 +122,11 @@ std::string DecodeCatalogueBytes(std::string_view bytes) {
 
 std::string LookupCatalogueText(std::string_view file_bytes, const std::string& section,
                                 const std::string& key, const std::string& default_text) {
-    const std::string text = DecodeCatalogueBytes(file_bytes);
+    return LookupDecodedText(DecodeCatalogueBytes(file_bytes), section, key, default_text);
+}
+
+std::string LookupDecodedText(std::string_view text, const std::string& section,
+                              const std::string& key, const std::string& default_text) {
     std::string_view rest = text;
     bool in_section = false;
     bool section_seen = false;
@@ -162,17 +168,45 @@ std::string LookupCatalogueText(std::string_view file_bytes, const std::string& 
     return default_text;
 }
 
+struct Catalogue::Snapshot {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type changed;
+    bool settled = false;
+    std::string text;
+};
+
 std::string Catalogue::ReadString(const std::string& section, const std::string& key,
                                   const std::string& default_text) const {
     if (m_path.empty()) {
         return default_text;
     }
-    try {
-        return LookupCatalogueText(ReadFileBytes(m_path, kMaxCatalogueFile), section, key,
-                                   default_text);
-    } catch (const OperationError&) {
-        return default_text;
+    namespace fs = std::filesystem;
+    const fs::path path = fs::u8path(m_path);
+    std::error_code size_error;
+    std::error_code time_error;
+    const std::uintmax_t size = fs::file_size(path, size_error);
+    const fs::file_time_type changed = fs::last_write_time(path, time_error);
+    const bool known = !size_error && !time_error;
+    if (!(known && m_snapshot && m_snapshot->settled && m_snapshot->size == size &&
+          m_snapshot->changed == changed)) {
+        m_snapshot.reset();
+        try {
+            auto snapshot = std::make_shared<Snapshot>();
+            snapshot->text = DecodeCatalogueBytes(ReadFileBytes(m_path, kMaxCatalogueFile));
+            snapshot->size = size;
+            snapshot->changed = changed;
+            snapshot->settled =
+                changed + std::chrono::seconds(2) < fs::file_time_type::clock::now();
+            if (!known) {
+                // No way to tell a change: this reading serves this lookup only.
+                return LookupDecodedText(snapshot->text, section, key, default_text);
+            }
+            m_snapshot = std::move(snapshot);
+        } catch (const OperationError&) {
+            return default_text;
+        }
     }
+    return LookupDecodedText(m_snapshot->text, section, key, default_text);
 }
 
 }  // namespace orvanta

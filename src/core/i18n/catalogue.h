@@ -8,6 +8,7 @@
 // valid UTF-8 are taken as UTF-8; anything else is the Windows Greek code page
 // (1253), decoded through ICU. A missing file, section or key gives the default.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,12 +46,22 @@ public:
     }
 
 private:
+    // The file's text as last read, and what it was read from: a lookup that
+    // finds the file as it was then (same size, same time of change) skips the
+    // reading and decoding; captioning a window asks for some seventy texts. A
+    // file changed just before it was read may change again within the clock's
+    // grain unseen, so such a reading is never trusted again.
+    struct Snapshot;
     std::string m_path;
+    mutable std::shared_ptr<const Snapshot> m_snapshot;
 };
 
 // The lookup itself, over the bytes of a catalogue file.
 std::string LookupCatalogueText(std::string_view file_bytes, const std::string& section,
                                 const std::string& key, const std::string& default_text);
+// The same over the file's text once decoded.
+std::string LookupDecodedText(std::string_view text, const std::string& section,
+                              const std::string& key, const std::string& default_text);
 
 // UTF-8 stays as it is (without a byte-order mark); anything else is decoded as
 // Windows-1253.

@@ -237,8 +237,7 @@ UpdateCheck::Listed UpdateCheck::CompareWithEntry(const std::string& name,
     }
     if (!version.empty()) {
         if (!local.version_read) {
-            local.version =
-                ReadVersionInfo(JoinPath(m_program_folder, name)).file_version;
+            local.version = ReadVersionInfo(JoinPath(m_program_folder, name)).file_version;
             local.version_read = true;
         }
         const std::int32_t local_number = VersionToNumber(local.version);
@@ -256,18 +255,46 @@ UpdateCheck::Listed UpdateCheck::CompareWithEntry(const std::string& name,
 }
 
 UpdateCheck::LocalFile& UpdateCheck::Local(const std::string& name) {
-    // A few release files are all a real list names; beyond that, look afresh each time.
-    constexpr std::size_t kRemembered = 64;
-    const auto known = m_local.find(name);
-    if (known != m_local.end()) {
-        return known->second;
+    // The folder is listed once: a list may name a million files that are not
+    // there, and each would otherwise cost a look at the disk.
+    if (!m_folder_listed) {
+        m_folder_listed = true;
+        m_folder_readable = ListProgramFolder();
     }
-    LocalFile& local = m_local.size() < kRemembered ? m_local[name] : m_uncached;
+    if (m_folder_readable) {
+        const auto known = m_local.find(name);
+        return known != m_local.end() ? known->second : m_absent;
+    }
+    // An unlistable folder is looked at name by name.
     const std::string path = JoinPath(m_program_folder, name);
-    local = LocalFile();
-    local.exists = FileExists(path);
-    local.size = local.exists ? FileSizeOf(path) : -1;
-    return local;
+    m_uncached = LocalFile();
+    m_uncached.exists = FileExists(path);
+    m_uncached.size = m_uncached.exists ? FileSizeOf(path) : -1;
+    return m_uncached;
+}
+
+bool UpdateCheck::ListProgramFolder() {
+    std::error_code error;
+    fs::directory_iterator entry(fs::u8path(m_program_folder), error);
+    if (error) {
+        return false;
+    }
+    for (; entry != fs::directory_iterator(); entry.increment(error)) {
+        if (error) {
+            m_local.clear();
+            return false;
+        }
+        std::error_code file_error;
+        if (!entry->is_regular_file(file_error) || file_error) {
+            continue;
+        }
+        LocalFile local;
+        local.exists = true;
+        const std::uintmax_t size = entry->file_size(file_error);
+        local.size = file_error ? -1 : static_cast<long long>(size);
+        m_local.emplace(entry->path().filename().u8string(), std::move(local));
+    }
+    return true;
 }
 
 void StartUpdateProgram(Services& services) {

@@ -12,11 +12,11 @@
 #include <atomic>
 #include <exception>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
@@ -69,7 +69,8 @@ public:
 
 private:
     // What the check learns of a local file, kept for the check's length: a list may
-    // name the same file a hundred thousand times.
+    // name the same file a hundred thousand times, or a million files that are not
+    // there.
     struct LocalFile {
         bool exists = false;
         long long size = -1;
@@ -84,6 +85,8 @@ private:
     void Finish(bool close_window);
     void ReadEntry(std::string_view line, bool whole);
     LocalFile& Local(const std::string& name);
+    // The program folder's files, by name; false when it cannot be listed.
+    bool ListProgramFolder();
 
     Services& m_services;
     const Catalogue& m_catalogue;
@@ -97,7 +100,10 @@ private:
     bool m_updates_found = false;
     bool m_local_newer = false;
     std::exception_ptr m_failure;
-    std::map<std::string, LocalFile> m_local;
+    bool m_folder_listed = false;
+    bool m_folder_readable = false;
+    std::unordered_map<std::string, LocalFile> m_local;
+    LocalFile m_absent;
     LocalFile m_uncached;
 };
 

@@ -24,6 +24,7 @@
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
+#include "gui/widgets/drawn_icons.h"
 #include "gui/widgets/menu_keys.h"
 #include "gui/widgets/qt_convert.h"
 
@@ -83,11 +84,6 @@ constexpr WindowControl kUpdateTimer     {"Timer1"};
 // clang-format on
 }  // namespace controls
 
-QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QString::fromLatin1(name),
-                            QApplication::style()->standardIcon(fallback));
-}
-
 // The desktop's calculator: the first one found on the PATH.
 QString FindSystemCalculator() {
 #ifdef _WIN32
@@ -126,11 +122,11 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
     panel->setFixedHeight(kPanelHeight);
     m_calculate = m_controls.Name(new QPushButton(panel), controls::kCalculate);
     m_calculate->setGeometry(3, 3, 134, 25);
-    m_calculate->setIcon(ThemeIcon("accessories-calculator", QStyle::SP_DialogApplyButton));
+    m_calculate->setIcon(CalculateIcon());
     m_calculate->setAutoDefault(false);
     m_clear = m_controls.Name(new QPushButton(panel), controls::kClear);
     m_clear->setGeometry(382, 3, 123, 25);
-    m_clear->setIcon(ThemeIcon("edit-clear", QStyle::SP_DialogResetButton));
+    m_clear->setIcon(ClearIcon());
     m_clear->setAutoDefault(false);
     layout->addWidget(panel);
     setCentralWidget(client);
@@ -199,9 +195,9 @@ void MainWindow::BuildMenu() {
 
     QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), controls::kHelpMenu);
     help_menu->menuAction()->setObjectName(help_menu->objectName());
-    QAction* help = m_controls.Name(
-        help_menu->addAction(ThemeIcon("help-contents", QStyle::SP_DialogHelpButton), QString()),
-        controls::kHelpItem);
+    QAction* help =
+        m_controls.Name(help_menu->addAction(HelpIcon(), QString()),
+                        controls::kHelpItem);
     // F1 from every control of the window: the shortcut comes before the control sees the key.
     help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutContext(Qt::WindowShortcut);
@@ -270,9 +266,12 @@ void MainWindow::OnFirstShow() {
 }
 
 void MainWindow::Caption() {
-    const VersionInfo version = ReadVersionInfo(m_services.platform.ProgramFile());
+    // The program file does not change under a running program: read once.
+    if (!m_file_version) {
+        m_file_version = ReadVersionInfo(m_services.platform.ProgramFile()).file_version;
+    }
     setWindowTitle(ToQt(m_catalogue.Read(captions::kTitle)) +
-                   "   Version:" + ToQt(version.file_version));
+                   "   Version:" + ToQt(*m_file_version));
     m_controls.Caption(m_catalogue);
     for (CalculatorTab* tab : m_tabs) {
         tab->Caption();

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/grid/services.h"
@@ -91,6 +92,7 @@ private:
     QPushButton* m_clear = nullptr;
     QTimer* m_update_timer = nullptr;
     std::unique_ptr<QObject> m_update_check;
+    std::optional<std::string> m_file_version;
     QMenu* m_language_menu = nullptr;
 };
 

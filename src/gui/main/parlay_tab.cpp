@@ -11,6 +11,7 @@
 #include "core/grid/handler_guard.h"
 #include "core/parlay/parlay_files.h"
 #include "gui/main/page_widgets.h"
+#include "gui/widgets/drawn_icons.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 
@@ -51,8 +52,7 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     m_grid->setFont(sheet_font);
     m_grid->Model().SetFixedColour(ToQColor(kParlayHeaderColour));
     m_grid->Model().SetCellColour(ToQColor(kParlayGridColour));
-    m_grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
-                              .arg(ToQColor(kParlayGridLineColour).name()));
+    m_grid->SetGridLineColour(ToQColor(kParlayGridLineColour));
     m_grid->SetCanEdit(IsInputCell);
     m_grid->SetSelectCell([this](int col, int row) {
         if (col == P::kResultCol) {
@@ -94,7 +94,7 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     load->setGeometry(79, 3, 75, 25);
     load->setToolTip(QStringLiteral("Ανοιγμα παιχνιδιου Παρολι"));
     delete_files->setGeometry(156, 3, 133, 25);
-    delete_files->setIcon(QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
+    delete_files->setIcon(DeleteIcon());
     for (QPushButton* button : {save, load, delete_files}) {
         button->setAutoDefault(false);
     }

@@ -9,12 +9,16 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
+#include <map>
 
 #include "core/grid/handler_guard.h"
 #include "gui/widgets/filtered_line_edit.h"
@@ -153,7 +157,7 @@ GridView::GridView(TextGrid& grid, Prompter& errors, QWidget* parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setMouseTracking(true);
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
+    SetGridLineColour(QColor(0xC0, 0xC0, 0xC0));
 
     m_model->SetCheckBoxClicked([this](int col, int row) {
         if (m_check_box_clicked) {
@@ -217,6 +221,44 @@ void GridView::SetCheckBoxClicked(std::function<void(int, int)> hook) {
 
 void GridView::SetRowClicked(std::function<void(int)> hook) {
     m_row_clicked = Guard(std::move(hook));
+}
+
+namespace {
+
+// The application's style, with the grid lines in one colour. (A style sheet
+// would say as much, at the price of the style sheet machinery paid before the
+// first window shows.)
+class GridLineStyle : public QProxyStyle {
+public:
+    GridLineStyle(QStyle* base, QColor colour) : QProxyStyle(base), m_colour(colour) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_Table_GridLineColor) {
+            return static_cast<int>(m_colour.rgba());
+        }
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+
+private:
+    QColor m_colour;
+};
+
+// One style for each colour, for the program's life.
+QStyle* GridLineStyleFor(const QColor& colour) {
+    static std::map<QRgb, QPointer<QStyle>> styles;
+    QPointer<QStyle>& style = styles[colour.rgba()];
+    if (!style) {
+        style = new GridLineStyle(QStyleFactory::create(QApplication::style()->name()), colour);
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
+void GridView::SetGridLineColour(const QColor& colour) {
+    setStyle(GridLineStyleFor(colour));
 }
 
 void GridView::SetCanEdit(std::function<bool(int, int)> can_edit) {

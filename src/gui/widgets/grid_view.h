@@ -26,6 +26,7 @@
 // cut with "…" in place of what is cut, never silently clipped, and the cell's
 // tool tip shows it whole.
 
+#include <QColor>
 #include <QFont>
 #include <QLineEdit>
 #include <QPointer>
@@ -77,6 +78,7 @@ public:
     void SetCheckBoxClicked(std::function<void(int col, int row)> hook);
     void SetRowClicked(std::function<void(int row)> hook);
 
+    void SetGridLineColour(const QColor& colour);
     void SetCanEdit(std::function<bool(int col, int row)> can_edit);
 
     int CurrentCol() const;

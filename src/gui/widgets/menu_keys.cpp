@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace orvanta {
 
@@ -33,14 +36,34 @@ void OpenMenuBarFromKeyboard(QMenuBar* bar) {
     QApplication::sendEvent(focus, &release);
 }
 
+// Some styles mark the bar's current item only while its menu is open, which
+// leaves a bar reached by keyboard, or a command on it, with no visible mark:
+// the current item is drawn as an open one. (A style sheet would do as much, at
+// the price of the style sheet machinery before the first window shows.)
+class MarkedMenuBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item && (item->state & State_Selected)) {
+            QStyleOptionMenuItem marked(*item);
+            marked.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &marked, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 }  // namespace
 
 void AddMenuBarKey(QMenuBar* bar) {
-    // Some styles mark the bar's current item only while its menu is open, which
-    // leaves a bar reached by keyboard, or a command on it, with no visible mark.
-    bar->setStyleSheet(
-        QStringLiteral("QMenuBar::item:selected { background: palette(highlight); color: "
-                       "palette(highlighted-text); }"));
+    // Over a style of the application's own kind; the bar owns it.
+    auto* style = new MarkedMenuBarStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(bar);
+    bar->setStyle(style);
     QWidget* window = bar->window();
     auto* key = new QAction(window);
     key->setShortcut(QKeySequence(Qt::Key_F10));

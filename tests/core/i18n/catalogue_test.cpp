@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "common/temp_folder.h"
@@ -91,6 +92,27 @@ TEST(Catalogue, FileIsReadAtEachLookup) {
     EXPECT_EQ(catalogue.ReadString("S", "K", ""), "first");
     folder.Write("c.ini", "[S]\nK=second\n");
     EXPECT_EQ(catalogue.ReadString("S", "K", ""), "second");
+    // The same size, within the same tick of the file system's clock.
+    folder.Write("c.ini", "[S]\nK=secnd!\n");
+    EXPECT_EQ(catalogue.ReadString("S", "K", ""), "secnd!");
+}
+
+TEST(Catalogue, AFileLeftAloneIsReadOnceForManyLookups) {
+    TempFolder folder;
+    folder.Write("c.ini", "[S]\nK=old\n");
+    const auto path = std::filesystem::u8path(folder / "c.ini");
+    const auto long_ago = std::filesystem::last_write_time(path) - std::chrono::hours(1);
+    std::filesystem::last_write_time(path, long_ago);
+    const Catalogue catalogue(folder / "c.ini");
+    EXPECT_EQ(catalogue.ReadString("S", "K", ""), "old");
+    // Changed behind the lookup's back, to the same size and time: the text read
+    // before is what the lookups use.
+    folder.Write("c.ini", "[S]\nK=new\n");
+    std::filesystem::last_write_time(path, long_ago);
+    EXPECT_EQ(catalogue.ReadString("S", "K", ""), "old");
+    // Any real change is seen.
+    folder.Write("c.ini", "[S]\nK=newer\n");
+    EXPECT_EQ(catalogue.ReadString("S", "K", ""), "newer");
 }
 
 TEST(Catalogue, HugeLineGivesABoundedAnswerQuickly) {
