@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test format-check build-dev build-release bench fuzz memcheck screenshots package package-check format clean
+.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz memcheck screenshots package package-check format clean
 
 all: build-release
 
@@ -35,6 +35,10 @@ build-release:
 # Timings need an optimised build.
 bench: deps build-release
 	./build/release/bench/orvanta_bench
+
+# Time to the first window and memory then, against a floor program.
+bench-startup: deps
+	bash scripts/bench-startup.sh
 
 # Every fuzz target over its corpus, then SECONDS seconds of new inputs each.
 fuzz:

@@ -31,15 +31,16 @@ const char* Reason(int status) {
 }
 
 // MSG_NOSIGNAL: a client that gave up must not end the test program with SIGPIPE.
-void SendAll(int socket, const std::string& bytes) {
+bool SendAll(int socket, const std::string& bytes) {
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = send(socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (n <= 0) {
-            return;
+            return false;
         }
         sent += static_cast<std::size_t>(n);
     }
+    return true;
 }
 
 }  // namespace
@@ -169,8 +170,20 @@ void HttpTestServer::Answer(int client) {
         head += name + ": " + value + "\r\n";
     }
     head += "\r\n";
-    SendAll(client, head);
-    SendAll(client, reply.cut_short ? reply.body.substr(0, reply.body.size() / 2) : reply.body);
+    const std::string body =
+        reply.cut_short ? reply.body.substr(0, reply.body.size() / 2) : reply.body;
+    if (!SendAll(client, head)) {
+        return;
+    }
+    if (reply.per_byte.count() == 0) {
+        SendAll(client, body);
+        return;
+    }
+    for (const char byte : body) {
+        if (!SendAll(client, std::string(1, byte)) || !Wait(reply.per_byte)) {
+            return;
+        }
+    }
 }
 
 }  // namespace orvanta::testing

@@ -23,6 +23,8 @@ struct HttpReply {
     std::chrono::milliseconds delay{0};
     // Announces the whole body but sends only its first half.
     bool cut_short = false;
+    // When set, the body goes out a byte at a time, this long apart.
+    std::chrono::milliseconds per_byte{0};
 };
 
 class HttpTestServer {

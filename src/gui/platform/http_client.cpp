@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -125,7 +126,8 @@ private:
 
     DownloadLimits m_limits;
     std::function<void(std::optional<std::string>)> m_done;
-    QNetworkReply* m_reply = nullptr;
+    // The manager owns the reply and may go first, when the program ends.
+    QPointer<QNetworkReply> m_reply;
     std::string m_body;
     bool m_failed = false;
     QTimer m_connect;
