@@ -196,8 +196,7 @@ void MainWindow::BuildMenu() {
     QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), controls::kHelpMenu);
     help_menu->menuAction()->setObjectName(help_menu->objectName());
     QAction* help =
-        m_controls.Name(help_menu->addAction(HelpIcon(), QString()),
-                        controls::kHelpItem);
+        m_controls.Name(help_menu->addAction(HelpIcon(), QString()), controls::kHelpItem);
     // F1 from every control of the window: the shortcut comes before the control sees the key.
     help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutContext(Qt::WindowShortcut);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/http_fetch.h"
 #include "common/http_test_server.h"
 #include "common/time_limits.h"
-#include "common/http_fetch.h"
 #include "gui/platform/connectivity.h"
 
 #ifdef __linux__
