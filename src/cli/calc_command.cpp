@@ -2,9 +2,9 @@
 
 #include <ostream>
 
+#include "cli/calc_session.h"
 #include "cli/command_line.h"
 #include "cli/console_services.h"
-#include "cli/page_runs.h"
 #include "core/update/version_info.h"
 
 namespace orvanta {
@@ -27,8 +27,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         case ParsedCommandLine::Kind::kRun:
             break;
     }
-    CalcSession session(parsed.request, out, err);
-    return RunPage(session);
+    CalcSession session(*parsed.subcommand, parsed.request, out, err);
+    return parsed.subcommand->run(session);
 }
 
 }  // namespace orvanta

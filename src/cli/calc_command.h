@@ -2,12 +2,13 @@
 
 // orvanta-calc: every calculator page from the command line, with no window.
 //
-// The arguments are read into a CalcRequest (command_line.h). The run then does
+// The arguments are read into a CalcRequest (command_line.h) by the table of
+// subcommands (subcommand.h), one file each. The subcommand's run then does
 // what a user would do in the window: it starts the page as the window starts
-// it (Init...), types the arguments into its cells through the same key filters,
+// it (Clear...), types the arguments into its cells through the same key filters,
 // clicks where the user would click (a result cell, a banker box), loads files
-// through the same Load operations, and runs the page's own Calc... operation
-// under the same error edge as the window's handlers (page_runs.h). The console
+// through the same Load operations, and runs the page's own Calculate... operation
+// under the same error edge as the window's handlers (calc_session.h). The console
 // services (console_services.h) stand in for the window's: message boxes become
 // lines on standard error, the open dialog answers with the file named on the
 // command line. What the page holds afterwards is printed (page_report.h) as a

@@ -1,117 +1,76 @@
 #include "cli/command_line.h"
 
 #include <cstddef>
-
-#include "core/numeric/key_filter.h"
-#include "core/parlay/parlay_sheet.h"
+#include <optional>
 
 namespace orvanta {
 
 namespace {
 
-constexpr int kArbitrageCells = 13;
-constexpr int kProbabilityCells = 15;
-constexpr int kOddsCounts = 6;
-
 constexpr const char* kCommonUsage = "usage: orvanta-calc [--separator C] [--json] ";
 
-struct CommandName {
-    CalcCommand command;
-    const char* name;
-    const char* arguments;
-};
-
-constexpr CommandName kCommands[] = {
-    {CalcCommand::kArbitrage, "arbitrage", "[--multiplier TEXT] [--win-pay TEXT] ODDS..."},
-    {CalcCommand::kProbability, "probability", "ODDS..."},
-    {CalcCommand::kOdds, "odds", "[--ganiota TEXT] HW HD HL AW AD AL"},
-    {CalcCommand::kParlay, "parlay",
-     "[FILE.bet | SELECTION...] [--stake K=TEXT]... [--save FILE.bet]"},
-    {CalcCommand::kLive, "live", "FILE.lvo"},
-};
-
-const CommandName& NameOf(CalcCommand command) {
-    for (const CommandName& entry : kCommands) {
-        if (entry.command == command) {
-            return entry;
+std::string UsageLine(const Subcommand* subcommand) {
+    if (!subcommand) {
+        std::string names;
+        for (const Subcommand& entry : Subcommands()) {
+            names += (names.empty() ? "" : "|") + std::string(entry.name);
         }
+        return kCommonUsage + names + " ARGUMENTS... (--help lists them)";
     }
-    return kCommands[0];
+    return std::string(kCommonUsage) + subcommand->name + " " + subcommand->arguments;
 }
 
-std::string UsageLine(std::optional<CalcCommand> command) {
-    if (!command) {
-        return std::string(kCommonUsage) +
-               "arbitrage|probability|odds|parlay|live ARGUMENTS... (--help lists them)";
+const Subcommand* FindSubcommand(const std::string& name) {
+    for (const Subcommand& entry : Subcommands()) {
+        if (name == entry.name) {
+            return &entry;
+        }
     }
-    const CommandName& entry = NameOf(*command);
-    return std::string(kCommonUsage) + entry.name + " " + entry.arguments;
+    return nullptr;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
-// "2", "1.5/L", "3/B", "3/L/B", "/L": odds a user could type, then the clicks.
-std::optional<ParlaySelectionArg> ParseSelection(const std::string& text) {
-    const std::size_t slash = text.find('/');
-    ParlaySelectionArg selection;
-    selection.odds = text.substr(0, slash);
-    if (!IsTypeableNumber(selection.odds)) {
-        return std::nullopt;
-    }
-    for (std::size_t i = slash; i < text.size(); i += 2) {
-        if (text[i] != '/' || i + 1 >= text.size()) {
-            return std::nullopt;
+// The subcommand's own option of that name; else the first subcommand that has one.
+std::pair<const Subcommand*, const SubcommandOption*> FindOption(const Subcommand* current,
+                                                                 const std::string& name) {
+    auto in = [&](const Subcommand& subcommand) -> const SubcommandOption* {
+        for (const SubcommandOption& option : subcommand.options) {
+            if (name == option.name) {
+                return &option;
+            }
         }
-        const char click = text[i + 1];
-        if ((click != 'L' && click != 'B') || selection.clicks.find(click) != std::string::npos) {
-            return std::nullopt;
+        return nullptr;
+    };
+    if (current) {
+        if (const SubcommandOption* option = in(*current)) {
+            return {current, option};
         }
-        selection.clicks += click;
     }
-    return selection;
-}
-
-// "K=TEXT" with K a sheet row.
-std::optional<std::pair<int, std::string>> ParseStake(const std::string& text) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string::npos || equals == 0 || equals > 2) {
-        return std::nullopt;
-    }
-    int row = 0;
-    for (std::size_t i = 0; i < equals; ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return std::nullopt;
+    for (const Subcommand& entry : Subcommands()) {
+        if (const SubcommandOption* option = in(entry)) {
+            return {&entry, option};
         }
-        row = row * 10 + (text[i] - '0');
     }
-    if (row < ParlaySheet::kFirstRow || row > ParlaySheet::kLastRow) {
-        return std::nullopt;
-    }
-    return std::make_pair(row, text.substr(equals + 1));
+    return {nullptr, nullptr};
 }
 
 bool IsOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
 }
 
-}  // namespace
-
-bool IsTypeableNumber(const std::string& text) {
-    for (char c : text) {
-        const auto key = FilterNumberKey(c, '.');
-        if (!key || *key == kKeyBackspace || *key == kKeyTab || *key == kKeyEnter) {
-            return false;
-        }
+Problem SetSeparator(CalcRequest& request, const std::string& value) {
+    if (value != "." && value != ",") {
+        return "--separator takes \".\" or \",\"";
     }
-    return true;
+    request.separator = value[0];
+    return std::nullopt;
 }
+
+}  // namespace
 
 std::string UsageText() {
     std::string text;
-    for (const CommandName& entry : kCommands) {
-        text += UsageLine(entry.command) + "\n";
+    for (const Subcommand& entry : Subcommands()) {
+        text += UsageLine(&entry) + "\n";
     }
     text +=
         "\n"
@@ -120,6 +79,7 @@ std::string UsageText() {
         "  --separator C  the decimal separator, \".\" or \",\" (default: the\n"
         "                 regional settings', \".\" when they give none)\n"
         "  --json         one JSON object instead of the tables\n"
+        "  --version      the program's version\n"
         "  SELECTION      odds, then /L for a LOST selection and /B for a banker\n"
         "  --stake K=TEXT the stake per combination of the system in row K\n"
         "Messages go to standard error. Exit status: 0 when the calculation ran to\n"
@@ -131,13 +91,13 @@ std::string UsageText() {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     ParsedCommandLine parsed;
     CalcRequest& request = parsed.request;
-    std::optional<CalcCommand> command;
+    const Subcommand* subcommand = nullptr;
     std::vector<std::string> positionals;
 
     auto fail = [&](const std::string& problem) {
         parsed.kind = ParsedCommandLine::Kind::kUsageError;
         parsed.problem = problem;
-        parsed.usage = UsageLine(command);
+        parsed.usage = UsageLine(subcommand);
         return parsed;
     };
 
@@ -145,16 +105,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options_ended || !IsOption(arg)) {
-            if (command) {
+            if (subcommand) {
                 positionals.push_back(arg);
-                continue;
-            }
-            for (const CommandName& entry : kCommands) {
-                if (arg == entry.name) {
-                    command = entry.command;
-                }
-            }
-            if (!command) {
+            } else if (!(subcommand = FindSubcommand(arg))) {
                 return fail("unknown subcommand " + Quoted(arg));
             }
             continue;
@@ -186,26 +139,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
 
-        struct ValueOption {
-            const char* name;
-            std::optional<CalcCommand> owner;  // nothing: a common option
-        };
-        constexpr ValueOption kValueOptions[] = {
-            {"--separator", std::nullopt},          {"--multiplier", CalcCommand::kArbitrage},
-            {"--win-pay", CalcCommand::kArbitrage}, {"--ganiota", CalcCommand::kOdds},
-            {"--stake", CalcCommand::kParlay},      {"--save", CalcCommand::kParlay},
-        };
-        const ValueOption* option = nullptr;
-        for (const ValueOption& candidate : kValueOptions) {
-            if (name == candidate.name) {
-                option = &candidate;
+        Problem (*set)(CalcRequest&, const std::string&) = nullptr;
+        if (name == "--separator") {
+            set = SetSeparator;
+        } else {
+            const auto [owner, option] = FindOption(subcommand, name);
+            if (!option) {
+                return fail("unknown option " + Quoted(arg));
             }
-        }
-        if (!option) {
-            return fail("unknown option " + Quoted(arg));
-        }
-        if (option->owner && command != option->owner) {
-            return fail(name + " belongs after the subcommand " + NameOf(*option->owner).name);
+            if (owner != subcommand) {
+                return fail(name + " belongs after the subcommand " + owner->name);
+            }
+            set = option->set;
         }
         std::string value;
         if (inline_value) {
@@ -215,98 +160,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else {
             return fail(name + " needs a value");
         }
-
-        if (name == "--separator") {
-            if (value != "." && value != ",") {
-                return fail("--separator takes \".\" or \",\"");
-            }
-            request.separator = value[0];
-        } else if (name == "--multiplier") {
-            request.multiplier = value;
-        } else if (name == "--win-pay") {
-            request.win_pay = value;
-        } else if (name == "--ganiota") {
-            request.ganiota = value;
-        } else if (name == "--stake") {
-            auto stake = ParseStake(value);
-            if (!stake) {
-                return fail("--stake takes K=TEXT with K a row from 1 to 15");
-            }
-            if (!IsTypeableNumber(stake->second)) {
-                return fail("a stake cell takes only digits, \".\" and \",\": " +
-                            Quoted(stake->second));
-            }
-            request.stakes.push_back(std::move(*stake));
-        } else if (name == "--save") {
-            if (value.empty()) {
-                return fail("--save needs a file name");
-            }
-            request.save_path = value;
+        if (const Problem problem = set(request, value)) {
+            return fail(*problem);
         }
     }
 
-    if (!command) {
+    if (!subcommand) {
         return fail("no subcommand");
     }
-    request.command = *command;
-
-    auto take_cells = [&](std::size_t most) -> std::optional<std::string> {
-        if (positionals.size() > most) {
-            return "at most " + std::to_string(most) + " odds";
-        }
-        for (const std::string& text : positionals) {
-            if (!IsTypeableNumber(text)) {
-                return "a grid cell takes only digits, \".\" and \",\": " + Quoted(text);
-            }
-        }
-        request.cells = positionals;
-        return std::nullopt;
-    };
-
-    switch (*command) {
-        case CalcCommand::kArbitrage:
-            if (auto problem = take_cells(kArbitrageCells)) {
-                return fail(*problem);
-            }
-            break;
-        case CalcCommand::kProbability:
-            if (auto problem = take_cells(kProbabilityCells)) {
-                return fail(*problem);
-            }
-            break;
-        case CalcCommand::kOdds:
-            if (positionals.size() != kOddsCounts) {
-                return fail("odds takes exactly six counts");
-            }
-            if (auto problem = take_cells(kOddsCounts)) {
-                return fail(*problem);
-            }
-            break;
-        case CalcCommand::kParlay: {
-            std::vector<ParlaySelectionArg> selections;
-            for (const std::string& text : positionals) {
-                if (auto selection = ParseSelection(text)) {
-                    selections.push_back(std::move(*selection));
-                } else if (positionals.size() == 1) {
-                    request.file = text;
-                } else {
-                    return fail(Quoted(text) +
-                                " is no selection (odds with /L or /B); a sheet file comes alone");
-                }
-            }
-            if (selections.size() > static_cast<std::size_t>(ParlaySheet::kLastRow)) {
-                return fail("at most 15 selections");
-            }
-            request.selections = std::move(selections);
-            break;
-        }
-        case CalcCommand::kLive:
-            if (positionals.size() != 1) {
-                return fail("live takes one record file");
-            }
-            request.file = positionals.front();
-            break;
+    if (const Problem problem = subcommand->take_positionals(request, positionals)) {
+        return fail(*problem);
     }
+    parsed.subcommand = subcommand;
     parsed.kind = ParsedCommandLine::Kind::kRun;
     return parsed;
 }

@@ -133,7 +133,7 @@ void WriteGridTable(std::ostream& out, const GridReport& report) {
             lines.push_back(std::move(line));
         }
     }
-    out << report.title << " (" << report.name << ")\n";
+    out << report.title << '\n';
     WriteAligned(out, lines);
 }
 
@@ -189,7 +189,8 @@ std::string ColourText(GridColour colour) {
 
 void WriteJsonReport(std::ostream& out, const PageReport& report) {
     // One grid row a line, so that the output also reads well as it is.
-    out << "{\"grids\": {";
+    out << "{\"schema\": " << kJsonSchema << ", \"page\": " << JsonString(report.page)
+        << ",\n \"grids\": {";
     for (std::size_t g = 0; g < report.grids.size(); ++g) {
         const TextGrid& grid = *report.grids[g].grid;
         out << (g > 0 ? "," : "") << "\n   " << JsonString(report.grids[g].name) << ": [";
@@ -243,7 +244,7 @@ void WriteTableReport(std::ostream& out, const PageReport& report) {
     }
     std::vector<std::vector<std::string>> lines;
     for (const BoxReport& box : report.boxes) {
-        std::vector<std::string> line = {box.label + " (" + box.name + ")", OneLine(box.box->text)};
+        std::vector<std::string> line = {box.label, OneLine(box.box->text)};
         if (box.box->colour) {
             line.push_back("[" + ColourName(*box.box->colour) + "]");
         }

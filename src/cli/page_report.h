@@ -17,7 +17,7 @@
 namespace orvanta {
 
 struct GridReport {
-    std::string name;   // the program's own name ("AdvCalcArbitrage")
+    std::string name;   // its name in the JSON output ("outcomes")
     std::string title;  // what the table is headed with
     const TextGrid* grid = nullptr;
     // The table only: the labels the window shows beside the rows (one per row,
@@ -29,19 +29,24 @@ struct GridReport {
 };
 
 struct BoxReport {
-    std::string name;   // "Edit5"
-    std::string label;  // "Wager Multiplay"
+    std::string name;   // its name in the JSON output ("multiplier")
+    std::string label;  // its caption in the window ("Wager Multiplay")
     const TextBox* box = nullptr;
 };
 
 struct PageReport {
+    std::string page;  // the subcommand that filled it
     std::vector<GridReport> grids;
     std::vector<BoxReport> boxes;
     std::vector<std::string> messages;
     std::optional<std::string> error;
 };
 
-// One JSON object: grids, boxes, colours, checked, messages, error.
+// The version of the JSON output's shape and names; scripts rely on both, so a
+// change to either is a new schema.
+inline constexpr int kJsonSchema = 1;
+
+// One JSON object: schema, page, grids, boxes, colours, checked, messages, error.
 void WriteJsonReport(std::ostream& out, const PageReport& report);
 
 // An aligned table per grid, then one line per box. Messages and the error

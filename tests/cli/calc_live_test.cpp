@@ -25,9 +25,10 @@ using Texts = std::vector<std::string>;
 
 constexpr const char* kGame = "2008_03_15;20-45;Home - Away.lvo";
 
-const Texts kTotalBoxes = {"Edit4",  "Edit5",  "Edit6",  "Edit1",     "Edit2",  "Edit3",
-                           "Edit7",  "Edit8",  "Edit9",  "Edit13",    "Edit14", "Edit15",
-                           "Edit10", "Edit11", "Edit12", "edtGaniota"};
+const Texts kTotalBoxes = {"game_wager_1",  "game_wager_x",   "game_wager_2",   "return_1",
+                           "return_x",      "return_2",       "result_1",       "result_x",
+                           "result_2",      "current_odds_1", "current_odds_x", "current_odds_2",
+                           "probability_1", "probability_x",  "probability_2",  "ganiota"};
 
 class CalcLiveTest : public CalcTest {
 protected:
@@ -107,7 +108,7 @@ TEST_P(CalcLiveTest, ARecordSavedByTheWindowShowsWhatTheWindowShowed) {
     EXPECT_EQ(output.err, "");
     const auto json = testing::ParseJson(output.out);
 
-    const auto rows = GridRows(json, "AdvStringGrid2");
+    const auto rows = GridRows(json, "positions");
     EXPECT_EQ(rows, WindowSheet());
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0], (Texts{"Agora", "", "", "", "Sell", "", "", "", "Status", "", ""}));
@@ -149,8 +150,11 @@ TEST_P(CalcLiveTest, TheNamedRecordIsTheOneLoaded) {
     // clang-format on
     for (const Case& c : cases) {
         const auto json = Json({"live", folder / c.name});
-        EXPECT_EQ(BoxTexts(json, {"Edit13", "Edit10", "Edit11", "Edit12"}), S(c.boxes)) << c.name;
-        EXPECT_EQ(GridRows(json, "AdvStringGrid2")[2][8], c.first_status) << c.name;
+        EXPECT_EQ(
+            BoxTexts(json, {"current_odds_1", "probability_1", "probability_x", "probability_2"}),
+            S(c.boxes))
+            << c.name;
+        EXPECT_EQ(GridRows(json, "positions")[2][8], c.first_status) << c.name;
     }
     EXPECT_EQ(folder.Read("2008_03_15;20-45;b.lvo"), "2;4;4;\r\n2;;;10;;;;;\r\n");
 }
@@ -159,29 +163,29 @@ TEST_P(CalcLiveTest, Table) {
     const std::string record = RecordFromWindow();
     const auto output = Run({"live", record});
     EXPECT_EQ(output.status, 0);
-    EXPECT_EQ(output.out, S("Live positions (AdvStringGrid2)\n"
+    EXPECT_EQ(output.out, S("Live positions\n"
                             "Agora                Sell              Status\n"
                             "1      X    2  Poso  1     X  2  Poso  1       X    2\n"
                             "2              10                      20      -10  -10\n"
                             "                     1.5         20    -30     20   20\n"
                             "       3.4     5                       -5      17   -5\n"
                             "\n"
-                            "Game Wager 1 (Edit4)     -10\n"
-                            "Game Wager X (Edit5)     5\n"
-                            "Game Wager 2 (Edit6)     0\n"
-                            "Return 1 (Edit1)         -15\n"
-                            "Return X (Edit2)         27\n"
-                            "Return 2 (Edit3)         5\n"
-                            "Result 1 (Edit7)         -5\n"
-                            "Result X (Edit8)         22\n"
-                            "Result 2 (Edit9)         5\n"
-                            "Current odds 1 (Edit13)  1.85\n"
-                            "Current odds X (Edit14)  3.40\n"
-                            "Current odds 2 (Edit15)  4.20\n"
-                            "Probability 1 (Edit10)   50.39\n"
-                            "Probability X (Edit11)   27.42\n"
-                            "Probability 2 (Edit12)   22.2\n"
-                            "Ganiota (edtGaniota)     6.78\n"));
+                            "Game Wager 1    -10\n"
+                            "Game Wager X    5\n"
+                            "Game Wager 2    0\n"
+                            "Return 1        -15\n"
+                            "Return X        27\n"
+                            "Return 2        5\n"
+                            "Result 1        -5\n"
+                            "Result X        22\n"
+                            "Result 2        5\n"
+                            "Current odds 1  1.85\n"
+                            "Current odds X  3.40\n"
+                            "Current odds 2  4.20\n"
+                            "Probability 1   50.39\n"
+                            "Probability X   27.42\n"
+                            "Probability 2   22.2\n"
+                            "Ganiota         6.78\n"));
 }
 
 }  // namespace

@@ -57,16 +57,18 @@ TEST_P(CalcMarketsTest, ArbitrageScaleAndTarget) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto json = Json(c.args);
-        const auto rows = GridRows(json, "AdvCalcArbitrage");
+        const auto rows = GridRows(json, "outcomes");
         ASSERT_EQ(rows.size(), 4u);
         EXPECT_EQ(rows[0],
                   (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}));
         EXPECT_EQ(Slice(rows[1], 0, 2), S(c.odds_shown));
         EXPECT_EQ(Slice(rows[2], 0, 2), S({c.wagers[0], c.wagers[1], ""}));
         EXPECT_EQ(Slice(rows[3], 0, 2), S({c.win_pays[0], c.win_pays[1], ""}));
-        EXPECT_EQ(BoxTexts(json, {"Edit5", "Edit6", "Edit13", "Edit7", "Edit8"}), S(c.boxes));
-        EXPECT_EQ(json["colours"]["Edit7"].text, c.colour);
-        EXPECT_EQ(json["colours"]["Edit8"].text, c.colour);
+        EXPECT_EQ(BoxTexts(json, {"multiplier", "win_pay_target", "total_wager",
+                                  "sure_profit_percent", "sure_profit"}),
+                  S(c.boxes));
+        EXPECT_EQ(json["colours"]["sure_profit_percent"].text, c.colour);
+        EXPECT_EQ(json["colours"]["sure_profit"].text, c.colour);
     }
 }
 
@@ -74,38 +76,39 @@ TEST_P(CalcMarketsTest, ArbitrageTable) {
     const auto output = Run({"arbitrage", "2.5", "1.8"});
     EXPECT_EQ(output.status, 0);
     EXPECT_EQ(output.err, "");
-    EXPECT_EQ(output.out, S("ARBITRAGE (AdvCalcArbitrage)\n"
+    EXPECT_EQ(output.out, S("ARBITRAGE\n"
                             "         1     2\n"
                             "ODDS     2.5   1.8\n"
                             "Wager    1.72  2.39\n"
                             "Win Pay  4.3   4.3\n"
                             "\n"
-                            "Wager Multiplay (Edit5)  1\n"
-                            "Win Pay (Edit6)          0\n"
-                            "Total Wager (Edit13)     4.11\n"
-                            "SureProfit % (Edit7)     4.62%  [lime]\n"
-                            "SureProfit (Edit8)       0.19   [lime]\n"));
+                            "Wager Multiplay  1\n"
+                            "Win Pay          0\n"
+                            "Total Wager      4.11\n"
+                            "SureProfit %     4.62%  [lime]\n"
+                            "SureProfit       0.19   [lime]\n"));
 }
 
 TEST_P(CalcMarketsTest, Probability) {
     const auto json = Json({"probability", "2.10", "3.40", "3.50"});
-    const auto rows = GridRows(json, "AdvProbability");
+    const auto rows = GridRows(json, "outcomes");
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(Slice(rows[0], 0, 3), (Texts{"1", "2", "3", "4"}));
     EXPECT_EQ(Slice(rows[1], 0, 3), S({"2.10", "3.40", "3.50", ""}));
     EXPECT_EQ(Slice(rows[2], 0, 3), S({"45.09", "27.85", "27.05", ""}));
-    EXPECT_EQ(BoxTexts(json, {"Edit9", "Edit10", "Edit11"}), S({"5.6", "94.69", "5.31"}));
+    EXPECT_EQ(BoxTexts(json, {"margin", "return_percent", "ganiota_percent"}),
+              S({"5.6", "94.69", "5.31"}));
 
     const auto table = Run({"probability", "2.10", "3.40", "3.50"});
     EXPECT_EQ(table.status, 0);
-    EXPECT_EQ(table.out, S("PROBABILITY (AdvProbability)\n"
+    EXPECT_EQ(table.out, S("PROBABILITY\n"
                            "               1      2      3\n"
                            "ODDS           2.10   3.40   3.50\n"
                            "PROBABILITY %  45.09  27.85  27.05\n"
                            "\n"
-                           "MARGIN (Edit9)      5.6\n"
-                           "RETURN % (Edit10)   94.69\n"
-                           "GANIOTA % (Edit11)  5.31\n"));
+                           "MARGIN     5.6\n"
+                           "RETURN %   94.69\n"
+                           "GANIOTA %  5.31\n"));
 }
 
 TEST_P(CalcMarketsTest, OddsFromTheTeamsRecords) {
@@ -133,13 +136,13 @@ TEST_P(CalcMarketsTest, OddsFromTheTeamsRecords) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[2]);
         const auto json = Json(c.args);
-        const auto input = GridRows(json, "AdvOdds");
+        const auto input = GridRows(json, "records");
         ASSERT_EQ(input.size(), 3u);
         EXPECT_EQ(input[0], (Texts{"RESULT", "WINS", "DRAWS", "LOSSES"}));
         EXPECT_EQ(input[1][0], "HOME TEAM");
         EXPECT_EQ(input[2][0], "AWAY TEAM");
 
-        const auto results = GridRows(json, "AdvOdds1");
+        const auto results = GridRows(json, "prices");
         ASSERT_EQ(results.size(), 5u);
         EXPECT_EQ(results[0], (Texts{"", "1", "X", "2", "1X", "12", "X2"}));
         EXPECT_EQ(Slice(results[1], 1, 6), S(c.decimal));
@@ -152,19 +155,19 @@ TEST_P(CalcMarketsTest, OddsFromTheTeamsRecords) {
 TEST_P(CalcMarketsTest, OddsTable) {
     const auto output = Run({"odds", "--ganiota", "6", "10", "5", "5", "6", "6", "8"});
     EXPECT_EQ(output.status, 0);
-    EXPECT_EQ(output.out, S("ODDS: team records (AdvOdds)\n"
+    EXPECT_EQ(output.out, S("ODDS: team records\n"
                             "RESULT     WINS  DRAWS  LOSSES\n"
                             "HOME TEAM  10    5      5\n"
                             "AWAY TEAM  6     6      8\n"
                             "\n"
-                            "ODDS: prices (AdvOdds1)\n"
+                            "ODDS: prices\n"
                             "                1      X     2     1X    12    X2\n"
                             "EU DECIMAL      2.09   3.42  3.42  1.3   1.3   1.71\n"
                             "UK FRACTIONAL   12/11  12/5  12/5  3/10  3/10  5/7\n"
                             "US WHOLE +,-    109    240   240   -333  -333  -140\n"
                             "PROBABILITY(%)  45     28    28    73    73    56\n"
                             "\n"
-                            "GANIOTA (Edit12)  6\n"));
+                            "GANIOTA  6\n"));
 }
 
 }  // namespace

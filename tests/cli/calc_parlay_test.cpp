@@ -57,15 +57,16 @@ protected:
     }
 
     void ExpectExampleFigures(const JsonValue& json) const {
-        const auto rows = GridRows(json, "AdvStringGrid1");
+        const auto rows = GridRows(json, "selections");
         ASSERT_EQ(rows.size(), 16u);
         EXPECT_EQ(rows[0], Texts(9, ""));
         EXPECT_EQ(rows[1], S({"", "2.00", "WIN", "1", "10", "3", "30", "35", "5"}));
         EXPECT_EQ(rows[2], S({"", "1.50", "WIN", "2", "10", "3", "30", "30", "0"}));
         EXPECT_EQ(rows[3], S({"", "3.00", "LOST", "3", "5", "1", "5", "0", "-5"}));
         EXPECT_EQ(rows[15], (Texts{"", "", "WIN", "15", "", "", "", "", ""}));
-        EXPECT_EQ(BoxTexts(json, {"Edit1", "Edit2", "Edit3"}), (Texts{"65", "65", "0"}));
-        EXPECT_TRUE(json["checked"]["AdvStringGrid1"].items.empty());
+        EXPECT_EQ(BoxTexts(json, {"total_staked", "total_returned", "total_profit"}),
+                  (Texts{"65", "65", "0"}));
+        EXPECT_TRUE(json["checked"]["selections"].items.empty());
     }
 
     CoreScene scene;
@@ -80,13 +81,13 @@ TEST_P(CalcParlayTest, SelectionsFromTheArguments) {
 
     // Row 1 a banker instead: the banker alone pays 2, the doubles 1.5 x 2.
     const auto json = Json({"parlay", "2/B", "1,5", "3/L", "--stake", "1=1", "--stake", "2=1"});
-    const auto rows = GridRows(json, "AdvStringGrid1");
+    const auto rows = GridRows(json, "selections");
     EXPECT_EQ(Slice(rows[1], 4, 8), (Texts{"1", "1", "1", "2", "1"}));
     EXPECT_EQ(Slice(rows[2], 4, 8), (Texts{"1", "2", "2", "3", "1"}));
     EXPECT_EQ(rows[2][1], S("1.5"));
-    EXPECT_EQ(json["checked"]["AdvStringGrid1"].items.size(), 1u);
-    EXPECT_EQ(json["checked"]["AdvStringGrid1"][0][0].number, 0);
-    EXPECT_EQ(json["checked"]["AdvStringGrid1"][0][1].number, 1);
+    EXPECT_EQ(json["checked"]["selections"].items.size(), 1u);
+    EXPECT_EQ(json["checked"]["selections"][0][0].number, 0);
+    EXPECT_EQ(json["checked"]["selections"][0][1].number, 1);
 }
 
 TEST_P(CalcParlayTest, ALostBankerLosesEveryCombination) {
@@ -97,10 +98,11 @@ TEST_P(CalcParlayTest, ALostBankerLosesEveryCombination) {
     EXPECT_EQ(output.status, 0) << output.err;
     EXPECT_EQ(output.ErrLines(), (Texts{"Standart Lost"}));
     const auto json = ParseJson(output.out);
-    const auto rows = GridRows(json, "AdvStringGrid1");
+    const auto rows = GridRows(json, "selections");
     EXPECT_EQ(Slice(rows[2], 4, 8), (Texts{"1", "2", "2", "0", "-2"}));
     EXPECT_EQ(Slice(rows[3], 4, 8), (Texts{"1", "1", "1", "0", "-1"}));
-    EXPECT_EQ(BoxTexts(json, {"Edit1", "Edit2", "Edit3"}), (Texts{"3", "0", "-3"}));
+    EXPECT_EQ(BoxTexts(json, {"total_staked", "total_returned", "total_profit"}),
+              (Texts{"3", "0", "-3"}));
 }
 
 TEST_P(CalcParlayTest, ASheetSavedByTheWindowGivesTheSameFigures) {
@@ -109,16 +111,17 @@ TEST_P(CalcParlayTest, ASheetSavedByTheWindowGivesTheSameFigures) {
     ExpectExampleFigures(from_file);
 
     const auto from_args = Json(kExampleArgs);
-    EXPECT_EQ(GridRows(from_file, "AdvStringGrid1"), GridRows(from_args, "AdvStringGrid1"));
-    EXPECT_EQ(BoxTexts(from_file, {"Edit1", "Edit2", "Edit3"}),
-              BoxTexts(from_args, {"Edit1", "Edit2", "Edit3"}));
+    EXPECT_EQ(GridRows(from_file, "selections"), GridRows(from_args, "selections"));
+    EXPECT_EQ(BoxTexts(from_file, {"total_staked", "total_returned", "total_profit"}),
+              BoxTexts(from_args, {"total_staked", "total_returned", "total_profit"}));
 
     // A stake given after the file replaces the file's and the sheet is
     // calculated again.
     const auto changed = Json({"parlay", path, "--stake", "3=10"});
-    const auto rows = GridRows(changed, "AdvStringGrid1");
+    const auto rows = GridRows(changed, "selections");
     EXPECT_EQ(Slice(rows[3], 4, 8), (Texts{"10", "1", "10", "0", "-10"}));
-    EXPECT_EQ(BoxTexts(changed, {"Edit1", "Edit2", "Edit3"}), (Texts{"70", "65", "-5"}));
+    EXPECT_EQ(BoxTexts(changed, {"total_staked", "total_returned", "total_profit"}),
+              (Texts{"70", "65", "-5"}));
 }
 
 TEST_P(CalcParlayTest, SaveWritesWhatTheSaveButtonWrites) {
@@ -137,7 +140,7 @@ TEST_P(CalcParlayTest, SaveWritesWhatTheSaveButtonWrites) {
 TEST_P(CalcParlayTest, Table) {
     const auto output = Run({"parlay", "2.00", "1.50", "3.00/L", "--stake", "1=10"});
     EXPECT_EQ(output.status, 0);
-    EXPECT_EQ(output.out, S("PARLAY BETTING (AdvStringGrid1)\n"
+    EXPECT_EQ(output.out, S("PARLAY BETTING\n"
                             "Banker  Odds  Result  System  Stake  Bets  Staked  Return  Profit\n"
                             "[ ]     2.00  WIN     1       10     3     30      35      5\n"
                             "[ ]     1.50  WIN     2\n"
@@ -155,9 +158,9 @@ TEST_P(CalcParlayTest, Table) {
                             "[ ]           WIN     14\n"
                             "[ ]           WIN     15\n"
                             "\n"
-                            "Sum staked (Edit1)      30\n"
-                            "Sum returned (Edit2)    35\n"
-                            "Sum of profits (Edit3)  5\n"));
+                            "Sum staked      30\n"
+                            "Sum returned    35\n"
+                            "Sum of profits  5\n"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -136,17 +137,18 @@ TEST_F(CalcStatusTest, TheGeneralErrorReportEndsWithOneAndKeepsWhatWasWritten) {
     }
 
     const auto arbitrage = ParseJson(RunCalcProgram({"arbitrage", "2", "0", "--json"}).out);
-    EXPECT_EQ(GridRows(arbitrage, "AdvCalcArbitrage")[2][0], "1");
-    EXPECT_EQ(GridRows(arbitrage, "AdvCalcArbitrage")[3][0], "2");
+    EXPECT_EQ(GridRows(arbitrage, "outcomes")[2][0], "1");
+    EXPECT_EQ(GridRows(arbitrage, "outcomes")[3][0], "2");
     // The wagers and payouts stand; the per cent overflowed and its boxes did not change.
     const auto overflow = ParseJson(
         RunCalcProgram({"arbitrage", "--multiplier", "1e306", "2.5", "1.8", "--json"}).out);
-    EXPECT_EQ(GridRows(overflow, "AdvCalcArbitrage")[2][0], "1.72E306");
-    EXPECT_EQ(GridRows(overflow, "AdvCalcArbitrage")[3][1], "4.3E306");
-    EXPECT_EQ(BoxTexts(overflow, {"Edit13", "Edit7", "Edit8"}), (Texts{"0", "0%", "0"}));
+    EXPECT_EQ(GridRows(overflow, "outcomes")[2][0], "1.72E306");
+    EXPECT_EQ(GridRows(overflow, "outcomes")[3][1], "4.3E306");
+    EXPECT_EQ(BoxTexts(overflow, {"total_wager", "sure_profit_percent", "sure_profit"}),
+              (Texts{"0", "0%", "0"}));
     const auto live = ParseJson(RunCalcProgram({"live", folder / "zero.lvo", "--json"}).out);
-    EXPECT_EQ(GridRows(live, "AdvStringGrid2")[2][8], "20");
-    EXPECT_EQ(BoxTexts(live, {"Edit13", "Edit10", "edtGaniota"}), (Texts{"0", "", ""}));
+    EXPECT_EQ(GridRows(live, "positions")[2][8], "20");
+    EXPECT_EQ(BoxTexts(live, {"current_odds_1", "probability_1", "ganiota"}), (Texts{"0", "", ""}));
 }
 
 TEST_F(CalcStatusTest, MessagesGoToStandardErrorInTheOrderShown) {
@@ -180,7 +182,7 @@ TEST_F(CalcStatusTest, CommonOptionsGoBeforeOrAfterTheSubcommand) {
     const CalcOutput last = RunCalcProgram({"arbitrage", "2.5", "--separator=,", "1.8", "--json"});
     EXPECT_EQ(first.status, 0);
     EXPECT_EQ(first.out, last.out);
-    EXPECT_EQ(ParseJson(first.out)["boxes"]["Edit13"].text, "4,11");
+    EXPECT_EQ(ParseJson(first.out)["boxes"]["total_wager"].text, "4,11");
 }
 
 TEST_F(CalcStatusTest, TheSeparatorComesFromTheRegionalSettings) {
@@ -191,8 +193,8 @@ TEST_F(CalcStatusTest, TheSeparatorComesFromTheRegionalSettings) {
                                                  {std::string("LC_ALL=") + locale});
         EXPECT_EQ(output.status, 0);
         const auto json = ParseJson(output.out);
-        EXPECT_EQ(GridRows(json, "AdvCalcArbitrage")[1][0], "2.5") << locale;
-        EXPECT_EQ(json["boxes"]["Edit13"].text, "4.11") << locale;
+        EXPECT_EQ(GridRows(json, "outcomes")[1][0], "2.5") << locale;
+        EXPECT_EQ(json["boxes"]["total_wager"].text, "4.11") << locale;
     }
 }
 
@@ -205,7 +207,44 @@ TEST_F(CalcStatusTest, JsonCarriesAnyTextALoadedSheetHolds) {
 
     const CalcOutput output = RunCalcProgram({"parlay", folder / "odd.bet", "--json"});
     EXPECT_EQ(output.status, 0) << output.err;
-    EXPECT_EQ(GridRows(ParseJson(output.out), "AdvStringGrid1")[0][ParlaySheet::kOddsCol], odd);
+    EXPECT_EQ(GridRows(ParseJson(output.out), "selections")[0][ParlaySheet::kOddsCol], odd);
+}
+
+// Scripts read the output by these names: a change to any is a new schema.
+TEST_F(CalcStatusTest, JsonNamesThePageItsSchemaAndEveryGridAndBox) {
+    struct Case {
+        Texts args;
+        Texts grids;
+        Texts boxes;
+    };
+    const Case cases[] = {
+        {{"arbitrage", "2.5", "1.8"},
+         {"outcomes"},
+         {"multiplier", "win_pay_target", "total_wager", "sure_profit_percent", "sure_profit"}},
+        {{"probability", "2", "2"}, {"outcomes"}, {"margin", "return_percent", "ganiota_percent"}},
+        {{"odds", "10", "5", "5", "6", "6", "8"}, {"records", "prices"}, {"ganiota"}},
+        {{"parlay", "2", "3"}, {"selections"}, {"total_staked", "total_returned", "total_profit"}},
+        {{"live", folder / "zero.lvo"},
+         {"positions"},
+         {"game_wager_1", "game_wager_x", "game_wager_2", "return_1", "return_x", "return_2",
+          "result_1", "result_x", "result_2", "current_odds_1", "current_odds_x", "current_odds_2",
+          "probability_1", "probability_x", "probability_2", "ganiota"}},
+    };
+    for (const Case& c : cases) {
+        Texts args = c.args;
+        args.push_back("--json");
+        const auto json = ParseJson(RunCalcProgram(args).out);
+        EXPECT_EQ(json.Keys(), (Texts{"schema", "page", "grids", "boxes", "colours", "checked",
+                                      "messages", "error"}));
+        EXPECT_EQ(json["schema"].number, 1);
+        EXPECT_EQ(json["page"].text, c.args.front());
+        EXPECT_EQ(json["grids"].Keys(), c.grids);
+        EXPECT_EQ(json["checked"].Keys(), c.grids);
+        EXPECT_EQ(json["boxes"].Keys(), c.boxes);
+        for (const std::string& coloured : json["colours"].Keys()) {
+            EXPECT_NE(std::find(c.boxes.begin(), c.boxes.end(), coloured), c.boxes.end());
+        }
+    }
 }
 
 TEST(CalcProgram, VersionAndHelp) {

@@ -15,7 +15,7 @@ namespace {
 namespace captions = arbitrage_captions;
 using P = ArbitragePage;
 
-// TSArbitrage's controls.
+// The page's controls by object name.
 std::vector<Control<P>> ControlTable() {
     return {
         {"AdvCalcArbitrage", nullptr, nullptr, &P::outcomes},
@@ -46,8 +46,6 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
 
-    QLabel* title = m_controls.Label(captions::kTitle);
-    title->setFont(TitleFont(font()));
     FilteredLineEdit* multiplier = m_controls.Box(&P::multiplier);
     FilteredLineEdit* target = m_controls.Box(&P::win_pay_target);
     FilteredLineEdit* total = m_controls.Box(&P::total_wager);
@@ -64,21 +62,10 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     bold.setBold(true);
     profit->setFont(bold);
 
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->setSpacing(6);
-    page->addWidget(title, 0, Qt::AlignHCenter);
-
-    auto* grid_row = new QHBoxLayout();
-    grid_row->setSpacing(0);
-    grid_row->addStretch(1);
-    grid_row->addWidget(
-        RowCaptions(this, m_grid,
-                    {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kWagerRow),
-                     m_controls.Label(captions::kWinPayRow)}));
-    grid_row->addWidget(m_grid, 0, Qt::AlignTop);
-    grid_row->addStretch(1);
-    page->addLayout(grid_row);
+    QVBoxLayout* page = TitledGridLayout(
+        this, m_controls.Label(captions::kTitle), m_grid,
+        {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kWagerRow),
+         m_controls.Label(captions::kWinPayRow)});
     page->addSpacing(16);
 
     // Two columns of boxes, each with its caption in front.

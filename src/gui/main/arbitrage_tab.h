@@ -6,7 +6,7 @@
 
 namespace orvanta {
 
-// TSArbitrage: the ARBITRAGE page on screen.
+// The ARBITRAGE page on screen.
 class ArbitrageTab : public CalculatorTab {
     Q_OBJECT
 

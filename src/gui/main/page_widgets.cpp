@@ -1,5 +1,6 @@
 #include "gui/main/page_widgets.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "core/markets/market_grid_rules.h"
@@ -45,6 +46,24 @@ QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLab
     }
     layout->addStretch(1);
     return column;
+}
+
+QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
+                              std::initializer_list<QLabel*> row_captions) {
+    title->setFont(TitleFont(page->font()));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+
+    auto* grid_row = new QHBoxLayout();
+    grid_row->setSpacing(0);
+    grid_row->addStretch(1);
+    grid_row->addWidget(RowCaptions(page, grid, row_captions));
+    grid_row->addWidget(grid, 0, Qt::AlignTop);
+    grid_row->addStretch(1);
+    layout->addLayout(grid_row);
+    return layout;
 }
 
 }  // namespace orvanta

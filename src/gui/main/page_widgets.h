@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <initializer_list>
@@ -25,6 +26,11 @@ FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services);
 
 // Captions beside a grid's rows: a gap for the header row, then one label per row.
 QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels);
+
+// A page's layout from the top: its title centred, then the grid centred with
+// its row captions in front. The page adds what goes under them.
+QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
+                              std::initializer_list<QLabel*> row_captions);
 
 // The width of a page's edit boxes.
 inline constexpr int kBoxWidth = 80;

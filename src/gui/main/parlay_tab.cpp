@@ -24,7 +24,7 @@ using P = ParlaySheet;
 
 constexpr int kFootHeight = 31;
 
-// TSParlayBetting's controls.
+// The page's controls by object name.
 std::vector<Control<P>> ControlTable() {
     return {
         {"AdvStringGrid1", nullptr, nullptr, &P::selections},

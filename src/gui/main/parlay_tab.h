@@ -6,7 +6,7 @@
 
 namespace orvanta {
 
-// TSParlayBetting: the PARLAY BETTING sheet on screen, with its file buttons.
+// The PARLAY BETTING sheet on screen, with its file buttons.
 class ParlayTab : public CalculatorTab {
     Q_OBJECT
 

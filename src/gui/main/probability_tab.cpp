@@ -41,23 +41,9 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
 
-    QLabel* title = m_controls.Label(captions::kTitle);
-    title->setFont(TitleFont(font()));
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->setSpacing(6);
-    page->addWidget(title, 0, Qt::AlignHCenter);
-
-    auto* grid_row = new QHBoxLayout();
-    grid_row->setSpacing(0);
-    grid_row->addStretch(1);
-    grid_row->addWidget(RowCaptions(
-        this, m_grid,
-        {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kProbabilityRow)}));
-    grid_row->addWidget(m_grid, 0, Qt::AlignTop);
-    grid_row->addStretch(1);
-    page->addLayout(grid_row);
+    QVBoxLayout* page = TitledGridLayout(
+        this, m_controls.Label(captions::kTitle), m_grid,
+        {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kProbabilityRow)});
     page->addSpacing(20);
 
     // The results one under the other, each with its caption in front.

@@ -811,10 +811,18 @@ private slots:
         QCOMPARE(calc.exitCode(), 0);
         const QJsonObject boxes =
             QJsonDocument::fromJson(calc.readAllStandardOutput()).object()["boxes"].toObject();
-        for (const auto& [name, text] : before) {
-            if (name.rfind("Edit", 0) == 0 || name == "edtGaniota") {
-                QCOMPARE(boxes[QString::fromStdString(name)].toString().toStdString(), text);
-            }
+        // The window's boxes under the names the command line gives them.
+        const std::pair<const char*, const char*> names[] = {
+            {"Edit1", "return_1"},        {"Edit2", "return_x"},
+            {"Edit3", "return_2"},        {"Edit4", "game_wager_1"},
+            {"Edit5", "game_wager_x"},    {"Edit6", "game_wager_2"},
+            {"Edit7", "result_1"},        {"Edit8", "result_x"},
+            {"Edit9", "result_2"},        {"Edit10", "probability_1"},
+            {"Edit11", "probability_x"},  {"Edit12", "probability_2"},
+            {"Edit13", "current_odds_1"}, {"Edit14", "current_odds_x"},
+            {"Edit15", "current_odds_2"}, {"edtGaniota", "ganiota"}};
+        for (const auto& [box, name] : names) {
+            QCOMPARE(boxes[QLatin1String(name)].toString().toStdString(), before.at(box));
         }
         QCOMPARE(scene.Content(game), saved);
     }

@@ -205,17 +205,19 @@ private slots:
         QVERIFY(calc.waitForFinished(30000));
         QCOMPARE(calc.exitCode(), 0);
         const QJsonObject report = QJsonDocument::fromJson(calc.readAllStandardOutput()).object();
-        const QJsonArray rows = report["grids"].toObject()["AdvStringGrid1"].toArray();
+        const QJsonArray rows = report["grids"].toObject()["selections"].toArray();
         QCOMPARE(rows.size(), 16);
         for (int row = 1; row <= 15; ++row) {
             for (int col = 1; col <= 8; ++col) {
                 QCOMPARE(rows[row].toArray()[col].toString(), CellText(scene.Cells(), col, row));
             }
         }
-        for (const char* box : {"Edit1", "Edit2", "Edit3"}) {
-            QCOMPARE(report["boxes"].toObject()[box].toString(), scene.Box(box));
+        const std::pair<const char*, const char*> totals[] = {
+            {"Edit1", "total_staked"}, {"Edit2", "total_returned"}, {"Edit3", "total_profit"}};
+        for (const auto& [box, name] : totals) {
+            QCOMPARE(report["boxes"].toObject()[name].toString(), scene.Box(box));
         }
-        QCOMPARE(report["checked"].toObject()["AdvStringGrid1"].toArray().size(), 1);
+        QCOMPARE(report["checked"].toObject()["selections"].toArray().size(), 1);
 
         // Cleared, then loaded: the same sheet, recalculated.
         scene.gui.prompter.ExpectYesNo("Clear All Information ?", true);
@@ -224,7 +226,7 @@ private slots:
         scene.Click("Button2");
         QVERIFY(scene.Cells().IsChecked(0, 1));
         QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("LOST"));
-        QCOMPARE(scene.Box("Edit1"), report["boxes"].toObject()["Edit1"].toString());
+        QCOMPARE(scene.Box("Edit1"), report["boxes"].toObject()["total_staked"].toString());
     }
 
     void deleteFilesRemovesTheChosenOnes() {

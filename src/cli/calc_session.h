@@ -11,19 +11,22 @@
 #include <iosfwd>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "cli/command_line.h"
 #include "cli/console_services.h"
 #include "cli/page_report.h"
+#include "cli/subcommand.h"
 #include "core/grid/handler_guard.h"
 #include "core/grid/services.h"
+#include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {
 
 class CalcSession {
 public:
-    CalcSession(const CalcRequest& request, std::ostream& out, std::ostream& err);
+    CalcSession(const Subcommand& subcommand, const CalcRequest& request, std::ostream& out,
+                std::ostream& err);
 
     const CalcRequest& Request() const { return m_request; }
     ConsolePrompter& Console() { return m_prompter; }
@@ -40,12 +43,19 @@ public:
     // Whether a general error report has been shown.
     bool Failed() const { return !m_prompter.Errors().empty(); }
 
+    // The user selects the cell and types the text through the number grids'
+    // key filter; the editor starts empty, so whatever the cell held is replaced.
+    void TypeNumber(TextGrid& grid, int col, int row, const std::string& text) const;
+    // The texts into one row, from its first column on.
+    void TypeRow(TextGrid& grid, int row, const std::vector<std::string>& texts) const;
+
     // Prints the page and answers the exit status.
     int Finish(PageReport report);
     // A file named on the command line that cannot be read: one line, status 2.
     int Unreadable(const std::string& path, const std::string& reason);
 
 private:
+    const Subcommand& m_subcommand;
     const CalcRequest& m_request;
     std::ostream& m_out;
     std::ostream& m_err;
@@ -54,14 +64,5 @@ private:
     Services m_services;
     Catalogue m_catalogue;
 };
-
-int RunArbitrage(CalcSession& session);
-int RunProbability(CalcSession& session);
-int RunOdds(CalcSession& session);
-int RunParlay(CalcSession& session);
-int RunLive(CalcSession& session);
-
-// The run the request names.
-int RunPage(CalcSession& session);
 
 }  // namespace orvanta

@@ -1,0 +1,72 @@
+// orvanta-calc live: a live game's record, loaded as the live window loads it.
+
+#include <filesystem>
+
+#include "cli/calc_session.h"
+#include "cli/subcommand.h"
+#include "core/live/live_ledger.h"
+
+namespace orvanta {
+
+namespace {
+
+int RunLive(CalcSession& session) {
+    const std::string& record = *session.Request().file;
+    if (const auto reason = UnreadableFileReason(record)) {
+        return session.Unreadable(record, *reason);
+    }
+
+    // The ledger works in the record's own folder: opening the window lists
+    // the record there, and making its row current loads it.
+    namespace fs = std::filesystem;
+    const fs::path path = fs::u8path(record);
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    LiveLedger ledger(session.Page(), session.Captions(), folder.u8string() + "/");
+    bool listed = false;
+    session.Run([&] {
+        ledger.Open();
+        listed = true;
+    });
+    if (listed) {
+        for (const auto& part : ledger.LoadGame(ledger.RowOf(path.filename().u8string()))) {
+            session.Run(part);
+        }
+    }
+
+    LivePage& page = ledger.Page();
+    PageReport report;
+    report.grids.push_back({"positions", "Live positions", &page.positions, {}, {}, false});
+    report.boxes = {{"game_wager_1", "Game Wager 1", &page.game_wager_1},
+                    {"game_wager_x", "Game Wager X", &page.game_wager_x},
+                    {"game_wager_2", "Game Wager 2", &page.game_wager_2},
+                    {"return_1", "Return 1", &page.return_1},
+                    {"return_x", "Return X", &page.return_x},
+                    {"return_2", "Return 2", &page.return_2},
+                    {"result_1", "Result 1", &page.result_1},
+                    {"result_x", "Result X", &page.result_x},
+                    {"result_2", "Result 2", &page.result_2},
+                    {"current_odds_1", "Current odds 1", &page.odds_1},
+                    {"current_odds_x", "Current odds X", &page.odds_x},
+                    {"current_odds_2", "Current odds 2", &page.odds_2},
+                    {"probability_1", "Probability 1", &page.probability_1},
+                    {"probability_x", "Probability X", &page.probability_x},
+                    {"probability_2", "Probability 2", &page.probability_2},
+                    {"ganiota", "Ganiota", &page.bookmaker_cut}};
+    return session.Finish(std::move(report));
+}
+
+Problem TakeRecord(CalcRequest& request, const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        return "live takes one record file";
+    }
+    request.file = args.front();
+    return std::nullopt;
+}
+
+}  // namespace
+
+Subcommand LiveSubcommand() {
+    return {"live", "FILE.lvo", {}, TakeRecord, RunLive};
+}
+
+}  // namespace orvanta

@@ -1,0 +1,163 @@
+// orvanta-calc parlay: the PARLAY BETTING sheet, typed or loaded from a .bet file.
+
+#include "cli/calc_session.h"
+#include "cli/subcommand.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/parlay_files.h"
+#include "core/parlay/parlay_sheet.h"
+
+namespace orvanta {
+
+namespace {
+
+// "2", "1.5/L", "3/B", "3/L/B", "/L": odds a user could type, then the clicks.
+std::optional<ParlaySelectionArg> ParseSelection(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    ParlaySelectionArg selection;
+    selection.odds = text.substr(0, slash);
+    if (!IsTypeableNumber(selection.odds)) {
+        return std::nullopt;
+    }
+    for (std::size_t i = slash; i < text.size(); i += 2) {
+        if (text[i] != '/' || i + 1 >= text.size()) {
+            return std::nullopt;
+        }
+        const char click = text[i + 1];
+        if ((click != 'L' && click != 'B') || selection.clicks.find(click) != std::string::npos) {
+            return std::nullopt;
+        }
+        selection.clicks += click;
+    }
+    return selection;
+}
+
+// "K=TEXT" with K a sheet row.
+std::optional<std::pair<int, std::string>> ParseStake(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string::npos || equals == 0 || equals > 2) {
+        return std::nullopt;
+    }
+    int row = 0;
+    for (std::size_t i = 0; i < equals; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return std::nullopt;
+        }
+        row = row * 10 + (text[i] - '0');
+    }
+    if (row < ParlaySheet::kFirstRow || row > ParlaySheet::kLastRow) {
+        return std::nullopt;
+    }
+    return std::make_pair(row, text.substr(equals + 1));
+}
+
+Problem SetStake(CalcRequest& request, const std::string& value) {
+    auto stake = ParseStake(value);
+    if (!stake) {
+        return "--stake takes K=TEXT with K a row from 1 to 15";
+    }
+    if (!IsTypeableNumber(stake->second)) {
+        return "a stake cell takes only digits, \".\" and \",\": " + Quoted(stake->second);
+    }
+    request.stakes.push_back(std::move(*stake));
+    return std::nullopt;
+}
+
+Problem SetSavePath(CalcRequest& request, const std::string& value) {
+    if (value.empty()) {
+        return "--save needs a file name";
+    }
+    request.save_path = value;
+    return std::nullopt;
+}
+
+// Selections in row order, or one sheet file alone.
+Problem TakeSelections(CalcRequest& request, const std::vector<std::string>& args) {
+    std::vector<ParlaySelectionArg> selections;
+    for (const std::string& text : args) {
+        if (auto selection = ParseSelection(text)) {
+            selections.push_back(std::move(*selection));
+        } else if (args.size() == 1) {
+            request.file = text;
+        } else {
+            return Quoted(text) + " is no selection (odds with /L or /B); a sheet file comes alone";
+        }
+    }
+    if (selections.size() > static_cast<std::size_t>(ParlaySheet::kLastRow)) {
+        return "at most 15 selections";
+    }
+    request.selections = std::move(selections);
+    return std::nullopt;
+}
+
+int RunParlay(CalcSession& session) {
+    const CalcRequest& request = session.Request();
+    ParlaySheet sheet;
+    ClearParlaySheet(sheet, session.Captions());
+    TextGrid& grid = sheet.selections;
+
+    // The Load button recalculates on its own; a second Calculate is only what
+    // a user would press after changing a stake.
+    bool calculate = true;
+    if (request.file) {
+        if (const auto reason = UnreadableFileReason(*request.file)) {
+            return session.Unreadable(*request.file, *reason);
+        }
+        session.Console().AnswerOpenFile(*request.file);
+        session.Run([&] { LoadParlaySheet(sheet, session.Page()); });
+        calculate = !request.stakes.empty();
+    } else {
+        for (std::size_t i = 0; i < request.selections.size(); ++i) {
+            const int row = ParlaySheet::kFirstRow + static_cast<int>(i);
+            const ParlaySelectionArg& selection = request.selections[i];
+            session.TypeNumber(grid, ParlaySheet::kOddsCol, row, selection.odds);
+            for (char click : selection.clicks) {
+                session.Run([&] {
+                    if (click == 'L') {
+                        ToggleResult(sheet, row, session.Captions(), session.Page());
+                    } else {
+                        ToggleCheckBox(sheet, ParlaySheet::kBankerCol, row, session.Captions(),
+                                       session.Page());
+                    }
+                });
+            }
+        }
+    }
+
+    if (!session.Failed()) {
+        for (const auto& [row, text] : request.stakes) {
+            session.TypeNumber(grid, ParlaySheet::kStakeCol, row, text);
+        }
+        if (calculate) {
+            session.Run([&] { CalculateParlaySheet(sheet, session.Page()); });
+        }
+        if (request.save_path && !session.Failed()) {
+            // The Save button's write; the window identifier means nothing here.
+            session.Run([&] { SaveGridToFile(grid, *request.save_path, 0); });
+        }
+    }
+
+    PageReport report;
+    report.grids.push_back(
+        {"selections",
+         "PARLAY BETTING",
+         &grid,
+         {},
+         {"Banker", "Odds", "Result", "System", "Stake", "Bets", "Staked", "Return", "Profit"},
+         false});
+    report.boxes = {{"total_staked", "Sum staked", &sheet.total_staked},
+                    {"total_returned", "Sum returned", &sheet.total_returned},
+                    {"total_profit", "Sum of profits", &sheet.total_profit}};
+    return session.Finish(std::move(report));
+}
+
+}  // namespace
+
+Subcommand ParlaySubcommand() {
+    return {"parlay",
+            "[FILE.bet | SELECTION...] [--stake K=TEXT]... [--save FILE.bet]",
+            {{"--stake", SetStake}, {"--save", SetSavePath}},
+            TakeSelections,
+            RunParlay};
+}
+
+}  // namespace orvanta

@@ -1,0 +1,83 @@
+#pragma once
+
+// A subcommand of orvanta-calc is one row of a table: its name, its usage, the
+// options it takes with what each sets, what its positional arguments must be,
+// and the run that fills its page. The command line parser (command_line.h)
+// knows nothing of the pages; each subcommand's file says all of its own.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvanta {
+
+class CalcSession;
+
+// One parlay selection: the odds text and the clicks after typing it, in the
+// order written ('L' selects the result cell, making it LOST; 'B' checks the
+// banker box).
+struct ParlaySelectionArg {
+    std::string odds;
+    std::string clicks;
+};
+
+// Everything the command line asks for. The common options are filled for
+// every subcommand; the rest only by the subcommand that owns them.
+struct CalcRequest {
+    std::optional<char> separator;
+    bool json = false;
+
+    // Texts typed into the page's grid, one per cell in the page's order.
+    std::vector<std::string> cells;
+    std::optional<std::string> multiplier;      // arbitrage
+    std::optional<std::string> win_pay_target;  // arbitrage
+    std::optional<std::string> ganiota;         // odds
+
+    std::optional<std::string> file;  // a parlay sheet or a live record
+    std::vector<ParlaySelectionArg> selections;
+    std::vector<std::pair<int, std::string>> stakes;  // (row, text), in the order given
+    std::optional<std::string> save_path;
+};
+
+// What a parsing step found wrong, in words for the user; nothing when all is well.
+using Problem = std::optional<std::string>;
+
+struct SubcommandOption {
+    const char* name;  // "--multiplier"
+    Problem (*set)(CalcRequest& request, const std::string& value);
+};
+
+struct Subcommand {
+    const char* name;       // "arbitrage"
+    const char* arguments;  // what follows the name in the usage line
+    std::vector<SubcommandOption> options;
+    // Takes the positional arguments into the request, or says what is wrong with them.
+    Problem (*take_positionals)(CalcRequest& request, const std::vector<std::string>& args);
+    // Fills the page, calculates and prints it; answers the exit status.
+    int (*run)(CalcSession& session);
+};
+
+// Every subcommand, in the order --help lists them.
+const std::vector<Subcommand>& Subcommands();
+
+// The subcommands, one file each.
+Subcommand ArbitrageSubcommand();
+Subcommand ProbabilitySubcommand();
+Subcommand OddsSubcommand();
+Subcommand ParlaySubcommand();
+Subcommand LiveSubcommand();
+
+// A text a user could type into a number cell of the grids: the key filters let
+// only digits, "." and "," through, and a command line must not drop characters
+// silently.
+bool IsTypeableNumber(const std::string& text);
+
+// The positional arguments as the cells of one grid row: at most `most`, each
+// one a typeable number.
+Problem TakeNumberCells(CalcRequest& request, const std::vector<std::string>& args,
+                        std::size_t most);
+
+std::string Quoted(const std::string& text);
+
+}  // namespace orvanta
