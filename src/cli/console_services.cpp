@@ -71,7 +71,7 @@ std::vector<std::string> ConsolePrompter::AskOpenFiles(const FileDialogOptions&)
     return {};
 }
 
-ConsolePlatform::ConsolePlatform() : m_folder(FolderOf(RunningProgramFile())) {}
+ConsolePlatform::ConsolePlatform() : QuietPlatform(FolderOf(RunningProgramFile())) {}
 
 std::string ConsolePlatform::ProgramFile() const {
     return RunningProgramFile();

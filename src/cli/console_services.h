@@ -3,13 +3,15 @@
 // The services of orvanta-calc, standing in for the window's: every box the
 // page would show becomes a line on standard error (and is kept for the JSON
 // output), the open dialog answers with the file named on the command line, and
-// the platform has no desktop and no network.
+// the platform is the quiet one (no desktop, no network) with a clock and this
+// program's folder.
 
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/grid/quiet_services.h"
 #include "core/grid/services.h"
 
 namespace orvanta {
@@ -44,28 +46,13 @@ private:
     std::optional<std::string> m_open_answer;
 };
 
-class ConsolePlatform : public Platform {
+class ConsolePlatform : public QuietPlatform {
 public:
     // The program folder is this program's own.
     ConsolePlatform();
 
     std::string ProgramFile() const override;
-    std::string ProgramFolder() const override { return m_folder; }
     LocalDateTime Now() const override;
-    bool OpenUrl(const std::string&) override { return false; }
-    bool StartProgram(const std::string&) override { return false; }
-    bool IsInternetConnected() override { return false; }
-    std::unique_ptr<Job> StartDownload(
-        const std::string&, std::function<void(std::optional<std::string>)> done) override {
-        return AnsweredAtOnce(std::nullopt, done);
-    }
-    std::unique_ptr<Job> RunAside(std::function<void(const std::atomic<bool>&)> work,
-                                  std::function<void()> then) override {
-        return DoneAtOnce(work, then);
-    }
-
-private:
-    std::string m_folder;
 };
 
 // The decimal mark of the regional settings (LC_NUMERIC from the environment):
