@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <ostream>
@@ -71,7 +72,11 @@ std::vector<std::string> ConsolePrompter::AskOpenFiles(const FileDialogOptions&)
     return {};
 }
 
-ConsolePlatform::ConsolePlatform() : QuietPlatform(FolderOf(RunningProgramFile())) {}
+ConsolePlatform::ConsolePlatform()
+    : QuietPlatform(FolderOf(RunningProgramFile())),
+      m_layout(ChooseProgramLayout(
+          RunningProgramFile(), [](const std::string& path) { return FileExists(path); },
+          DataHomeFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")))) {}
 
 std::string ConsolePlatform::ProgramFile() const {
     return RunningProgramFile();

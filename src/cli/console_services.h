@@ -48,11 +48,16 @@ private:
 
 class ConsolePlatform : public QuietPlatform {
 public:
-    // The program folder is this program's own.
+    // The program folder is this program's own; the layout is chosen by what
+    // lies beside it, as the window's platform chooses it.
     ConsolePlatform();
 
     std::string ProgramFile() const override;
+    ProgramLayout Layout() const override { return m_layout; }
     LocalDateTime Now() const override;
+
+private:
+    ProgramLayout m_layout;
 };
 
 // The decimal mark of the regional settings (LC_NUMERIC from the environment):

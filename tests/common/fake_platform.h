@@ -1,7 +1,8 @@
 #pragma once
 
-// A platform for tests: a temporary program folder, a fixed clock, and a record
-// of every URL opened, program started and download asked for.
+// A platform for tests: a temporary program folder (portable, unless a test
+// gives another layout), a fixed clock, and a record of every URL opened,
+// program started and download asked for.
 
 #include <functional>
 #include <optional>
@@ -21,6 +22,7 @@ public:
         return program_file.empty() ? m_folder + m_program : program_file;
     }
     std::string ProgramFolder() const override { return m_folder; }
+    ProgramLayout Layout() const override { return layout ? *layout : Platform::Layout(); }
     LocalDateTime Now() const override { return now; }
     bool OpenUrl(const std::string& url) override;
     bool StartProgram(const std::string& path) override;
@@ -36,6 +38,8 @@ public:
     LocalDateTime now{2008, 3, 15, 20, 45, 0};
     // When set, the program file lies elsewhere (a built program with a version).
     std::string program_file;
+    // When set, the program's and the user's files lie there.
+    std::optional<ProgramLayout> layout;
     bool connected = true;
     // When set, downloads go through it; otherwise every download fails.
     std::function<std::optional<std::string>(const std::string& url)> download;

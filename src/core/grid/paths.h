@@ -1,7 +1,8 @@
 #pragma once
 
-// Names of things beside the program. Every path the program uses is the
-// program folder (with its trailing separator) followed by a relative name.
+// Names of files and folders. Every path the program uses is a folder the
+// platform hands out (the program folder, the data folder or the user folder,
+// with its trailing separator) followed by a relative name.
 
 #include <string>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 // What the core needs from the outside world, injected as one Services object:
-// the prompter (message boxes and file dialogs), the platform (program folder,
-// clock, desktop, network), the user's decimal separator, and the seam through
-// which tests make file writes fail. The windows pass Qt implementations;
-// tests pass scripted doubles. The core never reaches the platform any other way.
+// the prompter (message boxes and file dialogs), the platform (program file,
+// where the program's and the user's files lie, clock, desktop, network), the user's decimal
+// separator, and the seam through which tests make file writes fail. The windows pass Qt
+// implementations; tests pass scripted doubles. The core never reaches the platform any other way.
 
 #include <atomic>
 #include <functional>
@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/grid/program_layout.h"
 
 namespace orvanta {
 
@@ -63,6 +65,17 @@ public:
     virtual std::string ProgramFile() const = 0;
     // The folder of the program file, with its trailing separator.
     virtual std::string ProgramFolder() const = 0;
+    // Where the program reads its own files and writes the user's. A platform
+    // that says nothing else keeps everything beside the program.
+    virtual ProgramLayout Layout() const { return PortableLayout(ProgramFolder()); }
+    // The catalogues and help pages, with the trailing separator.
+    std::string DataFolder() const { return Layout().data_folder; }
+    // The folder of everything written for the user (language choice, live
+    // game records, parlay sheets), with the trailing separator. Writers call
+    // EnsureUserFolder before the first file goes in.
+    std::string UserFolder() const { return Layout().user_folder; }
+    // Installed by a package, which alone replaces the program's files.
+    bool IsInstalled() const { return Layout().kind == LayoutKind::kInstalled; }
     virtual LocalDateTime Now() const = 0;
 
     // Hands a URL (http:, mailto:) to the desktop; false when nothing took it.

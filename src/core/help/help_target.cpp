@@ -27,9 +27,9 @@ std::string HelpBaseName(const std::string& catalogue_file) {
     return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }
 
-std::string HelpTarget(const std::string& program_folder, const std::string& catalogue_file,
+std::string HelpTarget(const std::string& data_folder, const std::string& catalogue_file,
                        int topic) {
-    return JoinPath(program_folder, HelpBaseName(catalogue_file) + "Help.htm" + HelpAnchor(topic));
+    return JoinPath(data_folder, HelpBaseName(catalogue_file) + "Help.htm" + HelpAnchor(topic));
 }
 
 }  // namespace orvanta

@@ -1,8 +1,8 @@
 #pragma once
 
-// Where the help window goes: the help page of the open language, beside the program,
-// at the section of the calculator the user came from. The page's name follows the
-// language file's: Orvanta_EN.ini has Orvanta_ENHelp.htm.
+// Where the help window goes: the help page of the open language, in the data folder
+// (beside the program when it is portable), at the section of the calculator the user came from.
+// The page's name follows the language file's: Orvanta_EN.ini has Orvanta_ENHelp.htm.
 
 #include <string>
 
@@ -26,9 +26,9 @@ std::string HelpAnchor(int topic);
 // first "."; "" when the name has no "." at all.
 std::string HelpBaseName(const std::string& catalogue_file);
 
-// program folder (with its separator) + base name + "Help.htm" + anchor: a plain path,
-// no scheme, whether or not the page is there.
-std::string HelpTarget(const std::string& program_folder, const std::string& catalogue_file,
+// data folder (with its separator) + base name + "Help.htm" + anchor: a plain path, no
+// scheme, whether or not the page is there.
+std::string HelpTarget(const std::string& data_folder, const std::string& catalogue_file,
                        int topic);
 
 }  // namespace orvanta

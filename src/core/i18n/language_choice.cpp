@@ -1,15 +1,22 @@
 #include "core/i18n/language_choice.h"
 
+#include <string_view>
+
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/grid/program_layout.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {
 
-std::string RememberedCatalogue(const std::string& program_folder) {
+// The layout takes a folder holding the catalogues for a portable program.
+static_assert(std::string_view(kPortableMarkers[0]) == kGreekCatalogue &&
+              std::string_view(kPortableMarkers[1]) == kEnglishCatalogue);
+
+std::string RememberedCatalogue(const std::string& user_folder) {
     try {
-        std::string choice = ReadFileBytes(JoinPath(program_folder, kLanguageChoiceFile), 256);
+        std::string choice = ReadFileBytes(JoinPath(user_folder, kLanguageChoiceFile), 256);
         while (!choice.empty() &&
                (choice.back() == '\n' || choice.back() == '\r' || choice.back() == ' ')) {
             choice.pop_back();
@@ -23,10 +30,10 @@ std::string RememberedCatalogue(const std::string& program_folder) {
     return kGreekCatalogue;
 }
 
-void RememberCatalogue(const std::string& program_folder, const std::string& catalogue_file,
+void RememberCatalogue(const std::string& user_folder, const std::string& catalogue_file,
                        WriteFaults* faults) {
-    WriteFileReplacing(JoinPath(program_folder, kLanguageChoiceFile), catalogue_file + "\n",
-                       faults);
+    EnsureUserFolder(user_folder);
+    WriteFileReplacing(JoinPath(user_folder, kLanguageChoiceFile), catalogue_file + "\n", faults);
 }
 
 }  // namespace orvanta

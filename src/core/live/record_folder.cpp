@@ -12,6 +12,7 @@
 
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/grid/program_layout.h"
 
 namespace orvanta {
 
@@ -34,13 +35,21 @@ std::string FoldCase(const std::string& name) {
 
 }  // namespace
 
-std::string RecordFolderPath(const std::string& program_folder) {
-    return JoinPath(program_folder, kRecordFolderName) + "/";
+std::string RecordFolderPath(const std::string& user_folder) {
+    return JoinPath(user_folder, kRecordFolderName) + "/";
 }
 
 void EnsureRecordFolder(const std::string& folder) {
     if (FolderExists(folder)) {
         return;
+    }
+    std::string holder = folder;
+    while (!holder.empty() && (holder.back() == '/' || holder.back() == '\\')) {
+        holder.pop_back();
+    }
+    holder = FolderOf(holder);
+    if (!holder.empty() && !FolderExists(holder)) {
+        EnsureUserFolder(holder);
     }
     std::error_code ec;
     fs::create_directory(fs::u8path(folder), ec);

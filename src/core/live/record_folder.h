@@ -1,8 +1,8 @@
 #pragma once
 
-// The folder "LiveGameRecords" beside the program, which holds one record per
-// game, and the file work on it. Listing looks at names and file types only,
-// never at contents, so a folder of foreign or huge files lists as fast as one
+// The folder "LiveGameRecords" in the user folder (beside the program when it
+// is portable), which holds one record per game, and the file work on it. Listing looks at names
+// and file types only, never at contents, so a folder of foreign or huge files lists as fast as one
 // of records.
 
 #include <string>
@@ -13,10 +13,11 @@ namespace orvanta {
 inline constexpr const char* kRecordFolderName = "LiveGameRecords";
 
 // The folder's path with its trailing separator.
-std::string RecordFolderPath(const std::string& program_folder);
+std::string RecordFolderPath(const std::string& user_folder);
 
-// Creates the folder (one level) when it is missing. Throws OperationError in
-// the platform's wording when it is not there afterwards.
+// Creates the folder (one level) when it is missing, and the user folder that
+// holds it when that is missing too (a fresh home). Throws OperationError when
+// it is not there afterwards.
 void EnsureRecordFolder(const std::string& folder);
 
 // The names of the folder's files (sub-folders, hidden files and anything but

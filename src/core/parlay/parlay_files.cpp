@@ -1,6 +1,8 @@
 #include "core/parlay/parlay_files.h"
 
+#include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/grid/program_layout.h"
 #include "core/grid/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
@@ -9,7 +11,7 @@
 namespace orvanta {
 
 std::string ParlayFolder(const Platform& platform) {
-    return JoinPath(platform.ProgramFolder(), kParlayFolderName);
+    return JoinPath(platform.UserFolder(), kParlayFolderName);
 }
 
 FileDialogOptions ParlaySaveDialogOptions(const Platform& platform) {
@@ -40,7 +42,13 @@ std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& s
                                            std::int32_t window_id) {
     const std::string folder = ParlayFolder(services.platform);
     if (!FolderExists(folder)) {
-        CreateFolder(folder);  // the dialog copes with a folder that is not there
+        // The dialog copes with a folder that is not there, and the sheet may
+        // well go elsewhere: a folder that cannot be made stops nothing.
+        try {
+            EnsureUserFolder(services.platform.UserFolder());
+        } catch (const OperationError&) {
+        }
+        CreateFolder(folder);
     }
     const auto path = services.prompter.AskSaveFile(ParlaySaveDialogOptions(services.platform));
     if (!path) {

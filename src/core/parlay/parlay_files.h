@@ -1,9 +1,10 @@
 #pragma once
 
 // The parlay page's file buttons: Save, Load and Delete Files. Sheets live as
-// .bet files in the folder Arxeia beside the program. Failures throw
-// OperationError for the window's general error report; a load that fails keeps
-// in the sheet what it read before the fault.
+// .bet files in the folder Arxeia of the user folder (beside the program when
+// it is portable). Failures throw OperationError for the window's general
+// error report; a load that fails keeps in the sheet what it read before the
+// fault.
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +22,7 @@ inline constexpr const char* kParlayFolderName = "Arxeia";
 inline constexpr const char* kParlayFileFilter = "ΑΡΧΕΙΑ ΠΑΡΟΛΙ|*.bet";
 inline constexpr const char* kParlayFileExtension = "bet";
 
-// The program folder followed by "Arxeia" (no trailing separator).
+// The user folder followed by "Arxeia" (no trailing separator).
 std::string ParlayFolder(const Platform& platform);
 
 // The dialogs' settings.

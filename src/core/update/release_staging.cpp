@@ -85,7 +85,7 @@ private:
 
 void StageRelease(Services& services, const Catalogue& catalogue) {
     Prompter& prompter = services.prompter;
-    if (!prompter.AskOkIgnore(catalogue.Read(kAskToStage))) {
+    if (services.platform.IsInstalled() || !prompter.AskOkIgnore(catalogue.Read(kAskToStage))) {
         return;
     }
     try {

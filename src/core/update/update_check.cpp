@@ -111,6 +111,11 @@ void UpdateCheck::Start() {
     bool started = false;
     RunGuarded(m_services.prompter, [&] {
         Platform& platform = m_services.platform;
+        // The package manager owns an installed program's folder: no list is
+        // kept there, nothing staged, no update program started.
+        if (platform.IsInstalled()) {
+            return;
+        }
         if (!platform.IsInternetConnected()) {
             m_services.prompter.ShowMessage(kNoConnectionText);
             return;
@@ -308,8 +313,12 @@ void StartUpdateProgram(Services& services) {
     platform.StartProgram(JoinPath(platform.ProgramFolder(), UpdaterName(BaseNameOf(platform))));
 }
 
-bool StartManualUpdate(Services& services) {
+bool StartManualUpdate(Services& services, const Catalogue& catalogue) {
     Platform& platform = services.platform;
+    if (platform.IsInstalled()) {
+        services.prompter.ShowMessage(catalogue.Read(kUpdatesFromPackageManager));
+        return false;
+    }
     if (!platform.IsInternetConnected()) {
         services.prompter.ShowMessage(kNoConnectionText);
         return false;

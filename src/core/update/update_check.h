@@ -7,7 +7,9 @@
 // update program (StartUpdateProgram), or, on the machine where a newer build than the
 // list was just made, offers release staging instead. The menu's manual update only
 // starts the update program. None of these close the window themselves: they answer
-// whether it should close, and the window does it.
+// whether it should close, and the window does it. An installed program belongs to the
+// system's package manager: there the check does nothing and the manual update only
+// says so.
 
 #include <atomic>
 #include <exception>
@@ -30,6 +32,9 @@ inline constexpr const char* kNoConnectionText = "Δεν υπάρχει σύνδ
 inline constexpr const char* kUpdaterMissingText =
     "Προβλημα στο προγραμμα .Προσοχη...Orvanta_UpDate...επικοινωνηστε μαζι μας ";
 inline constexpr CatalogueText kAskToUpdate{"Message", "DoYouWantUpdates", "Do You Want Updates"};
+inline constexpr CatalogueText kUpdatesFromPackageManager{
+    "Message", "UpdatesFromPackageManager",
+    "Orvanta was installed by the system's package manager; updates come with it."};
 
 // Where the server keeps the update list: under "http://" + the vendor's web server +
 // "/Software/" + base name.
@@ -56,6 +61,7 @@ public:
     UpdateCheck(const UpdateCheck&) = delete;
     UpdateCheck& operator=(const UpdateCheck&) = delete;
 
+    // In the installed layout the check ends at once, having done nothing.
     void Start();
 
     // How the file `name` beside the program compares with its list entry. A listed
@@ -114,7 +120,8 @@ private:
 void StartUpdateProgram(Services& services);
 
 // The menu's manual update: starts the update program of the fixed name. True when the
-// main window is to close: after starting it, and also after saying it is missing.
-bool StartManualUpdate(Services& services);
+// main window is to close: after starting it, and also after saying it is missing. An
+// installed program only says that its updates come with the package manager.
+bool StartManualUpdate(Services& services, const Catalogue& catalogue);
 
 }  // namespace orvanta

@@ -128,12 +128,12 @@ void HelpWindow::showEvent(QShowEvent* event) {
 void HelpWindow::OnShowing() {
     m_controls.Caption(m_catalogue);
 
-    const std::string folder = m_services.platform.ProgramFolder();
-    const std::string page = HelpTarget(folder, m_catalogue.FileName(), kHelpTop);
+    const std::string page =
+        HelpTarget(m_services.platform.DataFolder(), m_catalogue.FileName(), kHelpTop);
     const std::string anchor = HelpAnchor(m_help_topic);
 
     // The anchor goes into the URL's fragment; the page's path stays a path, whatever
-    // characters the program folder's name holds.
+    // characters the data folder's name holds.
     QUrl url = QUrl::fromLocalFile(QDir::fromNativeSeparators(ToQt(page)));
     if (!anchor.empty()) {
         url.setFragment(ToQt(anchor.substr(1)));

@@ -1,6 +1,6 @@
 #pragma once
 
-// The help window: the help page of the open language, beside the program, scrolled to the
+// The help window: the help page of the open language, in the data folder, scrolled to the
 // section of the calculator the user came from. It is made for one showing: the opener sets
 // the topic, shows it modally and destroys it, so each showing reads the catalogue afresh.
 

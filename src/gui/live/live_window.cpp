@@ -53,7 +53,7 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
       m_services(services),
       m_catalogue(catalogue),
       m_open_help(std::move(open_help)),
-      m_ledger(services, catalogue, RecordFolderPath(services.platform.ProgramFolder())),
+      m_ledger(services, catalogue, RecordFolderPath(services.platform.UserFolder())),
       m_controls(this, m_ledger.Page(), services.prompter, LiveControls().Table()) {
     InitLiveWindowResources();
     setObjectName(QStringLiteral("FrmLiveOrvanta"));

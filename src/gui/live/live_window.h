@@ -37,7 +37,7 @@ public:
     // The help page's anchor for live betting.
     static constexpr int kHelpTopic = 5;
 
-    // The records live in the folder "LiveGameRecords" beside the program.
+    // The records live in the folder "LiveGameRecords" of the user folder.
     LiveWindow(Services& services, const Catalogue& catalogue, HelpOpener open_help,
                QWidget* parent = nullptr);
     ~LiveWindow() override;

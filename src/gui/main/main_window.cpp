@@ -255,13 +255,17 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::OnFirstShow() {
-    const std::string folder = m_services.platform.ProgramFolder();
-    m_catalogue = Catalogue(JoinPath(folder, RememberedCatalogue(folder)));
+    const Platform& platform = m_services.platform;
+    m_catalogue =
+        Catalogue(JoinPath(platform.DataFolder(), RememberedCatalogue(platform.UserFolder())));
     Caption();
     for (CalculatorTab* tab : m_tabs) {
         tab->Clear();
     }
-    m_update_timer->start();
+    // An installed program is kept current by the system's package manager.
+    if (!platform.IsInstalled()) {
+        m_update_timer->start();
+    }
 }
 
 void MainWindow::Caption() {
@@ -283,9 +287,9 @@ void MainWindow::Caption() {
 
 void MainWindow::ChooseLanguage(const std::string& catalogue_file) {
     Guarded([&] {
-        m_catalogue = Catalogue(JoinPath(m_services.platform.ProgramFolder(), catalogue_file));
+        m_catalogue = Catalogue(JoinPath(m_services.platform.DataFolder(), catalogue_file));
         Caption();
-        RememberCatalogue(m_services.platform.ProgramFolder(), catalogue_file,
+        RememberCatalogue(m_services.platform.UserFolder(), catalogue_file,
                           m_services.write_faults);
     });
 }

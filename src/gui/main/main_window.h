@@ -50,8 +50,8 @@ public:
     CalculatorTab* Tab(Page page) const { return m_tabs[page]; }
     CalculatorTab* FrontTab() const;
 
-    // Opens a catalogue file of the program folder and captions everything
-    // again; the choice is remembered for the next start.
+    // Opens a catalogue file of the data folder and captions everything again;
+    // the choice is remembered in the user folder for the next start.
     void ChooseLanguage(const std::string& catalogue_file);
 
     // The two command buttons: each works on the page in front.

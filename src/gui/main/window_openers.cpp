@@ -93,9 +93,10 @@ MainWindowOpeners DesktopOpeners(Services& services) {
         run->Start();
         return run;
     };
-    openers.start_manual_update = [&services](QWidget*) {
+    openers.start_manual_update = [&services](QWidget* owner) {
         bool close_main = false;
-        RunGuarded(services.prompter, [&] { close_main = StartManualUpdate(services); });
+        RunGuarded(services.prompter,
+                   [&] { close_main = StartManualUpdate(services, OpenCatalogue(owner)); });
         return close_main;
     };
     return openers;

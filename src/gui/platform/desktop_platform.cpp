@@ -11,6 +11,7 @@
 
 #include <thread>
 
+#include "core/grid/paths.h"
 #include "gui/platform/connectivity.h"
 #include "gui/platform/http_client.h"
 #include "gui/widgets/qt_convert.h"
@@ -80,8 +81,28 @@ private:
 
 }  // namespace
 
+namespace {
+
+// An unset variable is null, as the layout's rules tell unset from empty.
+const char* Environment(const char* name, QByteArray& value) {
+    if (!qEnvironmentVariableIsSet(name)) {
+        return nullptr;
+    }
+    value = qgetenv(name);
+    return value.constData();
+}
+
+}  // namespace
+
 DesktopPlatform::DesktopPlatform(QStringList module_folders)
-    : m_module_folders(std::move(module_folders)) {}
+    : m_module_folders(std::move(module_folders)) {
+    QByteArray xdg_data_home;
+    QByteArray home;
+    m_layout = ChooseProgramLayout(
+        FromQt(QCoreApplication::applicationFilePath()),
+        [](const std::string& path) { return FileExists(path); },
+        DataHomeFrom(Environment("XDG_DATA_HOME", xdg_data_home), Environment("HOME", home)));
+}
 
 DesktopPlatform::~DesktopPlatform() = default;
 

@@ -1,6 +1,8 @@
 #pragma once
 
-// The platform on the desktop: the program's own folder, the local clock, URLs
+// The platform on the desktop: the program's own folder and the layout chosen
+// by what lies beside it (portable, or installed with the user's files in the
+// data home), the local clock, URLs
 // and programs handed to the desktop, the connectivity test, downloads through
 // the HTTP client module (loaded on the first one), and work on threads of its
 // own whose completion comes back through the event loop.
@@ -27,6 +29,8 @@ public:
 
     std::string ProgramFile() const override;
     std::string ProgramFolder() const override;
+    // Chosen once, at construction: the program's folder does not change under it.
+    ProgramLayout Layout() const override { return m_layout; }
     LocalDateTime Now() const override;
     bool OpenUrl(const std::string& url) override;
     bool StartProgram(const std::string& path) override;
@@ -41,6 +45,7 @@ public:
 private:
     HttpClient* Http();
 
+    ProgramLayout m_layout;
     QStringList m_module_folders;
     bool m_http_tried = false;
     std::unique_ptr<HttpClient> m_http;

@@ -14,7 +14,7 @@ namespace orvanta {
 namespace {
 
 // The tab widget a page lies in: a tab widget keeps its pages in a stack of its own.
-QTabWidget* TabWidgetOf(QWidget* page) {
+QTabWidget* TabWidgetOf(const QWidget* page) {
     QWidget* stack = page->parentWidget();
     return stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
 }
@@ -37,6 +37,48 @@ void SetCaption(QObject* control, const QString& text) {
             tabs->setTabText(tabs->indexOf(widget), text);
         }
     }
+}
+
+QString CaptionOf(const QObject* control) {
+    if (const auto* action = qobject_cast<const QAction*>(control)) {
+        return action->text();
+    }
+    if (const auto* menu = qobject_cast<const QMenu*>(control)) {
+        return menu->title();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return button->text();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text();
+    }
+    if (const auto* widget = qobject_cast<const QWidget*>(control)) {
+        if (widget->isWindow()) {
+            return widget->windowTitle();
+        }
+        if (const QTabWidget* tabs = TabWidgetOf(widget)) {
+            return tabs->tabText(tabs->indexOf(widget));
+        }
+    }
+    return {};
+}
+
+QString ListCaptions(const QObject& window) {
+    QString list;
+    QList<const QObject*> controls{&window};
+    for (const QObject* child : window.findChildren<const QObject*>()) {
+        controls.append(child);
+    }
+    for (const QObject* control : controls) {
+        const QString caption = CaptionOf(control);
+        if (!control->objectName().isEmpty() && !caption.isEmpty()) {
+            // One control, one line.
+            list += control->objectName() + QLatin1Char('\t') +
+                    QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+                    QLatin1Char('\n');
+        }
+    }
+    return list;
 }
 
 void WindowControls::Caption(const Catalogue& catalogue) const {

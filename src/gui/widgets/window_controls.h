@@ -29,6 +29,12 @@ struct WindowControl {
 // label's or a button's text, a menu item's text, a menu's title, the tab of a
 // tab page.
 void SetCaption(QObject* control, const QString& text);
+// What SetCaption set: the text a control of its kind shows; empty for others.
+QString CaptionOf(const QObject* control);
+
+// "object name<TAB>caption", a line for each named control of `window` (the
+// window itself first) that shows a caption, in the order they were made.
+QString ListCaptions(const QObject& window);
 
 class WindowControls {
 public:

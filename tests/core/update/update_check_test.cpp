@@ -379,7 +379,7 @@ TEST(StartUpdateProgram, WithoutAStagedProgramTheListIsNotRead) {
 TEST(StartManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
     {
         UpdateScene scene;
-        EXPECT_TRUE(StartManualUpdate(scene.services));
+        EXPECT_TRUE(StartManualUpdate(scene.services, scene.catalogue));
         EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});
         EXPECT_TRUE(scene.platform.downloads.empty());
     }
@@ -389,7 +389,7 @@ TEST(StartManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
         scene.folder.Write(kStagedUpdater, "staged");
         scene.prompter.ExpectMessage(
             "Προβλημα στο προγραμμα .Προσοχη...Orvanta_UpDate...επικοινωνηστε μαζι μας ");
-        EXPECT_TRUE(StartManualUpdate(scene.services));
+        EXPECT_TRUE(StartManualUpdate(scene.services, scene.catalogue));
         EXPECT_TRUE(scene.platform.started_programs.empty());
         EXPECT_TRUE(scene.folder.Exists(kStagedUpdater));  // the menu path swaps nothing in
     }
@@ -397,7 +397,7 @@ TEST(StartManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
         UpdateScene scene;
         scene.platform.connected = false;
         scene.prompter.ExpectMessage("Δεν υπάρχει σύνδεση internet!");
-        EXPECT_FALSE(StartManualUpdate(scene.services));
+        EXPECT_FALSE(StartManualUpdate(scene.services, scene.catalogue));
         EXPECT_TRUE(scene.platform.started_programs.empty());
     }
 }
@@ -409,7 +409,7 @@ TEST(UpdateCheck, TheManualPathUsesTheFixedNameWhateverTheProgramIsCalled) {
     Services services{prompter, platform, '.'};
     folder.Write("Orvanta_UpDate.exe", "x");
     folder.Write("Orvanta2_UpDate.exe", "x");
-    EXPECT_TRUE(StartManualUpdate(services));
+    EXPECT_TRUE(StartManualUpdate(services, Catalogue()));
     StartUpdateProgram(services);
     EXPECT_EQ(platform.started_programs,
               (Strings{folder / "Orvanta_UpDate.exe", folder / "Orvanta2_UpDate.exe"}));

@@ -42,6 +42,7 @@ public:
 
     std::string ProgramFile() const override { return m_folder + "Orvanta"; }
     std::string ProgramFolder() const override { return m_folder; }
+    ProgramLayout Layout() const override { return PortableLayout(m_folder); }
     bool IsInternetConnected() override { return true; }
     std::unique_ptr<Job> StartDownload(
         const std::string& url, std::function<void(std::optional<std::string>)> done) override {
