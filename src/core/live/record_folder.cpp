@@ -43,14 +43,12 @@ void EnsureRecordFolder(const std::string& folder) {
     if (FolderExists(folder)) {
         return;
     }
+    // In a fresh home the user folder that holds it is missing too.
     std::string holder = folder;
     while (!holder.empty() && (holder.back() == '/' || holder.back() == '\\')) {
         holder.pop_back();
     }
-    holder = FolderOf(holder);
-    if (!holder.empty() && !FolderExists(holder)) {
-        EnsureUserFolder(holder);
-    }
+    EnsureUserFolder(FolderOf(holder));
     std::error_code ec;
     fs::create_directory(fs::u8path(folder), ec);
     if (!FolderExists(folder)) {

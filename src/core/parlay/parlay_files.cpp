@@ -46,9 +46,9 @@ std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& s
         // well go elsewhere: a folder that cannot be made stops nothing.
         try {
             EnsureUserFolder(services.platform.UserFolder());
+            CreateFolder(folder);
         } catch (const OperationError&) {
         }
-        CreateFolder(folder);
     }
     const auto path = services.prompter.AskSaveFile(ParlaySaveDialogOptions(services.platform));
     if (!path) {

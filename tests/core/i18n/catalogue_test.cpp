@@ -147,8 +147,9 @@ TEST(Catalogue, ShippedFilesCarryEveryKeyInTheirLanguage) {
             const std::string key = "ColumnHeaders_" + std::to_string(col);
             EXPECT_NE(c->ReadString("FrmMain", key, ""), "") << key;
         }
-        for (const char* key : {"StandartLost", "WriteValueFrom", "DoYouWantUpdates",
-                                "UploadNewVersion", "SuccessFilesCopy", "ErrorFilesCopy"}) {
+        for (const char* key :
+             {"StandartLost", "WriteValueFrom", "DoYouWantUpdates", "UploadNewVersion",
+              "SuccessFilesCopy", "ErrorFilesCopy", "UpdatesFromPackageManager"}) {
             EXPECT_NE(c->ReadString("Message", key, "<none>"), "<none>") << key;
         }
         for (const char* key : {"FrmLiveOrvanta", "Buy", "Sell", "Poso", "Trehon times"}) {
