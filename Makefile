@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz memcheck screenshots package package-check format clean
+.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz memcheck screenshots package package-check installed-check format clean
 
 all: build-release
 
@@ -66,6 +66,11 @@ package: deps build-release
 # The package, its menu entry and its AppStream data through the checkers made for them.
 package-check: package
 	bash scripts/check-package.sh build/package/orvanta_*.deb
+
+# As root on Debian: installs the package, runs both programs from /usr/bin (the
+# window as a fresh user, under Xvfb), and removes it, checking /usr throughout.
+installed-check: package
+	bash scripts/check-installed.sh build/package/orvanta_*.deb
 
 format:
 	clang-format -i $(SOURCES)

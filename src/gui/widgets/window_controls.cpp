@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QSet>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -65,17 +66,24 @@ QString CaptionOf(const QObject* control) {
 
 QString ListCaptions(const QObject& window) {
     QString list;
+    // A menu and the menu bar's item that opens it share name and caption: one line.
+    QSet<QString> listed;
     QList<const QObject*> controls{&window};
     for (const QObject* child : window.findChildren<const QObject*>()) {
         controls.append(child);
     }
     for (const QObject* control : controls) {
         const QString caption = CaptionOf(control);
-        if (!control->objectName().isEmpty() && !caption.isEmpty()) {
-            // One control, one line.
-            list += control->objectName() + QLatin1Char('\t') +
-                    QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
-                    QLatin1Char('\n');
+        if (control->objectName().isEmpty() || caption.isEmpty()) {
+            continue;
+        }
+        // One control, one line.
+        const QString line = control->objectName() + QLatin1Char('\t') +
+                             QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+                             QLatin1Char('\n');
+        if (!listed.contains(line)) {
+            listed.insert(line);
+            list += line;
         }
     }
     return list;

@@ -33,7 +33,8 @@ void SetCaption(QObject* control, const QString& text);
 QString CaptionOf(const QObject* control);
 
 // "object name<TAB>caption", a line for each named control of `window` (the
-// window itself first) that shows a caption, in the order they were made.
+// window itself first) that shows a caption, in the order they were made; a
+// control shown twice under one name (a menu and its menu bar item) once.
 QString ListCaptions(const QObject& window);
 
 class WindowControls {
