@@ -16,6 +16,7 @@
 #include "core/grid/file_io.h"
 #include "core/grid/operation_error.h"
 #include "core/grid/paths.h"
+#include "core/update/release_staging.h"
 #include "core/update/update_check.h"
 #include "core/update/update_list.h"
 #include "core/update/vendor.h"
@@ -397,6 +398,28 @@ TEST(StartManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
         UpdateScene scene;
         scene.platform.connected = false;
         scene.prompter.ExpectMessage("Δεν υπάρχει σύνδεση internet!");
+        EXPECT_FALSE(StartManualUpdate(scene.services, scene.catalogue));
+        EXPECT_TRUE(scene.platform.started_programs.empty());
+    }
+}
+
+// The package manager owns an installed program's files: with a list that would
+// offer an update and one that would stage a release, nothing is downloaded,
+// kept, staged or started, and the menu's update only says where updates come from.
+TEST(UpdateCheck, AnInstalledProgramLeavesItsUpdatesToThePackageManager) {
+    for (const std::string& list :
+         {FormatListLine("Orvanta", "2.3.2.56", 1), FormatListLine("Orvanta", "2.3.2.54", 1)}) {
+        UpdateScene scene;
+        scene.ServeList(list);
+        scene.platform.layout =
+            ProgramLayout{LayoutKind::kInstalled, scene.folder / "share/", scene.folder / "home/"};
+        EXPECT_FALSE(scene.Check());
+        StageRelease(scene.services, scene.catalogue);
+        EXPECT_TRUE(scene.platform.downloads.empty());
+        EXPECT_FALSE(scene.folder.Exists("updates"));
+        EXPECT_FALSE(scene.folder.Exists("Upload"));
+
+        scene.prompter.ExpectMessage(kUpdatesFromPackageManager.fallback);
         EXPECT_FALSE(StartManualUpdate(scene.services, scene.catalogue));
         EXPECT_TRUE(scene.platform.started_programs.empty());
     }
