@@ -21,28 +21,14 @@
 #   scripts/check-installed.sh build/package/orvanta_2.3.2.55_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 root=$(pwd)
 
 if [ "$(id -u)" -ne 0 ] || [ ! -f /etc/debian_version ]; then
     echo "check-installed.sh installs a package and adds a user: run it as root on Debian" >&2
     exit 2
 fi
-if [ $# -gt 1 ]; then
-    echo "usage: scripts/check-installed.sh [PACKAGE.deb]" >&2
-    exit 2
-fi
-if [ $# -eq 1 ]; then
-    deb=$1
-else
-    make package
-    debs=(build/package/orvanta_*.deb)
-    deb=${debs[0]}
-fi
-if [ ! -f "$deb" ]; then
-    echo "no package at $deb" >&2
-    exit 2
-fi
-deb=$(realpath "$deb")
+deb=$(package_argument check-installed.sh "$@")
 if dpkg-query -W -f='${Status}' orvanta 2>/dev/null | grep -q "install ok installed"; then
     echo "orvanta is installed already; remove it first (apt-get purge orvanta)" >&2
     exit 2
@@ -133,19 +119,11 @@ $exec_line >"$out/program.log" 2>&1 &
 program=$!
 trap 'kill "$program" 2>/dev/null || true' EXIT
 
-wait_for() {  # wait_for TITLE-REGEX: the first visible window whose title matches
-    for _ in $(seq 1 150); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "no window named $1" >&2
-    import -window root "$out/failed.png" || true
-    return 1
+wait_for() {  # wait_for TITLE-REGEX: as wait_for_window, with a picture of the screen on failure
+    wait_for_window "$1" 150 || {
+        import -window root "$out/failed.png" || true
+        return 1
+    }
 }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 

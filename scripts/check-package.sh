@@ -9,24 +9,11 @@
 #   scripts/check-package.sh build/package/orvanta_2.3.2.55_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 
 bash scripts/install-deps.sh desktop-file-utils appstream lintian
 
-if [ $# -gt 1 ]; then
-    echo "usage: scripts/check-package.sh [PACKAGE.deb]" >&2
-    exit 2
-fi
-if [ $# -eq 1 ]; then
-    deb=$1
-else
-    make package
-    debs=(build/package/orvanta_*.deb)
-    deb=${debs[0]}
-fi
-if [ ! -f "$deb" ]; then
-    echo "no package at $deb" >&2
-    exit 2
-fi
+deb=$(package_argument check-package.sh "$@")
 
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT

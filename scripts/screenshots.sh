@@ -8,6 +8,7 @@
 #   ORVANTA_BIN=build/dev/bin scripts/screenshots.sh   use an existing build
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 root=$(pwd)
 out="$root/docs/screenshots"
 mkdir -p "$out"
@@ -38,25 +39,12 @@ export LC_ALL=C.UTF-8
 (cd "$work" && exec ./Orvanta) >/dev/null 2>&1 &
 program=$!
 
-wait_for() {  # wait_for NAME-REGEX: the id of the first window whose title matches
-    for _ in $(seq 1 100); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "no window named $1" >&2
-    return 1
-}
 click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.2; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.1; }
 key() { xdotool key --delay 40 "$@"; sleep 0.2; }
 shot() { sleep 0.5; import -window "$1" "$out/$2.png"; echo "saved docs/screenshots/$2.png"; }
 
-main=$(wait_for "Version")
+main=$(wait_for_window "Version")
 xdotool windowmove "$main" 0 0
 # The update check runs a second after start; a box it may raise is closed.
 sleep 2.5
@@ -113,12 +101,12 @@ shot "$main" odds
 
 # The live betting window: a new game, three positions and the current odds.
 click 268 8
-live=$(wait_for '^Live Orvanta$')
+live=$(wait_for_window '^Live Orvanta$')
 xdotool windowmove "$live" 0 0
 sleep 0.3
 lclick() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 lclick "$live" 43 547
-newgame=$(wait_for 'FrmLiveOrvantaNewGame')
+newgame=$(wait_for_window 'FrmLiveOrvantaNewGame')
 lclick "$newgame" 190 77
 type_text "Panathinaikos - Olympiakos"
 lclick "$newgame" 182 112
@@ -139,7 +127,7 @@ click 300 33
 # The help window: F1 on the ODDS page opens the Greek page at its section.
 close_help() { xdotool mousemove --window "$1" 634 462 click 1; sleep 0.5; }
 key F1
-help=$(wait_for '^Βοήθεια Orvanta$')
+help=$(wait_for_window '^Βοήθεια Orvanta$')
 shot "$help" help_gr
 close_help "$help"
 
@@ -150,14 +138,14 @@ key Up Right Down Return
 sleep 0.5
 click 40 33
 key F1
-help=$(wait_for '^Orvanta Help$')
+help=$(wait_for_window '^Orvanta Help$')
 shot "$help" help_en
 close_help "$help"
 
 # The About box, the Help menu's second item.
 click 241 8
 key Down Down Return
-about=$(wait_for '^About Orvanta$')
+about=$(wait_for_window '^About Orvanta$')
 shot "$about" about
 xdotool mousemove --window "$about" 157 377 click 1
 sleep 0.3
