@@ -303,15 +303,25 @@ void ApplyHeader(TextGrid& grid, const Header& h, std::optional<GridShape> requi
         Fail("The file holds a grid of " + ShapeText(h.cols, h.rows) + ", not " +
              ShapeText(required->cols, required->rows));
     }
-    if (static_cast<long long>(h.cols) * h.rows > kMaxGridCells) {
+    // A grid of no rows still keeps a width per column, so each count is
+    // bounded on its own as well as their product.
+    if (static_cast<long long>(h.cols) * h.rows > kMaxGridCells || h.cols > kMaxGridCells ||
+        h.rows > kMaxGridCells) {
         Fail("The file's grid of " + ShapeText(h.cols, h.rows) + " is too large");
     }
     const std::vector<int> widths = ParseSizes(h.col_widths, h.cols);
     const std::vector<int> heights = ParseSizes(h.row_heights, h.rows);
 
+    // In the order that keeps the grid between its old and its new size: many
+    // columns over the old rows could be far more cells than either.
     grid.ClearCells();
-    grid.SetColCount(h.cols);
-    grid.SetRowCount(h.rows);
+    if (h.cols > grid.ColCount()) {
+        grid.SetRowCount(h.rows);
+        grid.SetColCount(h.cols);
+    } else {
+        grid.SetColCount(h.cols);
+        grid.SetRowCount(h.rows);
+    }
     for (std::size_t i = 0; i < widths.size(); ++i) {
         grid.SetColWidth(static_cast<int>(i), widths[i]);
     }

@@ -692,6 +692,11 @@ const HugeCase kHuge[] = {
      Record("TGridPropIO",
             {{"ColCount", I32(0x7FFFFFFF)}, {"RowCount", I32(0x7FFFFFFF)}, {"FullGrid", kTrue}}),
      std::nullopt, "The file's grid of 2147483647 columns and 2147483647 rows is too large"},
+    // No cells, yet a width for each of 597 million columns.
+    {"ManyColumnsOfNoRows",
+     Record("TGridPropIO",
+            {{"ColCount", I32(0x23980300)}, {"RowCount", I8(0)}, {"FullGrid", kTrue}}),
+     std::nullopt, "The file's grid of 597164800 columns and 0 rows is too large"},
     {"NegativeCount", Record("TGridPropIO", {{"ColCount", I32(0x80000000)}, {"FullGrid", kTrue}}),
      std::nullopt, "Invalid property value"},
     {"CountsWithoutTheirSizes",
