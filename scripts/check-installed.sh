@@ -47,6 +47,9 @@ installed=0
 cleanup() {
     set +e
     if id "$user" >/dev/null 2>&1; then
+        # A program the user left running (a failed run) would keep userdel off.
+        pkill -KILL -u "$user" 2>/dev/null
+        sleep 0.5
         userdel --remove "$user" 2>/dev/null
     fi
     chown -R root:root "$out" 2>/dev/null
@@ -109,6 +112,7 @@ cat >"$work/as-user.sh" <<'USER'
 # Inside Xvfb, as the new user: the captions, then a live game made through
 # the window, then a picture of it.
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 exec_line=$1
 out=$2
 export LC_ALL=C.UTF-8
@@ -145,6 +149,7 @@ click "$newgame" 182 112
 sleep 1
 import -window root "$out/installed.png"
 USER
+install -m 644 scripts/common.sh "$work/common.sh"
 chmod 755 "$work/as-user.sh"
 chown "$user" "$out"
 
