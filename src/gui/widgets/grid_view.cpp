@@ -483,7 +483,10 @@ void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+    // The type first: an editor that a reset of the grid let go is still
+    // watched while it is destroyed, and comparing it with m_editor then
+    // would cast what is by then no longer an editor.
+    if (event->type() == QEvent::KeyPress && watched == m_editor) {
         return FilterEditorKey(static_cast<QKeyEvent*>(event));
     }
     return QTableView::eventFilter(watched, event);

@@ -167,6 +167,30 @@ private slots:
         QCOMPARE(done.size(), std::size_t{3});
     }
 
+    // Found by the monkey: a paste left the editor open and Clear emptied the
+    // grid; the editor Qt then let go still had the view watching it while it
+    // was destroyed (UBSan: a downcast of a half-destroyed editor).
+    void anEditorOpenWhenTheGridIsClearedGoesQuietly() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.setFocus();
+        view.SetCurrentCell(1, 2);
+        PressKey(Qt::Key_F2);
+        Type(QStringLiteral("7"));
+        QVERIFY(view.IsEditing());
+        grid.ClearCells();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(grid.Cell(1, 2), std::string());
+        // The grid takes typing again.
+        view.setFocus();
+        view.SetCurrentCell(1, 2);
+        Type(QStringLiteral("8"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(grid.Cell(1, 2), std::string("8"));
+    }
+
     void enterRuleMovesAfterTheEditEnds() {
         TextGrid grid = SmallGrid();
         GridView view(grid, m_errors);
