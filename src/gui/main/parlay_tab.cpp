@@ -71,6 +71,8 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
             }
             return std::make_pair(col, next);
         });
+    // Sized with its start content: the banker boxes take room of their own.
+    ClearParlaySheet(m_sheet, m_catalogue);
     m_grid->setFixedSize(m_grid->FullSize());
 
     // The foot: the file buttons, then the sums under the columns they add up.

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <utility>
 
 #include "core/grid/handler_guard.h"
 #include "gui/widgets/filtered_line_edit.h"
@@ -305,6 +307,35 @@ void GridView::AutoSizeColumn(int col) {
     }
 }
 
+int GridView::MinimumColumnWidth(int col) const {
+    const TextGrid& grid = m_model->Grid();
+    if (col < 0 || col >= m_model->columnCount()) {
+        return 0;
+    }
+    // Laid out in a wide probe, a cell shows what its margins and check box
+    // take; a check box or the fixed rows' font is all that differs by row.
+    // The grid line is drawn in the column too, outside the cell.
+    constexpr int kProbeWidth = 1000;
+    const int grid_line = showGrid() ? 1 : 0;
+    const QString ellipsis(QChar(0x2026));
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const auto* delegate = static_cast<const GridDelegate*>(itemDelegate());
+    std::set<std::pair<bool, bool>> kinds;
+    int narrowest = 0;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!kinds.insert({grid.HasCheckBox(col, row), m_model->IsFixed(col, row)}).second) {
+            continue;
+        }
+        option.rect = QRect(0, 0, kProbeWidth, rowHeight(row));
+        const DrawnText drawn = delegate->LayOut(option, m_model->index(row, col));
+        const int taken = kProbeWidth - drawn.area.width() + grid_line;
+        narrowest =
+            std::max(narrowest, taken + QFontMetrics(drawn.font, this).horizontalAdvance(ellipsis));
+    }
+    return narrowest;
+}
+
 int GridView::ColumnTextWidth(int col) const {
     const TextGrid& grid = m_model->Grid();
     if (col < 0 || col >= grid.ColCount()) {
@@ -355,7 +386,7 @@ void GridView::ApplyColumnWidths() {
             given += share;
             width += share;
         }
-        horizontalHeader()->resizeSection(c, width);
+        horizontalHeader()->resizeSection(c, std::max(width, MinimumColumnWidth(c)));
     }
 }
 
@@ -366,12 +397,36 @@ void GridView::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void GridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    // The room "…" needs goes with the font.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        ApplyColumnWidths();
+        updateGeometry();
+    }
+}
+
+void GridView::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                           const QList<int>& roles) {
+    QTableView::dataChanged(top_left, bottom_right, roles);
+    // A check box that appears takes room from its column's text.
+    const TextGrid& grid = m_model->Grid();
+    for (int row = top_left.row(); row <= bottom_right.row(); ++row) {
+        for (int col = top_left.column(); col <= bottom_right.column(); ++col) {
+            if (grid.HasCheckBox(col, row) && columnWidth(col) < MinimumColumnWidth(col)) {
+                ApplyColumnWidths();
+                return;
+            }
+        }
+    }
+}
+
 QSize GridView::FullSize() const {
     const TextGrid& grid = m_model->Grid();
     int width = 2 * frameWidth();
     int height = 2 * frameWidth();
     for (int c = 0; c < grid.ColCount(); ++c) {
-        width += grid.ColWidth(c);
+        width += std::max(grid.ColWidth(c), MinimumColumnWidth(c));
     }
     for (int r = 0; r < grid.RowCount(); ++r) {
         height += grid.RowHeight(r);
@@ -648,7 +703,8 @@ void GridView::mousePressEvent(QMouseEvent* event) {
 void GridView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (m_resize_col >= 0) {
-        const int width = std::max(8, m_resize_width + pos.x() - m_resize_origin);
+        const int width =
+            std::max(MinimumColumnWidth(m_resize_col), m_resize_width + pos.x() - m_resize_origin);
         m_model->Grid().SetColWidth(m_resize_col, width);
         event->accept();
         return;

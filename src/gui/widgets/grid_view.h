@@ -92,6 +92,9 @@ public:
 
     // Widens or narrows a column to its longest text.
     void AutoSizeColumn(int col);
+    // The narrowest a column is shown or dragged: room for "…" beside the
+    // check box its cells may have, so that a cut never goes unmarked.
+    int MinimumColumnWidth(int col) const;
     // The width that shows the column's longest text whole.
     int ColumnTextWidth(int col) const;
 
@@ -107,7 +110,8 @@ public:
     // share of the room; their edges are then not dragged.
     void SetFillsWidth(bool fills);
 
-    // The size that shows every column and row without scrolling.
+    // The size that shows every column (at least at its minimum width) and
+    // row without scrolling.
     QSize FullSize() const;
     QSize sizeHint() const override;
 
@@ -128,6 +132,9 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                     const QList<int>& roles = QList<int>()) override;
 
 private:
     friend class GridDelegate;

@@ -6,12 +6,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <filesystem>
 
 #include "core/parlay/parlay_files.h"
+#include "gui/drawn_text_check.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main_window_scene.h"
 
@@ -141,6 +143,20 @@ private slots:
         scene.gui.prompter.ExpectMessage("Standart Lost");
         scene.ClickBanker(3);
         QVERIFY(scene.Cells().IsChecked(0, 3));
+    }
+
+    // Found by the monkey: the banker column left no room for "…" beside its
+    // box, so two digits typed there vanished without a mark.
+    void aFigureInTheBankerColumnShowsCutWithItsMark() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        TypeInto(scene.Grid(), 0, 1, QStringLiteral("43"));
+        QCOMPARE(CellText(scene.Cells(), 0, 1), QStringLiteral("43"));
+        const testing::DrawnTextReport report = testing::CheckDrawnText(scene.Grid());
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        // The sheet still shows every column without scrolling.
+        QCOMPARE(scene.Grid()->size(), scene.Grid()->FullSize());
+        QVERIFY(!scene.Grid()->horizontalScrollBar()->isVisible());
     }
 
     void enterWalksDownTheOddsAndStakes() {

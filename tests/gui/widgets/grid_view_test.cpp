@@ -261,6 +261,45 @@ private slots:
         QCOMPARE(view.columnWidth(1), 80);
     }
 
+    // Found by the monkey: dragged far enough, a column left no room for the
+    // "…", and its text vanished or was drawn over the edge.
+    void aColumnStopsNarrowingWhereACutStillShowsItsMark_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("check_box");
+        QTest::newRow("a header text") << "Staked" << false;
+        QTest::newRow("a figure beside a check box") << "10" << true;
+    }
+
+    void aColumnStopsNarrowingWhereACutStillShowsItsMark() {
+        QFETCH(QString, text);
+        QFETCH(bool, check_box);
+        TextGrid grid = SmallGrid();
+        grid.SetCell(1, 0, text.toStdString());
+        grid.SetCell(1, 1, text.toStdString());
+        if (check_box) {
+            grid.AddCheckBox(1, 1, false);
+        }
+        GridView view(grid, m_errors);
+        view.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        QVERIFY(testing::ShowAndActivate(&view));
+        const int edge = view.columnViewportPosition(1) + view.columnWidth(1);
+        const int y = CellCentre(view, 1, 0).y();
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(view.viewport(), QPoint(edge - 60, y));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(edge - 60, y));
+        QVERIFY(grid.ColWidth(1) < 50);
+        QCOMPARE(view.columnWidth(1), grid.ColWidth(1));
+        testing::DrawnTextReport report = testing::CheckDrawnText(&view);
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        QVERIFY(!report.cut.isEmpty());
+
+        // A width the grid was given narrower still (a file's) shows as wide.
+        grid.SetColWidth(1, 2);
+        QCOMPARE(view.columnWidth(1), view.MinimumColumnWidth(1));
+        report = testing::CheckDrawnText(&view);
+        QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+    }
+
     void textThatDoesNotFitIsCutVisiblyAndWholeInItsToolTip_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("alignment");  // HAlign
