@@ -1,0 +1,132 @@
+#pragma once
+
+// A seeded random user for a real window. Each step draws, from the seed
+// alone, what a user does next (weighted toward what users do: typing,
+// clicking, pasting, the commands) and does it with real key and mouse events;
+// then it checks what must always hold. Boxes the program shows are answered at
+// random through the injected prompter; a modal window the program opens is
+// driven or closed from a timer inside its own event loop, so nothing blocks.
+//
+// A run stops at the first step after which something no longer holds, and
+// reports the seed, the step and the last 50 steps with what the program asked
+// during them. The steps are a pure function of the seed, so the report's
+// replay line repeats the run exactly.
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "common/fake_platform.h"
+#include "common/temp_folder.h"
+#include "core/grid/services.h"
+#include "monkey/random_prompter.h"
+#include "monkey/rng.h"
+#include "monkey/step_log.h"
+
+namespace orvanta::monkey {
+
+// The application of a monkey run: an exception that reaches the event loop
+// is caught here and becomes a fault of the step, rather than ending the run
+// without a report.
+class MonkeyApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+    // What escaped since the last call.
+    static QStringList TakeEscapes();
+};
+
+class Monkey {
+public:
+    // `window` names the window in reports and replay lines ("main", "live").
+    Monkey(const char* window, std::uint64_t seed);
+    virtual ~Monkey();
+    Monkey(const Monkey&) = delete;
+    Monkey& operator=(const Monkey&) = delete;
+
+    // Runs `steps` steps, fewer when the deadline passes first. False when a
+    // step broke something; Failure() then tells what, where and how to replay.
+    bool Run(int steps, const QDeadlineTimer& deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+
+    int StepsRun() const { return m_log.Steps(); }
+    // A digest of every step and every box: equal digests, equal runs.
+    std::uint64_t Digest() const { return m_log.Digest(); }
+    const QString& Failure() const { return m_failure; }
+
+protected:
+    struct Action {
+        const char* name;
+        int weight;
+        std::function<void()> run;
+    };
+
+    // Opens the window; called before the first step.
+    virtual void Start() = 0;
+    virtual std::vector<Action> Actions() = 0;
+    virtual QWidget* Window() const = 0;
+    // Adds a line for everything that no longer holds.
+    virtual void Check(QStringList& faults) = 0;
+    // After each step, before the checks: open the window again if the step
+    // closed it, as a user starts the program again.
+    virtual void AfterStep() {}
+    // A modal dialog came up during a step. True when it is of a kind the
+    // window opens; the dialog is closed after this returns if still open.
+    virtual bool HandleModal(QDialog* dialog) = 0;
+
+    // The current step's chance.
+    Rng& Chance() { return m_step; }
+    void Note(const QString& line) { m_log.Note(line); }
+    void AddFault(const QString& fault) { m_faults << fault; }
+    // The step writes into `widget` (keys, a paste, a drop): a box whose text
+    // changes then holds the user's text, not a figure of the program's.
+    void Touch(QWidget* widget) { m_touched << widget; }
+    // The boxes (by name) whose text the user wrote last.
+    const QStringList& UserBoxes() const { return m_user_boxes; }
+
+    const std::string& ProgramFolder() const { return m_folder.Path(); }
+    testing::TempFolder& Folder() { return m_folder; }
+    RandomPrompter& Prompter() { return m_prompter; }
+    testing::FakePlatform& Desktop() { return m_platform; }
+    Services& GetServices() { return m_services; }
+    char Separator() const { return m_services.separator; }
+    std::uint64_t Seed() const { return m_seed; }
+
+    // Lets every event and timer that is due run, and deferred deletions happen.
+    static void Settle();
+
+private:
+    void OnModalTick();
+    void FollowUserBoxes(QWidget* window_before, const QHash<QString, QString>& texts_before);
+    QString Report(int step, const QStringList& faults) const;
+    static void PrintOnDeath();
+
+    const char* m_window;
+    std::uint64_t m_seed;
+    Rng m_master;
+    Rng m_step;
+    StepLog m_log;
+    testing::TempFolder m_folder;
+    RandomPrompter m_prompter;
+    testing::FakePlatform m_platform;
+    Services m_services;
+    bool m_started = false;
+    std::vector<Action> m_actions;
+    QStringList m_faults;
+    QString m_failure;
+    QTimer m_modal_timer;
+    QSet<QDialog*> m_handling;
+    QList<QWidget*> m_touched;
+    QStringList m_user_boxes;
+    int m_step_number = 0;
+};
+
+}  // namespace orvanta::monkey
