@@ -409,15 +409,20 @@ void GridView::changeEvent(QEvent* event) {
 void GridView::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
                            const QList<int>& roles) {
     QTableView::dataChanged(top_left, bottom_right, roles);
-    // A check box that appears takes room from its column's text.
-    const TextGrid& grid = m_model->Grid();
-    for (int row = top_left.row(); row <= bottom_right.row(); ++row) {
-        for (int col = top_left.column(); col <= bottom_right.column(); ++col) {
-            if (grid.HasCheckBox(col, row) && columnWidth(col) < MinimumColumnWidth(col)) {
-                ApplyColumnWidths();
-                return;
+    // A check box that appears takes room from its column's text. The grid
+    // tells of a change before it makes it, so the columns are looked at once
+    // the changes under way are made.
+    if (!m_widths_check_queued) {
+        m_widths_check_queued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_widths_check_queued = false;
+            for (int col = 0; col < m_model->columnCount(); ++col) {
+                if (columnWidth(col) < MinimumColumnWidth(col)) {
+                    ApplyColumnWidths();
+                    return;
+                }
             }
-        }
+        });
     }
 }
 

@@ -169,6 +169,7 @@ private:
     bool m_fills_width = false;
     bool m_forwarding_key = false;
     bool m_keyboard_move = false;
+    bool m_widths_check_queued = false;
     int m_resize_col = -1;
     int m_resize_origin = 0;
     int m_resize_width = 0;

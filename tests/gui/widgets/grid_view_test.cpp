@@ -293,6 +293,14 @@ private slots:
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         QVERIFY(!report.cut.isEmpty());
 
+        // A check box given to a cell of a shown column (as a file's are) widens it.
+        if (!check_box) {
+            grid.AddCheckBox(1, 2, true);
+            QTRY_COMPARE(view.columnWidth(1), view.MinimumColumnWidth(1));
+            report = testing::CheckDrawnText(&view);
+            QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
+        }
+
         // A width the grid was given narrower still (a file's) shows as wide.
         grid.SetColWidth(1, 2);
         QCOMPARE(view.columnWidth(1), view.MinimumColumnWidth(1));
