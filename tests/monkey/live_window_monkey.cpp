@@ -27,22 +27,6 @@ namespace {
 
 const char* const kOddsBoxes[] = {"Edit13", "Edit14", "Edit15"};
 
-template <typename Widget>
-QList<Widget*> Visible(QWidget* window) {
-    QList<Widget*> shown;
-    for (Widget* widget : window->findChildren<Widget*>()) {
-        if (widget->isVisible() && widget->isEnabled()) {
-            shown << widget;
-        }
-    }
-    return shown;
-}
-
-template <typename T>
-T* PickFrom(const QList<T*>& items, Rng& rng) {
-    return items.isEmpty() ? nullptr : items.at(rng.Below(static_cast<int>(items.size())));
-}
-
 // Records as the window leaves them (written with the run's separator),
 // among them one with many rows and one whose odds divide by zero.
 std::vector<std::pair<std::string, std::string>> SeededRecords(char separator, Rng& rng) {
@@ -141,7 +125,7 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"click a cell", 8, [this] { ClickACell(false); }},
         {"double click a cell", 3, [this] { ClickACell(true); }},
         {"click a control", 5, [this] { ClickAControl(); }},
-        {"paste", 8, [this] { PasteSomething(); }},
+        {"paste", 10, [this] { PasteSomething(); }},
         {"drop", 4, [this] { DropSomething(); }},
         {"New", 5, [this] { ClickButton("BitBtn2"); }},
         {"Delete", 3, [this] { ClickButton("BitBtn3"); }},
@@ -151,57 +135,6 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"drag the splitter", 2, [this] { DragTheSplitter(); }},
         {"resize the window", 2, [this] { ResizeTheWindow(); }},
     };
-}
-
-void LiveWindowMonkey::ClickWidget(QWidget* widget) {
-    if (CloseOpenMenus()) {
-        Note(QStringLiteral("the open menu closes"));
-    }
-    Click(widget, PointIn(widget->rect(), Chance()));
-}
-
-void LiveWindowMonkey::PressAKey() {
-    QWidget* target = KeyTarget(m_window.get());
-    const Key& key = Chance().Weighted(Keys());
-    Note(QStringLiteral("%1 to %2").arg(key.name, Describe(target)));
-    Touch(target);
-    Press(target, key);
-}
-
-void LiveWindowMonkey::TypeAFigure() {
-    Rng& rng = Chance();
-    const QString figure = Figure(rng);
-    GridView* sheet = Sheet();
-    const TextGrid& cells = sheet->Grid();
-    std::vector<std::pair<int, int>> inputs;
-    const QRect view = sheet->viewport()->rect();
-    for (int row = 0; row < cells.RowCount(); ++row) {
-        for (int col = 0; col < cells.ColCount(); ++col) {
-            if (sheet->Model().CanEdit(col, row) &&
-                view.contains(CellRect(sheet, col, row).center())) {
-                inputs.emplace_back(col, row);
-            }
-        }
-    }
-    if (!inputs.empty() && rng.Percent(70)) {
-        const auto [col, row] = rng.Pick(inputs);
-        Note(QStringLiteral("%1 into AdvStringGrid2 (%2,%3)")
-                 .arg(Printable(figure))
-                 .arg(col)
-                 .arg(row));
-        CloseOpenMenus();
-        Click(sheet->viewport(), CellRect(sheet, col, row).center());
-    } else {
-        auto* box = m_window->findChild<QLineEdit*>(QString::fromLatin1(kOddsBoxes[rng.Below(3)]));
-        Note(QStringLiteral("%1 into %2").arg(Printable(figure), box->objectName()));
-        ClickWidget(box);
-    }
-    Touch(KeyTarget(m_window.get()));
-    TypeText(KeyTarget(m_window.get()), figure);
-    if (rng.Percent(60)) {
-        Note(QStringLiteral("then Enter"));
-        Press(KeyTarget(m_window.get()), KeyNamed("Enter"));
-    }
 }
 
 void LiveWindowMonkey::ClickAGame() {
@@ -236,59 +169,11 @@ void LiveWindowMonkey::ClickACell(bool twice) {
     }
 }
 
-void LiveWindowMonkey::ClickAControl() {
-    QList<QWidget*> controls;
-    for (QAbstractButton* button : Visible<QAbstractButton>(m_window.get())) {
-        controls << button;
-    }
-    for (QLineEdit* box : Visible<QLineEdit>(m_window.get())) {
-        controls << box;
-    }
-    QWidget* control = PickFrom(controls, Chance());
-    if (control) {
-        Note(Describe(control));
-        ClickWidget(control);
-    }
-}
-
 void LiveWindowMonkey::ClickButton(const char* name) {
     auto* button = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
     if (button && button->isVisible()) {
         ClickWidget(button);
     }
-}
-
-void LiveWindowMonkey::PasteSomething() {
-    Rng& rng = Chance();
-    QWidget* target = KeyTarget(m_window.get());
-    if (auto* grid = qobject_cast<GridView*>(target);
-        grid && !grid->IsEditing() && rng.Percent(40)) {
-        Note(QStringLiteral("F2 to %1").arg(Describe(grid)));
-        Press(grid, KeyNamed("F2"));
-        target = KeyTarget(m_window.get());
-    }
-    const auto path = static_cast<PastePath>(rng.Below(4));
-    Touch(target);
-    Note(Paste(target, path, NastyText(rng), rng));
-}
-
-void LiveWindowMonkey::DropSomething() {
-    Rng& rng = Chance();
-    QList<QWidget*> targets;
-    for (QLineEdit* box : Visible<QLineEdit>(m_window.get())) {
-        targets << box;
-    }
-    targets << List()->viewport() << Sheet()->viewport();
-    QWidget* target = PickFrom(targets, rng);
-    QPoint at = PointIn(target->rect(), rng);
-    if (auto* grid = qobject_cast<GridView*>(target->parentWidget());
-        grid && grid->viewport() == target) {
-        if (const auto cell = CellInView(grid, rng)) {
-            at = PointIn(CellRect(grid, cell->first, cell->second), rng);
-        }
-    }
-    Touch(target);
-    Note(Drop(target, at, NastyText(rng), rng));
 }
 
 void LiveWindowMonkey::DragTheSplitter() {

@@ -37,16 +37,10 @@ private:
     void Open();
     GridView* List() const;
     GridView* Sheet() const;
-    void ClickWidget(QWidget* widget);
 
-    void PressAKey();
-    void TypeAFigure();
     void ClickAGame();
     void ClickACell(bool twice);
-    void ClickAControl();
     void ClickButton(const char* name);
-    void PasteSomething();
-    void DropSomething();
     void DragTheSplitter();
     void ResizeTheWindow();
     void SwitchLanguage();

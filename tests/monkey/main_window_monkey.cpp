@@ -34,22 +34,6 @@ const char* const kNumberGrids[] = {"AdvStringGrid1", "AdvCalcArbitrage", "AdvPr
                                     "AdvOdds"};
 const char* const kNumberBoxes[] = {"Edit5", "Edit6", "Edit12"};
 
-template <typename Widget>
-QList<Widget*> Visible(QWidget* window) {
-    QList<Widget*> shown;
-    for (Widget* widget : window->findChildren<Widget*>()) {
-        if (widget->isVisible() && widget->isEnabled()) {
-            shown << widget;
-        }
-    }
-    return shown;
-}
-
-template <typename T>
-T* PickFrom(const QList<T*>& items, Rng& rng) {
-    return items.isEmpty() ? nullptr : items.at(rng.Below(static_cast<int>(items.size())));
-}
-
 // The differences between the sheet on screen and the one a file brought back.
 void CompareGrids(const TextGrid& shown, const TextGrid& loaded, const QString& file,
                   QStringList& faults) {
@@ -174,7 +158,7 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"click a control", 8, [this] { ClickAControl(); }},
         {"Calculate", 8, [this] { ClickButton("BitBtn1"); }},
         {"Clear", 3, [this] { ClickButton("BitBtn2"); }},
-        {"paste", 8, [this] { PasteSomething(); }},
+        {"paste", 10, [this] { PasteSomething(); }},
         {"drop", 4, [this] { DropSomething(); }},
         {"menu command", 5, [this] { MenuCommand(); }},
         {"page switch", 6, [this] { SwitchPage(); }},
@@ -184,68 +168,6 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"update check", 1, [this] { FireUpdateCheck(); }},
         {"close the window", 1, [this] { CloseWindow(); }},
     };
-}
-
-void MainWindowMonkey::ClickWidget(QWidget* widget) {
-    if (CloseOpenMenus()) {
-        Note(QStringLiteral("the open menu closes"));
-    }
-    Click(widget, PointIn(widget->rect(), Chance()));
-}
-
-void MainWindowMonkey::PressAKey() {
-    QWidget* target = KeyTarget(m_window.get());
-    const Key& key = Chance().Weighted(Keys());
-    Note(QStringLiteral("%1 to %2").arg(key.name, Describe(target)));
-    Touch(target);
-    Press(target, key);
-}
-
-void MainWindowMonkey::TypeAFigure() {
-    Rng& rng = Chance();
-    struct Place {
-        GridView* grid;
-        int col;
-        int row;
-        QLineEdit* box;
-    };
-    QList<Place> places;
-    for (GridView* grid : Visible<GridView>(m_window.get())) {
-        const TextGrid& cells = grid->Grid();
-        for (int row = 0; row < cells.RowCount(); ++row) {
-            for (int col = 0; col < cells.ColCount(); ++col) {
-                if (grid->Model().CanEdit(col, row)) {
-                    places.push_back({grid, col, row, nullptr});
-                }
-            }
-        }
-    }
-    for (QLineEdit* box : Visible<QLineEdit>(m_window.get())) {
-        places.push_back({nullptr, 0, 0, box});
-    }
-    if (places.isEmpty()) {
-        Note(QStringLiteral("nowhere to type"));
-        return;
-    }
-    const Place place = places.at(rng.Below(static_cast<int>(places.size())));
-    const QString figure = Figure(rng);
-    if (place.grid) {
-        Note(QStringLiteral("%1 into %2 (%3,%4)")
-                 .arg(Printable(figure), place.grid->objectName())
-                 .arg(place.col)
-                 .arg(place.row));
-        CloseOpenMenus();
-        Click(place.grid->viewport(), CellRect(place.grid, place.col, place.row).center());
-    } else {
-        Note(QStringLiteral("%1 into %2").arg(Printable(figure), Describe(place.box)));
-        ClickWidget(place.box);
-    }
-    Touch(KeyTarget(m_window.get()));
-    TypeText(KeyTarget(m_window.get()), figure);
-    if (rng.Percent(60)) {
-        Note(QStringLiteral("then Enter"));
-        Press(KeyTarget(m_window.get()), KeyNamed("Enter"));
-    }
 }
 
 void MainWindowMonkey::ClickACell(bool twice) {
@@ -271,68 +193,11 @@ void MainWindowMonkey::ClickACell(bool twice) {
     }
 }
 
-void MainWindowMonkey::ClickAControl() {
-    QList<QWidget*> controls;
-    for (QAbstractButton* button : Visible<QAbstractButton>(m_window.get())) {
-        controls << button;
-    }
-    for (QLineEdit* box : Visible<QLineEdit>(m_window.get())) {
-        controls << box;
-    }
-    for (QTabBar* bar : Visible<QTabBar>(m_window.get())) {
-        controls << bar;
-    }
-    QWidget* control = PickFrom(controls, Chance());
-    if (!control) {
-        return;
-    }
-    Note(Describe(control));
-    ClickWidget(control);
-}
-
 void MainWindowMonkey::ClickButton(const char* name) {
     auto* button = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
     if (button && button->isVisible()) {
         ClickWidget(button);
     }
-}
-
-void MainWindowMonkey::PasteSomething() {
-    Rng& rng = Chance();
-    QWidget* target = KeyTarget(m_window.get());
-    if (auto* grid = qobject_cast<GridView*>(target);
-        grid && !grid->IsEditing() && rng.Percent(40)) {
-        Note(QStringLiteral("F2 to %1").arg(Describe(grid)));
-        Press(grid, KeyNamed("F2"));
-        target = KeyTarget(m_window.get());
-    }
-    const auto path = static_cast<PastePath>(rng.Below(4));
-    Touch(target);
-    Note(Paste(target, path, NastyText(rng), rng));
-}
-
-void MainWindowMonkey::DropSomething() {
-    Rng& rng = Chance();
-    QList<QWidget*> targets;
-    for (QLineEdit* box : Visible<QLineEdit>(m_window.get())) {
-        targets << box;
-    }
-    for (GridView* grid : Visible<GridView>(m_window.get())) {
-        targets << grid->viewport();
-    }
-    QWidget* target = PickFrom(targets, rng);
-    if (!target) {
-        return;
-    }
-    QPoint at = PointIn(target->rect(), rng);
-    if (auto* grid = qobject_cast<GridView*>(target->parentWidget());
-        grid && grid->viewport() == target) {
-        if (const auto cell = CellInView(grid, rng)) {
-            at = PointIn(CellRect(grid, cell->first, cell->second), rng);
-        }
-    }
-    Touch(target);
-    Note(Drop(target, at, NastyText(rng), rng));
 }
 
 void MainWindowMonkey::MenuCommand() {

@@ -42,15 +42,9 @@ private:
     QTabWidget* Pages() const;
     ParlayTab* Parlay() const;
     void ShowPage(int page);
-    void ClickWidget(QWidget* widget);
 
-    void PressAKey();
-    void TypeAFigure();
     void ClickACell(bool twice);
-    void ClickAControl();
     void ClickButton(const char* name);
-    void PasteSomething();
-    void DropSomething();
     void MenuCommand();
     void SwitchPage();
     void ParlayFile();

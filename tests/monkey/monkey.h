@@ -32,6 +32,12 @@
 #include "monkey/rng.h"
 #include "monkey/step_log.h"
 
+class QLineEdit;
+
+namespace orvanta {
+class GridView;
+}
+
 namespace orvanta::monkey {
 
 // The application of a monkey run: an exception that reaches the event loop
@@ -103,7 +109,33 @@ protected:
     // Lets every event and timer that is due run, and deferred deletions happen.
     static void Settle();
 
+    // What a user does in any window (common_actions.cpp): a key where the
+    // keyboard is; a figure typed into a field; a paste or a drop of a nasty
+    // text, into a field or wherever the focus is; a click on a control.
+    void PressAKey();
+    void TypeAFigure();
+    void PasteSomething();
+    void DropSomething();
+    void ClickAControl();
+    // A click somewhere on `widget`; an open menu closes first, as it does
+    // when the mouse goes elsewhere.
+    void ClickWidget(QWidget* widget);
+
 private:
+    // A field a user types or pastes into: a cell in view that the user may
+    // edit, or a box that is not read-only.
+    struct Field {
+        GridView* grid = nullptr;
+        int col = -1;
+        int row = -1;
+        QLineEdit* box = nullptr;
+    };
+    QList<Field> Fields() const;
+    // Clicks the field (and, in a grid, perhaps opens the cell's editor as a
+    // user does before pasting from its menu).
+    void GoTo(const Field& field, bool open_editor);
+    QString Describe(const Field& field) const;
+
     void OnModalTick();
     void FollowUserBoxes(QWidget* window_before, const QHash<QString, QString>& texts_before);
     QString Report(int step, const QStringList& faults) const;

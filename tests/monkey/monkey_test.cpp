@@ -25,7 +25,7 @@ namespace {
 // The ctest pass: a few hundred steps a window, well under a minute under the
 // sanitizers.
 constexpr std::uint64_t kCiSeeds[] = {1, 2, 3};
-constexpr int kCiSteps = 150;
+constexpr int kCiSteps = 300;
 constexpr int kDefaultSteps = 3000;
 
 struct Plan {

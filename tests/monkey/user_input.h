@@ -4,6 +4,7 @@
 // key and mouse events sent where the desktop would send them, a paste by each
 // of its ways in, a drag and drop of text. Each returns a line for the log.
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -66,6 +67,23 @@ QPoint PointIn(const QRect& rect, Rng& rng);
 // A cell of the grid that is in view, at random; nothing when none is.
 std::optional<std::pair<int, int>> CellInView(GridView* grid, Rng& rng);
 QRect CellRect(GridView* grid, int col, int row);
+
+// The window's widgets of a kind that are shown and enabled.
+template <typename Widget>
+QList<Widget*> Visible(QWidget* window) {
+    QList<Widget*> shown;
+    for (Widget* widget : window->findChildren<Widget*>()) {
+        if (widget->isVisible() && widget->isEnabled()) {
+            shown << widget;
+        }
+    }
+    return shown;
+}
+
+template <typename T>
+T* PickFrom(const QList<T*>& items, Rng& rng) {
+    return items.isEmpty() ? nullptr : items.at(rng.Below(static_cast<int>(items.size())));
+}
 
 // A control as the log names it: its object name, or what it lies in.
 QString Describe(const QWidget* widget);
