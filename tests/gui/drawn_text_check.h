@@ -42,7 +42,8 @@ inline DrawnTextReport CheckDrawnText(GridView* grid) {
                 continue;
             }
             const DrawnText drawn = grid->DrawnCell(col, row);
-            if (drawn.whole.isEmpty()) {
+            // Blanks alone (a pasted tab) draw nothing that could be cut.
+            if (drawn.whole.trimmed().isEmpty()) {
                 continue;
             }
             const QString where = QStringLiteral("%1 (%2,%3) \"%4\"")
@@ -87,7 +88,7 @@ inline DrawnTextReport CheckDrawnText(QWidget* window) {
 inline DrawnTextReport CheckShownBoxes(QWidget* window) {
     DrawnTextReport report;
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-        if (!box->isVisible() || box->hasFocus() || box->displayText().isEmpty()) {
+        if (!box->isVisible() || box->hasFocus() || box->displayText().trimmed().isEmpty()) {
             continue;
         }
         const auto* filtered = qobject_cast<FilteredLineEdit*>(box);
