@@ -5,6 +5,11 @@
 #include <QLineEdit>
 #include <QTabBar>
 
+#include <cerrno>
+
+#include "core/grid/file_io.h"
+#include "core/grid/paths.h"
+
 #include "gui/widgets/grid_view.h"
 #include "monkey/monkey.h"
 #include "monkey/user_input.h"
@@ -140,6 +145,35 @@ void Monkey::DropSomething() {
     }
     Touch(target);
     Note(Drop(target, at, NastyText(rng), rng));
+}
+
+void Monkey::AWriteFails() {
+    // The failures the file tests use, worded as the user reads them.
+    struct Failure {
+        WriteStep step;
+        int error;
+        const char* what;
+    };
+    static const std::vector<Failure> failures = {
+        {WriteStep::kCreate, EACCES, "creating it, access denied"},
+        {WriteStep::kWrite, ENOSPC, "writing it, the disk full"},
+        {WriteStep::kFlush, EIO, "flushing it, an I/O error"},
+        {WriteStep::kRename, EXDEV, "putting it in place, an I/O error"}};
+    const Failure& failure = Chance().Pick(failures);
+    Note(QStringLiteral("the disk fails the next write at %1").arg(failure.what));
+    m_disk.FailNextWrite(failure.step, failure.error);
+    m_failure_armed = true;
+    for (const std::string& folder : DataFolders()) {
+        const std::string path = JoinPath(ProgramFolder(), folder);
+        for (const std::string& file : FilesIn(path)) {
+            m_before_failure[JoinPath(path, file)] = ReadFileBytes(JoinPath(path, file), 1 << 24);
+        }
+    }
+    for (const std::string& file : FilesIn(ProgramFolder())) {
+        m_before_failure[JoinPath(ProgramFolder(), file)] =
+            ReadFileBytes(JoinPath(ProgramFolder(), file), 1 << 24);
+    }
+    ProvokeAWrite();
 }
 
 void Monkey::ClickAControl() {

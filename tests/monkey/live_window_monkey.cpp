@@ -134,6 +134,7 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"language switch", 1, [this] { SwitchLanguage(); }},
         {"drag the splitter", 2, [this] { DragTheSplitter(); }},
         {"resize the window", 2, [this] { ResizeTheWindow(); }},
+        {"a write fails", 2, [this] { AWriteFails(); }},
     };
 }
 
@@ -174,6 +175,17 @@ void LiveWindowMonkey::ClickButton(const char* name) {
     if (button && button->isVisible()) {
         ClickWidget(button);
     }
+}
+
+void LiveWindowMonkey::ProvokeAWrite() {
+    // An edit of the sheet ends, or a current odds changes: both save.
+    TypeAFigure();
+    Note(QStringLiteral("Enter"));
+    Press(KeyTarget(m_window.get()), KeyNamed("Enter"));
+}
+
+std::vector<std::string> LiveWindowMonkey::DataFolders() const {
+    return {kRecordFolderName};
 }
 
 void LiveWindowMonkey::DragTheSplitter() {
@@ -340,7 +352,7 @@ void LiveWindowMonkey::CheckList(QStringList& faults) {
 
 void LiveWindowMonkey::CheckRecord(QStringList& faults) {
     const std::string& file = m_window->Ledger().CurrentGameFile();
-    if (file.empty() || !FileExists(file)) {
+    if (file.empty() || !FileExists(file) || IsBehind(file)) {
         return;
     }
     LiveGameRecord record;

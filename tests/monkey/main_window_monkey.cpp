@@ -166,6 +166,7 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"language switch", 2, [this] { SwitchLanguage(); }},
         {"drag a column edge", 2, [this] { DragAColumnEdge(); }},
         {"update check", 1, [this] { FireUpdateCheck(); }},
+        {"a write fails", 2, [this] { AWriteFails(); }},
         {"close the window", 1, [this] { CloseWindow(); }},
     };
 }
@@ -274,6 +275,20 @@ void MainWindowMonkey::FireUpdateCheck() {
     }
     m_update_checked = true;
     timer->start(0);
+}
+
+void MainWindowMonkey::ProvokeAWrite() {
+    if (Chance().Percent(75)) {
+        ShowPage(MainWindow::kParlay);
+        Note(QStringLiteral("Button1"));
+        ClickButton("Button1");
+    } else {
+        SwitchLanguage();
+    }
+}
+
+std::vector<std::string> MainWindowMonkey::DataFolders() const {
+    return {kParlayFolderName};
 }
 
 void MainWindowMonkey::CloseWindow() {

@@ -36,6 +36,8 @@ protected:
     void Check(QStringList& faults) override;
     void AfterStep() override;
     bool HandleModal(QDialog* dialog) override;
+    void ProvokeAWrite() override;
+    std::vector<std::string> DataFolders() const override;
 
 private:
     void Open();

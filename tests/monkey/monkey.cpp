@@ -1,5 +1,7 @@
 #include "monkey/monkey.h"
 
+#include "core/grid/paths.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -118,7 +120,7 @@ Monkey::Monkey(const char* window, std::uint64_t seed)
       m_master(seed),
       m_prompter(m_log, m_folder.Path()),
       m_platform(m_folder.Path()),
-      m_services{m_prompter, m_platform, SeparatorOf(seed)} {
+      m_services{m_prompter, m_platform, SeparatorOf(seed), &m_disk} {
 #ifdef ORVANTA_PROGRAM_FILE
     // The built program, so that captions show its version.
     m_platform.program_file = ORVANTA_PROGRAM_FILE;
@@ -177,6 +179,10 @@ bool Monkey::Run(int steps, const QDeadlineTimer& deadline) {
         QWidget* const window_before = Window();
         const QHash<QString, QString> texts_before = BoxTexts(window_before);
         m_touched.clear();
+        m_disk.StartStep();
+        m_before_failure.clear();
+        m_failure_armed = false;
+        const int errors_before = m_prompter.ErrorsShown();
         action.run();
         Settle();
         FollowUserBoxes(window_before, texts_before);
@@ -192,6 +198,7 @@ bool Monkey::Run(int steps, const QDeadlineTimer& deadline) {
         }
 
         QStringList faults = std::exchange(m_faults, {});
+        CheckFailedWrites(errors_before, faults);
         faults += MonkeyApplication::TakeEscapes();
         faults += m_prompter.TakeFaults();
         Check(faults);
@@ -202,6 +209,46 @@ bool Monkey::Run(int steps, const QDeadlineTimer& deadline) {
         }
     }
     return true;
+}
+
+void Monkey::CheckFailedWrites(int errors_before, QStringList& faults) {
+    // What each file's last write of the step left.
+    std::map<std::string, bool> last_failed;
+    bool any_failed = false;
+    for (const MonkeyDisk::Write& write : m_disk.writes) {
+        last_failed[write.path] = write.failed;
+        any_failed = any_failed || write.failed;
+    }
+    if (any_failed && m_prompter.ErrorsShown() == errors_before) {
+        faults << QStringLiteral("a write failed and no error was reported");
+    }
+    for (const auto& [path, failed] : last_failed) {
+        if (!failed) {
+            m_behind.erase(path);
+            continue;
+        }
+        m_behind.insert(path);
+        const QString name = QString::fromStdString(FileNameOf(path));
+        // A file the snapshot does not hold was not there.
+        const auto found = m_before_failure.find(path);
+        const std::optional<std::string> before =
+            found == m_before_failure.end() ? std::nullopt : found->second;
+        const std::optional<std::string> now =
+            FileExists(path) ? std::optional<std::string>(ReadFileBytes(path, 1 << 24))
+                             : std::nullopt;
+        if (m_failure_armed && now != before) {
+            faults << QStringLiteral("the failed write of %1 %2")
+                          .arg(name, before ? QStringLiteral("changed what it held")
+                                            : QStringLiteral("left a file behind"));
+        }
+        const std::string leftover = "." + FileNameOf(path) + ".~";
+        for (const std::string& file : FilesIn(FolderOf(path))) {
+            if (file.compare(0, leftover.size(), leftover) == 0) {
+                faults << QStringLiteral("the failed write of %1 left %2 behind")
+                              .arg(name, QString::fromStdString(file));
+            }
+        }
+    }
 }
 
 void Monkey::FollowUserBoxes(QWidget* window_before, const QHash<QString, QString>& texts_before) {

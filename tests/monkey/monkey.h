@@ -23,10 +23,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "common/fake_platform.h"
 #include "common/temp_folder.h"
+#include "core/grid/file_io.h"
 #include "core/grid/services.h"
 #include "monkey/random_prompter.h"
 #include "monkey/rng.h"
@@ -49,6 +54,44 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
     // What escaped since the last call.
     static QStringList TakeEscapes();
+};
+
+// A disk that fails, when a step asks it to, one step of the next file write,
+// and tells in order which writes of the step failed and which went through.
+class MonkeyDisk : public WriteFaults {
+public:
+    struct Write {
+        std::string path;
+        bool failed;
+    };
+
+    void FailNextWrite(WriteStep step, int error) {
+        m_step = step;
+        m_error = error;
+        m_armed = true;
+    }
+    void StartStep() {
+        m_armed = false;
+        writes.clear();
+    }
+    int FailAt(WriteStep step, const std::string& path) override {
+        if (m_armed && step == m_step) {
+            m_armed = false;
+            writes.push_back({path, true});
+            return m_error;
+        }
+        if (step == WriteStep::kRename) {
+            writes.push_back({path, false});
+        }
+        return 0;
+    }
+
+    std::vector<Write> writes;
+
+private:
+    bool m_armed = false;
+    WriteStep m_step = WriteStep::kCreate;
+    int m_error = 0;
 };
 
 class Monkey {
@@ -84,6 +127,10 @@ protected:
     // After each step, before the checks: open the window again if the step
     // closed it, as a user starts the program again.
     virtual void AfterStep() {}
+    // What the window writes files for, the folders (relative to the program
+    // folder) where they go, done by a step whose write the disk fails.
+    virtual void ProvokeAWrite() = 0;
+    virtual std::vector<std::string> DataFolders() const = 0;
     // A modal dialog came up during a step. True when it is of a kind the
     // window opens; the dialog is closed after this returns if still open.
     virtual bool HandleModal(QDialog* dialog) = 0;
@@ -97,6 +144,9 @@ protected:
     void Touch(QWidget* widget) { m_touched << widget; }
     // The boxes (by name) whose text the user wrote last.
     const QStringList& UserBoxes() const { return m_user_boxes; }
+    // A file whose last write failed, until one goes through: what the window
+    // shows is then ahead of it.
+    bool IsBehind(const std::string& path) const { return m_behind.count(path) > 0; }
 
     const std::string& ProgramFolder() const { return m_folder.Path(); }
     testing::TempFolder& Folder() { return m_folder; }
@@ -117,6 +167,8 @@ protected:
     void PasteSomething();
     void DropSomething();
     void ClickAControl();
+    // The disk fails the next write; then a step that writes.
+    void AWriteFails();
     // A click somewhere on `widget`; an open menu closes first, as it does
     // when the mouse goes elsewhere.
     void ClickWidget(QWidget* widget);
@@ -136,6 +188,7 @@ private:
     void GoTo(const Field& field, bool open_editor);
     QString Describe(const Field& field) const;
 
+    void CheckFailedWrites(int errors_before, QStringList& faults);
     void OnModalTick();
     void FollowUserBoxes(QWidget* window_before, const QHash<QString, QString>& texts_before);
     QString Report(int step, const QStringList& faults) const;
@@ -149,7 +202,12 @@ private:
     testing::TempFolder m_folder;
     RandomPrompter m_prompter;
     testing::FakePlatform m_platform;
+    MonkeyDisk m_disk;
     Services m_services;
+    // The data files before a step whose write the disk fails (absent: none).
+    std::map<std::string, std::optional<std::string>> m_before_failure;
+    bool m_failure_armed = false;
+    std::set<std::string> m_behind;
     bool m_started = false;
     std::vector<Action> m_actions;
     QStringList m_faults;

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
-
-#include "core/grid/operation_error.h"
+#include <utility>
 
 namespace orvanta::monkey {
 
@@ -106,6 +105,7 @@ bool RandomPrompter::AskOkIgnore(const std::string& text) {
 }
 
 void RandomPrompter::ShowError(const std::string& text) {
+    ++m_errors;
     Note(QStringLiteral("error report %1").arg(Quoted(text)));
     // A save followed by an error report may have left the old file in place.
     m_saved.reset();

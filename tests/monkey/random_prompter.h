@@ -33,6 +33,7 @@ public:
     // followed it.
     std::optional<std::string> TakeSavedFile();
     int BoxesShown() const { return m_boxes; }
+    int ErrorsShown() const { return m_errors; }
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
@@ -57,6 +58,7 @@ private:
     QStringList m_faults;
     std::optional<std::string> m_saved;
     int m_boxes = 0;
+    int m_errors = 0;
 };
 
 // The files of a folder (no sub-folders), sorted by name.
