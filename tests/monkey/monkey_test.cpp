@@ -5,6 +5,7 @@
 // ORVANTA_MONKEY_RUN, and ORVANTA_MONKEY_SEED (the first seed; each further
 // run of a window takes the next), ORVANTA_MONKEY_STEPS (steps a seed) and
 // ORVANTA_MONKEY_SECONDS (the time a window gets; without it, one seed).
+// ORVANTA_MONKEY_TRACE shows every step as it is taken.
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -56,8 +57,8 @@ Plan PlanFromEnvironment() {
 using MakeMonkey = std::function<std::unique_ptr<Monkey>(std::uint64_t seed)>;
 
 // Runs seeds one after another until the steps of one seed are done (no time
-// given) or the time is up. False, with the failure reported, when a run broke
-// something.
+// given) or the time is up; the first run that breaks something fails the test
+// function with its report.
 void RunSeeds(const char* window, const MakeMonkey& make, std::uint64_t first_seed, int steps,
               qint64 seconds) {
     QElapsedTimer clock;
