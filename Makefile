@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz memcheck screenshots package package-check installed-check format clean
+.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz monkey memcheck screenshots package package-check installed-check format clean
 
 all: build-release
 
@@ -43,6 +43,23 @@ bench-startup: deps
 # Every fuzz target over its corpus, then SECONDS seconds of new inputs each.
 fuzz:
 	bash scripts/fuzz.sh $(SECONDS)
+
+# A seeded random user in the main and the live window, under AddressSanitizer
+# and UBSan. SECONDS=N: N seconds of it, half in each window, one seed after
+# another (without it, one seed of a few thousand steps a window). SEED=S: the
+# first seed (without it, a new one each run); a failure prints the seed and the
+# steps that replay it: WINDOW=main or live for one window, STEPS=N steps a seed.
+MONKEY_WINDOWS = $(if $(filter main,$(WINDOW)),mainWindow,$(if $(filter live,$(WINDOW)),liveWindow,mainWindow liveWindow))
+MONKEY_SECONDS = $(if $(filter command line environment,$(origin SECONDS)),$(shell expr $(SECONDS) / $(words $(MONKEY_WINDOWS))),)
+
+monkey: deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS) --target monkey_test
+	cd build/dev/tests/monkey && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QTEST_FUNCTION_TIMEOUT=86400000 \
+		ORVANTA_MONKEY_RUN=1 ORVANTA_MONKEY_SEED=$(SEED) ORVANTA_MONKEY_STEPS=$(STEPS) \
+		ORVANTA_MONKEY_SECONDS=$(MONKEY_SECONDS) ./monkey_test $(MONKEY_WINDOWS)
 
 # The core tests under Valgrind's memcheck (no sanitizers in that build).
 memcheck: deps

@@ -1,0 +1,196 @@
+// What a user does in any window: the keys, the typing, the pastes, the drops
+// and the clicks that the main window and the live window share.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTabBar>
+
+#include <cerrno>
+
+#include "core/grid/file_io.h"
+#include "core/grid/paths.h"
+
+#include "gui/widgets/grid_view.h"
+#include "monkey/monkey.h"
+#include "monkey/user_input.h"
+
+namespace orvanta::monkey {
+
+QList<Monkey::Field> Monkey::Fields() const {
+    QList<Field> fields;
+    for (GridView* grid : Visible<GridView>(Window())) {
+        const QRect view = grid->viewport()->rect();
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
+            for (int col = 0; col < grid->model()->columnCount(); ++col) {
+                if (grid->Model().CanEdit(col, row) &&
+                    view.contains(CellRect(grid, col, row).center())) {
+                    fields.push_back({grid, col, row, nullptr});
+                }
+            }
+        }
+    }
+    for (QLineEdit* box : Visible<QLineEdit>(Window())) {
+        // A cell's open editor is its cell's.
+        const QWidget* holder = box->parentWidget() ? box->parentWidget()->parentWidget() : nullptr;
+        if (!box->isReadOnly() && !qobject_cast<const GridView*>(holder)) {
+            fields.push_back({nullptr, -1, -1, box});
+        }
+    }
+    return fields;
+}
+
+QString Monkey::Describe(const Field& field) const {
+    if (field.grid) {
+        return QStringLiteral("%1 (%2,%3)")
+            .arg(field.grid->objectName())
+            .arg(field.col)
+            .arg(field.row);
+    }
+    return monkey::Describe(field.box);
+}
+
+void Monkey::GoTo(const Field& field, bool open_editor) {
+    if (!field.grid) {
+        ClickWidget(field.box);
+        return;
+    }
+    CloseOpenMenus();
+    const QPoint at = CellRect(field.grid, field.col, field.row).center();
+    Click(field.grid->viewport(), at);
+    if (open_editor && !field.grid->IsEditing() && field.grid->CurrentCol() == field.col &&
+        field.grid->CurrentRow() == field.row) {
+        if (Chance().Percent(50)) {
+            Note(QStringLiteral("F2"));
+            Press(field.grid, KeyNamed("F2"));
+        } else {
+            Note(QStringLiteral("a double click"));
+            DoubleClick(field.grid->viewport(), at);
+        }
+    }
+}
+
+void Monkey::ClickWidget(QWidget* widget) {
+    if (CloseOpenMenus()) {
+        Note(QStringLiteral("the open menu closes"));
+    }
+    Click(widget, PointIn(widget->rect(), Chance()));
+}
+
+void Monkey::PressAKey() {
+    QWidget* target = KeyTarget(Window());
+    const Key& key = Chance().Weighted(Keys());
+    Note(QStringLiteral("%1 to %2").arg(key.name, monkey::Describe(target)));
+    Touch(target);
+    Press(target, key);
+}
+
+void Monkey::TypeAFigure() {
+    Rng& rng = Chance();
+    const QList<Field> fields = Fields();
+    if (fields.isEmpty()) {
+        Note(QStringLiteral("nowhere to type"));
+        return;
+    }
+    const Field field = fields.at(rng.Below(static_cast<int>(fields.size())));
+    const QString figure = Figure(rng);
+    Note(QStringLiteral("%1 into %2").arg(Printable(figure), Describe(field)));
+    GoTo(field, false);
+    QWidget* target = KeyTarget(Window());
+    Touch(target);
+    TypeText(target, figure);
+    if (rng.Percent(60)) {
+        Note(QStringLiteral("then Enter"));
+        Press(KeyTarget(Window()), KeyNamed("Enter"));
+    }
+}
+
+void Monkey::PasteSomething() {
+    Rng& rng = Chance();
+    const auto path = static_cast<PastePath>(rng.Below(4));
+    const QList<Field> fields = Fields();
+    if (!fields.isEmpty() && rng.Percent(60)) {
+        // Into a field: a user pasting from a cell's menu opens its editor first.
+        const Field field = fields.at(rng.Below(static_cast<int>(fields.size())));
+        Note(QStringLiteral("to %1").arg(Describe(field)));
+        GoTo(field, path == PastePath::kContextMenu || rng.Percent(30));
+    } else if (auto* grid = qobject_cast<GridView*>(KeyTarget(Window()));
+               grid && !grid->IsEditing() && rng.Percent(40)) {
+        Note(QStringLiteral("F2 to %1").arg(monkey::Describe(grid)));
+        Press(grid, KeyNamed("F2"));
+    }
+    QWidget* target = KeyTarget(Window());
+    Touch(target);
+    Note(Paste(target, path, NastyText(rng), rng));
+}
+
+void Monkey::DropSomething() {
+    Rng& rng = Chance();
+    QList<QWidget*> targets;
+    for (QLineEdit* box : Visible<QLineEdit>(Window())) {
+        targets << box;
+    }
+    for (GridView* grid : Visible<GridView>(Window())) {
+        targets << grid->viewport();
+    }
+    QWidget* target = PickFrom(targets, rng);
+    if (!target) {
+        return;
+    }
+    QPoint at = PointIn(target->rect(), rng);
+    if (auto* grid = qobject_cast<GridView*>(target->parentWidget());
+        grid && grid->viewport() == target) {
+        if (const auto cell = CellInView(grid, rng)) {
+            at = PointIn(CellRect(grid, cell->first, cell->second), rng);
+        }
+    }
+    Touch(target);
+    Note(Drop(target, at, NastyText(rng), rng));
+}
+
+void Monkey::AWriteFails() {
+    // The failures the file tests use, worded as the user reads them.
+    struct Failure {
+        WriteStep step;
+        int error;
+        const char* what;
+    };
+    static const std::vector<Failure> failures = {
+        {WriteStep::kCreate, EACCES, "creating it, access denied"},
+        {WriteStep::kWrite, ENOSPC, "writing it, the disk full"},
+        {WriteStep::kFlush, EIO, "flushing it, an I/O error"},
+        {WriteStep::kRename, EXDEV, "putting it in place, an I/O error"}};
+    const Failure& failure = Chance().Pick(failures);
+    Note(QStringLiteral("the disk fails the next write at %1").arg(failure.what));
+    m_disk.FailNextWrite(failure.step, failure.error);
+    m_failure_armed = true;
+    for (const std::string& folder : DataFolders()) {
+        const std::string path = JoinPath(ProgramFolder(), folder);
+        for (const std::string& file : FilesIn(path)) {
+            m_before_failure[JoinPath(path, file)] = ReadFileBytes(JoinPath(path, file), 1 << 24);
+        }
+    }
+    for (const std::string& file : FilesIn(ProgramFolder())) {
+        m_before_failure[JoinPath(ProgramFolder(), file)] =
+            ReadFileBytes(JoinPath(ProgramFolder(), file), 1 << 24);
+    }
+    ProvokeAWrite();
+}
+
+void Monkey::ClickAControl() {
+    QList<QWidget*> controls;
+    for (QAbstractButton* button : Visible<QAbstractButton>(Window())) {
+        controls << button;
+    }
+    for (QLineEdit* box : Visible<QLineEdit>(Window())) {
+        controls << box;
+    }
+    for (QTabBar* bar : Visible<QTabBar>(Window())) {
+        controls << bar;
+    }
+    if (QWidget* control = PickFrom(controls, Chance())) {
+        Note(monkey::Describe(control));
+        ClickWidget(control);
+    }
+}
+
+}  // namespace orvanta::monkey

@@ -1,0 +1,351 @@
+#include "monkey/main_window_monkey.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "core/grid/file_io.h"
+#include "core/grid/paths.h"
+#include "core/numeric/key_filter.h"
+#include "core/parlay/grid_file.h"
+#include "core/parlay/parlay_files.h"
+#include "core/parlay/parlay_sheet.h"
+#include "gui/help/about_dialog.h"
+#include "gui/help/help_window.h"
+#include "gui/live/live_window.h"
+#include "gui/main/parlay_tab.h"
+#include "gui/main/window_openers.h"
+#include "gui/widgets/grid_view.h"
+#include "gui/widgets/qt_convert.h"
+#include "monkey/checks.h"
+#include "monkey/user_input.h"
+
+namespace orvanta::monkey {
+
+namespace {
+
+const char* const kNumberGrids[] = {"AdvStringGrid1", "AdvCalcArbitrage", "AdvProbability",
+                                    "AdvOdds"};
+const char* const kNumberBoxes[] = {"Edit5", "Edit6", "Edit12"};
+
+// The differences between the sheet on screen and the one a file brought back.
+void CompareGrids(const TextGrid& shown, const TextGrid& loaded, const QString& file,
+                  QStringList& faults) {
+    const QString lead = QStringLiteral("the sheet saved to %1 loads back ").arg(file);
+    if (shown.ColCount() != loaded.ColCount() || shown.RowCount() != loaded.RowCount()) {
+        faults << lead + QStringLiteral("as %1 x %2 cells, not %3 x %4")
+                             .arg(loaded.ColCount())
+                             .arg(loaded.RowCount())
+                             .arg(shown.ColCount())
+                             .arg(shown.RowCount());
+        return;
+    }
+    int reported = 0;
+    for (int row = 0; row < shown.RowCount() && reported < 5; ++row) {
+        for (int col = 0; col < shown.ColCount() && reported < 5; ++col) {
+            const QString where = QStringLiteral("(%1,%2)").arg(col).arg(row);
+            if (shown.Cell(col, row) != loaded.Cell(col, row)) {
+                faults << lead + QStringLiteral("with %1 holding %2, not %3")
+                                     .arg(where, Printable(ToQt(loaded.Cell(col, row))),
+                                          Printable(ToQt(shown.Cell(col, row))));
+                ++reported;
+            } else if (shown.HasCheckBox(col, row) != loaded.HasCheckBox(col, row) ||
+                       shown.IsChecked(col, row) != loaded.IsChecked(col, row)) {
+                faults << lead + QStringLiteral("with the check box of %1 changed").arg(where);
+                ++reported;
+            } else if (shown.Background(col, row) != loaded.Background(col, row)) {
+                faults << lead + QStringLiteral("with the colour of %1 changed").arg(where);
+                ++reported;
+            }
+        }
+    }
+    for (int col = 0; col < shown.ColCount(); ++col) {
+        if (shown.ColWidth(col) != loaded.ColWidth(col)) {
+            faults << lead + QStringLiteral("with column %1 %2 pixels wide, not %3")
+                                 .arg(col)
+                                 .arg(loaded.ColWidth(col))
+                                 .arg(shown.ColWidth(col));
+        }
+    }
+}
+
+// A sheet as a user leaves one: some odds and stakes, a banker, a lost row.
+std::string SavedSheetBytes(char separator) {
+    ParlaySheet sheet;
+    ClearParlaySheet(sheet, Catalogue());
+    const std::string mark(1, separator);
+    TextGrid& grid = sheet.selections;
+    grid.SetCell(ParlaySheet::kOddsCol, 1, "1" + mark + "85");
+    grid.SetCell(ParlaySheet::kOddsCol, 2, "2" + mark + "1");
+    grid.SetCell(ParlaySheet::kOddsCol, 3, "3");
+    grid.SetCell(ParlaySheet::kResultCol, 3, kParlayLost);
+    grid.SetChecked(ParlaySheet::kBankerCol, 1, true);
+    grid.SetCell(ParlaySheet::kStakeCol, 2, "10");
+    return SaveGridToBytes(grid, 0);
+}
+
+std::string SmallGridBytes() {
+    TextGrid grid(3, 3);
+    grid.SetCell(1, 1, "7");
+    return SaveGridToBytes(grid, 0);
+}
+
+}  // namespace
+
+MainWindowMonkey::MainWindowMonkey(std::uint64_t seed) : Monkey("main", seed) {
+    m_openers = DesktopOpeners(GetServices());
+}
+
+MainWindowMonkey::~MainWindowMonkey() = default;
+
+void MainWindowMonkey::Start() {
+    for (const char* name :
+         {"Orvanta_GR.ini", "Orvanta_EN.ini", "Orvanta_GRHelp.htm", "Orvanta_ENHelp.htm"}) {
+        Folder().Write(name,
+                       ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/" + name, 1 << 22));
+    }
+    // The parlay folder as a user's may be: a sheet saved before, files that
+    // are no sheet, a sheet of another grid.
+    std::string junk;
+    for (int i = Chance().Between(1, 300); i > 0; --i) {
+        junk.push_back(static_cast<char>(Chance().Below(256)));
+    }
+    Folder().Write("Arxeia/saved before.bet", SavedSheetBytes(Separator()));
+    Folder().Write("Arxeia/empty.bet", "");
+    Folder().Write("Arxeia/junk.bet", junk);
+    Folder().Write("Arxeia/small grid.bet", SmallGridBytes());
+    Prompter().SetFileFolder(JoinPath(ProgramFolder(), kParlayFolderName));
+    Note(QStringLiteral("decimal separator '%1'").arg(QChar(Separator())));
+    Open();
+}
+
+void MainWindowMonkey::Open() {
+    m_window = std::make_unique<MainWindow>(GetServices(), m_openers);
+    m_window->show();
+    // The update check runs when a step says so, not when a second has passed.
+    if (auto* timer = m_window->findChild<QTimer*>(QStringLiteral("Timer1"))) {
+        timer->stop();
+    }
+    m_update_checked = false;
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window.get())) {
+        AddFault(QStringLiteral("the main window never became active"));
+    }
+    Note(QStringLiteral("the main window opens on %1")
+             .arg(Pages()->tabBar()->tabText(Pages()->currentIndex())));
+}
+
+QTabWidget* MainWindowMonkey::Pages() const {
+    return m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+}
+
+ParlayTab* MainWindowMonkey::Parlay() const {
+    return static_cast<ParlayTab*>(m_window->Tab(MainWindow::kParlay));
+}
+
+std::vector<Monkey::Action> MainWindowMonkey::Actions() {
+    return {
+        {"key", 30, [this] { PressAKey(); }},
+        {"type a figure", 14, [this] { TypeAFigure(); }},
+        {"click a cell", 12, [this] { ClickACell(false); }},
+        {"double click a cell", 4, [this] { ClickACell(true); }},
+        {"click a control", 8, [this] { ClickAControl(); }},
+        {"Calculate", 8, [this] { ClickButton("BitBtn1"); }},
+        {"Clear", 3, [this] { ClickButton("BitBtn2"); }},
+        {"paste", 10, [this] { PasteSomething(); }},
+        {"drop", 4, [this] { DropSomething(); }},
+        {"menu command", 5, [this] { MenuCommand(); }},
+        {"page switch", 6, [this] { SwitchPage(); }},
+        {"parlay file", 6, [this] { ParlayFile(); }},
+        {"language switch", 2, [this] { SwitchLanguage(); }},
+        {"drag a column edge", 2, [this] { DragAColumnEdge(); }},
+        {"update check", 1, [this] { FireUpdateCheck(); }},
+        {"a write fails", 2, [this] { AWriteFails(); }},
+        {"close the window", 1, [this] { CloseWindow(); }},
+    };
+}
+
+void MainWindowMonkey::ClickACell(bool twice) {
+    Rng& rng = Chance();
+    GridView* grid = PickFrom(Visible<GridView>(m_window.get()), rng);
+    if (!grid) {
+        Note(QStringLiteral("no grid in view"));
+        return;
+    }
+    const auto cell = CellInView(grid, rng);
+    if (!cell) {
+        return;
+    }
+    const QPoint at = PointIn(CellRect(grid, cell->first, cell->second), rng);
+    Note(QStringLiteral("%1 (%2,%3)").arg(grid->objectName()).arg(cell->first).arg(cell->second));
+    if (CloseOpenMenus()) {
+        Note(QStringLiteral("the open menu closes"));
+    }
+    if (twice) {
+        DoubleClick(grid->viewport(), at);
+    } else {
+        Click(grid->viewport(), at);
+    }
+}
+
+void MainWindowMonkey::ClickButton(const char* name) {
+    auto* button = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (button && button->isVisible()) {
+        ClickWidget(button);
+    }
+}
+
+void MainWindowMonkey::MenuCommand() {
+    QList<QAction*> commands;
+    std::function<void(const QList<QAction*>&)> gather = [&](const QList<QAction*>& actions) {
+        for (QAction* action : actions) {
+            if (action->menu()) {
+                gather(action->menu()->actions());
+            } else if (!action->isSeparator() && action->isVisible()) {
+                commands << action;
+            }
+        }
+    };
+    gather(m_window->menuBar()->actions());
+    QAction* command = PickFrom(commands, Chance());
+    if (!command) {
+        return;
+    }
+    Note(command->objectName());
+    if (CloseOpenMenus()) {
+        Note(QStringLiteral("the open menu closes"));
+    }
+    command->trigger();
+}
+
+void MainWindowMonkey::ShowPage(int page) {
+    QTabBar* bar = Pages()->tabBar();
+    if (Pages()->currentIndex() != page) {
+        Note(QStringLiteral("to the tab %1").arg(bar->tabText(page)));
+        CloseOpenMenus();
+        Click(bar, bar->tabRect(page).center());
+    }
+}
+
+void MainWindowMonkey::SwitchPage() {
+    ShowPage(Chance().Below(Pages()->count()));
+}
+
+void MainWindowMonkey::ParlayFile() {
+    Rng& rng = Chance();
+    ShowPage(MainWindow::kParlay);
+    const int draw = rng.Below(7);
+    const char* button = draw < 3 ? "Button1" : (draw < 6 ? "Button2" : "bbtnDelete");
+    Note(QString::fromLatin1(button));
+    ClickButton(button);
+}
+
+void MainWindowMonkey::SwitchLanguage() {
+    const char* item = Chance().Percent(50) ? "miLanguageGreek" : "miLanguageEnglish";
+    Note(QString::fromLatin1(item));
+    if (auto* action = m_window->findChild<QAction*>(QString::fromLatin1(item))) {
+        action->trigger();
+    }
+}
+
+void MainWindowMonkey::DragAColumnEdge() {
+    Rng& rng = Chance();
+    GridView* grid = PickFrom(Visible<GridView>(m_window.get()), rng);
+    if (!grid || grid->Grid().FixedRows() == 0) {
+        return;
+    }
+    const int col = rng.Below(grid->Grid().ColCount());
+    const QRect cell = CellRect(grid, col, 0);
+    const int dx = rng.Between(-80, 80);
+    Note(QStringLiteral("%1 column %2 by %3 pixels").arg(grid->objectName()).arg(col).arg(dx));
+    Drag(grid->viewport(), QPoint(cell.right() + 1, cell.center().y()), dx);
+}
+
+void MainWindowMonkey::FireUpdateCheck() {
+    auto* timer = m_window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    if (m_update_checked || !timer) {
+        Note(QStringLiteral("already done"));
+        return;
+    }
+    m_update_checked = true;
+    timer->start(0);
+}
+
+void MainWindowMonkey::ProvokeAWrite() {
+    if (Chance().Percent(75)) {
+        ShowPage(MainWindow::kParlay);
+        Note(QStringLiteral("Button1"));
+        ClickButton("Button1");
+    } else {
+        SwitchLanguage();
+    }
+}
+
+std::vector<std::string> MainWindowMonkey::DataFolders() const {
+    return {kParlayFolderName};
+}
+
+void MainWindowMonkey::CloseWindow() {
+    m_window->close();
+}
+
+void MainWindowMonkey::AfterStep() {
+    if (!m_window->isVisible()) {
+        Note(QStringLiteral("the window has closed: the program starts again"));
+        m_window.reset();
+        Settle();
+        Open();
+    }
+}
+
+bool MainWindowMonkey::HandleModal(QDialog* dialog) {
+    return qobject_cast<HelpWindow*>(dialog) || qobject_cast<AboutBox*>(dialog) ||
+           qobject_cast<LiveWindow*>(dialog);
+}
+
+void MainWindowMonkey::Check(QStringList& faults) {
+    QWidget* window = m_window.get();
+    CheckDrawnTexts(window, faults);
+    CheckNoInfinities(window, {}, UserBoxes(), faults);
+
+    const char separator = Separator();
+    const KeyFilter number = [separator](char typed, const std::string&) {
+        return FilterNumberKey(typed, separator);
+    };
+    for (const char* name : kNumberGrids) {
+        if (auto* grid = window->findChild<GridView*>(QString::fromLatin1(name))) {
+            CheckFilteredGrid(grid, number, faults);
+        } else {
+            faults << QStringLiteral("the grid %1 is gone").arg(name);
+        }
+    }
+    for (const char* name : kNumberBoxes) {
+        if (auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+            CheckFiltered(QString::fromLatin1(name), box->text(), number, faults);
+        }
+    }
+    if (const auto saved = Prompter().TakeSavedFile(); saved && FileExists(*saved)) {
+        CheckSavedSheet(*saved, faults);
+    }
+}
+
+void MainWindowMonkey::CheckSavedSheet(const std::string& path, QStringList& faults) {
+    const QString file = ToQt(FileNameOf(path));
+    ParlaySheet fresh;
+    ClearParlaySheet(fresh, Catalogue());
+    try {
+        LoadGridFromFile(fresh.selections, path, GridShape{ParlaySheet::kCols, ParlaySheet::kRows});
+    } catch (const std::exception& e) {
+        faults << QStringLiteral("the sheet saved to %1 does not load: %2").arg(file, e.what());
+        return;
+    }
+    CompareGrids(Parlay()->Sheet().selections, fresh.selections, file, faults);
+}
+
+}  // namespace orvanta::monkey
