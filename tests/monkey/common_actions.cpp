@@ -76,6 +76,31 @@ void Monkey::ClickWidget(QWidget* widget) {
     Click(widget, PointIn(widget->rect(), Chance()));
 }
 
+void Monkey::ClickACellOf(GridView* grid, bool twice) {
+    Rng& rng = Chance();
+    const auto cell = CellInView(grid, rng);
+    if (!cell) {
+        return;
+    }
+    const QPoint at = PointIn(CellRect(grid, cell->first, cell->second), rng);
+    Note(QStringLiteral("%1 (%2,%3)").arg(grid->objectName()).arg(cell->first).arg(cell->second));
+    if (CloseOpenMenus()) {
+        Note(QStringLiteral("the open menu closes"));
+    }
+    if (twice) {
+        DoubleClick(grid->viewport(), at);
+    } else {
+        Click(grid->viewport(), at);
+    }
+}
+
+void Monkey::ClickButton(const char* name) {
+    auto* button = Window()->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (button && button->isVisible()) {
+        ClickWidget(button);
+    }
+}
+
 void Monkey::PressAKey() {
     QWidget* target = KeyTarget(Window());
     const Key& key = Chance().Weighted(Keys());

@@ -122,8 +122,8 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"key", 30, [this] { PressAKey(); }},
         {"type a figure", 16, [this] { TypeAFigure(); }},
         {"click a game", 8, [this] { ClickAGame(); }},
-        {"click a cell", 8, [this] { ClickACell(false); }},
-        {"double click a cell", 3, [this] { ClickACell(true); }},
+        {"click a cell", 8, [this] { ClickACellOf(Sheet(), false); }},
+        {"double click a cell", 3, [this] { ClickACellOf(Sheet(), true); }},
         {"click a control", 5, [this] { ClickAControl(); }},
         {"paste", 10, [this] { PasteSomething(); }},
         {"drop", 4, [this] { DropSomething(); }},
@@ -151,30 +151,6 @@ void LiveWindowMonkey::ClickAGame() {
              .arg(Printable(ToQt(list->Grid().Cell(0, cell->second)))));
     CloseOpenMenus();
     Click(list->viewport(), PointIn(CellRect(list, cell->first, cell->second), rng));
-}
-
-void LiveWindowMonkey::ClickACell(bool twice) {
-    Rng& rng = Chance();
-    GridView* sheet = Sheet();
-    const auto cell = CellInView(sheet, rng);
-    if (!cell) {
-        return;
-    }
-    Note(QStringLiteral("AdvStringGrid2 (%1,%2)").arg(cell->first).arg(cell->second));
-    CloseOpenMenus();
-    const QPoint at = PointIn(CellRect(sheet, cell->first, cell->second), rng);
-    if (twice) {
-        DoubleClick(sheet->viewport(), at);
-    } else {
-        Click(sheet->viewport(), at);
-    }
-}
-
-void LiveWindowMonkey::ClickButton(const char* name) {
-    auto* button = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    if (button && button->isVisible()) {
-        ClickWidget(button);
-    }
 }
 
 void LiveWindowMonkey::ProvokeAWrite() {

@@ -41,8 +41,6 @@ private:
     GridView* Sheet() const;
 
     void ClickAGame();
-    void ClickACell(bool twice);
-    void ClickButton(const char* name);
     void DragTheSplitter();
     void ResizeTheWindow();
     void SwitchLanguage();

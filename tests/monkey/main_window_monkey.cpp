@@ -172,33 +172,12 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
 }
 
 void MainWindowMonkey::ClickACell(bool twice) {
-    Rng& rng = Chance();
-    GridView* grid = PickFrom(Visible<GridView>(m_window.get()), rng);
+    GridView* grid = PickFrom(Visible<GridView>(m_window.get()), Chance());
     if (!grid) {
         Note(QStringLiteral("no grid in view"));
         return;
     }
-    const auto cell = CellInView(grid, rng);
-    if (!cell) {
-        return;
-    }
-    const QPoint at = PointIn(CellRect(grid, cell->first, cell->second), rng);
-    Note(QStringLiteral("%1 (%2,%3)").arg(grid->objectName()).arg(cell->first).arg(cell->second));
-    if (CloseOpenMenus()) {
-        Note(QStringLiteral("the open menu closes"));
-    }
-    if (twice) {
-        DoubleClick(grid->viewport(), at);
-    } else {
-        Click(grid->viewport(), at);
-    }
-}
-
-void MainWindowMonkey::ClickButton(const char* name) {
-    auto* button = m_window->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    if (button && button->isVisible()) {
-        ClickWidget(button);
-    }
+    ClickACellOf(grid, twice);
 }
 
 void MainWindowMonkey::MenuCommand() {

@@ -46,7 +46,6 @@ private:
     void ShowPage(int page);
 
     void ClickACell(bool twice);
-    void ClickButton(const char* name);
     void MenuCommand();
     void SwitchPage();
     void ParlayFile();

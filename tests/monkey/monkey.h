@@ -172,6 +172,10 @@ protected:
     // A click somewhere on `widget`; an open menu closes first, as it does
     // when the mouse goes elsewhere.
     void ClickWidget(QWidget* widget);
+    // A click (or a double click) on a cell of `grid` in view, and on the
+    // window's button of that object name when it shows.
+    void ClickACellOf(GridView* grid, bool twice);
+    void ClickButton(const char* name);
 
 private:
     // A field a user types or pastes into: a cell in view that the user may
