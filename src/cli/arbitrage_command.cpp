@@ -44,16 +44,8 @@ int RunArbitrage(CalcSession& session) {
 Subcommand ArbitrageSubcommand() {
     return {"arbitrage",
             "[--multiplier TEXT] [--win-pay TEXT] ODDS...",
-            {{"--multiplier",
-              [](CalcRequest& request, const std::string& value) -> Problem {
-                  request.multiplier = value;
-                  return std::nullopt;
-              }},
-             {"--win-pay",
-              [](CalcRequest& request, const std::string& value) -> Problem {
-                  request.win_pay_target = value;
-                  return std::nullopt;
-              }}},
+            {{"--multiplier", KeepText<&CalcRequest::multiplier>},
+             {"--win-pay", KeepText<&CalcRequest::win_pay_target>}},
             [](CalcRequest& request, const std::vector<std::string>& args) {
                 return TakeNumberCells(request, args, ArbitragePage::kOutcomes);
             },

@@ -37,11 +37,7 @@ int RunOdds(CalcSession& session) {
 Subcommand OddsSubcommand() {
     return {"odds",
             "[--ganiota TEXT] HW HD HL AW AD AL",
-            {{"--ganiota",
-              [](CalcRequest& request, const std::string& value) -> Problem {
-                  request.ganiota = value;
-                  return std::nullopt;
-              }}},
+            {{"--ganiota", KeepText<&CalcRequest::ganiota>}},
             [](CalcRequest& request, const std::vector<std::string>& args) -> Problem {
                 if (args.size() != kCounts) {
                     return "odds takes exactly six counts";

@@ -48,6 +48,13 @@ struct SubcommandOption {
     Problem (*set)(CalcRequest& request, const std::string& value);
 };
 
+// The setter of an option that keeps its text as given, in `kField`.
+template <std::optional<std::string> CalcRequest::*kField>
+Problem KeepText(CalcRequest& request, const std::string& value) {
+    request.*kField = value;
+    return std::nullopt;
+}
+
 struct Subcommand {
     const char* name;       // "arbitrage"
     const char* arguments;  // what follows the name in the usage line
