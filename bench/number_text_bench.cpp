@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/quiet_services.h"
+#include "core/base/quiet_services.h"
 #include "core/numeric/number_text.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/quiet_services.h"
+#include "core/base/quiet_services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/number_text.h"
 #include "core/parlay/grid_file.h"

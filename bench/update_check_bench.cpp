@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/grid/quiet_services.h"
+#include "core/base/quiet_services.h"
 #include "core/i18n/catalogue.h"
 #include "core/update/update_check.h"
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/grid/quiet_services.h"
+#include "core/base/quiet_services.h"
 
 namespace orvanta::fuzz {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"
 #include "fuzz/fuzz_support.h"

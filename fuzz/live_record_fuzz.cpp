@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "core/grid/file_io.h"
-#include "core/grid/handler_guard.h"
-#include "core/grid/operation_error.h"
+#include "core/base/file_io.h"
+#include "core/base/handler_guard.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/live_ledger.h"
 #include "fuzz/fuzz_support.h"

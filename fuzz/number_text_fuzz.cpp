@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/numeric/number_text.h"
 #include "fuzz/fuzz_support.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/update/update_list.h"
 #include "fuzz/fuzz_support.h"
 

@@ -16,8 +16,8 @@
 #include "cli/console_services.h"
 #include "cli/page_report.h"
 #include "cli/subcommand.h"
-#include "core/grid/handler_guard.h"
-#include "core/grid/services.h"
+#include "core/base/handler_guard.h"
+#include "core/base/services.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"
 

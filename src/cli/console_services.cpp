@@ -9,8 +9,8 @@
 #include <ostream>
 #include <system_error>
 
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 
 namespace orvanta {
 

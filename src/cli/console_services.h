@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/quiet_services.h"
-#include "core/grid/services.h"
+#include "core/base/quiet_services.h"
+#include "core/base/services.h"
 
 namespace orvanta {
 

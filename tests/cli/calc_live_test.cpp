@@ -7,7 +7,7 @@
 #include "calc_test_util.h"
 #include "common/core_fixture.h"
 #include "common/temp_folder.h"
-#include "core/grid/handler_guard.h"
+#include "core/base/handler_guard.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/live_ledger.h"
 #include "core/live/record_folder.h"

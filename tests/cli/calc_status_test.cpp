@@ -9,7 +9,7 @@
 
 #include "calc_test_util.h"
 #include "common/temp_folder.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"

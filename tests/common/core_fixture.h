@@ -6,7 +6,7 @@
 #include "common/fake_platform.h"
 #include "common/scripted_prompter.h"
 #include "common/temp_folder.h"
-#include "core/grid/services.h"
+#include "core/base/services.h"
 
 namespace orvanta::testing {
 

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <string>
 
-#include "core/grid/file_io.h"
+#include "core/base/file_io.h"
 
 namespace orvanta::testing {
 

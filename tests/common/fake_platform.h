@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 
 namespace orvanta::testing {
 

@@ -11,7 +11,7 @@
 
 #include "common/core_fixture.h"
 #include "common/pe_fixture.h"
-#include "core/grid/file_io.h"
+#include "core/base/file_io.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"

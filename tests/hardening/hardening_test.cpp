@@ -15,7 +15,7 @@
 #include "common/pe_fixture.h"
 #include "common/time_limits.h"
 #include "common/update_run.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
 #include "core/live/game_record.h"

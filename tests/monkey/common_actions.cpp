@@ -7,8 +7,8 @@
 
 #include <cerrno>
 
-#include "core/grid/file_io.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/paths.h"
 
 #include "gui/widgets/grid_view.h"
 #include "monkey/monkey.h"

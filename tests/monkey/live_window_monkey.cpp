@@ -6,8 +6,8 @@
 #include <QSplitter>
 #include <QTest>
 
-#include "core/grid/file_io.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/paths.h"
 #include "core/i18n/language_choice.h"
 #include "core/live/current_odds.h"
 #include "core/live/game_record.h"

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/grid/file_io.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/paths.h"
 #include "core/numeric/key_filter.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"

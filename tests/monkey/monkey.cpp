@@ -1,6 +1,6 @@
 #include "monkey/monkey.h"
 
-#include "core/grid/paths.h"
+#include "core/base/paths.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

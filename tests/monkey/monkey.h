@@ -31,8 +31,8 @@
 
 #include "common/fake_platform.h"
 #include "common/temp_folder.h"
-#include "core/grid/file_io.h"
-#include "core/grid/services.h"
+#include "core/base/file_io.h"
+#include "core/base/services.h"
 #include "monkey/random_prompter.h"
 #include "monkey/rng.h"
 #include "monkey/step_log.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "monkey/rng.h"
 #include "monkey/step_log.h"
 

@@ -1,6 +1,6 @@
 #include "core/help/help_target.h"
 
-#include "core/grid/paths.h"
+#include "core/base/paths.h"
 
 namespace orvanta {
 

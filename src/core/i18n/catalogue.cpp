@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/utf8.h"
 
 namespace orvanta {

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
-#include "core/grid/program_layout.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
+#include "core/base/program_layout.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {

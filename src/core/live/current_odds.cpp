@@ -1,6 +1,6 @@
 #include "core/live/current_odds.h"
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
 

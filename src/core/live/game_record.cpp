@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 
 namespace orvanta {
 

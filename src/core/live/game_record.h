@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 
 namespace orvanta {
 

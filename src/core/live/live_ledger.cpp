@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
 #include "core/live/record_folder.h"

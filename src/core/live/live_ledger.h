@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/handler_guard.h"
-#include "core/grid/services.h"
+#include "core/base/handler_guard.h"
+#include "core/base/services.h"
 #include "core/grid/text_grid.h"
 #include "core/live/current_odds.h"
 #include "core/live/position_sheet.h"

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
 

@@ -10,9 +10,9 @@
 #include <system_error>
 #include <utility>
 
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
-#include "core/grid/program_layout.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
+#include "core/base/program_layout.h"
 
 namespace orvanta {
 

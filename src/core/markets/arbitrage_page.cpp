@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/numeric/number_text.h"
 
 namespace orvanta {

@@ -3,7 +3,7 @@
 // The ARBITRAGE page: money spread over up to 13 exclusive outcomes so that
 // each pays back about the same, and the sure profit that leaves.
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"

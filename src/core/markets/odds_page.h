@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"

@@ -3,7 +3,7 @@
 // The PROBABILITY page: from a book of up to 15 decimal odds, the margin, the
 // share paid back, the bookmaker's cut and each outcome's fair probability.
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"

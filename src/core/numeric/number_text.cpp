@@ -9,8 +9,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "core/grid/operation_error.h"
-#include "core/grid/services.h"
+#include "core/base/operation_error.h"
+#include "core/base/services.h"
 
 namespace orvanta {
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/utf8.h"

@@ -1,8 +1,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
 #include "core/grid/text_grid.h"
 #include "core/i18n/utf8.h"
 #include "core/parlay/grid_file.h"

@@ -1,9 +1,9 @@
 #include "core/parlay/parlay_files.h"
 
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
-#include "core/grid/program_layout.h"
-#include "core/grid/services.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
+#include "core/base/program_layout.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"

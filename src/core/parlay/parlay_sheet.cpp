@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/number_text.h"
 

@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <string>
 
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 #include "core/update/update_check.h"
 #include "core/update/update_list.h"
 #include "core/update/version_info.h"

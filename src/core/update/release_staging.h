@@ -6,7 +6,7 @@
 // update check to read once they are on the server. Only a portable program folder is
 // staged: an installed program's files are the package's.
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {

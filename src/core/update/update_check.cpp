@@ -5,10 +5,10 @@
 #include <optional>
 #include <system_error>
 
-#include "core/grid/file_io.h"
-#include "core/grid/handler_guard.h"
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/handler_guard.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 #include "core/update/release_staging.h"
 #include "core/update/update_list.h"
 #include "core/update/vendor.h"

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 
 namespace orvanta {
 

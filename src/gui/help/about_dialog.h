@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 #include "gui/widgets/window_controls.h"
 

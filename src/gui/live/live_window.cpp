@@ -20,7 +20,7 @@
 #include <string>
 #include <utility>
 
-#include "core/grid/handler_guard.h"
+#include "core/base/handler_guard.h"
 #include "core/live/current_odds.h"
 #include "core/live/live_captions.h"
 #include "core/live/position_sheet.h"

@@ -16,7 +16,7 @@
 
 #include <type_traits>
 
-#include "core/grid/handler_guard.h"
+#include "core/base/handler_guard.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "gui/widgets/filtered_line_edit.h"

@@ -11,7 +11,7 @@
 
 #include <QWidget>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {

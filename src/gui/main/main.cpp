@@ -11,7 +11,7 @@
 
 #include <cstdio>
 
-#include "core/grid/paths.h"
+#include "core/base/paths.h"
 #include "gui/main/main_window.h"
 #include "gui/main/program_setup.h"
 #include "gui/main/window_openers.h"

@@ -16,8 +16,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/grid/handler_guard.h"
-#include "core/grid/paths.h"
+#include "core/base/handler_guard.h"
+#include "core/base/paths.h"
 #include "core/help/about_texts.h"
 #include "core/update/version_info.h"
 #include "gui/main/arbitrage_tab.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
 #include "gui/main/calculator_tab.h"

@@ -9,7 +9,7 @@
 
 #include <initializer_list>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
 
 namespace orvanta {

@@ -8,7 +8,7 @@
 
 #include <initializer_list>
 
-#include "core/grid/handler_guard.h"
+#include "core/base/handler_guard.h"
 #include "core/parlay/parlay_files.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/drawn_icons.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/grid/handler_guard.h"
+#include "core/base/handler_guard.h"
 #include "core/update/update_check.h"
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"

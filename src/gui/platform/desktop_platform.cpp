@@ -11,7 +11,7 @@
 
 #include <thread>
 
-#include "core/grid/paths.h"
+#include "core/base/paths.h"
 #include "gui/platform/connectivity.h"
 #include "gui/platform/http_client.h"
 #include "gui/widgets/qt_convert.h"

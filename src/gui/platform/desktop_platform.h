@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 
 namespace orvanta {
 

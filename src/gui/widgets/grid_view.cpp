@@ -22,7 +22,7 @@
 #include <set>
 #include <utility>
 
-#include "core/grid/handler_guard.h"
+#include "core/base/handler_guard.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/qt_convert.h"
 

@@ -39,7 +39,7 @@
 #include <string>
 #include <utility>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/grid_model.h"
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {

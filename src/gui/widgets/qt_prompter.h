@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 
 class QWidget;
 

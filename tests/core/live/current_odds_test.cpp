@@ -4,7 +4,7 @@
 
 #include "common/core_fixture.h"
 #include "common/separators.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/live/current_odds.h"
 #include "core/numeric/key_filter.h"
 

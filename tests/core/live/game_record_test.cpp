@@ -10,7 +10,7 @@
 
 #include "common/temp_folder.h"
 #include "common/time_limits.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/live/game_record.h"
 #include "core/live/record_folder.h"
 

@@ -7,7 +7,7 @@
 #include "common/core_fixture.h"
 #include "common/separators.h"
 #include "common/temp_folder.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/markets/odds_page.h"
 #include "core/numeric/number_text.h"
 

@@ -6,7 +6,7 @@
 
 #include "common/core_fixture.h"
 #include "common/separators.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/markets/probability_page.h"
 
 namespace orvanta {

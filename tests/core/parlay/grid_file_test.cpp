@@ -9,7 +9,7 @@
 
 #include "common/core_fixture.h"
 #include "common/time_limits.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_sheet.h"

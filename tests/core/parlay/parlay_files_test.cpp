@@ -6,8 +6,8 @@
 
 #include "common/core_fixture.h"
 #include "common/failing_disk.h"
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"

@@ -10,7 +10,7 @@
 
 #include "common/core_fixture.h"
 #include "common/separators.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"

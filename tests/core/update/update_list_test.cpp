@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/temp_folder.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/update/update_list.h"
 
 namespace orvanta {

@@ -19,7 +19,7 @@
 #include <memory>
 
 #include "common/failing_disk.h"
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/help/about_texts.h"
 #include "core/help/help_target.h"
 #include "core/update/update_check.h"

@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/grid/paths.h"
+#include "core/base/paths.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"

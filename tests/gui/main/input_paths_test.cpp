@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "core/grid/file_io.h"
+#include "core/base/file_io.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"

@@ -17,9 +17,9 @@
 #include <set>
 #include <string>
 
-#include "core/grid/file_io.h"
-#include "core/grid/paths.h"
-#include "core/grid/program_layout.h"
+#include "core/base/file_io.h"
+#include "core/base/paths.h"
+#include "core/base/program_layout.h"
 #include "core/i18n/catalogue.h"
 #include "core/update/update_check.h"
 #include "gui/gui_scene.h"

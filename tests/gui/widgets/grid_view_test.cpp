@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 #include "core/numeric/key_filter.h"
 #include "gui/drawn_text_check.h"
 #include "gui/gui_scene.h"

@@ -1,11 +1,11 @@
-#include "core/grid/program_layout.h"
+#include "core/base/program_layout.h"
 
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 
 namespace orvanta {
 

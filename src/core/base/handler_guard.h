@@ -8,8 +8,8 @@
 #include <new>
 #include <utility>
 
-#include "core/grid/operation_error.h"
-#include "core/grid/services.h"
+#include "core/base/operation_error.h"
+#include "core/base/services.h"
 
 namespace orvanta {
 

@@ -1,4 +1,4 @@
-#include "core/grid/file_io.h"
+#include "core/base/file_io.h"
 
 #include <atomic>
 #include <cerrno>
@@ -8,8 +8,8 @@
 #include <memory>
 #include <system_error>
 
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 
 #ifdef _WIN32
 #include <io.h>

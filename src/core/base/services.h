@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/program_layout.h"
+#include "core/base/program_layout.h"
 
 namespace orvanta {
 

@@ -7,9 +7,9 @@
 
 #include "common/failing_disk.h"
 #include "common/temp_folder.h"
-#include "core/grid/file_io.h"
-#include "core/grid/operation_error.h"
-#include "core/grid/paths.h"
+#include "core/base/file_io.h"
+#include "core/base/operation_error.h"
+#include "core/base/paths.h"
 
 namespace orvanta {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/grid/services.h"
+#include "core/base/services.h"
 
 namespace orvanta {
 

@@ -1,4 +1,4 @@
-#include "core/grid/operation_error.h"
+#include "core/base/operation_error.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/grid/paths.h"
+#include "core/base/paths.h"
 
 #include <filesystem>
 #include <system_error>
