@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 SECONDS ?= 10
 
-.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz monkey memcheck screenshots package package-check installed-check format clean
+.PHONY: all deps run test bench-startup format-check build-dev build-release bench fuzz monkey memcheck screenshots accessibility-tree package package-check installed-check format clean
 
 all: build-release
 
@@ -70,6 +70,10 @@ memcheck: deps
 
 screenshots:
 	bash scripts/screenshots.sh
+
+# What a screen reader finds in the main and the live window (AT-SPI under Xvfb).
+accessibility-tree:
+	bash scripts/accessibility-tree.sh
 
 # The Debian package of the optimised build: build/package/orvanta_<version>_<arch>.deb.
 # dpkg-shlibdeps (dpkg-dev) works out its Depends from the libraries the programs link;
