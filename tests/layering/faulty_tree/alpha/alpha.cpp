@@ -1,0 +1,2 @@
+#include "alpha/alpha.h"
+#include "beta/beta.h"

@@ -1,0 +1,1 @@
+#include "beta/beta.h"
