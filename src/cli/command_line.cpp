@@ -88,35 +88,43 @@ std::string UsageText() {
     return text;
 }
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
-    ParsedCommandLine parsed;
-    CalcRequest& request = parsed.request;
-    const Subcommand* subcommand = nullptr;
-    std::vector<std::string> positionals;
+namespace {
 
-    auto fail = [&](const std::string& problem) {
-        parsed.kind = ParsedCommandLine::Kind::kUsageError;
-        parsed.problem = problem;
-        parsed.usage = UsageLine(subcommand);
-        return parsed;
-    };
+// Reads the arguments left to right: words name the subcommand, then are its
+// positional arguments; options set the request as they come. The first
+// problem ends the reading with the usage line of the subcommand named so far.
+class CommandLineReader {
+public:
+    explicit CommandLineReader(const std::vector<std::string>& args) : m_args(args) {}
 
-    bool options_ended = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (options_ended || !IsOption(arg)) {
-            if (subcommand) {
-                positionals.push_back(arg);
-            } else if (!(subcommand = FindSubcommand(arg))) {
-                return fail("unknown subcommand " + Quoted(arg));
+    ParsedCommandLine Read() {
+        for (m_next = 0; m_next < m_args.size() && !m_done;) {
+            const std::string& arg = m_args[m_next++];
+            if (m_options_ended || !IsOption(arg)) {
+                TakeWord(arg);
+            } else if (arg == "--") {
+                m_options_ended = true;
+            } else {
+                TakeOption(arg);
             }
-            continue;
         }
-        if (arg == "--") {
-            options_ended = true;
-            continue;
+        if (!m_done) {
+            Finish();
         }
+        return m_parsed;
+    }
 
+private:
+    void TakeWord(const std::string& arg) {
+        if (m_subcommand) {
+            m_positionals.push_back(arg);
+        } else if (!(m_subcommand = FindSubcommand(arg))) {
+            Fail("unknown subcommand " + Quoted(arg));
+        }
+    }
+
+    // "--name value" or "--name=value"; --help, --version and --json take none.
+    void TakeOption(const std::string& arg) {
         std::string name = arg;
         std::optional<std::string> inline_value;
         if (const std::size_t equals = arg.find('='); equals != std::string::npos) {
@@ -124,56 +132,89 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             inline_value = arg.substr(equals + 1);
         }
         if (name == "--help" || name == "-h") {
-            parsed.kind = ParsedCommandLine::Kind::kHelp;
-            return parsed;
-        }
-        if (name == "--version") {
-            parsed.kind = ParsedCommandLine::Kind::kVersion;
-            return parsed;
-        }
-        if (name == "--json") {
+            End(ParsedCommandLine::Kind::kHelp);
+        } else if (name == "--version") {
+            End(ParsedCommandLine::Kind::kVersion);
+        } else if (name == "--json") {
             if (inline_value) {
-                return fail("--json takes no value");
+                Fail("--json takes no value");
+                return;
             }
-            request.json = true;
-            continue;
+            m_parsed.request.json = true;
+        } else if (const auto set = SetterOf(arg, name)) {
+            TakeValue(name, inline_value, *set);
         }
+    }
 
-        Problem (*set)(CalcRequest&, const std::string&) = nullptr;
+    // The option's setter: a common one, or the subcommand's own.
+    std::optional<OptionSetter> SetterOf(const std::string& arg, const std::string& name) {
         if (name == "--separator") {
-            set = SetSeparator;
-        } else {
-            const auto [owner, option] = FindOption(subcommand, name);
-            if (!option) {
-                return fail("unknown option " + Quoted(arg));
-            }
-            if (owner != subcommand) {
-                return fail(name + " belongs after the subcommand " + owner->name);
-            }
-            set = option->set;
+            return SetSeparator;
         }
+        const auto [owner, option] = FindOption(m_subcommand, name);
+        if (!option) {
+            Fail("unknown option " + Quoted(arg));
+            return std::nullopt;
+        }
+        if (owner != m_subcommand) {
+            Fail(name + " belongs after the subcommand " + owner->name);
+            return std::nullopt;
+        }
+        return option->set;
+    }
+
+    void TakeValue(const std::string& name, const std::optional<std::string>& inline_value,
+                   OptionSetter set) {
         std::string value;
         if (inline_value) {
             value = *inline_value;
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
+        } else if (m_next < m_args.size()) {
+            value = m_args[m_next++];
         } else {
-            return fail(name + " needs a value");
+            Fail(name + " needs a value");
+            return;
         }
-        if (const Problem problem = set(request, value)) {
-            return fail(*problem);
+        if (const Problem problem = set(m_parsed.request, value)) {
+            Fail(*problem);
         }
     }
 
-    if (!subcommand) {
-        return fail("no subcommand");
+    void Finish() {
+        if (!m_subcommand) {
+            Fail("no subcommand");
+        } else if (const Problem problem =
+                       m_subcommand->take_positionals(m_parsed.request, m_positionals)) {
+            Fail(*problem);
+        } else {
+            m_parsed.subcommand = m_subcommand;
+            End(ParsedCommandLine::Kind::kRun);
+        }
     }
-    if (const Problem problem = subcommand->take_positionals(request, positionals)) {
-        return fail(*problem);
+
+    void Fail(const std::string& problem) {
+        m_parsed.problem = problem;
+        m_parsed.usage = UsageLine(m_subcommand);
+        End(ParsedCommandLine::Kind::kUsageError);
     }
-    parsed.subcommand = subcommand;
-    parsed.kind = ParsedCommandLine::Kind::kRun;
-    return parsed;
+
+    void End(ParsedCommandLine::Kind kind) {
+        m_parsed.kind = kind;
+        m_done = true;
+    }
+
+    const std::vector<std::string>& m_args;
+    std::size_t m_next = 0;
+    bool m_options_ended = false;
+    bool m_done = false;
+    const Subcommand* m_subcommand = nullptr;
+    std::vector<std::string> m_positionals;
+    ParsedCommandLine m_parsed;
+};
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    return CommandLineReader(args).Read();
 }
 
 }  // namespace orvanta

@@ -89,11 +89,60 @@ Problem TakeSelections(CalcRequest& request, const std::vector<std::string>& arg
     return std::nullopt;
 }
 
+// Each selection's odds typed into its row, then its clicks on the result
+// cell ('L') and the banker box ('B'), as a user would make them.
+void TypeSelections(CalcSession& session, ParlaySheet& sheet) {
+    const std::vector<ParlaySelectionArg>& selections = session.Request().selections;
+    for (std::size_t i = 0; i < selections.size(); ++i) {
+        const int row = ParlaySheet::kFirstRow + static_cast<int>(i);
+        session.TypeNumber(sheet.selections, ParlaySheet::kOddsCol, row, selections[i].odds);
+        for (char click : selections[i].clicks) {
+            session.Run([&] {
+                if (click == 'L') {
+                    ToggleResult(sheet, row, session.Captions(), session.Page());
+                } else {
+                    ToggleCheckBox(sheet, ParlaySheet::kBankerCol, row, session.Captions(),
+                                   session.Page());
+                }
+            });
+        }
+    }
+}
+
+// The stakes typed, Calculate pressed when a user would, the sheet saved when asked.
+void StakeCalculateSave(CalcSession& session, ParlaySheet& sheet, bool calculate) {
+    const CalcRequest& request = session.Request();
+    for (const auto& [row, text] : request.stakes) {
+        session.TypeNumber(sheet.selections, ParlaySheet::kStakeCol, row, text);
+    }
+    if (calculate) {
+        session.Run([&] { CalculateParlaySheet(sheet, session.Page()); });
+    }
+    if (request.save_path && !session.Failed()) {
+        // The Save button's write; the window identifier means nothing here.
+        session.Run([&] { SaveGridToFile(sheet.selections, *request.save_path, 0); });
+    }
+}
+
+PageReport SheetReport(const ParlaySheet& sheet) {
+    PageReport report;
+    report.grids.push_back(
+        {"selections",
+         "PARLAY BETTING",
+         &sheet.selections,
+         {},
+         {"Banker", "Odds", "Result", "System", "Stake", "Bets", "Staked", "Return", "Profit"},
+         false});
+    report.boxes = {{"total_staked", "Sum staked", &sheet.total_staked},
+                    {"total_returned", "Sum returned", &sheet.total_returned},
+                    {"total_profit", "Sum of profits", &sheet.total_profit}};
+    return report;
+}
+
 int RunParlay(CalcSession& session) {
     const CalcRequest& request = session.Request();
     ParlaySheet sheet;
     ClearParlaySheet(sheet, session.Captions());
-    TextGrid& grid = sheet.selections;
 
     // The Load button recalculates on its own; a second Calculate is only what
     // a user would press after changing a stake.
@@ -106,48 +155,12 @@ int RunParlay(CalcSession& session) {
         session.Run([&] { LoadParlaySheet(sheet, session.Page()); });
         calculate = !request.stakes.empty();
     } else {
-        for (std::size_t i = 0; i < request.selections.size(); ++i) {
-            const int row = ParlaySheet::kFirstRow + static_cast<int>(i);
-            const ParlaySelectionArg& selection = request.selections[i];
-            session.TypeNumber(grid, ParlaySheet::kOddsCol, row, selection.odds);
-            for (char click : selection.clicks) {
-                session.Run([&] {
-                    if (click == 'L') {
-                        ToggleResult(sheet, row, session.Captions(), session.Page());
-                    } else {
-                        ToggleCheckBox(sheet, ParlaySheet::kBankerCol, row, session.Captions(),
-                                       session.Page());
-                    }
-                });
-            }
-        }
+        TypeSelections(session, sheet);
     }
-
     if (!session.Failed()) {
-        for (const auto& [row, text] : request.stakes) {
-            session.TypeNumber(grid, ParlaySheet::kStakeCol, row, text);
-        }
-        if (calculate) {
-            session.Run([&] { CalculateParlaySheet(sheet, session.Page()); });
-        }
-        if (request.save_path && !session.Failed()) {
-            // The Save button's write; the window identifier means nothing here.
-            session.Run([&] { SaveGridToFile(grid, *request.save_path, 0); });
-        }
+        StakeCalculateSave(session, sheet, calculate);
     }
-
-    PageReport report;
-    report.grids.push_back(
-        {"selections",
-         "PARLAY BETTING",
-         &grid,
-         {},
-         {"Banker", "Odds", "Result", "System", "Stake", "Bets", "Staked", "Return", "Profit"},
-         false});
-    report.boxes = {{"total_staked", "Sum staked", &sheet.total_staked},
-                    {"total_returned", "Sum returned", &sheet.total_returned},
-                    {"total_profit", "Sum of profits", &sheet.total_profit}};
-    return session.Finish(std::move(report));
+    return session.Finish(SheetReport(sheet));
 }
 
 }  // namespace

@@ -43,9 +43,12 @@ struct CalcRequest {
 // What a parsing step found wrong, in words for the user; nothing when all is well.
 using Problem = std::optional<std::string>;
 
+// Sets what an option's value says in the request, or says what is wrong with it.
+using OptionSetter = Problem (*)(CalcRequest& request, const std::string& value);
+
 struct SubcommandOption {
     const char* name;  // "--multiplier"
-    Problem (*set)(CalcRequest& request, const std::string& value);
+    OptionSetter set;
 };
 
 // The setter of an option that keeps its text as given, in `kField`.
