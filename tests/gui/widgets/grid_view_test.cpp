@@ -93,6 +93,10 @@ private slots:
         grid.SetRowCount(3);
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable));
         QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsEditable);
+        // Typed text reaches a cell through the view, which validates it: the
+        // model takes no text of its own.
+        QVERIFY(!model.setData(model.index(1, 0), QStringLiteral("7")));
+        QCOMPARE(grid.Cell(0, 1), std::string());
     }
 
     void refusedSelectionKeepsTheCurrentCell() {
