@@ -171,11 +171,6 @@ void LiveWindow::WireSheet() {
     m_sheet->SetSelectCell(selectable);
     m_sheet->SetCanEdit(selectable);
     m_sheet->SetKeyFilter([this](char typed, const std::string& current) -> std::optional<char> {
-        // Escape and Delete are keys, not characters: they still cancel the
-        // edit or delete, whatever the filter thinks of their codes.
-        if (typed == '\x1b' || typed == '\x7f') {
-            return typed;
-        }
         return FilterSheetKey(typed, m_services.separator, current);
     });
     m_sheet->SetEnterRule(

@@ -28,7 +28,21 @@ bool IsControl(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
-bool IsTyping(const QKeyEvent* event) {
+// An action captioned in Qt's own words for a line's menu, with its shortcut.
+QAction* AddMenuAction(QMenu* menu, const char* text, QKeySequence::StandardKey key, bool enabled) {
+    QString caption = QLineEdit::tr(text);
+    const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+    if (!shortcut.isEmpty()) {
+        caption += QLatin1Char('\t') + shortcut;
+    }
+    QAction* action = menu->addAction(caption);
+    action->setEnabled(enabled);
+    return action;
+}
+
+}  // namespace
+
+bool TypesText(const QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return false;
     }
@@ -44,12 +58,7 @@ bool IsTyping(const QKeyEvent* event) {
     return true;
 }
 
-}  // namespace
-
 char AsFilterChar(QChar c) {
-    if (c == QChar('\n')) {
-        return '\r';
-    }
     return c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01';
 }
 
@@ -87,26 +96,33 @@ QString FilteredLineEdit::AcceptedText(const QString& text) const {
     return accepted;
 }
 
-void FilteredLineEdit::TypeText(const QString& text) {
+bool FilteredLineEdit::TypeText(const QString& text) {
     if (isReadOnly()) {
-        return;
+        return false;
     }
     if (!m_filter && !inputMask().isEmpty()) {
-        // A mask places each key by its own rules (skipping literals, refusing
-        // what does not fit), which a pasted string does not follow: so the
-        // text is typed, key by key.
-        for (const QChar c : text) {
-            if (!IsControl(c)) {
-                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QLineEdit::keyPressEvent(&key);
-            }
-        }
-        return;
+        return TypeThroughMask(text);
     }
     const QString accepted = AcceptedText(text);
-    if (!accepted.isEmpty()) {
-        insert(accepted);
+    if (accepted.isEmpty()) {
+        return false;
     }
+    insert(accepted);
+    return true;
+}
+
+// A mask places each key by its own rules (skipping literals, refusing what
+// does not fit), which a pasted string does not follow: so the text is typed,
+// key by key.
+bool FilteredLineEdit::TypeThroughMask(const QString& text) {
+    const QString before = QLineEdit::text();
+    for (const QChar c : text) {
+        if (!IsControl(c)) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QLineEdit::keyPressEvent(&key);
+        }
+    }
+    return QLineEdit::text() != before;
 }
 
 bool FilteredLineEdit::Guarded() const {
@@ -167,7 +183,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (m_filter && IsTyping(event) && !isReadOnly()) {
+    if (m_filter && TypesText(event) && !isReadOnly()) {
         TypeText(event->text());
         event->accept();
         return;
@@ -202,35 +218,26 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool writable = !isReadOnly();
-    auto add = [menu](const char* text, QKeySequence::StandardKey key, bool enabled) {
-        QString caption = QLineEdit::tr(text);
-        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
-        if (!shortcut.isEmpty()) {
-            caption += QLatin1Char('\t') + shortcut;
-        }
-        QAction* action = menu->addAction(caption);
-        action->setEnabled(enabled);
-        return action;
-    };
     const QString clip = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
     const bool selected = hasSelectedText() && echoMode() == Normal;
-    connect(add("&Undo", QKeySequence::Undo, writable && isUndoAvailable()), &QAction::triggered,
-            this, &QLineEdit::undo);
-    connect(add("&Redo", QKeySequence::Redo, writable && isRedoAvailable()), &QAction::triggered,
-            this, &QLineEdit::redo);
+    connect(AddMenuAction(menu, "&Undo", QKeySequence::Undo, writable && isUndoAvailable()),
+            &QAction::triggered, this, &QLineEdit::undo);
+    connect(AddMenuAction(menu, "&Redo", QKeySequence::Redo, writable && isRedoAvailable()),
+            &QAction::triggered, this, &QLineEdit::redo);
     menu->addSeparator();
-    connect(add("Cu&t", QKeySequence::Cut, writable && selected), &QAction::triggered, this,
-            &QLineEdit::cut);
-    connect(add("&Copy", QKeySequence::Copy, selected), &QAction::triggered, this,
+    connect(AddMenuAction(menu, "Cu&t", QKeySequence::Cut, writable && selected),
+            &QAction::triggered, this, &QLineEdit::cut);
+    connect(AddMenuAction(menu, "&Copy", QKeySequence::Copy, selected), &QAction::triggered, this,
             &QLineEdit::copy);
     const bool can_paste = m_filter ? !AcceptedText(clip).isEmpty() : !clip.isEmpty();
-    connect(add("&Paste", QKeySequence::Paste, writable && can_paste), &QAction::triggered, this,
+    connect(AddMenuAction(menu, "&Paste", QKeySequence::Paste, writable && can_paste),
+            &QAction::triggered, this,
             [this] { TypeText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
-    connect(add("Delete", QKeySequence::UnknownKey, writable && hasSelectedText()),
+    connect(AddMenuAction(menu, "Delete", QKeySequence::UnknownKey, writable && hasSelectedText()),
             &QAction::triggered, this, [this] { insert(QString()); });
     menu->addSeparator();
-    connect(add("Select All", QKeySequence::SelectAll, !text().isEmpty()), &QAction::triggered,
-            this, &QLineEdit::selectAll);
+    connect(AddMenuAction(menu, "Select All", QKeySequence::SelectAll, !text().isEmpty()),
+            &QAction::triggered, this, &QLineEdit::selectAll);
     menu->popup(event->globalPos());
     event->accept();
 }

@@ -34,8 +34,9 @@ public:
     void SetKeyFilter(KeyFilter filter) { m_filter = std::move(filter); }
     bool HasKeyFilter() const { return static_cast<bool>(m_filter); }
 
-    // Inserts at the cursor (over the selection) what typing `text` would.
-    void TypeText(const QString& text);
+    // Inserts at the cursor (over the selection) what typing `text` would;
+    // false when nothing of it lands.
+    bool TypeText(const QString& text);
 
     // The characters of `text` that typing would leave, as they would land.
     QString AcceptedText(const QString& text) const;
@@ -56,12 +57,18 @@ protected:
 
 private:
     bool Guarded() const;
+    bool TypeThroughMask(const QString& text);
 
     KeyFilter m_filter;
 };
 
-// A character as the key filters see it: ASCII as it is, a line feed as the
-// Enter key, anything else as a character no filter accepts.
+// Whether a key press types its text (no Ctrl, Alt or Meta, no control
+// character in it), which a key filter then sees character by character.
+// Enter, Tab, Backspace, Delete and Escape are keys, not text.
+bool TypesText(const QKeyEvent* event);
+
+// A character as the key filters see it: ASCII as it is, anything else as a
+// character no filter accepts.
 char AsFilterChar(QChar c);
 
 }  // namespace orvanta

@@ -40,45 +40,21 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
     const int col = index.column();
     const int row = index.row();
-    const CellProps* props = m_grid.Props(col, row);
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
             return ToQt(m_grid.Cell(col, row));
         case Qt::BackgroundRole:
-            if (props && props->brush_color != kColourNone) {
-                return ToQColor(props->brush_color);
-            }
-            return IsFixed(col, row) ? m_fixed_colour : m_cell_colour;
+            return Background(col, row);
         case Qt::ForegroundRole:
-            if (props && props->font_color != kColourNone && props->font_color != GridColour{0}) {
-                return ToQColor(props->font_color);
-            }
-            return {};
+            return Foreground(col, row);
         case Qt::CheckStateRole:
             if (m_grid.HasCheckBox(col, row)) {
                 return m_grid.IsChecked(col, row) ? Qt::Checked : Qt::Unchecked;
             }
             return {};
-        case Qt::TextAlignmentRole: {
-            // Header cells without an alignment of their own are centred.
-            if (!props && IsFixed(col, row)) {
-                return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-            }
-            Qt::Alignment align = Qt::AlignVCenter;
-            switch (m_grid.Alignment(col, row)) {
-                case HAlign::kLeft:
-                    align |= Qt::AlignLeft;
-                    break;
-                case HAlign::kRight:
-                    align |= Qt::AlignRight;
-                    break;
-                case HAlign::kCenter:
-                    align |= Qt::AlignHCenter;
-                    break;
-            }
-            return QVariant::fromValue(align);
-        }
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(TextAlignment(col, row));
         case Qt::FontRole:
             if (IsFixed(col, row) && m_fixed_font) {
                 return *m_fixed_font;
@@ -89,6 +65,44 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QVariant GridModel::Background(int col, int row) const {
+    const CellProps* props = m_grid.Props(col, row);
+    if (props && props->brush_color != kColourNone) {
+        return ToQColor(props->brush_color);
+    }
+    return IsFixed(col, row) ? m_fixed_colour : m_cell_colour;
+}
+
+QVariant GridModel::Foreground(int col, int row) const {
+    const CellProps* props = m_grid.Props(col, row);
+    if (props && props->font_color != kColourNone && props->font_color != GridColour{0}) {
+        return ToQColor(props->font_color);
+    }
+    return {};
+}
+
+Qt::Alignment GridModel::TextAlignment(int col, int row) const {
+    // Header cells without an alignment of their own are centred.
+    if (!m_grid.Props(col, row) && IsFixed(col, row)) {
+        return Qt::AlignCenter;
+    }
+    Qt::Alignment align = Qt::AlignVCenter;
+    switch (m_grid.Alignment(col, row)) {
+        case HAlign::kLeft:
+            align |= Qt::AlignLeft;
+            break;
+        case HAlign::kRight:
+            align |= Qt::AlignRight;
+            break;
+        case HAlign::kCenter:
+            align |= Qt::AlignHCenter;
+            break;
+    }
+    return align;
+}
+
+// Only a click on a check box writes through the model. Typed text reaches a
+// cell through the view alone, which validates it and ends the edit.
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || !m_grid.Contains(index.column(), index.row())) {
         return false;
@@ -101,10 +115,6 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
         } else {
             m_grid.SetChecked(col, row, value.toInt() == Qt::Checked);
         }
-        return true;
-    }
-    if (role == Qt::EditRole && CanEdit(col, row)) {
-        m_grid.SetCell(col, row, FromQt(value.toString()));
         return true;
     }
     return false;

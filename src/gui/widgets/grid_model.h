@@ -65,6 +65,10 @@ signals:
     void gridLayoutChanged();
 
 private:
+    QVariant Background(int col, int row) const;
+    QVariant Foreground(int col, int row) const;
+    Qt::Alignment TextAlignment(int col, int row) const;
+
     TextGrid& m_grid;
     int m_rows = 0;
     int m_cols = 0;

@@ -6,7 +6,9 @@
 //
 //   SetSelectCell      may the cell become current? (refusing keeps the old one)
 //   SetKeyFilter       each typed character, with the current cell's text (the
-//                      editor's while editing): drop it, keep it or replace it
+//                      editor's while editing): drop it, keep it or replace it.
+//                      Only characters: Enter, Tab, Backspace, Delete and
+//                      Escape are keys the grid handles itself
 //   SetEnterRule       Enter on the current cell: where the current cell goes
 //   SetValidateCell    an edit ended with a changed text (given the text before
 //                      it): false refuses it, and the editor opens again
@@ -27,10 +29,7 @@
 // tool tip shows it whole.
 
 #include <QColor>
-#include <QFont>
-#include <QLineEdit>
 #include <QPointer>
-#include <QRect>
 #include <QString>
 #include <QTableView>
 
@@ -41,19 +40,10 @@
 
 #include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/grid_model.h"
 
 namespace orvanta {
-
-// A cell's text as the grid draws it.
-struct DrawnText {
-    QString shown;  // the whole text, or its start followed by "…"
-    QString whole;
-    QRect area;  // where it is drawn, in viewport coordinates
-    QFont font;
-
-    bool IsCut() const { return shown != whole; }
-};
 
 class GridView : public QTableView {
     Q_OBJECT
@@ -139,13 +129,29 @@ protected:
 private:
     friend class GridDelegate;
 
-    void EditorOpened(FilteredLineEdit* editor, const QModelIndex& index);
+    const GridDelegate& Delegate() const {
+        return *static_cast<const GridDelegate*>(itemDelegate());
+    }
+
+    // Editing: every typed character goes through the editor's filter.
+    bool TakeEditingKey(QKeyEvent* event);
+    FilteredLineEdit* OpenCurrentCell();
+    void TypeIntoCurrentCell(const QString& typed);
     void PasteIntoCurrentCell();
+    void EditorOpened(FilteredLineEdit* editor, const QModelIndex& index);
     void CommitText(const QModelIndex& index, const QString& text);
-    bool FilterEditorKey(QKeyEvent* event);
+    void ReopenRefusedCell();
+    bool TakeEditorKey(QKeyEvent* event);
     void RunEnterRule(const std::string& current_text);
-    int ResizeEdgeAt(const QPoint& pos) const;
+    std::string CurrentCellText() const;
+
+    // Column sizing.
     void ApplyColumnWidths();
+    void CheckColumnWidthsLater();
+    int ResizeEdgeAt(const QPoint& pos) const;
+    bool StartColumnDrag(const QPoint& pos);
+    bool DragColumn(const QPoint& pos);
+    bool EndColumnDrag();
 
     // A hook behind the error edge, giving `fallback` when it fails.
     template <typename Result, typename... Args>
@@ -167,7 +173,6 @@ private:
     QPersistentModelIndex m_reopen;
     bool m_inert = false;
     bool m_fills_width = false;
-    bool m_forwarding_key = false;
     bool m_keyboard_move = false;
     bool m_widths_check_queued = false;
     int m_resize_col = -1;

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <cctype>
+
 #include "core/base/operation_error.h"
 #include "core/numeric/key_filter.h"
 #include "gui/drawn_text_check.h"
@@ -93,6 +95,10 @@ private slots:
         grid.SetRowCount(3);
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable));
         QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsEditable);
+        // Typed text reaches a cell through the view, which validates it: the
+        // model takes no text of its own.
+        QVERIFY(!model.setData(model.index(1, 0), QStringLiteral("7")));
+        QCOMPARE(grid.Cell(0, 1), std::string());
     }
 
     void refusedSelectionKeepsTheCurrentCell() {
@@ -130,6 +136,87 @@ private slots:
         // Not editing: a second mark against the cell's own text is dropped.
         PressKey(Qt::Key_Period);
         QVERIFY(!view.IsEditing());
+    }
+
+    // The editor's filter is the only one: a character typed on a closed cell
+    // reaches it once, and the keys that are not characters never do.
+    void theFilterSeesEachCharacterOnceAndNoOtherKey_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("seen");  // what the filter was offered, in turn
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("edits_ended");
+        using K = Qt::Key;
+        QTest::newRow("a digit opens the cell") << QList<int>{K::Key_7} << "7" << true << "4" << 0;
+        QTest::newRow("a dropped letter leaves it closed")
+            << QList<int>{K::Key_X} << "x" << false << "4" << 0;
+        QTest::newRow("Enter on a closed cell")
+            << QList<int>{K::Key_Return} << "" << false << "4" << 0;
+        QTest::newRow("keys on a closed cell")
+            << QList<int>{K::Key_Escape, K::Key_Delete, K::Key_Backspace} << "" << false << "4"
+            << 0;
+        QTest::newRow("Enter ends the edit")
+            << QList<int>{K::Key_7, K::Key_Enter} << "7" << false << "7" << 1;
+        QTest::newRow("the line's own keys")
+            << QList<int>{K::Key_7,    K::Key_8,      K::Key_9,     K::Key_Backspace,
+                          K::Key_Left, K::Key_Delete, K::Key_Return}
+            << "789" << false << "7" << 1;
+        QTest::newRow("Escape cancels the edit")
+            << QList<int>{K::Key_7, K::Key_Escape} << "7" << false << "4" << 1;
+        QTest::newRow("Tab ends the edit")
+            << QList<int>{K::Key_7, K::Key_Tab} << "7" << false << "7" << 1;
+    }
+
+    void theFilterSeesEachCharacterOnceAndNoOtherKey() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, seen);
+        QFETCH(bool, editing);
+        QFETCH(QString, cell);
+        QFETCH(int, edits_ended);
+        TextGrid grid = SmallGrid();
+        grid.SetCell(1, 2, "4");
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        std::string offered;
+        view.SetKeyFilter([&offered](char typed, const std::string&) -> std::optional<char> {
+            offered += typed;
+            return std::isdigit(static_cast<unsigned char>(typed)) ? std::optional<char>(typed)
+                                                                   : std::nullopt;
+        });
+        int ended = 0;
+        view.SetEditingDone([&ended](int, int) { ++ended; });
+        view.setFocus();
+        view.SetCurrentCell(1, 2);
+        for (const int key : keys) {
+            PressKey(Qt::Key(key));
+        }
+        QCOMPARE(QString::fromStdString(offered), seen);
+        QCOMPARE(view.IsEditing(), editing);
+        QCOMPARE(QString::fromStdString(grid.Cell(1, 2)), cell);
+        QCOMPARE(ended, edits_ended);
+    }
+
+    // Found while giving typing one way in: in a grid that filters its keys, a
+    // key on a cell that cannot be edited looked for a cell starting with it
+    // and made that one current, refused or not. It has no use there.
+    void aKeyOnACellThatCannotBeEditedMovesNothing() {
+        TextGrid grid = SmallGrid();
+        grid.SetCell(1, 3, "75");
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.SetCanEdit([](int col, int) { return col != 1; });
+        view.SetSelectCell([](int, int row) { return row != 3; });
+        int filtered = 0;
+        view.SetKeyFilter([&filtered](char typed, const std::string&) {
+            ++filtered;
+            return std::optional<char>(typed);
+        });
+        view.setFocus();
+        view.SetCurrentCell(1, 1);
+        PressKey(Qt::Key_7);
+        QCOMPARE(view.CurrentRow(), 1);
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(filtered, 0);
     }
 
     void refusedEntryIsEmptiedAndTheEditorOpensAgain() {

@@ -1,0 +1,208 @@
+// How wide the grid's columns are shown: the grid's own widths, widened to
+// fill the view when asked, never narrower than a cut text needs for its "…",
+// and dragged by the user at a fixed row's column edge.
+
+#include <QHeaderView>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "gui/widgets/grid_delegate.h"
+#include "gui/widgets/grid_view.h"
+#include "gui/widgets/qt_convert.h"
+
+namespace orvanta {
+
+namespace {
+
+// How near a column edge, in pixels, a press starts a drag of it.
+constexpr int kResizeGrip = 3;
+
+}  // namespace
+
+void GridView::AutoSizeColumn(int col) {
+    if (col >= 0 && col < m_model->Grid().ColCount()) {
+        m_model->Grid().SetColWidth(col, ColumnTextWidth(col));
+    }
+}
+
+int GridView::MinimumColumnWidth(int col) const {
+    const TextGrid& grid = m_model->Grid();
+    if (col < 0 || col >= m_model->columnCount()) {
+        return 0;
+    }
+    // Laid out in a wide probe, a cell shows what its margins and check box
+    // take; a check box or the fixed rows' font is all that differs by row.
+    // The grid line is drawn in the column too, outside the cell.
+    constexpr int kProbeWidth = 1000;
+    const int grid_line = showGrid() ? 1 : 0;
+    const QString ellipsis(QChar(0x2026));
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    std::set<std::pair<bool, bool>> kinds;
+    int narrowest = 0;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!kinds.insert({grid.HasCheckBox(col, row), m_model->IsFixed(col, row)}).second) {
+            continue;
+        }
+        option.rect = QRect(0, 0, kProbeWidth, rowHeight(row));
+        const DrawnText drawn = Delegate().LayOut(option, m_model->index(row, col));
+        const int taken = kProbeWidth - drawn.area.width() + grid_line;
+        narrowest =
+            std::max(narrowest, taken + QFontMetrics(drawn.font, this).horizontalAdvance(ellipsis));
+    }
+    return narrowest;
+}
+
+int GridView::ColumnTextWidth(int col) const {
+    const TextGrid& grid = m_model->Grid();
+    if (col < 0 || col >= grid.ColCount()) {
+        return 0;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics normal_metrics(font());
+    const QFontMetrics bold_metrics(bold);
+    int widest = 0;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        const QFontMetrics& metrics = m_model->IsFixed(col, row) ? bold_metrics : normal_metrics;
+        widest = std::max(widest, metrics.horizontalAdvance(ToQt(grid.Cell(col, row))));
+    }
+    return widest + 12;
+}
+
+void GridView::SetFillsWidth(bool fills) {
+    m_fills_width = fills;
+    ApplyColumnWidths();
+}
+
+void GridView::ApplyColumnWidths() {
+    const TextGrid& grid = m_model->Grid();
+    const int cols = std::min(grid.ColCount(), m_model->columnCount());
+    int total = 0;
+    for (int c = 0; c < cols; ++c) {
+        total += grid.ColWidth(c);
+    }
+    const int spare = m_fills_width && total > 0 ? viewport()->width() - total : 0;
+    int given = 0;
+    for (int c = 0; c < cols; ++c) {
+        int width = grid.ColWidth(c);
+        if (spare > 0) {
+            // The last column takes what the rounding leaves.
+            const int share = c + 1 == cols ? spare - given : spare * width / total;
+            given += share;
+            width += share;
+        }
+        horizontalHeader()->resizeSection(c, std::max(width, MinimumColumnWidth(c)));
+    }
+}
+
+// A check box that appears takes room from its column's text. The grid tells
+// of a change before it makes it, so the columns are looked at once the
+// changes under way are made.
+void GridView::CheckColumnWidthsLater() {
+    if (m_widths_check_queued) {
+        return;
+    }
+    m_widths_check_queued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_widths_check_queued = false;
+        for (int col = 0; col < m_model->columnCount(); ++col) {
+            if (columnWidth(col) < MinimumColumnWidth(col)) {
+                ApplyColumnWidths();
+                return;
+            }
+        }
+    });
+}
+
+QSize GridView::FullSize() const {
+    const TextGrid& grid = m_model->Grid();
+    int width = 2 * frameWidth();
+    int height = 2 * frameWidth();
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        width += std::max(grid.ColWidth(c), MinimumColumnWidth(c));
+    }
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        height += grid.RowHeight(r);
+    }
+    return {width, height};
+}
+
+QSize GridView::sizeHint() const {
+    return FullSize();
+}
+
+void GridView::ApplyLayout() {
+    const TextGrid& grid = m_model->Grid();
+    ApplyColumnWidths();
+    for (int r = 0; r < grid.RowCount() && r < m_model->rowCount(); ++r) {
+        verticalHeader()->resizeSection(r, grid.RowHeight(r));
+    }
+    clearSpans();
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            const auto [extra_cols, extra_rows] = grid.MergeSpan(c, r);
+            if (extra_cols > 0 || extra_rows > 0) {
+                setSpan(r, c, extra_rows + 1, extra_cols + 1);
+            }
+        }
+    }
+    // A grid starts with its first free cell current, as spreadsheet grids do.
+    if (!m_inert && !currentIndex().isValid() && grid.RowCount() > grid.FixedRows() &&
+        grid.ColCount() > grid.FixedCols()) {
+        SetCurrentCell(grid.FixedCols(), grid.FixedRows());
+    }
+    updateGeometry();
+}
+
+int GridView::ResizeEdgeAt(const QPoint& pos) const {
+    if (m_fills_width) {
+        return -1;
+    }
+    const int row = rowAt(pos.y());
+    if (row < 0 || row >= m_model->Grid().FixedRows()) {
+        return -1;
+    }
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const int edge = columnViewportPosition(c) + columnWidth(c);
+        if (std::abs(pos.x() - edge) <= kResizeGrip) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+bool GridView::StartColumnDrag(const QPoint& pos) {
+    const int edge = ResizeEdgeAt(pos);
+    if (edge < 0) {
+        return false;
+    }
+    m_resize_col = edge;
+    m_resize_origin = pos.x();
+    m_resize_width = columnWidth(edge);
+    return true;
+}
+
+bool GridView::DragColumn(const QPoint& pos) {
+    if (m_resize_col < 0) {
+        return false;
+    }
+    const int width =
+        std::max(MinimumColumnWidth(m_resize_col), m_resize_width + pos.x() - m_resize_origin);
+    m_model->Grid().SetColWidth(m_resize_col, width);
+    return true;
+}
+
+bool GridView::EndColumnDrag() {
+    if (m_resize_col < 0) {
+        return false;
+    }
+    m_resize_col = -1;
+    return true;
+}
+
+}  // namespace orvanta
