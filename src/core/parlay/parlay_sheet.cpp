@@ -5,6 +5,7 @@
 #include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
@@ -23,7 +24,7 @@ double Chain(double product, double factor) {
 }
 
 double ReadCell(const TextGrid& grid, int col, int row, Services& services) {
-    return TextToNumber(grid.Cell(col, row), services.separator, services.prompter);
+    return PageNumbers(services)(grid.Cell(col, row));
 }
 
 // Empty cells count 0 in the sums.
