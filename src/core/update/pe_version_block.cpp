@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/base/byte_reader.h"
 #include "core/update/version_block.h"

@@ -7,6 +7,7 @@
 // in the file stop at fixed caps, so a damaged file costs no more than a
 // few reads.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
