@@ -3,6 +3,7 @@
 #include "core/base/operation_error.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
@@ -12,9 +13,10 @@ bool HasAllCurrentOdds(const CurrentOddsPanel& panel) {
 
 void CalculateProbabilities(CurrentOddsPanel& panel, Services& services) {
     const char sep = services.separator;
-    const double o1 = TextToNumber(panel.odds_1.text, sep, services.prompter);
-    const double ox = TextToNumber(panel.odds_x.text, sep, services.prompter);
-    const double o2 = TextToNumber(panel.odds_2.text, sep, services.prompter);
+    const PageNumbers value(services);
+    const double o1 = value(panel.odds_1.text);
+    const double ox = value(panel.odds_x.text);
+    const double o2 = value(panel.odds_2.text);
 
     // Odds of a few hundred zeros after the mark make the book overflow, and
     // 10000 / infinity would then pass for a payout of 0.

@@ -6,6 +6,7 @@
 #include "core/live/live_captions.h"
 #include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
@@ -128,9 +129,8 @@ void CompactRows(PositionSheet& sheet) {
 void CalculateRowStatus(PositionSheet& sheet, Services& services) {
     TextGrid& grid = sheet.positions;
     const char sep = services.separator;
-    auto number = [&](int col, int row) {
-        return TextToNumber(grid.Cell(col, row), sep, services.prompter);
-    };
+    const PageNumbers value(services);
+    auto number = [&](int col, int row) { return value(grid.Cell(col, row)); };
 
     for (int r = kFirstPositionRow; r < grid.RowCount(); ++r) {
         int first = -1;
@@ -176,12 +176,13 @@ void CalculateRowStatus(PositionSheet& sheet, Services& services) {
 void CalculateReturns(PositionSheet& sheet, Services& services) {
     const TextGrid& grid = sheet.positions;
     const auto boxes = Returns(sheet);
+    const PageNumbers value(services);
     for (int k = 0; k < 3; ++k) {
         double sum = 0.0;
         for (int r = kFirstPositionRow; r < grid.RowCount(); ++r) {
             const std::string& text = grid.Cell(kFirstStatusCol + k, r);
             if (!text.empty()) {
-                sum += TextToNumber(text, services.separator, services.prompter);
+                sum += value(text);
             }
         }
         boxes[static_cast<std::size_t>(k)]->text = TotalText(sum, services.separator);
@@ -192,11 +193,12 @@ void CalculateGameWagers(PositionSheet& sheet, Services& services) {
     const TextGrid& grid = sheet.positions;
     const char sep = services.separator;
     const auto boxes = GameWagers(sheet);
+    const PageNumbers value(services);
     auto staked = [&](int odds_col, int amount_col) {
         double sum = 0.0;
         for (int r = kFirstPositionRow; r < grid.RowCount(); ++r) {
             if (!grid.Cell(odds_col, r).empty() && !grid.Cell(amount_col, r).empty()) {
-                sum += TextToNumber(grid.Cell(amount_col, r), sep, services.prompter);
+                sum += value(grid.Cell(amount_col, r));
             }
         }
         return sum;
@@ -207,7 +209,7 @@ void CalculateGameWagers(PositionSheet& sheet, Services& services) {
         // 15-digit Bought that the user sees.
         box.text = TotalText(staked(k, kBuyAmountCol), sep);
         const double sold = staked(4 + k, kSellAmountCol);
-        box.text = TotalText(TextToNumber(box.text, sep, services.prompter) - sold, sep);
+        box.text = TotalText(value(box.text) - sold, sep);
     }
 }
 
@@ -216,9 +218,10 @@ void CalculateResults(PositionSheet& sheet, Services& services) {
     const auto returns = Returns(sheet);
     const auto wagers = GameWagers(sheet);
     const auto results = Results(sheet);
+    const PageNumbers value(services);
     for (std::size_t k = 0; k < 3; ++k) {
-        const double ret = TextToNumber(returns[k]->text, sep, services.prompter);
-        const double wager = TextToNumber(wagers[k]->text, sep, services.prompter);
+        const double ret = value(returns[k]->text);
+        const double wager = value(wagers[k]->text);
         results[k]->text = TotalText(ret - wager, sep);
     }
 }

@@ -1,10 +1,10 @@
 #include "core/markets/odds_page.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "core/numeric/number_text.h"
+#include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
@@ -49,6 +49,116 @@ int FractionHundredths(int i, int j) {
         return quotient + 1;
     }
     return quotient;
+}
+
+// The counts in favour of each of 1, X and 2: home wins with away losses, the
+// draws of both, away wins with home losses.
+struct Favourable {
+    int col_a, row_a, col_b, row_b;
+};
+constexpr Favourable kFavourable[3] = {
+    {OddsPage::kWinsCol, OddsPage::kHomeRow, OddsPage::kLossesCol, OddsPage::kAwayRow},
+    {OddsPage::kDrawsCol, OddsPage::kHomeRow, OddsPage::kDrawsCol, OddsPage::kAwayRow},
+    {OddsPage::kWinsCol, OddsPage::kAwayRow, OddsPage::kLossesCol, OddsPage::kHomeRow},
+};
+
+// The double chances 1X, 12 and X2 join the results (1, X), (1, 2), (X, 2).
+constexpr std::pair<int, int> kDoubleChances[3] = {{1, 2}, {1, 3}, {2, 3}};
+constexpr int kFirstDoubleChanceCol = 4;
+
+// The six counts added up; nothing when one is blank, which a message names.
+std::optional<double> TotalCount(const TextGrid& records, const PageNumbers& value,
+                                 Services& services, const Catalogue& catalogue) {
+    double total = 0.0;
+    for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
+        for (int r = OddsPage::kHomeRow; r <= OddsPage::kAwayRow; ++r) {
+            if (records.Cell(c, r).empty()) {
+                services.prompter.ShowMessage(catalogue.Read(kMissingCount) + "  :" +
+                                              records.Cell(0, r) + " " + records.Cell(c, 0));
+                return std::nullopt;
+            }
+            total += value(records.Cell(c, r));
+        }
+    }
+    return total;
+}
+
+// EU DECIMAL of 1, X and 2: all the counts over those in favour, shortened by
+// the cut.
+void WriteFairOdds(OddsPage& page, double total, const PageNumbers& value, char sep) {
+    for (int k = 0; k < 3; ++k) {
+        const Favourable& f = kFavourable[k];
+        // Read at each use, like every figure on the page, so an unreadable
+        // count is reported each time it is used.
+        auto favourable_count = [&] {
+            return value(page.records.Cell(f.col_a, f.row_a)) +
+                   value(page.records.Cell(f.col_b, f.row_b));
+        };
+        std::string text = "0";
+        if (favourable_count() != 0.0) {
+            const double fair = total / favourable_count();
+            text = NumberToText(Round2(fair / 100.0 * (100.0 - value(page.cut_percent.text))), sep);
+        }
+        page.prices.SetCell(k + 1, OddsPage::kDecimalRow, text);
+    }
+}
+
+// EU DECIMAL of the double chances, from the two result odds as written.
+void WriteDoubleChanceOdds(TextGrid& prices, const PageNumbers& value, char sep) {
+    for (int k = 0; k < 3; ++k) {
+        const double a = value(prices.Cell(kDoubleChances[k].first, OddsPage::kDecimalRow));
+        const double b = value(prices.Cell(kDoubleChances[k].second, OddsPage::kDecimalRow));
+        const std::string text = a + b != 0.0 ? NumberToText(Round2(a * b / (a + b)), sep) : "0";
+        prices.SetCell(k + kFirstDoubleChanceCol, OddsPage::kDecimalRow, text);
+    }
+}
+
+// UK FRACTIONAL: the fraction nearest below the decimal odds less the stake.
+void WriteFractionalOdds(TextGrid& prices, const PageNumbers& value, char sep) {
+    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
+        const double t = value(prices.Cell(c, OddsPage::kDecimalRow)) - 1.0;
+        const auto [n, d] = FindFraction(t);
+        prices.SetCell(c, OddsPage::kFractionRow,
+                       NumberToText(n, sep) + "/" + NumberToText(d, sep));
+    }
+}
+
+// US WHOLE +,- from the fractions. A 0/0 fraction has no US number; a figure
+// left from an earlier calculation would belong to other odds.
+void WriteUsOdds(TextGrid& prices, Services& services) {
+    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
+        const std::optional<double> us =
+            FractionToUs(prices.Cell(c, OddsPage::kFractionRow), services);
+        prices.SetCell(c, OddsPage::kUsRow,
+                       us ? NumberToText(*us, services.separator) : std::string());
+    }
+}
+
+// PROBABILITY(%) of 1, X and 2: the payback of the book of the three over
+// each one's odds.
+void WriteProbabilities(TextGrid& prices, const PageNumbers& value, char sep) {
+    const double o1 = value(prices.Cell(1, OddsPage::kDecimalRow));
+    const double ox = value(prices.Cell(2, OddsPage::kDecimalRow));
+    const double o2 = value(prices.Cell(3, OddsPage::kDecimalRow));
+    const double odds[3] = {o1, ox, o2};
+    for (int k = 0; k < 3; ++k) {
+        std::string text = "0";
+        if (o1 != 0.0 && ox != 0.0 && o2 != 0.0) {
+            const double payback = 10000.0 / (100.0 / o1 + 100.0 / ox + 100.0 / o2);
+            text = NumberToText(RoundWhole(payback / odds[k]), sep);
+        }
+        prices.SetCell(k + 1, OddsPage::kProbabilityRow, text);
+    }
+}
+
+// PROBABILITY(%) of the double chances: their two results' as written.
+void WriteDoubleChanceProbabilities(TextGrid& prices, const PageNumbers& value, char sep) {
+    for (int k = 0; k < 3; ++k) {
+        const double a = value(prices.Cell(kDoubleChances[k].first, OddsPage::kProbabilityRow));
+        const double b = value(prices.Cell(kDoubleChances[k].second, OddsPage::kProbabilityRow));
+        prices.SetCell(k + kFirstDoubleChanceCol, OddsPage::kProbabilityRow,
+                       NumberToText(a + b, sep));
+    }
 }
 
 }  // namespace
@@ -124,9 +234,9 @@ std::optional<double> FractionToUs(const std::string& fraction, Services& servic
     if (slash == std::string::npos) {
         return std::nullopt;
     }
-    const double n = TextToNumber(fraction.substr(0, slash), services.separator, services.prompter);
-    const double d =
-        TextToNumber(fraction.substr(slash + 1), services.separator, services.prompter);
+    const PageNumbers value(services);
+    const double n = value(fraction.substr(0, slash));
+    const double d = value(fraction.substr(slash + 1));
     if (n == 0.0 || d == 0.0) {
         return std::nullopt;
     }
@@ -134,94 +244,21 @@ std::optional<double> FractionToUs(const std::string& fraction, Services& servic
 }
 
 void CalculateOdds(OddsPage& page, Services& services, const Catalogue& catalogue) {
-    TextGrid& records = page.records;
-    TextGrid& prices = page.prices;
-    const char sep = services.separator;
-    auto value = [&](const std::string& text) {
-        return TextToNumber(text, sep, services.prompter);
-    };
-    auto count = [&](int col, int row) { return value(records.Cell(col, row)); };
-
-    double total = 0.0;
-    for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
-        for (int r = OddsPage::kHomeRow; r <= OddsPage::kAwayRow; ++r) {
-            if (records.Cell(c, r).empty()) {
-                services.prompter.ShowMessage(catalogue.Read(kMissingCount) + "  :" +
-                                              records.Cell(0, r) + " " + records.Cell(c, 0));
-                return;
-            }
-            total += count(c, r);
-        }
+    const PageNumbers value(services);
+    const std::optional<double> total = TotalCount(page.records, value, services, catalogue);
+    if (!total) {
+        return;
     }
-
     if (page.cut_percent.text.empty()) {
         page.cut_percent.text = "0";
     }
-
-    // The counts in favour of each result: home wins with away losses, the
-    // draws of both, away wins with home losses.
-    struct Favourable {
-        int col_a, row_a, col_b, row_b;
-    };
-    const Favourable favourable[3] = {
-        {OddsPage::kWinsCol, OddsPage::kHomeRow, OddsPage::kLossesCol, OddsPage::kAwayRow},
-        {OddsPage::kDrawsCol, OddsPage::kHomeRow, OddsPage::kDrawsCol, OddsPage::kAwayRow},
-        {OddsPage::kWinsCol, OddsPage::kAwayRow, OddsPage::kLossesCol, OddsPage::kHomeRow},
-    };
-    for (int k = 0; k < 3; ++k) {
-        const Favourable& f = favourable[k];
-        // Read at each use, like every figure on the page, so an unreadable
-        // count is reported each time it is used.
-        auto favourable_count = [&] { return count(f.col_a, f.row_a) + count(f.col_b, f.row_b); };
-        std::string text = "0";
-        if (favourable_count() != 0.0) {
-            const double fair = total / favourable_count();
-            text = NumberToText(Round2(fair / 100.0 * (100.0 - value(page.cut_percent.text))), sep);
-        }
-        prices.SetCell(k + 1, OddsPage::kDecimalRow, text);
-    }
-
-    // Double chances from the two result odds as written: (1, X), (1, 2), (X, 2).
-    const std::array<std::pair<int, int>, 3> pairs = {{{1, 2}, {1, 3}, {2, 3}}};
-    for (int k = 0; k < 3; ++k) {
-        const double a = value(prices.Cell(pairs[k].first, OddsPage::kDecimalRow));
-        const double b = value(prices.Cell(pairs[k].second, OddsPage::kDecimalRow));
-        const std::string text = a + b != 0.0 ? NumberToText(Round2(a * b / (a + b)), sep) : "0";
-        prices.SetCell(k + 4, OddsPage::kDecimalRow, text);
-    }
-
-    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
-        const double t = value(prices.Cell(c, OddsPage::kDecimalRow)) - 1.0;
-        const auto [n, d] = FindFraction(t);
-        prices.SetCell(c, OddsPage::kFractionRow,
-                       NumberToText(n, sep) + "/" + NumberToText(d, sep));
-    }
-
-    // A 0/0 fraction has no US number; a figure left from an earlier
-    // calculation would belong to other odds.
-    for (int c = 1; c <= OddsPage::kResultCols; ++c) {
-        const std::optional<double> us =
-            FractionToUs(prices.Cell(c, OddsPage::kFractionRow), services);
-        prices.SetCell(c, OddsPage::kUsRow, us ? NumberToText(*us, sep) : std::string());
-    }
-
-    const double o1 = value(prices.Cell(1, OddsPage::kDecimalRow));
-    const double ox = value(prices.Cell(2, OddsPage::kDecimalRow));
-    const double o2 = value(prices.Cell(3, OddsPage::kDecimalRow));
-    const double odds[3] = {o1, ox, o2};
-    for (int k = 0; k < 3; ++k) {
-        std::string text = "0";
-        if (o1 != 0.0 && ox != 0.0 && o2 != 0.0) {
-            const double payback = 10000.0 / (100.0 / o1 + 100.0 / ox + 100.0 / o2);
-            text = NumberToText(RoundWhole(payback / odds[k]), sep);
-        }
-        prices.SetCell(k + 1, OddsPage::kProbabilityRow, text);
-    }
-    for (int k = 0; k < 3; ++k) {
-        const double a = value(prices.Cell(pairs[k].first, OddsPage::kProbabilityRow));
-        const double b = value(prices.Cell(pairs[k].second, OddsPage::kProbabilityRow));
-        prices.SetCell(k + 4, OddsPage::kProbabilityRow, NumberToText(a + b, sep));
-    }
+    const char sep = services.separator;
+    WriteFairOdds(page, *total, value, sep);
+    WriteDoubleChanceOdds(page.prices, value, sep);
+    WriteFractionalOdds(page.prices, value, sep);
+    WriteUsOdds(page.prices, services);
+    WriteProbabilities(page.prices, value, sep);
+    WriteDoubleChanceProbabilities(page.prices, value, sep);
 }
 
 }  // namespace orvanta

@@ -4,6 +4,7 @@
 
 #include "core/base/operation_error.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
@@ -30,9 +31,7 @@ void ClearProbability(ProbabilityPage& page) {
 void CalculateProbability(ProbabilityPage& page, Services& services) {
     TextGrid& grid = page.outcomes;
     const char sep = services.separator;
-    auto value = [&](const std::string& text) {
-        return TextToNumber(text, sep, services.prompter);
-    };
+    const PageNumbers value(services);
     auto odds_text = [&](int c) -> const std::string& {
         return grid.Cell(c, ProbabilityPage::kOddsRow);
     };

@@ -2,8 +2,6 @@
 
 #include <cstddef>
 
-#include "core/i18n/utf8.h"
-
 namespace orvanta::grid_file {
 
 namespace {
@@ -166,58 +164,6 @@ bool IsPictureCellType(int cell_type) {
     const std::string_view n(name);
     return n == "ctBitmap" || n == "ctIcon" || n == "ctImageList" || n == "ctImages" ||
            n == "ctPicture" || n == "ctFilePicture";
-}
-
-std::size_t Utf16Length(std::string_view utf8) {
-    std::size_t units = 0;
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        units += NextCodePoint(utf8, pos) >= 0x10000 ? 2 : 1;
-    }
-    return units;
-}
-
-std::string Utf8ToUtf16Le(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size() * 2);
-    const auto unit = [&](char32_t u) {
-        out += static_cast<char>(u & 0xFF);
-        out += static_cast<char>((u >> 8) & 0xFF);
-    };
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const char32_t cp = NextCodePoint(utf8, pos);
-        if (cp >= 0x10000) {
-            unit(0xD800 + ((cp - 0x10000) >> 10));
-            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            unit(cp);
-        }
-    }
-    return out;
-}
-
-std::string Utf16LeToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    const std::size_t units = bytes.size() / 2;
-    const auto unit = [&](std::size_t i) {
-        return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    };
-    for (std::size_t i = 0; i < units; ++i) {
-        const char32_t u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
-            const char32_t low = unit(i + 1);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
-                ++i;
-                continue;
-            }
-        }
-        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacementCharacter : u);
-    }
-    return out;
 }
 
 }  // namespace orvanta::grid_file

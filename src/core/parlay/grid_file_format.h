@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/grid/text_grid.h"
@@ -55,13 +54,5 @@ std::optional<GridColour> ColourFromName(std::string_view name);
 
 // Cell types that carry one more record holding a picture or a list.
 bool IsPictureCellType(int cell_type);
-
-// The UTF-16 text forms. Cells hold UTF-8 (core/i18n/utf8.h), cleaned of
-// malformed bytes before they are measured or written.
-// Code units of the UTF-16 form of clean UTF-8.
-std::size_t Utf16Length(std::string_view utf8);
-std::string Utf8ToUtf16Le(std::string_view utf8);
-// Unpaired surrogates become U+FFFD.
-std::string Utf16LeToUtf8(std::string_view bytes);
 
 }  // namespace orvanta::grid_file

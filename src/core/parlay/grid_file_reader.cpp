@@ -6,12 +6,10 @@
 #include <vector>
 
 #include "core/base/file_io.h"
-#include "core/base/operation_error.h"
 #include "core/grid/text_grid.h"
-#include "core/i18n/catalogue.h"
-#include "core/i18n/utf8.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/grid_file_format.h"
+#include "core/parlay/grid_record_reader.h"
 
 namespace orvanta {
 
@@ -22,199 +20,6 @@ using namespace grid_file;
 // Width or height in pixels that a file may give a column or row.
 constexpr int kMaxCellSize = 65535;
 
-[[noreturn]] void Fail(const std::string& text) {
-    throw OperationError(text);
-}
-
-// A name from the file, safe to show in a message.
-std::string Printable(std::string_view name) {
-    std::string out;
-    for (char c : name) {
-        out += c >= 0x20 && c < 0x7F ? c : '?';
-    }
-    return out;
-}
-
-[[noreturn]] void UnknownProperty(std::string_view name) {
-    Fail("Unknown property \"" + Printable(name) + "\"");
-}
-
-// Reads records from the bytes of a file. Every length is checked against the
-// bytes still there before anything is taken or allocated.
-class RecordReader {
-public:
-    explicit RecordReader(std::string_view bytes) : m_bytes(bytes) {}
-
-    std::size_t Left() const { return m_bytes.size() - m_pos; }
-
-    void BeginRecord() {
-        if (Take(kSignature.size()) != kSignature) {
-            Fail(kInvalidStreamFormat);
-        }
-        ShortString();  // the record type: the position in the file decides
-        ShortString();  // the object name
-    }
-
-    // The next property's name, or nothing at the end of the list.
-    std::optional<std::string_view> NextProperty() {
-        const std::string_view name = ShortString();
-        if (name.empty()) {
-            return std::nullopt;
-        }
-        return name;
-    }
-
-    void EndRecord() {
-        if (Byte() != 0) {
-            Fail(kInvalidStreamFormat);  // child records are not part of the format
-        }
-    }
-
-    std::int32_t Int() {
-        switch (Byte()) {
-            case kTagInt8:
-                return static_cast<std::int8_t>(Byte());
-            case kTagInt16:
-                return static_cast<std::int16_t>(LittleEndian(2));
-            case kTagInt32:
-                return static_cast<std::int32_t>(LittleEndian(4));
-            default:
-                Fail(kInvalidPropertyValue);
-        }
-    }
-
-    bool Bool() {
-        switch (Byte()) {
-            case kTagFalse:
-                return false;
-            case kTagTrue:
-                return true;
-            default:
-                Fail(kInvalidPropertyValue);
-        }
-    }
-
-    std::string Text() {
-        switch (Byte()) {
-            case kTagShortText:
-                return EightBit(Take(Byte()));
-            case kTagLongText:
-                return EightBit(Take(Length(1)));
-            case kTagUtf8Text:
-                return CleanUtf8(Take(Length(1)));
-            case kTagUtf16Text:
-                return Utf16LeToUtf8(Take(Length(2) * 2));
-            default:
-                Fail(kInvalidPropertyValue);
-        }
-    }
-
-    int Enum(const NameList& list) {
-        const auto position = FindName(list, Ident());
-        if (!position) {
-            Fail(kInvalidPropertyValue);
-        }
-        return *position;
-    }
-
-    GridColour Colour() {
-        if (Peek() != kTagIdent) {
-            return GridColour{Int()};
-        }
-        const auto colour = ColourFromName(Ident());
-        if (!colour) {
-            Fail(kInvalidPropertyValue);
-        }
-        return *colour;
-    }
-
-    std::uint8_t Set(const NameList& list) {
-        if (Byte() != kTagSet) {
-            Fail(kInvalidPropertyValue);
-        }
-        unsigned bits = 0;
-        for (std::string_view member = ShortString(); !member.empty(); member = ShortString()) {
-            const auto position = FindName(list, member);
-            if (!position) {
-                Fail(kInvalidPropertyValue);
-            }
-            bits |= 1u << *position;
-        }
-        return static_cast<std::uint8_t>(bits);
-    }
-
-    void Extended(std::uint8_t (&value)[10]) {
-        if (Byte() != kTagExtended) {
-            Fail(kInvalidPropertyValue);
-        }
-        const std::string_view bytes = Take(10);
-        for (int i = 0; i < 10; ++i) {
-            value[i] = static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(i)]);
-        }
-    }
-
-private:
-    std::uint8_t Peek() {
-        if (Left() < 1) {
-            Fail(kStreamReadError);
-        }
-        return static_cast<std::uint8_t>(m_bytes[m_pos]);
-    }
-
-    std::uint8_t Byte() {
-        const std::uint8_t b = Peek();
-        ++m_pos;
-        return b;
-    }
-
-    std::string_view Take(std::size_t n) {
-        if (n > Left()) {
-            Fail(kStreamReadError);
-        }
-        const std::string_view part = m_bytes.substr(m_pos, n);
-        m_pos += n;
-        return part;
-    }
-
-    std::uint32_t LittleEndian(int bytes) {
-        const std::string_view b = Take(static_cast<std::size_t>(bytes));
-        std::uint32_t value = 0;
-        for (int i = bytes - 1; i >= 0; --i) {
-            value = (value << 8) | static_cast<std::uint8_t>(b[static_cast<std::size_t>(i)]);
-        }
-        return value;
-    }
-
-    // A 4-byte count of units of `unit_size` bytes, no more than what is left.
-    std::size_t Length(std::size_t unit_size) {
-        const auto length = static_cast<std::int32_t>(LittleEndian(4));
-        if (length < 0) {
-            Fail(kInvalidPropertyValue);
-        }
-        if (static_cast<std::size_t>(length) > Left() / unit_size) {
-            Fail(kStreamReadError);
-        }
-        return static_cast<std::size_t>(length);
-    }
-
-    std::string_view ShortString() { return Take(Byte()); }
-
-    std::string_view Ident() {
-        if (Byte() != kTagIdent) {
-            Fail(kInvalidPropertyValue);
-        }
-        return ShortString();
-    }
-
-    // The 8-bit forms were written in the program's ANSI code page.
-    static std::string EightBit(std::string_view bytes) {
-        return IsAscii(bytes) ? std::string(bytes) : DecodeWindows1253(bytes);
-    }
-
-    std::string_view m_bytes;
-    std::size_t m_pos = 0;
-};
-
 struct Header {
     std::int32_t cols = 0;
     std::int32_t rows = 0;
@@ -223,27 +28,21 @@ struct Header {
     bool full_grid = false;
 };
 
+// clang-format off
+constexpr PropertyRule<Header> kHeaderRules[] = {
+    {"ColCount",   [](RecordReader& r, Header& h) { h.cols = r.Int(); }},
+    {"RowCount",   [](RecordReader& r, Header& h) { h.rows = r.Int(); }},
+    {"ColWidths",  [](RecordReader& r, Header& h) { h.col_widths = r.Text(); }},
+    {"RowHeights", [](RecordReader& r, Header& h) { h.row_heights = r.Text(); }},
+    {"FullGrid",   [](RecordReader& r, Header& h) { h.full_grid = r.Bool(); }},
+    // The saving window's handle means nothing now.
+    {"ID",         [](RecordReader& r, Header&) { r.Int(); }},
+};
+// clang-format on
+
 Header ReadHeader(RecordReader& r) {
     Header h;
-    r.BeginRecord();
-    while (const auto name = r.NextProperty()) {
-        if (*name == "ColCount") {
-            h.cols = r.Int();
-        } else if (*name == "RowCount") {
-            h.rows = r.Int();
-        } else if (*name == "ColWidths") {
-            h.col_widths = r.Text();
-        } else if (*name == "RowHeights") {
-            h.row_heights = r.Text();
-        } else if (*name == "FullGrid") {
-            h.full_grid = r.Bool();
-        } else if (*name == "ID") {
-            r.Int();  // the saving window's handle means nothing now
-        } else {
-            UnknownProperty(*name);
-        }
-    }
-    r.EndRecord();
+    ReadRecord(r, kHeaderRules, h);
     return h;
 }
 
@@ -337,82 +136,72 @@ struct CellRecord {
     bool has_prop = false;
 };
 
+// clang-format off
+constexpr PropertyRule<CellRecord> kCellRecordRules[] = {
+    {"Col",     [](RecordReader& r, CellRecord& c) { c.col = r.Int(); }},
+    {"Row",     [](RecordReader& r, CellRecord& c) { c.row = r.Int(); }},
+    {"Cell",    [](RecordReader& r, CellRecord& c) { c.text = r.Text(); }},
+    {"HasProp", [](RecordReader& r, CellRecord& c) { c.has_prop = r.Bool(); }},
+};
+// clang-format on
+
 CellRecord ReadCellRecord(RecordReader& r) {
     CellRecord c;
-    r.BeginRecord();
-    while (const auto name = r.NextProperty()) {
-        if (*name == "Col") {
-            c.col = r.Int();
-        } else if (*name == "Row") {
-            c.row = r.Int();
-        } else if (*name == "Cell") {
-            c.text = r.Text();
-        } else if (*name == "HasProp") {
-            c.has_prop = r.Bool();
-        } else {
-            UnknownProperty(*name);
-        }
-    }
-    r.EndRecord();
+    ReadRecord(r, kCellRecordRules, c);
     return c;
 }
 
+// clang-format off
+constexpr PropertyRule<CellProps> kCellPropertyRules[] = {
+    {"IsBaseCell",   [](RecordReader& r, CellProps& p) { p.is_base_cell = r.Bool(); }},
+    {"CellSpanX",    [](RecordReader& r, CellProps& p) { p.span_x = r.Int(); }},
+    {"CellSpanY",    [](RecordReader& r, CellProps& p) { p.span_y = r.Int(); }},
+    {"OwnerCol",     [](RecordReader& r, CellProps& p) { p.owner_col = r.Int(); }},
+    {"OwnerRow",     [](RecordReader& r, CellProps& p) { p.owner_row = r.Int(); }},
+    {"Alignment",    [](RecordReader& r, CellProps& p) {
+                         p.alignment = static_cast<HAlign>(r.Enum(kAlignments)); }},
+    {"BorderColor",  [](RecordReader& r, CellProps& p) { p.border_color = r.Colour(); }},
+    {"BorderWidth",  [](RecordReader& r, CellProps& p) { p.border_width = r.Int(); }},
+    {"BrushColor",   [](RecordReader& r, CellProps& p) { p.brush_color = r.Colour(); }},
+    {"BrushColorTo", [](RecordReader& r, CellProps& p) { p.brush_color_to = r.Colour(); }},
+    {"BrushStyle",   [](RecordReader& r, CellProps& p) { p.brush_style = r.Enum(kBrushStyles); }},
+    {"FontColor",    [](RecordReader& r, CellProps& p) { p.font_color = r.Colour(); }},
+    {"FontName",     [](RecordReader& r, CellProps& p) { p.font_name = r.Text(); }},
+    {"FontSize",     [](RecordReader& r, CellProps& p) { p.font_size = r.Int(); }},
+    {"FontStyle",    [](RecordReader& r, CellProps& p) { p.font_style = r.Set(kFontStyles); }},
+    {"Editor",       [](RecordReader& r, CellProps& p) { p.editor = r.Enum(kEditors); }},
+    {"ReadOnly",     [](RecordReader& r, CellProps& p) { p.read_only = r.Bool(); }},
+    {"VAlignment",   [](RecordReader& r, CellProps& p) {
+                         p.valign = static_cast<VAlign>(r.Enum(kVAlignments)); }},
+    {"WordWrap",     [](RecordReader& r, CellProps& p) { p.word_wrap = r.Bool(); }},
+    {"NodeLevel",    [](RecordReader& r, CellProps& p) { p.node_level = r.Int(); }},
+};
+
+constexpr PropertyRule<CellGraphic> kCellGraphicRules[] = {
+    {"CellType",        [](RecordReader& r, CellGraphic& g) { g.cell_type = r.Enum(kCellTypes); }},
+    {"CellVAlign",      [](RecordReader& r, CellGraphic& g) { g.valign = r.Enum(kGraphicVAligns); }},
+    {"CellHAlign",      [](RecordReader& r, CellGraphic& g) { g.halign = r.Enum(kGraphicHAligns); }},
+    {"CellIndex",       [](RecordReader& r, CellGraphic& g) { g.index = r.Int(); }},
+    {"CellTransparent", [](RecordReader& r, CellGraphic& g) { g.transparent = r.Bool(); }},
+    {"CellCreated",     [](RecordReader& r, CellGraphic& g) { g.created = r.Bool(); }},
+    {"CellBoolean",     [](RecordReader& r, CellGraphic& g) { g.boolean = r.Bool(); }},
+    {"CellAngle",       [](RecordReader& r, CellGraphic& g) { g.angle = r.Int(); }},
+    {"CellValue",       [](RecordReader& r, CellGraphic& g) { r.Extended(g.value); }},
+    {"CellErrFrom",     [](RecordReader& r, CellGraphic& g) { g.err_from = r.Int(); }},
+    {"CellErrLen",      [](RecordReader& r, CellGraphic& g) { g.err_len = r.Int(); }},
+    {"CellText",        [](RecordReader& r, CellGraphic& g) { g.text = r.Text(); }},
+};
+// clang-format on
+
 // The properties record; true when a graphic record follows.
 bool ReadPropsRecord(RecordReader& r, CellProps& p) {
-    constexpr std::string_view kPrefix = "CellProperties.";
     bool has_graphic = false;
     r.BeginRecord();
-    while (const auto full_name = r.NextProperty()) {
-        if (*full_name == "HasGraphic") {
+    while (const auto name = r.NextProperty()) {
+        if (*name == "HasGraphic") {
             has_graphic = r.Bool();
-            continue;
-        }
-        if (full_name->substr(0, kPrefix.size()) != kPrefix) {
-            UnknownProperty(*full_name);
-        }
-        const std::string_view name = full_name->substr(kPrefix.size());
-        if (name == "IsBaseCell") {
-            p.is_base_cell = r.Bool();
-        } else if (name == "CellSpanX") {
-            p.span_x = r.Int();
-        } else if (name == "CellSpanY") {
-            p.span_y = r.Int();
-        } else if (name == "OwnerCol") {
-            p.owner_col = r.Int();
-        } else if (name == "OwnerRow") {
-            p.owner_row = r.Int();
-        } else if (name == "Alignment") {
-            p.alignment = static_cast<HAlign>(r.Enum(kAlignments));
-        } else if (name == "BorderColor") {
-            p.border_color = r.Colour();
-        } else if (name == "BorderWidth") {
-            p.border_width = r.Int();
-        } else if (name == "BrushColor") {
-            p.brush_color = r.Colour();
-        } else if (name == "BrushColorTo") {
-            p.brush_color_to = r.Colour();
-        } else if (name == "BrushStyle") {
-            p.brush_style = r.Enum(kBrushStyles);
-        } else if (name == "FontColor") {
-            p.font_color = r.Colour();
-        } else if (name == "FontName") {
-            p.font_name = r.Text();
-        } else if (name == "FontSize") {
-            p.font_size = r.Int();
-        } else if (name == "FontStyle") {
-            p.font_style = r.Set(kFontStyles);
-        } else if (name == "Editor") {
-            p.editor = r.Enum(kEditors);
-        } else if (name == "ReadOnly") {
-            p.read_only = r.Bool();
-        } else if (name == "VAlignment") {
-            p.valign = static_cast<VAlign>(r.Enum(kVAlignments));
-        } else if (name == "WordWrap") {
-            p.word_wrap = r.Bool();
-        } else if (name == "NodeLevel") {
-            p.node_level = r.Int();
         } else {
-            UnknownProperty(*full_name);
+            ReadProperty(r, *name, kCellPropertyRules, p, "CellProperties.");
         }
     }
     r.EndRecord();
@@ -420,43 +209,8 @@ bool ReadPropsRecord(RecordReader& r, CellProps& p) {
 }
 
 CellGraphic ReadGraphicRecord(RecordReader& r) {
-    constexpr std::string_view kPrefix = "CellGraphic.";
     CellGraphic g;
-    r.BeginRecord();
-    while (const auto full_name = r.NextProperty()) {
-        if (full_name->substr(0, kPrefix.size()) != kPrefix) {
-            UnknownProperty(*full_name);
-        }
-        const std::string_view name = full_name->substr(kPrefix.size());
-        if (name == "CellType") {
-            g.cell_type = r.Enum(kCellTypes);
-        } else if (name == "CellVAlign") {
-            g.valign = r.Enum(kGraphicVAligns);
-        } else if (name == "CellHAlign") {
-            g.halign = r.Enum(kGraphicHAligns);
-        } else if (name == "CellIndex") {
-            g.index = r.Int();
-        } else if (name == "CellTransparent") {
-            g.transparent = r.Bool();
-        } else if (name == "CellCreated") {
-            g.created = r.Bool();
-        } else if (name == "CellBoolean") {
-            g.boolean = r.Bool();
-        } else if (name == "CellAngle") {
-            g.angle = r.Int();
-        } else if (name == "CellValue") {
-            r.Extended(g.value);
-        } else if (name == "CellErrFrom") {
-            g.err_from = r.Int();
-        } else if (name == "CellErrLen") {
-            g.err_len = r.Int();
-        } else if (name == "CellText") {
-            g.text = r.Text();
-        } else {
-            UnknownProperty(*full_name);
-        }
-    }
-    r.EndRecord();
+    ReadRecord(r, kCellGraphicRules, g, "CellGraphic.");
     // Such a cell is followed by a picture record this program cannot read.
     if (IsPictureCellType(g.cell_type)) {
         Fail(kPictureCellsUnsupported);

@@ -4,6 +4,7 @@
 #include "core/base/file_io.h"
 #include "core/base/operation_error.h"
 #include "core/grid/text_grid.h"
+#include "core/i18n/utf16.h"
 #include "core/i18n/utf8.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/grid_file_format.h"

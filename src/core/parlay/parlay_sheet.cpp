@@ -5,6 +5,7 @@
 #include "core/base/services.h"
 #include "core/i18n/catalogue.h"
 #include "core/numeric/number_text.h"
+#include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
@@ -23,7 +24,7 @@ double Chain(double product, double factor) {
 }
 
 double ReadCell(const TextGrid& grid, int col, int row, Services& services) {
-    return TextToNumber(grid.Cell(col, row), services.separator, services.prompter);
+    return PageNumbers(services)(grid.Cell(col, row));
 }
 
 // Empty cells count 0 in the sums.
@@ -46,6 +47,57 @@ long long Binomial(int n, int m) {
         result = result * (n - m + i) / i;  // exact at every step
     }
     return result;
+}
+
+// A combination holding a lost selection pays nothing, so only the won ones
+// are enumerated. Taken in their order they give the same combinations in
+// the same lexicographic order, and so the same sum to the last bit.
+std::vector<double> WonOdds(const std::vector<Selection>& others) {
+    std::vector<double> won;
+    won.reserve(others.size());
+    for (const Selection& s : others) {
+        if (s.won) {
+            won.push_back(s.odds);
+        }
+    }
+    return won;
+}
+
+// The products of every combination of m of the odds (1 <= m <= their
+// number), each with the bankers' when there are any, added up in
+// lexicographic order.
+double SumOfProducts(const std::vector<double>& won, int m, double banker_product) {
+    const int w = static_cast<int>(won.size());
+    // index[j] is the j-th member of the current combination; prefix[j] the
+    // product of members 0..j in index order. Moving to the next combination
+    // only redoes the products from the first index that changed.
+    std::vector<int> index(static_cast<std::size_t>(m));
+    std::vector<double> prefix(static_cast<std::size_t>(m));
+    for (int j = 0; j < m; ++j) {
+        index[j] = j;
+        prefix[j] = Chain(j > 0 ? prefix[j - 1] : 0.0, won[j]);
+    }
+    const bool with_bankers = banker_product > 0;
+    double total = 0;
+    for (;;) {
+        const double q = prefix[m - 1];
+        total += with_bankers ? q * banker_product : q;
+
+        int j = m - 1;
+        while (j >= 0 && index[j] == w - m + j) {
+            --j;
+        }
+        if (j < 0) {
+            break;
+        }
+        ++index[j];
+        prefix[j] = Chain(j > 0 ? prefix[j - 1] : 0.0, won[index[j]]);
+        for (int t = j + 1; t < m; ++t) {
+            index[t] = index[t - 1] + 1;
+            prefix[t] = Chain(prefix[t - 1], won[index[t]]);
+        }
+    }
+    return total;
 }
 
 }  // namespace
@@ -96,52 +148,11 @@ SystemPayout SumCombinations(const std::vector<Selection>& others, int m, double
     if (result.count == 0) {
         return result;
     }
-
-    // A combination holding a lost selection pays nothing, so only the won ones
-    // are enumerated. Taken in their order they give the same combinations in
-    // the same lexicographic order, and so the same sum to the last bit.
-    std::vector<double> won;
-    won.reserve(others.size());
-    for (const Selection& s : others) {
-        if (s.won) {
-            won.push_back(s.odds);
-        }
-    }
-    const int w = static_cast<int>(won.size());
-    if (m > w) {
+    const std::vector<double> won = WonOdds(others);
+    if (m > static_cast<int>(won.size())) {
         return result;
     }
-
-    // index[j] is the j-th member of the current combination; prefix[j] the
-    // product of members 0..j in index order. Moving to the next combination
-    // only redoes the products from the first index that changed.
-    std::vector<int> index(static_cast<std::size_t>(m));
-    std::vector<double> prefix(static_cast<std::size_t>(m));
-    for (int j = 0; j < m; ++j) {
-        index[j] = j;
-        prefix[j] = Chain(j > 0 ? prefix[j - 1] : 0.0, won[j]);
-    }
-    const bool with_bankers = banker_product > 0;
-    double total = 0;
-    for (;;) {
-        const double q = prefix[m - 1];
-        total += with_bankers ? q * banker_product : q;
-
-        int j = m - 1;
-        while (j >= 0 && index[j] == w - m + j) {
-            --j;
-        }
-        if (j < 0) {
-            break;
-        }
-        ++index[j];
-        prefix[j] = Chain(j > 0 ? prefix[j - 1] : 0.0, won[index[j]]);
-        for (int t = j + 1; t < m; ++t) {
-            index[t] = index[t - 1] + 1;
-            prefix[t] = Chain(prefix[t - 1], won[index[t]]);
-        }
-    }
-    result.total = total;
+    result.total = SumOfProducts(won, m, banker_product);
     return result;
 }
 

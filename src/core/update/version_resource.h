@@ -10,7 +10,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
+#include "core/i18n/utf16.h"
 #include "core/update/version_info.h"
 
 namespace orvanta {
@@ -66,35 +68,10 @@ public:
     // written, the zero included.
     constexpr unsigned Utf16(const char* text) {
         unsigned units = 0;
-        std::size_t i = 0;
-        while (text && text[i] != '\0') {
-            const auto c = static_cast<unsigned char>(text[i]);
-            std::uint32_t code = c;
-            std::size_t extra = 0;
-            if (c >= 0xF0) {
-                code = c & 0x07u;
-                extra = 3;
-            } else if (c >= 0xE0) {
-                code = c & 0x0Fu;
-                extra = 2;
-            } else if (c >= 0xC0) {
-                code = c & 0x1Fu;
-                extra = 1;
-            }
-            ++i;
-            for (std::size_t k = 0; k < extra && text[i] != '\0'; ++k, ++i) {
-                code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3Fu);
-            }
-            if (code >= 0x10000) {
-                code -= 0x10000;
-                Word(0xD800 + (code >> 10));
-                Word(0xDC00 + (code & 0x3FF));
-                units += 2;
-            } else {
-                Word(code);
-                ++units;
-            }
-        }
+        ForEachUtf16Unit(text ? std::string_view(text) : std::string_view(), [&](char16_t unit) {
+            Word(unit);
+            ++units;
+        });
         Word(0);
         return units + 1;
     }
@@ -117,12 +94,8 @@ private:
     VersionBlob& m_blob;
 };
 
-}  // namespace version_detail
-
-constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
-    VersionBlob blob;
-    version_detail::Writer w(blob);
-    const std::size_t root = w.Open(52, 0, "VS_VERSION_INFO");
+// VS_FIXEDFILEINFO: the four-number versions of the file and the product.
+constexpr void WriteFixedFileInfo(Writer& w, const VersionSpec& fields) {
     w.Dword(0xFEEF04BDu);
     w.Dword(0x00010000u);
     w.Dword((std::uint32_t{fields.file_version[0]} << 16) | fields.file_version[1]);
@@ -136,7 +109,10 @@ constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
     w.Dword(0);
     w.Dword(0);
     w.Dword(0);
+}
 
+// StringFileInfo with the one US English table of the strings given.
+constexpr void WriteStringFileInfo(Writer& w, const VersionSpec& fields) {
     const std::size_t string_info = w.Open(0, 1, "StringFileInfo");
     const std::size_t table = w.Open(0, 1, "040904E4");
     for (int i = 0; i < 10; ++i) {
@@ -151,13 +127,27 @@ constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
     }
     w.Close(table);
     w.Close(string_info);
+}
 
+// VarFileInfo: the table's language and code page.
+constexpr void WriteVarFileInfo(Writer& w) {
     const std::size_t var_info = w.Open(0, 1, "VarFileInfo");
     const std::size_t var = w.Open(4, 0, "Translation");
     w.Word(0x0409);
     w.Word(0x04E4);
     w.Close(var);
     w.Close(var_info);
+}
+
+}  // namespace version_detail
+
+constexpr VersionBlob BuildVersionBlob(const VersionSpec& fields) {
+    VersionBlob blob;
+    version_detail::Writer w(blob);
+    const std::size_t root = w.Open(52, 0, "VS_VERSION_INFO");
+    version_detail::WriteFixedFileInfo(w, fields);
+    version_detail::WriteStringFileInfo(w, fields);
+    version_detail::WriteVarFileInfo(w);
     w.Close(root);
     return blob;
 }

@@ -67,6 +67,34 @@ TEST(ReadVersionInfo, WindowsProgramFilesPe32AndPe32Plus) {
     }
 }
 
+TEST(ReadVersionInfo, ConfiguredTextThatIsNoUtf8IsWrittenWithReplacements) {
+    // Each byte that starts no UTF-8 sequence goes into the block as one U+FFFD,
+    // as everywhere else, rather than as whatever its bits would make: an
+    // overlong zero would cut the string short, a cut sequence would eat the
+    // text after it.
+    const struct {
+        const char* configured;
+        const char* read_back;
+    } cases[] = {
+        {"ab\xC0\x80"
+         "cd",
+         "ab\xEF\xBF\xBD\xEF\xBF\xBD"
+         "cd"},
+        {"\xCE"
+         "A",
+         "\xEF\xBF\xBD"
+         "A"},
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xF7\xBF\xBF\xBF", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) {
+        VersionSpec fields;
+        fields.strings[9] = c.configured;
+        EXPECT_EQ(ParseVersionResource(BuildVersionResource(fields)).comments, c.read_back)
+            << c.configured;
+    }
+}
+
 TEST(ReadVersionInfo, MissingStringsStayEmpty) {
     const VersionInfo info = ReadVersionInfoFromBytes(BuildVersionedPe("1.0.0.0"));
     EXPECT_EQ(info.file_version, "1.0.0.0");
