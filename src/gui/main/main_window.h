@@ -9,10 +9,11 @@
 #include <string>
 
 #include "core/base/services.h"
+#include "core/help/help_target.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
 #include "gui/main/calculator_tab.h"
-#include "gui/widgets/window_controls.h"
+#include "gui/widgets/control_table.h"
 
 class QAction;
 class QMenu;
@@ -25,7 +26,7 @@ namespace orvanta {
 // The windows and checks the main window opens. main() fills them with the
 // real ones; tests with recorders.
 struct MainWindowOpeners {
-    std::function<void(QWidget* owner, int help_topic)> open_help;
+    std::function<void(QWidget* owner, HelpTopic topic)> open_help;
     std::function<void(QWidget* owner)> open_about;
     std::function<void(QWidget* owner)> open_live;
     // Starts the automatic update check, which goes on while the window is in
@@ -35,6 +36,9 @@ struct MainWindowOpeners {
     std::function<std::unique_ptr<QObject>(QWidget* owner)> start_update_check;
     std::function<bool(QWidget* owner)> start_manual_update;
 };
+
+// The window's own controls: its tab pages, command buttons, menus and timer.
+const ControlTable<NoPage>& MainWindowControls();
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -84,7 +88,7 @@ private:
     MainWindowOpeners m_openers;
     Catalogue m_catalogue;
     bool m_shown = false;
-    WindowControls m_controls;
+    Controls<> m_controls;
 
     QTabWidget* m_pages = nullptr;
     std::array<CalculatorTab*, 4> m_tabs{};
