@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "core/base/services.h"
@@ -146,10 +147,15 @@ private:
 template <typename Page>
 using ControlTable = std::vector<Control<Page>>;
 
+// The page a field is taken from, left for the table to say: a field of a
+// page's base struct is a field of the page.
+template <typename Page>
+using FieldOf = typename std::common_type<Page>::type;
+
 // The row of a table that shows a field of the page, has a domain name, or
 // shows a caption (the first such row); nullptr when none does.
 template <typename Page>
-const Control<Page>* RowOf(const ControlTable<Page>& table, TextBox Page::*field) {
+const Control<Page>* RowOf(const ControlTable<Page>& table, TextBox FieldOf<Page>::*field) {
     for (const Control<Page>& row : table) {
         if (row.box == field) {
             return &row;
@@ -158,7 +164,7 @@ const Control<Page>* RowOf(const ControlTable<Page>& table, TextBox Page::*field
     return nullptr;
 }
 template <typename Page>
-const Control<Page>* RowOf(const ControlTable<Page>& table, TextGrid Page::*field) {
+const Control<Page>* RowOf(const ControlTable<Page>& table, TextGrid FieldOf<Page>::*field) {
     for (const Control<Page>& row : table) {
         if (row.grid == field) {
             return &row;
