@@ -127,16 +127,7 @@ AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* pare
     m_panel = m_controls.Name(new BevelPanel(this), "panel");
     m_panel->setGeometry(0, 0, kClientWidth, kPanelHeight);
 
-    const int inset = 2 * kBevelWidth;
-    m_icon = m_controls.Name(new QLabel(m_panel), "logo");
-    m_icon->setGeometry(inset, inset, kClientWidth - 2 * inset, kIconHeight);
-    m_icon->setScaledContents(true);
-    QPixmap logo(QStringLiteral(":/support/orvanta_logo.png"));
-    if (!logo.isNull()) {
-        logo.setDevicePixelRatio(static_cast<qreal>(logo.width()) / kLogoWidth);
-        m_icon->setPixmap(logo);
-    }
-
+    AddLogo();
     m_version = AddLabel("version", 8, 168);
     m_copyright = AddLabel("copyright", 8, 192);
     m_web = AddLabel("web_link", 8, 216);
@@ -144,18 +135,7 @@ AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* pare
     m_mobile = AddLabel("mobile", 9, 259);
     m_email_caption = AddLabel("email_caption", 8, 275);
     m_email = AddLabel("mail_link", 96, 275);
-
-    QFont web_font = m_web->font();
-    web_font.setPixelSize(13);
-    m_web->setFont(web_font);
-    MakeLink(m_web);
-    MakeLink(m_email);
-    m_web->setText(QString::fromUtf8(vendor::kWebServer));
-    m_email->setText(QString::fromUtf8(vendor::kEmail));
-    m_web->adjustSize();
-    m_email->adjustSize();
-    m_web->installEventFilter(this);
-    m_email->installEventFilter(this);
+    MakeLinks();
 
     auto* bevel = m_controls.Name(new BevelLine(m_panel), "bevel");
     bevel->setGeometry(8, 304, 297, 2);
@@ -172,6 +152,32 @@ AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* pare
 }
 
 AboutBox::~AboutBox() = default;
+
+void AboutBox::AddLogo() {
+    const int inset = 2 * kBevelWidth;
+    m_icon = m_controls.Name(new QLabel(m_panel), "logo");
+    m_icon->setGeometry(inset, inset, kClientWidth - 2 * inset, kIconHeight);
+    m_icon->setScaledContents(true);
+    QPixmap logo(QStringLiteral(":/support/orvanta_logo.png"));
+    if (!logo.isNull()) {
+        logo.setDevicePixelRatio(static_cast<qreal>(logo.width()) / kLogoWidth);
+        m_icon->setPixmap(logo);
+    }
+}
+
+void AboutBox::MakeLinks() {
+    QFont web_font = m_web->font();
+    web_font.setPixelSize(13);
+    m_web->setFont(web_font);
+    MakeLink(m_web);
+    MakeLink(m_email);
+    m_web->setText(QString::fromUtf8(vendor::kWebServer));
+    m_email->setText(QString::fromUtf8(vendor::kEmail));
+    m_web->adjustSize();
+    m_email->adjustSize();
+    m_web->installEventFilter(this);
+    m_email->installEventFilter(this);
+}
 
 QLabel* AboutBox::AddLabel(const char* control, int left, int top) {
     auto* label = m_controls.Name(new QLabel(m_panel), control);

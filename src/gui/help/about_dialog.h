@@ -35,7 +35,10 @@ private:
     // mail link shows.
     void OnHomePageLink();
     void OnMailLink();
+    void AddLogo();
     QLabel* AddLabel(const char* control, int left, int top);
+    // The web and mail labels drawn and clicked as links.
+    void MakeLinks();
 
     Services& m_services;
     const Catalogue& m_catalogue;

@@ -14,15 +14,18 @@ namespace {
 // Wide enough for a four-figure sum with sign and two decimals.
 constexpr int kBoxWidth = 58;
 
+void Paint(QWidget* group, const QColor& colour) {
+    QPalette palette = group->palette();
+    palette.setColor(QPalette::Window, colour);
+    group->setPalette(palette);
+    group->setAutoFillBackground(true);
+}
+
 }  // namespace
 
 QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls) {
     auto* group = controls.Made<QGroupBox>(panel.group);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::Window, panel.background);
-    group->setPalette(palette);
-    group->setAutoFillBackground(true);
-
+    Paint(group, panel.background);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setHorizontalSpacing(4);

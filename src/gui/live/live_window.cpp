@@ -94,7 +94,24 @@ LiveWindow::~LiveWindow() {
 
 void LiveWindow::LayOut() {
     resize(865, 568);
+    LayOutGrids();
 
+    auto* band = new QHBoxLayout;
+    band->setSpacing(6);
+    for (const LivePanelLayout& panel : LivePanels()) {
+        band->addWidget(LayOutPanel(panel, m_controls), 1);
+    }
+    QHBoxLayout* bar = LayOutBar();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(m_splitter, 1);
+    layout->addLayout(band);
+    layout->addLayout(bar);
+}
+
+void LiveWindow::LayOutGrids() {
     m_splitter = m_controls.Made<QSplitter>("splitter");
     m_splitter->setChildrenCollapsible(false);
     m_list = m_controls.Grid(&LivePage::game_list);
@@ -115,18 +132,10 @@ void LiveWindow::LayOut() {
         bold.setBold(true);
         grid->Model().SetFixedFont(bold);
     }
+}
 
-    auto* band = new QHBoxLayout;
-    band->setSpacing(6);
-    for (const LivePanelLayout& panel : LivePanels()) {
-        band->addWidget(LayOutPanel(panel, m_controls), 1);
-    }
-
-    auto* new_game = m_controls.Made<QPushButton>("new_game");
-    auto* delete_game = m_controls.Made<QPushButton>("delete_game");
-    auto* suggest = m_controls.Made<QPushButton>("suggest");
-    auto* help = m_controls.Made<QPushButton>("help");
-    auto* exit = m_controls.Made<QPushButton>("exit");
+// The bar at the foot: three buttons, the picture, two buttons.
+QHBoxLayout* LiveWindow::LayOutBar() {
     auto* picture = m_controls.Made<QLabel>("picture");
     picture->setPixmap(QPixmap(kPicture));
     picture->setScaledContents(true);
@@ -135,25 +144,21 @@ void LiveWindow::LayOut() {
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(6);
-    for (QPushButton* button : {new_game, delete_game, suggest, help, exit}) {
+    auto add_button = [this, bar](const char* name) {
+        auto* button = m_controls.Made<QPushButton>(name);
         // Enter belongs to the grids and the odds boxes, never to a button.
         button->setAutoDefault(false);
         button->setMinimumHeight(kBarHeight - 4);
-    }
-    for (QPushButton* button : {new_game, delete_game, suggest}) {
         bar->addWidget(button);
+    };
+    for (const char* name : {"new_game", "delete_game", "suggest"}) {
+        add_button(name);
     }
     bar->addWidget(picture, 1);
-    for (QPushButton* button : {help, exit}) {
-        bar->addWidget(button);
+    for (const char* name : {"help", "exit"}) {
+        add_button(name);
     }
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
-    layout->addWidget(m_splitter, 1);
-    layout->addLayout(band);
-    layout->addLayout(bar);
+    return bar;
 }
 
 void LiveWindow::WireSheet() {

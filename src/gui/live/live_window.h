@@ -20,6 +20,7 @@
 #include "gui/widgets/box_binding.h"
 #include "gui/widgets/control_table.h"
 
+class QHBoxLayout;
 class QLineEdit;
 class QKeyEvent;
 class QSplitter;
@@ -56,6 +57,8 @@ protected:
 
 private:
     void LayOut();
+    void LayOutGrids();
+    QHBoxLayout* LayOutBar();
     void WireSheet();
     void WireCurrentOdds();
     // Captions, the list and an empty sheet, and the window centred. False when

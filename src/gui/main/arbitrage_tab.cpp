@@ -46,6 +46,12 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     BindOddsRowGrid(m_grid, m_services);
     BindBoxes();
     LayOut();
+    // Tab visits the boxes in the order Enter does.
+    QWidget* previous = m_grid;
+    for (QWidget* box : m_enter_moves_focus) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
 }
 
 void ArbitrageTab::BindBoxes() {
@@ -99,13 +105,6 @@ void ArbitrageTab::LayOut() {
     boxes_row->addLayout(boxes);
     page->addLayout(boxes_row);
     page->addStretch(1);
-
-    // Tab visits the boxes in the order Enter does.
-    QWidget* previous = m_grid;
-    for (QWidget* box : m_enter_moves_focus) {
-        setTabOrder(previous, box);
-        previous = box;
-    }
 }
 
 QWidget* ArbitrageTab::FirstInput() const {

@@ -110,6 +110,40 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
     BuildPages();
     layout->addWidget(m_pages, 1);
 
+    layout->addWidget(BuildCommandPanel(client));
+    setCentralWidget(client);
+    client->setFixedSize(kClientWidth, kClientHeight);
+
+    BuildMenu();
+    BuildUpdateTimer();
+    EnterMovesFocus();
+
+    // The captions' own texts until the catalogue opens at the first showing; the
+    // window's size is taken with them.
+    Caption();
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildUpdateTimer() {
+    m_update_timer = m_controls.Name(new QTimer(this), "update_timer");
+    m_update_timer->setInterval(1000);
+    m_update_timer->setSingleShot(true);
+    connect(m_update_timer, &QTimer::timeout, this, [this] { OnUpdateTimer(); });
+}
+
+void MainWindow::EnterMovesFocus() {
+    for (CalculatorTab* tab : m_tabs) {
+        for (QWidget* widget : tab->EnterMovesFocus()) {
+            widget->installEventFilter(this);
+        }
+    }
+    m_calculate->installEventFilter(this);
+}
+
+QWidget* MainWindow::BuildCommandPanel(QWidget* client) {
     auto* panel = m_controls.Name(new QWidget(client), "command_panel");
     panel->setFixedHeight(kPanelHeight);
     m_calculate = m_controls.Name(new QPushButton(panel), "calculate");
@@ -120,36 +154,10 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
     m_clear->setGeometry(382, 3, 123, 25);
     m_clear->setIcon(ClearIcon());
     m_clear->setAutoDefault(false);
-    layout->addWidget(panel);
-    setCentralWidget(client);
-    client->setFixedSize(kClientWidth, kClientHeight);
-
     connect(m_calculate, &QPushButton::clicked, this, [this] { OnCalculate(); });
     connect(m_clear, &QPushButton::clicked, this, [this] { OnClear(); });
-
-    BuildMenu();
-
-    m_update_timer = m_controls.Name(new QTimer(this), "update_timer");
-    m_update_timer->setInterval(1000);
-    m_update_timer->setSingleShot(true);
-    connect(m_update_timer, &QTimer::timeout, this, [this] { OnUpdateTimer(); });
-
-    // Enter in these moves the focus on, as Tab does.
-    for (CalculatorTab* tab : m_tabs) {
-        for (QWidget* widget : tab->EnterMovesFocus()) {
-            widget->installEventFilter(this);
-        }
-    }
-    m_calculate->installEventFilter(this);
-
-    // The captions' own texts until the catalogue opens at the first showing; the
-    // window's size is taken with them.
-    Caption();
-    adjustSize();
-    setFixedSize(sizeHint());
+    return panel;
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildPages() {
     m_pages = m_controls.Name(new QTabWidget(this), "pages");
@@ -176,14 +184,22 @@ void MainWindow::BuildMenu() {
 
     // A Qt menu bar shows an item's picture instead of its caption, so the
     // bar's own commands go as captions; pictures are on the items of the menus.
-    auto add = [this, bar](const char* control) {
-        return m_controls.Name(bar->addAction(QString()), control);
+    auto add = [this, bar](const char* control, void (MainWindow::*handler)()) {
+        QAction* action = m_controls.Name(bar->addAction(QString()), control);
+        if (handler) {
+            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        }
     };
-    QAction* clear = add("clear_item");
-    add("print_item");  // printing does nothing
-    QAction* calculator = add("calculator_item");
-    QAction* live = add("live_item");
+    add("clear_item", &MainWindow::OnClear);
+    add("print_item", nullptr);  // printing does nothing
+    add("calculator_item", &MainWindow::OnSystemCalculator);
+    add("live_item", &MainWindow::OnLive);
+    BuildHelpMenu(bar);
+    add("exit_item", &MainWindow::OnExit);
+    AddMenuBarKey(bar);
+}
 
+void MainWindow::BuildHelpMenu(QMenuBar* bar) {
     QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), "help_menu");
     m_controls.Name(help_menu->menuAction(), "help_menu_on_bar");
     QAction* help = m_controls.Name(help_menu->addAction(HelpIcon(), QString()), "help_item");
@@ -193,6 +209,9 @@ void MainWindow::BuildMenu() {
     addAction(help);
     QAction* about = m_controls.Name(help_menu->addAction(QString()), "about_item");
     QAction* update = m_controls.Name(help_menu->addAction(QString()), "update_item");
+    connect(help, &QAction::triggered, this, [this] { OnHelp(); });
+    connect(about, &QAction::triggered, this, [this] { OnAbout(); });
+    connect(update, &QAction::triggered, this, [this] { OnUpdateProgram(); });
 
     m_language_menu = m_controls.Name(help_menu->addMenu(QString()), "language_menu");
     auto* languages = new QActionGroup(m_language_menu);
@@ -206,17 +225,6 @@ void MainWindow::BuildMenu() {
         connect(action, &QAction::triggered, this,
                 [this, file = std::string(file)] { ChooseLanguage(file); });
     }
-
-    QAction* exit = add("exit_item");
-    AddMenuBarKey(bar);
-
-    connect(clear, &QAction::triggered, this, [this] { OnClear(); });
-    connect(calculator, &QAction::triggered, this, [this] { OnSystemCalculator(); });
-    connect(live, &QAction::triggered, this, [this] { OnLive(); });
-    connect(help, &QAction::triggered, this, [this] { OnHelp(); });
-    connect(about, &QAction::triggered, this, [this] { OnAbout(); });
-    connect(update, &QAction::triggered, this, [this] { OnUpdateProgram(); });
-    connect(exit, &QAction::triggered, this, [this] { OnExit(); });
 }
 
 template <typename Handler>

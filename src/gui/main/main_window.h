@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -70,7 +71,13 @@ protected:
 
 private:
     void BuildPages();
+    QWidget* BuildCommandPanel(QWidget* client);
     void BuildMenu();
+    void BuildHelpMenu(QMenuBar* bar);
+    void BuildUpdateTimer();
+    // Enter moves the focus on, as Tab does, from the controls the pages name and
+    // from Calculate.
+    void EnterMovesFocus();
     void OnFirstShow();
     void Caption();
     template <typename Handler>

@@ -39,7 +39,10 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
 
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
+    LayOut();
+}
 
+void ProbabilityTab::LayOut() {
     QVBoxLayout* page = TitledGridLayout(
         this, m_controls.Made<QLabel>("title"), m_grid,
         {m_controls.Made<QLabel>("odds_row"), m_controls.Made<QLabel>("probability_row")});

@@ -26,6 +26,8 @@ public:
     GridView* Grid() const { return m_grid; }
 
 private:
+    void LayOut();
+
     ProbabilityPage m_page;
     Controls<ProbabilityPage> m_controls;
     GridView* m_grid = nullptr;
