@@ -52,7 +52,7 @@ struct ControlText {
     // How a screen reader names a control that shows no caption of its own (a
     // box, a grid, a panel): the captions of other rows, each written as its
     // domain name in a text whose other characters stay as they are
-    // ("game_wager_label x_totals" reads "Game Wager X"), then a catalogue text
+    // ("game_wager_label totals_column_x" reads "Game Wager X"), then a catalogue text
     // or a text the same in every language, for a name no row of the table
     // shows (the page's title on its tab).
     const char* named_by = nullptr;
@@ -152,43 +152,37 @@ using ControlTable = std::vector<Control<Page>>;
 template <typename Page>
 using FieldOf = typename std::common_type<Page>::type;
 
+// The first row of a table that `match` takes; nullptr when none does.
+template <typename Page, typename Match>
+const Control<Page>* FirstRow(const ControlTable<Page>& table, Match match) {
+    for (const Control<Page>& row : table) {
+        if (match(row)) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
 // The row of a table that shows a field of the page, has a domain name, or
 // shows a caption (the first such row); nullptr when none does.
 template <typename Page>
 const Control<Page>* RowOf(const ControlTable<Page>& table, TextBox FieldOf<Page>::*field) {
-    for (const Control<Page>& row : table) {
-        if (row.box == field) {
-            return &row;
-        }
-    }
-    return nullptr;
+    return FirstRow(table, [field](const Control<Page>& row) { return row.box == field; });
 }
 template <typename Page>
 const Control<Page>* RowOf(const ControlTable<Page>& table, TextGrid FieldOf<Page>::*field) {
-    for (const Control<Page>& row : table) {
-        if (row.grid == field) {
-            return &row;
-        }
-    }
-    return nullptr;
+    return FirstRow(table, [field](const Control<Page>& row) { return row.grid == field; });
 }
 template <typename Page>
 const Control<Page>* RowOf(const ControlTable<Page>& table, const char* domain_name) {
-    for (const Control<Page>& row : table) {
-        if (std::strcmp(row.domain_name, domain_name) == 0) {
-            return &row;
-        }
-    }
-    return nullptr;
+    return FirstRow(table, [domain_name](const Control<Page>& row) {
+        return std::strcmp(row.domain_name, domain_name) == 0;
+    });
 }
 template <typename Page>
 const Control<Page>* RowOf(const ControlTable<Page>& table, const CatalogueText& caption) {
-    for (const Control<Page>& row : table) {
-        if (row.caption == &caption) {
-            return &row;
-        }
-    }
-    return nullptr;
+    return FirstRow(table,
+                    [&caption](const Control<Page>& row) { return row.caption == &caption; });
 }
 
 // Gives `control` its row's object name, fixed text and tool tip: for a
