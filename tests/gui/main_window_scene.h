@@ -4,14 +4,22 @@
 // and the steps a user takes on a page (type into a cell, fill a box).
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "gui/find_control.h"
 #include "gui/gui_scene.h"
+#include "gui/main/arbitrage_tab.h"
 #include "gui/main/main_window.h"
+#include "gui/main/main_window_captions.h"
+#include "gui/main/odds_tab.h"
+#include "gui/main/parlay_tab.h"
+#include "gui/main/probability_tab.h"
 #include "gui/widgets/grid_view.h"
 
 namespace orvanta::testing {
@@ -36,8 +44,39 @@ inline std::unique_ptr<MainWindow> MakeWindow(GuiScene& scene, Recorded& recorde
     return std::make_unique<MainWindow>(scene.services, openers);
 }
 
-inline QLineEdit* Edit(QWidget& window, const char* name) {
-    return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+// The table of each page's controls.
+inline const ControlTable<ArbitragePage>& ControlsOf(const ArbitragePage*) {
+    return ArbitrageControls();
+}
+inline const ControlTable<ProbabilityPage>& ControlsOf(const ProbabilityPage*) {
+    return ProbabilityControls();
+}
+inline const ControlTable<OddsPage>& ControlsOf(const OddsPage*) {
+    return OddsControls();
+}
+inline const ControlTable<ParlaySheet>& ControlsOf(const ParlaySheet*) {
+    return ParlayControls();
+}
+
+// The box of a page that shows `field`.
+template <typename Page>
+QLineEdit* Edit(const QWidget& window, TextBox Page::*field) {
+    return Find<QLineEdit>(window, ControlsOf(static_cast<const Page*>(nullptr)), field);
+}
+
+// A control the main window makes itself, by domain name or caption.
+template <typename Widget = QWidget, typename Key>
+Widget* MainControl(const QWidget& window, const Key& key) {
+    return Find<Widget>(window, MainWindowControls(), key);
+}
+
+inline QTabWidget* Pages(const QWidget& window) {
+    return MainControl<QTabWidget>(window, "pages");
+}
+
+inline void ClickCalculate(const QWidget& window) {
+    QTest::mouseClick(MainControl<QPushButton>(window, main_window_captions::kCalculate),
+                      Qt::LeftButton);
 }
 
 // Makes a cell current, types a text into it as a user does and presses Enter.

@@ -94,8 +94,7 @@ void Monkey::ClickACellOf(GridView* grid, bool twice) {
     }
 }
 
-void Monkey::ClickButton(const char* name) {
-    auto* button = Window()->findChild<QAbstractButton*>(QString::fromLatin1(name));
+void Monkey::ClickButton(QAbstractButton* button) {
     if (button && button->isVisible()) {
         ClickWidget(button);
     }

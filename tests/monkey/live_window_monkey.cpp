@@ -13,7 +13,9 @@
 #include "core/live/game_record.h"
 #include "core/live/position_sheet.h"
 #include "core/live/record_folder.h"
+#include "gui/find_control.h"
 #include "gui/help/help_window.h"
+#include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/main/window_openers.h"
 #include "gui/widgets/grid_view.h"
@@ -25,7 +27,9 @@ namespace orvanta::monkey {
 
 namespace {
 
-const char* const kOddsBoxes[] = {"Edit13", "Edit14", "Edit15"};
+using testing::Find;
+
+TextBox LivePage::*const kOddsBoxes[] = {&LivePage::odds_1, &LivePage::odds_x, &LivePage::odds_2};
 
 // Records as the window leaves them (written with the run's separator),
 // among them one with many rows and one whose odds divide by zero.
@@ -109,12 +113,16 @@ void LiveWindowMonkey::Open() {
              .arg(m_window->Ledger().Page().game_list.RowCount() - 1));
 }
 
+QAbstractButton* LiveWindowMonkey::Button(const char* control) const {
+    return Find<QAbstractButton>(*m_window, LiveWindowControls(), control);
+}
+
 GridView* LiveWindowMonkey::List() const {
-    return m_window->findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
+    return Find<GridView>(*m_window, LiveWindowControls(), &LivePage::game_list);
 }
 
 GridView* LiveWindowMonkey::Sheet() const {
-    return m_window->findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
+    return Find<GridView>(*m_window, LiveWindowControls(), &LivePage::positions);
 }
 
 std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
@@ -127,9 +135,9 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"click a control", 5, [this] { ClickAControl(); }},
         {"paste", 10, [this] { PasteSomething(); }},
         {"drop", 4, [this] { DropSomething(); }},
-        {"New", 5, [this] { ClickButton("BitBtn2"); }},
-        {"Delete", 3, [this] { ClickButton("BitBtn3"); }},
-        {"Exit", 1, [this] { ClickButton("BitBtn1"); }},
+        {"New", 5, [this] { ClickButton(Button("new_game")); }},
+        {"Delete", 3, [this] { ClickButton(Button("delete_game")); }},
+        {"Exit", 1, [this] { ClickButton(Button("exit")); }},
         {"close box", 1, [this] { m_window->close(); }},
         {"language switch", 1, [this] { SwitchLanguage(); }},
         {"drag the splitter", 2, [this] { DragTheSplitter(); }},
@@ -165,7 +173,7 @@ std::vector<std::string> LiveWindowMonkey::DataFolders() const {
 }
 
 void LiveWindowMonkey::DragTheSplitter() {
-    auto* splitter = m_window->findChild<QSplitter*>(QStringLiteral("Splitter1"));
+    auto* splitter = Find<QSplitter>(*m_window, LiveWindowControls(), "splitter");
     QSplitterHandle* handle = splitter ? splitter->handle(1) : nullptr;
     if (!handle) {
         return;
@@ -214,9 +222,9 @@ void LiveWindowMonkey::FillInNewGame(QDialog* dialog) {
     if (!QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }, 2000)) {
         Note(QStringLiteral("the dialog never became active"));
     }
-    auto* date = dialog->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
-    auto* time = dialog->findChild<QLineEdit*>(QStringLiteral("meTime"));
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("edAgona"));
+    auto* date = Find<QDateEdit>(*dialog, NewGameControls(), "date");
+    auto* time = Find<QLineEdit>(*dialog, NewGameControls(), "time");
+    auto* name = Find<QLineEdit>(*dialog, NewGameControls(), "name");
     if (!date || !time || !name) {
         AddFault(QStringLiteral("the new-game dialog lacks its date, time or name"));
         return;
@@ -259,8 +267,8 @@ void LiveWindowMonkey::FillInNewGame(QDialog* dialog) {
     name->setFocus();
     TypeText(name, game);
     const int finish = rng.Below(20);
-    auto* ok = dialog->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
-    auto* cancel = dialog->findChild<QAbstractButton*>(QStringLiteral("BitBtn2"));
+    auto* ok = Find<QAbstractButton>(*dialog, NewGameControls(), "ok");
+    auto* cancel = Find<QAbstractButton>(*dialog, NewGameControls(), "cancel");
     if (finish < 10) {
         Note(QStringLiteral("Ok"));
         QTest::mouseClick(ok, Qt::LeftButton);
@@ -287,7 +295,8 @@ void LiveWindowMonkey::FillInNewGame(QDialog* dialog) {
 void LiveWindowMonkey::Check(QStringList& faults) {
     QWidget* window = m_window.get();
     CheckDrawnTexts(window, faults);
-    CheckNoInfinities(window, {QStringLiteral("AdvStringGrid1")}, UserBoxes(), faults);
+    CheckNoInfinities(window, {testing::ObjectName(LiveWindowControls(), &LivePage::game_list)},
+                      UserBoxes(), faults);
     if (!m_window->Ledger().SaveEnabled()) {
         faults << QStringLiteral("the window is left loading: nothing typed would be saved");
     }
@@ -298,10 +307,10 @@ void LiveWindowMonkey::Check(QStringList& faults) {
             return FilterSheetKey(typed, separator, so_far);
         },
         faults);
-    for (const char* name : kOddsBoxes) {
-        if (auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+    for (TextBox LivePage::*field : kOddsBoxes) {
+        if (auto* box = Find<QLineEdit>(*window, LiveWindowControls(), field)) {
             CheckFiltered(
-                QString::fromLatin1(name), box->text(),
+                box->objectName(), box->text(),
                 [separator](char typed, const std::string&) {
                     return FilterOddsKey(typed, separator);
                 },
@@ -375,8 +384,8 @@ void LiveWindowMonkey::CheckRecord(QStringList& faults) {
     // Odds are saved once all three are given; until then the record keeps
     // the last full set.
     QStringList boxes;
-    for (const char* name : kOddsBoxes) {
-        boxes << m_window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    for (TextBox LivePage::*field : kOddsBoxes) {
+        boxes << Find<QLineEdit>(*m_window, LiveWindowControls(), field)->text();
     }
     if (!boxes.contains(QString())) {
         for (std::size_t i = 0; i < 3; ++i) {

@@ -37,6 +37,7 @@ protected:
 
 private:
     void Open();
+    QAbstractButton* Button(const char* control) const;
     GridView* List() const;
     GridView* Sheet() const;
 

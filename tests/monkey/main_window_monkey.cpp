@@ -16,10 +16,15 @@
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
 #include "core/parlay/parlay_sheet.h"
+#include "gui/find_control.h"
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"
 #include "gui/live/live_window.h"
+#include "gui/main/arbitrage_tab.h"
+#include "gui/main/main_window_captions.h"
+#include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
+#include "gui/main/probability_tab.h"
 #include "gui/main/window_openers.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
@@ -30,9 +35,27 @@ namespace orvanta::monkey {
 
 namespace {
 
-const char* const kNumberGrids[] = {"AdvStringGrid1", "AdvCalcArbitrage", "AdvProbability",
-                                    "AdvOdds"};
-const char* const kNumberBoxes[] = {"Edit5", "Edit6", "Edit12"};
+using testing::Find;
+
+// The grids whose cells take figures only, each with the name a report gives
+// it when it is gone.
+std::vector<std::pair<QString, GridView*>> NumberGrids(const QWidget& window) {
+    auto grid = [&window](const auto& table, auto field) {
+        return std::make_pair(testing::ObjectName(table, field),
+                              Find<GridView>(window, table, field));
+    };
+    return {grid(ParlayControls(), &ParlaySheet::selections),
+            grid(ArbitrageControls(), &ArbitragePage::outcomes),
+            grid(ProbabilityControls(), &ProbabilityPage::outcomes),
+            grid(OddsControls(), &OddsPage::records)};
+}
+
+// The boxes that take figures only.
+std::vector<QLineEdit*> NumberBoxes(const QWidget& window) {
+    return {Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::multiplier),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::win_pay_target),
+            Find<QLineEdit>(window, OddsControls(), &OddsPage::cut_percent)};
+}
 
 // The differences between the sheet on screen and the one a file brought back.
 void CompareGrids(const TextGrid& shown, const TextGrid& loaded, const QString& file,
@@ -129,7 +152,7 @@ void MainWindowMonkey::Open() {
     m_window = std::make_unique<MainWindow>(GetServices(), m_openers);
     m_window->show();
     // The update check runs when a step says so, not when a second has passed.
-    if (auto* timer = m_window->findChild<QTimer*>(QStringLiteral("Timer1"))) {
+    if (auto* timer = Find<QTimer>(*m_window, MainWindowControls(), "update_timer")) {
         timer->stop();
     }
     m_update_checked = false;
@@ -141,8 +164,12 @@ void MainWindowMonkey::Open() {
              .arg(Pages()->tabBar()->tabText(Pages()->currentIndex())));
 }
 
+QAbstractButton* MainWindowMonkey::Button(const char* control) const {
+    return Find<QAbstractButton>(*m_window, MainWindowControls(), control);
+}
+
 QTabWidget* MainWindowMonkey::Pages() const {
-    return m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    return Find<QTabWidget>(*m_window, MainWindowControls(), "pages");
 }
 
 ParlayTab* MainWindowMonkey::Parlay() const {
@@ -156,8 +183,8 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"click a cell", 12, [this] { ClickACell(false); }},
         {"double click a cell", 4, [this] { ClickACell(true); }},
         {"click a control", 8, [this] { ClickAControl(); }},
-        {"Calculate", 8, [this] { ClickButton("BitBtn1"); }},
-        {"Clear", 3, [this] { ClickButton("BitBtn2"); }},
+        {"Calculate", 8, [this] { ClickButton(Button("calculate")); }},
+        {"Clear", 3, [this] { ClickButton(Button("clear")); }},
         {"paste", 10, [this] { PasteSomething(); }},
         {"drop", 4, [this] { DropSomething(); }},
         {"menu command", 5, [this] { MenuCommand(); }},
@@ -220,15 +247,18 @@ void MainWindowMonkey::ParlayFile() {
     Rng& rng = Chance();
     ShowPage(MainWindow::kParlay);
     const int draw = rng.Below(7);
-    const char* button = draw < 3 ? "Button1" : (draw < 6 ? "Button2" : "bbtnDelete");
-    Note(QString::fromLatin1(button));
+    const CatalogueText& caption = draw < 3   ? parlay_captions::kSave
+                                   : draw < 6 ? parlay_captions::kLoad
+                                              : parlay_captions::kDeleteFiles;
+    auto* button = Find<QAbstractButton>(*m_window, ParlayControls(), caption);
+    Note(button->objectName());
     ClickButton(button);
 }
 
 void MainWindowMonkey::SwitchLanguage() {
-    const char* item = Chance().Percent(50) ? "miLanguageGreek" : "miLanguageEnglish";
-    Note(QString::fromLatin1(item));
-    if (auto* action = m_window->findChild<QAction*>(QString::fromLatin1(item))) {
+    const char* item = Chance().Percent(50) ? "greek_item" : "english_item";
+    if (auto* action = Find<QAction>(*m_window, MainWindowControls(), item)) {
+        Note(action->objectName());
         action->trigger();
     }
 }
@@ -247,7 +277,7 @@ void MainWindowMonkey::DragAColumnEdge() {
 }
 
 void MainWindowMonkey::FireUpdateCheck() {
-    auto* timer = m_window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = Find<QTimer>(*m_window, MainWindowControls(), "update_timer");
     if (m_update_checked || !timer) {
         Note(QStringLiteral("already done"));
         return;
@@ -259,8 +289,9 @@ void MainWindowMonkey::FireUpdateCheck() {
 void MainWindowMonkey::ProvokeAWrite() {
     if (Chance().Percent(75)) {
         ShowPage(MainWindow::kParlay);
-        Note(QStringLiteral("Button1"));
-        ClickButton("Button1");
+        auto* save = Find<QAbstractButton>(*m_window, ParlayControls(), parlay_captions::kSave);
+        Note(save->objectName());
+        ClickButton(save);
     } else {
         SwitchLanguage();
     }
@@ -297,16 +328,16 @@ void MainWindowMonkey::Check(QStringList& faults) {
     const KeyFilter number = [separator](char typed, const std::string&) {
         return FilterNumberKey(typed, separator);
     };
-    for (const char* name : kNumberGrids) {
-        if (auto* grid = window->findChild<GridView*>(QString::fromLatin1(name))) {
+    for (const auto& [name, grid] : NumberGrids(*window)) {
+        if (grid) {
             CheckFilteredGrid(grid, number, faults);
         } else {
             faults << QStringLiteral("the grid %1 is gone").arg(name);
         }
     }
-    for (const char* name : kNumberBoxes) {
-        if (auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name))) {
-            CheckFiltered(QString::fromLatin1(name), box->text(), number, faults);
+    for (QLineEdit* box : NumberBoxes(*window)) {
+        if (box) {
+            CheckFiltered(box->objectName(), box->text(), number, faults);
         }
     }
     if (const auto saved = Prompter().TakeSavedFile(); saved && FileExists(*saved)) {

@@ -15,6 +15,7 @@
 #include "gui/main/main_window.h"
 #include "monkey/monkey.h"
 
+class QAbstractButton;
 class QTabWidget;
 
 namespace orvanta {
@@ -41,6 +42,7 @@ protected:
 
 private:
     void Open();
+    QAbstractButton* Button(const char* control) const;
     QTabWidget* Pages() const;
     ParlayTab* Parlay() const;
     void ShowPage(int page);

@@ -37,6 +37,7 @@
 #include "monkey/rng.h"
 #include "monkey/step_log.h"
 
+class QAbstractButton;
 class QLineEdit;
 
 namespace orvanta {
@@ -172,10 +173,10 @@ protected:
     // A click somewhere on `widget`; an open menu closes first, as it does
     // when the mouse goes elsewhere.
     void ClickWidget(QWidget* widget);
-    // A click (or a double click) on a cell of `grid` in view, and on the
-    // window's button of that object name when it shows.
+    // A click (or a double click) on a cell of `grid` in view, and on a
+    // button of the window when it shows.
     void ClickACellOf(GridView* grid, bool twice);
-    void ClickButton(const char* name);
+    void ClickButton(QAbstractButton* button);
 
 private:
     // A field a user types or pastes into: a cell in view that the user may

@@ -4,7 +4,7 @@
 
 namespace orvanta {
 
-std::string HelpAnchor(int topic) {
+std::string HelpAnchor(HelpTopic topic) {
     switch (topic) {
         case kHelpParlay:
             return "#parlay";
@@ -28,7 +28,7 @@ std::string HelpBaseName(const std::string& catalogue_file) {
 }
 
 std::string HelpTarget(const std::string& data_folder, const std::string& catalogue_file,
-                       int topic) {
+                       HelpTopic topic) {
     return JoinPath(data_folder, HelpBaseName(catalogue_file) + "Help.htm" + HelpAnchor(topic));
 }
 

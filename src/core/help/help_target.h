@@ -20,7 +20,7 @@ enum HelpTopic : int {
 
 // "#parlay", "#arbitrage", "#probability", "#oddscalc", "#liveorvanta" for 1 to 5; ""
 // for any other number.
-std::string HelpAnchor(int topic);
+std::string HelpAnchor(HelpTopic topic);
 
 // The language file's name without its folder (up to the last "/" or "\") and cut at the
 // first "."; "" when the name has no "." at all.
@@ -29,6 +29,6 @@ std::string HelpBaseName(const std::string& catalogue_file);
 // data folder (with its separator) + base name + "Help.htm" + anchor: a plain path, no
 // scheme, whether or not the page is there.
 std::string HelpTarget(const std::string& data_folder, const std::string& catalogue_file,
-                       int topic);
+                       HelpTopic topic);
 
 }  // namespace orvanta

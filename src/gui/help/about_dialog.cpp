@@ -22,27 +22,30 @@ static void RegisterAboutPictures() {
 
 namespace orvanta {
 
-namespace {
+// Their texts are put together from the catalogue, the version and the
+// vendor's fields at every showing; the pictures go by the box's title.
+const ControlTable<NoPage>& AboutBoxControls() {
+    using C = Control<>;
+    static const ControlTable<NoPage> table = {
+        C::Own("AboutDlgS", "window"),
+        C::Own("Panel1", "panel").NamedBy("window"),
+        C::Own("ProgramIcon", "logo").NamedBy("window"),
+        C::Own("Version", "version"),
+        C::Own("Copyright", "copyright"),
+        C::Own("Label4", "web_link"),
+        C::Own("Label1", "telephone"),
+        C::Own("LblMobile", "mobile"),
+        C::Own("Label3", "email_caption"),
+        C::Own("Label5", "mail_link"),
+        // The line over the warning.
+        C::Own("Bevel1", "bevel").NamedBy("warning"),
+        C::Own("Label2", "warning"),
+        C::Own("OKButton", "ok"),
+    };
+    return table;
+}
 
-// The box's controls by object name. Their texts are put together from the
-// catalogue, the version and the vendor's fields at every showing.
-namespace controls {
-// clang-format off
-constexpr WindowControl kBox            {"AboutDlgS"};
-constexpr WindowControl kPanel          {"Panel1"};
-constexpr WindowControl kLogo           {"ProgramIcon"};
-constexpr WindowControl kVersion        {"Version"};
-constexpr WindowControl kCopyright      {"Copyright"};
-constexpr WindowControl kWebLink        {"Label4"};
-constexpr WindowControl kTelephone      {"Label1"};
-constexpr WindowControl kMobile         {"LblMobile"};
-constexpr WindowControl kEmailCaption   {"Label3"};
-constexpr WindowControl kMailLink       {"Label5"};
-constexpr WindowControl kBevel          {"Bevel1"};
-constexpr WindowControl kWarning        {"Label2"};
-constexpr WindowControl kOk             {"OKButton"};
-// clang-format on
-}  // namespace controls
+namespace {
 
 constexpr int kClientWidth = 312;
 constexpr int kClientHeight = 391;
@@ -111,18 +114,48 @@ void MakeLink(QLabel* label) {
 }  // namespace
 
 AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent), m_services(services), m_catalogue(catalogue) {
+    : QDialog(parent),
+      m_services(services),
+      m_catalogue(catalogue),
+      m_controls(AboutBoxControls()) {
     RegisterAboutPictures();
-    m_controls.Name(this, controls::kBox);
+    m_controls.Name(this, "window");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_panel = m_controls.Name(new BevelPanel(this), controls::kPanel);
+    m_panel = m_controls.Name(new BevelPanel(this), "panel");
     m_panel->setGeometry(0, 0, kClientWidth, kPanelHeight);
 
+    AddLogo();
+    m_version = AddLabel("version", 8, 168);
+    m_copyright = AddLabel("copyright", 8, 192);
+    m_web = AddLabel("web_link", 8, 216);
+    m_telephone = AddLabel("telephone", 8, 240);
+    m_mobile = AddLabel("mobile", 9, 259);
+    m_email_caption = AddLabel("email_caption", 8, 275);
+    m_email = AddLabel("mail_link", 96, 275);
+    MakeLinks();
+
+    auto* bevel = m_controls.Name(new BevelLine(m_panel), "bevel");
+    bevel->setGeometry(8, 304, 297, 2);
+
+    m_warning = AddLabel("warning", 8, 320);
+    m_warning->setWordWrap(true);
+    m_warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_warning->setFixedSize(297, 33);
+
+    m_ok = m_controls.Name(new QPushButton(this), "ok");
+    m_ok->setGeometry(120, 365, 75, 25);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+AboutBox::~AboutBox() = default;
+
+void AboutBox::AddLogo() {
     const int inset = 2 * kBevelWidth;
-    m_icon = m_controls.Name(new QLabel(m_panel), controls::kLogo);
+    m_icon = m_controls.Name(new QLabel(m_panel), "logo");
     m_icon->setGeometry(inset, inset, kClientWidth - 2 * inset, kIconHeight);
     m_icon->setScaledContents(true);
     QPixmap logo(QStringLiteral(":/support/orvanta_logo.png"));
@@ -130,15 +163,9 @@ AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* pare
         logo.setDevicePixelRatio(static_cast<qreal>(logo.width()) / kLogoWidth);
         m_icon->setPixmap(logo);
     }
+}
 
-    m_version = AddLabel(controls::kVersion, 8, 168);
-    m_copyright = AddLabel(controls::kCopyright, 8, 192);
-    m_web = AddLabel(controls::kWebLink, 8, 216);
-    m_telephone = AddLabel(controls::kTelephone, 8, 240);
-    m_mobile = AddLabel(controls::kMobile, 9, 259);
-    m_email_caption = AddLabel(controls::kEmailCaption, 8, 275);
-    m_email = AddLabel(controls::kMailLink, 96, 275);
-
+void AboutBox::MakeLinks() {
     QFont web_font = m_web->font();
     web_font.setPixelSize(13);
     m_web->setFont(web_font);
@@ -150,25 +177,10 @@ AboutBox::AboutBox(Services& services, const Catalogue& catalogue, QWidget* pare
     m_email->adjustSize();
     m_web->installEventFilter(this);
     m_email->installEventFilter(this);
-
-    auto* bevel = m_controls.Name(new BevelLine(m_panel), controls::kBevel);
-    bevel->setGeometry(8, 304, 297, 2);
-
-    m_warning = AddLabel(controls::kWarning, 8, 320);
-    m_warning->setWordWrap(true);
-    m_warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_warning->setFixedSize(297, 33);
-
-    m_ok = m_controls.Name(new QPushButton(this), controls::kOk);
-    m_ok->setGeometry(120, 365, 75, 25);
-    m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-AboutBox::~AboutBox() = default;
-
-QLabel* AboutBox::AddLabel(const WindowControl& row, int left, int top) {
-    auto* label = m_controls.Name(new QLabel(m_panel), row);
+QLabel* AboutBox::AddLabel(const char* control, int left, int top) {
+    auto* label = m_controls.Name(new QLabel(m_panel), control);
     // Catalogue texts are shown as they are written, never as markup.
     label->setTextFormat(Qt::PlainText);
     label->move(left, top);
@@ -205,6 +217,7 @@ void AboutBox::OnShowing() {
     for (QLabel* label : {m_telephone, m_mobile, m_email_caption, m_version, m_copyright}) {
         label->adjustSize();
     }
+    m_controls.Caption(m_catalogue);
 }
 
 void AboutBox::OnHomePageLink() {

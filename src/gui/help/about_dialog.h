@@ -8,12 +8,15 @@
 
 #include "core/base/services.h"
 #include "core/i18n/catalogue.h"
-#include "gui/widgets/window_controls.h"
+#include "gui/widgets/control_table.h"
 
 class QLabel;
 class QPushButton;
 
 namespace orvanta {
+
+// The box's controls.
+const ControlTable<NoPage>& AboutBoxControls();
 
 class AboutBox : public QDialog {
     Q_OBJECT
@@ -32,11 +35,14 @@ private:
     // mail link shows.
     void OnHomePageLink();
     void OnMailLink();
-    QLabel* AddLabel(const WindowControl& row, int left, int top);
+    void AddLogo();
+    QLabel* AddLabel(const char* control, int left, int top);
+    // The web and mail labels drawn and clicked as links.
+    void MakeLinks();
 
     Services& m_services;
     const Catalogue& m_catalogue;
-    WindowControls m_controls;
+    Controls<> m_controls;
 
     QWidget* m_panel = nullptr;
     QLabel* m_icon = nullptr;

@@ -24,15 +24,20 @@ constexpr CatalogueText kTitle{"FrmHelp", "Caption", "Help"};
 constexpr CatalogueText kExit{"FrmHelp", "Exit", "Exit"};
 }  // namespace captions
 
-// The window's controls: object name and caption.
-namespace controls {
-// clang-format off
-constexpr WindowControl kWindow      {"FrmHelp", &captions::kTitle};
-constexpr WindowControl kBrowser     {"WebBrowser1"};
-constexpr WindowControl kButtonPanel {"Panel1"};
-constexpr WindowControl kExit        {"BitBtn1", &captions::kExit};
-// clang-format on
-}  // namespace controls
+}  // namespace
+
+const ControlTable<NoPage>& HelpWindowControls() {
+    using C = Control<>;
+    static const ControlTable<NoPage> table = {
+        C::Own("FrmHelp", "window", captions::kTitle),
+        C::Own("WebBrowser1", "page").NamedBy("window"),
+        C::Own("Panel1", "button_panel").NamedBy("exit"),
+        C::Own("BitBtn1", "exit", captions::kExit),
+    };
+    return table;
+}
+
+namespace {
 
 constexpr int kWidth = 696;
 constexpr int kHeight = 480;
@@ -86,8 +91,11 @@ private:
 }  // namespace
 
 HelpWindow::HelpWindow(Services& services, const Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent), m_services(services), m_catalogue(catalogue) {
-    m_controls.Name(this, controls::kWindow);
+    : QDialog(parent),
+      m_services(services),
+      m_catalogue(catalogue),
+      m_controls(HelpWindowControls()) {
+    m_controls.Name(this, "window");
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
 
@@ -95,16 +103,16 @@ HelpWindow::HelpWindow(Services& services, const Catalogue& catalogue, QWidget* 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_browser = m_controls.Name(new HelpBrowser(this), controls::kBrowser);
+    m_browser = m_controls.Name(new HelpBrowser(this), "page");
     layout->addWidget(m_browser, 1);
 
-    auto* panel = m_controls.Name(new QWidget(this), controls::kButtonPanel);
+    auto* panel = m_controls.Name(new QWidget(this), "button_panel");
     panel->setFixedHeight(kPanelHeight);
     auto* strip = new QHBoxLayout(panel);
     const int gap = (kPanelHeight - kButtonHeight) / 2;
     strip->setContentsMargins(0, gap, gap + 3, kPanelHeight - kButtonHeight - gap);
     strip->addStretch(1);
-    auto* exit = m_controls.Name(new QPushButton(panel), controls::kExit);
+    auto* exit = m_controls.Name(new QPushButton(panel), "exit");
     exit->setFixedSize(kButtonWidth, kButtonHeight);
     exit->setIcon(
         QIcon::fromTheme(QStringLiteral("application-exit"),

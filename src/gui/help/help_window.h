@@ -7,12 +7,16 @@
 #include <QDialog>
 
 #include "core/base/services.h"
+#include "core/help/help_target.h"
 #include "core/i18n/catalogue.h"
-#include "gui/widgets/window_controls.h"
+#include "gui/widgets/control_table.h"
 
 class QTextBrowser;
 
 namespace orvanta {
+
+// The window's controls.
+const ControlTable<NoPage>& HelpWindowControls();
 
 class HelpWindow : public QDialog {
     Q_OBJECT
@@ -21,8 +25,9 @@ public:
     HelpWindow(Services& services, const Catalogue& catalogue, QWidget* parent = nullptr);
     ~HelpWindow() override;
 
-    // 1 to 5 choose a section (see HelpAnchor); anything else opens the page at its top.
-    void SetHelpTopic(int topic) { m_help_topic = topic; }
+    // A calculator's topic or the live window's chooses its section (see HelpAnchor);
+    // anything else opens the page at its top.
+    void SetHelpTopic(HelpTopic topic) { m_help_topic = topic; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,8 +37,8 @@ private:
 
     Services& m_services;
     const Catalogue& m_catalogue;
-    int m_help_topic = 0;
-    WindowControls m_controls;
+    HelpTopic m_help_topic = kHelpTop;
+    Controls<> m_controls;
 
     QTextBrowser* m_browser = nullptr;
 };

@@ -14,6 +14,6 @@ namespace orvanta {
 
 // Puts the panel's widgets into its group, on the panel's colour, and returns
 // the group. Every box is read-only; the window opens the ones it takes typing in.
-QGroupBox* LayOutPanel(const LivePanel& panel, const ControlWidgets<LivePage>& widgets);
+QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls);
 
 }  // namespace orvanta

@@ -22,7 +22,6 @@
 
 #include "core/base/handler_guard.h"
 #include "core/live/current_odds.h"
-#include "core/live/live_captions.h"
 #include "core/live/position_sheet.h"
 #include "core/live/record_folder.h"
 #include "gui/live/live_panels.h"
@@ -54,25 +53,24 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
       m_catalogue(catalogue),
       m_open_help(std::move(open_help)),
       m_ledger(services, catalogue, RecordFolderPath(services.platform.UserFolder())),
-      m_controls(this, m_ledger.Page(), services.prompter, LiveControls().Table()) {
+      m_controls(this, m_ledger.Page(), services.prompter, LiveWindowControls()) {
     InitLiveWindowResources();
-    setObjectName(QStringLiteral("FrmLiveOrvanta"));
+    m_controls.Name(this, "window");
     LayOut();
     WireSheet();
     WireCurrentOdds();
 
-    const LiveWindowControls& controls = LiveControls();
     m_list->SetCanEdit([](int, int) { return false; });
     m_list->SetRowClicked([this](int row) { OnGameClicked(row); });
 
-    connect(m_controls.Made<QPushButton>(controls.new_game), &QPushButton::clicked, this,
-            &LiveWindow::OnNewGame);
-    connect(m_controls.Made<QPushButton>(controls.delete_game), &QPushButton::clicked, this,
-            &LiveWindow::OnDeleteGame);
-    connect(m_controls.Made<QPushButton>(controls.help), &QPushButton::clicked, this,
-            &LiveWindow::OnHelp);
-    connect(m_controls.Made<QPushButton>(controls.exit), &QPushButton::clicked, this,
-            &LiveWindow::OnExit);
+    const std::pair<const char*, void (LiveWindow::*)()> buttons[] = {
+        {"new_game", &LiveWindow::OnNewGame},
+        {"delete_game", &LiveWindow::OnDeleteGame},
+        {"help", &LiveWindow::OnHelp},
+        {"exit", &LiveWindow::OnExit}};
+    for (const auto& [button, handler] : buttons) {
+        connect(m_controls.Made<QPushButton>(button), &QPushButton::clicked, this, handler);
+    }
     // The suggestion button is built but has no action.
 
     // F1 from every control, as in the main window: the shortcut comes before
@@ -95,10 +93,26 @@ LiveWindow::~LiveWindow() {
 }
 
 void LiveWindow::LayOut() {
-    const LiveWindowControls& controls = LiveControls();
     resize(865, 568);
+    LayOutGrids();
 
-    m_splitter = m_controls.Made<QSplitter>(controls.splitter);
+    auto* band = new QHBoxLayout;
+    band->setSpacing(6);
+    for (const LivePanelLayout& panel : LivePanels()) {
+        band->addWidget(LayOutPanel(panel, m_controls), 1);
+    }
+    QHBoxLayout* bar = LayOutBar();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(m_splitter, 1);
+    layout->addLayout(band);
+    layout->addLayout(bar);
+}
+
+void LiveWindow::LayOutGrids() {
+    m_splitter = m_controls.Made<QSplitter>("splitter");
     m_splitter->setChildrenCollapsible(false);
     m_list = m_controls.Grid(&LivePage::game_list);
     m_sheet = m_controls.Grid(&LivePage::positions);
@@ -118,25 +132,11 @@ void LiveWindow::LayOut() {
         bold.setBold(true);
         grid->Model().SetFixedFont(bold);
     }
+}
 
-    m_controls.Made(controls.current_odds.title)
-        ->setToolTip(QStringLiteral("Δωστε τις νεες αποδοσεις"));
-    auto* band = new QHBoxLayout;
-    band->setSpacing(6);
-    for (const LivePanel* panel :
-         {&controls.current_odds, &controls.suggestion, &controls.totals}) {
-        band->addWidget(LayOutPanel(*panel, m_controls), 1);
-    }
-
-    auto* new_game = m_controls.Made<QPushButton>(controls.new_game);
-    new_game->setToolTip(QStringLiteral("Νεος Αγωνας για Live Bet"));
-    auto* delete_game = m_controls.Made<QPushButton>(controls.delete_game);
-    delete_game->setToolTip(QStringLiteral("Διαγραφη του αγωνα απο την λιστα"));
-    auto* suggest = m_controls.Made<QPushButton>(controls.suggest);
-    suggest->setToolTip(QStringLiteral("Υπογισμος για παιχνιδι"));
-    auto* help = m_controls.Made<QPushButton>(controls.help);
-    auto* exit = m_controls.Made<QPushButton>(controls.exit);
-    auto* picture = m_controls.Made<QLabel>(controls.picture);
+// The bar at the foot: three buttons, the picture, two buttons.
+QHBoxLayout* LiveWindow::LayOutBar() {
+    auto* picture = m_controls.Made<QLabel>("picture");
     picture->setPixmap(QPixmap(kPicture));
     picture->setScaledContents(true);
     picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -144,25 +144,21 @@ void LiveWindow::LayOut() {
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(6);
-    for (QPushButton* button : {new_game, delete_game, suggest, help, exit}) {
+    auto add_button = [this, bar](const char* name) {
+        auto* button = m_controls.Made<QPushButton>(name);
         // Enter belongs to the grids and the odds boxes, never to a button.
         button->setAutoDefault(false);
         button->setMinimumHeight(kBarHeight - 4);
-    }
-    for (QPushButton* button : {new_game, delete_game, suggest}) {
         bar->addWidget(button);
+    };
+    for (const char* name : {"new_game", "delete_game", "suggest"}) {
+        add_button(name);
     }
     bar->addWidget(picture, 1);
-    for (QPushButton* button : {help, exit}) {
-        bar->addWidget(button);
+    for (const char* name : {"help", "exit"}) {
+        add_button(name);
     }
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
-    layout->addWidget(m_splitter, 1);
-    layout->addLayout(band);
-    layout->addLayout(bar);
+    return bar;
 }
 
 void LiveWindow::WireSheet() {
@@ -227,7 +223,6 @@ void LiveWindow::setVisible(bool visible) {
 }
 
 bool LiveWindow::PrepareToShow() {
-    setWindowTitle(ToQt(m_catalogue.Read(live_captions::kWindow)));
     m_controls.Caption(m_catalogue);
     bool filled = false;
     RunGuarded(m_services.prompter, [&] {
@@ -279,7 +274,7 @@ void LiveWindow::OnNewGame() {
         m_services, m_ledger,
         [this](QWidget* owner) {
             if (m_open_help) {
-                RunGuarded(m_services.prompter, [&] { m_open_help(owner, kHelpTopic); });
+                RunGuarded(m_services.prompter, [&] { m_open_help(owner, kHelpLive); });
             }
         },
         this);
@@ -301,7 +296,7 @@ void LiveWindow::OnDeleteGame() {
 
 void LiveWindow::OnHelp() {
     if (m_open_help) {
-        RunGuarded(m_services.prompter, [this] { m_open_help(this, kHelpTopic); });
+        RunGuarded(m_services.prompter, [this] { m_open_help(this, kHelpLive); });
     }
 }
 

@@ -15,10 +15,12 @@
 #include <array>
 #include <functional>
 
+#include "core/help/help_target.h"
 #include "core/live/live_ledger.h"
 #include "gui/widgets/box_binding.h"
 #include "gui/widgets/control_table.h"
 
+class QHBoxLayout;
 class QLineEdit;
 class QKeyEvent;
 class QSplitter;
@@ -33,9 +35,7 @@ class LiveWindow : public QDialog {
     Q_OBJECT
 
 public:
-    using HelpOpener = std::function<void(QWidget* owner, int help_topic)>;
-    // The help page's anchor for live betting.
-    static constexpr int kHelpTopic = 5;
+    using HelpOpener = std::function<void(QWidget* owner, HelpTopic topic)>;
 
     // The records live in the folder "LiveGameRecords" of the user folder.
     LiveWindow(Services& services, const Catalogue& catalogue, HelpOpener open_help,
@@ -57,6 +57,8 @@ protected:
 
 private:
     void LayOut();
+    void LayOutGrids();
+    QHBoxLayout* LayOutBar();
     void WireSheet();
     void WireCurrentOdds();
     // Captions, the list and an empty sheet, and the window centred. False when
@@ -80,7 +82,7 @@ private:
     const Catalogue& m_catalogue;
     HelpOpener m_open_help;
     LiveLedger m_ledger;
-    ControlWidgets<LivePage> m_controls;
+    Controls<LivePage> m_controls;
 
     QSplitter* m_splitter = nullptr;
     GridView* m_list = nullptr;

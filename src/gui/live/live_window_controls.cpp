@@ -1,11 +1,9 @@
 #include "gui/live/live_window_controls.h"
 
 #include <QGroupBox>
-#include <QPushButton>
 #include <QSplitter>
 
 #include "core/live/live_captions.h"
-#include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -14,86 +12,131 @@ namespace {
 
 namespace captions = live_captions;
 using P = LivePage;
+using C = Control<P>;
 
-LiveControl Made(const char* name, QWidget* (*make)(QWidget*),
-                 const CatalogueText* caption = nullptr, const char* fixed_text = nullptr) {
-    return {name, caption, nullptr, nullptr, fixed_text, make};
-}
-LiveControl Fixed(const char* name, const char* text) {
-    return {name, nullptr, nullptr, nullptr, text};
-}
-std::array<LiveControl, 3> Outcomes(const char* one, const char* draw, const char* two) {
-    return {Fixed(one, "1"), Fixed(draw, "X"), Fixed(two, "2")};
-}
-LiveControl Box(const char* name) {
-    return Made(name, &MakeWidget<FilteredLineEdit>);
+ControlTable<P> CurrentOddsRows() {
+    return {
+        C::Make<QGroupBox>("GroupBox2", "current_odds_panel").NamedBy("current_odds_title"),
+        C::Label("Label8", "current_odds_title", captions::kCurrentOdds)
+            .Tip("Δωστε τις νεες αποδοσεις"),
+        C::Label("Label9", "current_odds_column_1", "1"),
+        C::Label("Label10", "current_odds_column_x", "X"),
+        C::Label("Label11", "current_odds_column_2", "2"),
+        C::Label("Label13", "odds_label", captions::kOdds),
+        C::Box("Edit13", "odds_1", &P::odds_1).NamedBy("odds_label current_odds_column_1"),
+        C::Box("Edit14", "odds_x", &P::odds_x).NamedBy("odds_label current_odds_column_x"),
+        C::Box("Edit15", "odds_2", &P::odds_2).NamedBy("odds_label current_odds_column_2"),
+        C::Label("Label12", "probability_label", captions::kProbability),
+        C::Box("Edit10", "probability_1", &P::probability_1)
+            .NamedBy("probability_label current_odds_column_1"),
+        C::Box("Edit11", "probability_x", &P::probability_x)
+            .NamedBy("probability_label current_odds_column_x"),
+        C::Box("Edit12", "probability_2", &P::probability_2)
+            .NamedBy("probability_label current_odds_column_2"),
+        C::Label("Label20", "bookmaker_cut_label", captions::kBookmakerCut),
+        C::Box("edtGaniota", "bookmaker_cut", &P::bookmaker_cut).NamedBy("bookmaker_cut_label"),
+    };
 }
 
-void Append(std::vector<LiveControl>& table, const LivePanel& panel) {
-    table.push_back(panel.group);
-    table.push_back(panel.title);
-    table.insert(table.end(), panel.outcomes.begin(), panel.outcomes.end());
-    for (const LivePanelRow& row : panel.rows) {
-        table.push_back(row.caption);
-        for (const LiveControl& box : row.boxes) {
-            if (box.object_name) {
-                table.push_back(box);
-            }
-        }
-    }
+// Nothing fills the suggestion panel's boxes.
+ControlTable<P> SuggestionRows() {
+    return {
+        C::Make<QGroupBox>("GroupBox3", "suggestion_panel").NamedBy("suggestion_title"),
+        C::Label("Label14", "suggestion_title", captions::kSuggestion),
+        C::Label("Label15", "suggestion_column_1", "1"),
+        C::Label("Label16", "suggestion_column_x", "X"),
+        C::Label("Label17", "suggestion_column_2", "2"),
+        C::Label("Label19", "for_positive_label", captions::kForPositive),
+        C::Make<FilteredLineEdit>("Edit19", "for_positive_1")
+            .NamedBy("for_positive_label suggestion_column_1"),
+        C::Make<FilteredLineEdit>("Edit20", "for_positive_x")
+            .NamedBy("for_positive_label suggestion_column_x"),
+        C::Make<FilteredLineEdit>("Edit21", "for_positive_2")
+            .NamedBy("for_positive_label suggestion_column_2"),
+        C::Label("Label18", "for_probable_label", captions::kForProbable),
+        C::Make<FilteredLineEdit>("Edit16", "for_probable_1")
+            .NamedBy("for_probable_label suggestion_column_1"),
+        C::Make<FilteredLineEdit>("Edit17", "for_probable_x")
+            .NamedBy("for_probable_label suggestion_column_x"),
+        C::Make<FilteredLineEdit>("Edit18", "for_probable_2")
+            .NamedBy("for_probable_label suggestion_column_2"),
+    };
+}
+
+ControlTable<P> TotalsRows() {
+    return {
+        C::Make<QGroupBox>("GroupBox1", "totals_panel").NamedBy("totals_title"),
+        C::Label("Label1", "totals_title", captions::kStatus),
+        C::Label("Label2", "totals_column_1", "1"),
+        C::Label("Label3", "totals_column_x", "X"),
+        C::Label("Label4", "totals_column_2", "2"),
+        C::Label("Label6", "game_wager_label", captions::kGameWager),
+        C::Box("Edit4", "game_wager_1", &P::game_wager_1)
+            .NamedBy("game_wager_label totals_column_1"),
+        C::Box("Edit5", "game_wager_x", &P::game_wager_x)
+            .NamedBy("game_wager_label totals_column_x"),
+        C::Box("Edit6", "game_wager_2", &P::game_wager_2)
+            .NamedBy("game_wager_label totals_column_2"),
+        C::Label("Label5", "return_label", captions::kReturn),
+        C::Box("Edit1", "return_1", &P::return_1).NamedBy("return_label totals_column_1"),
+        C::Box("Edit2", "return_x", &P::return_x).NamedBy("return_label totals_column_x"),
+        C::Box("Edit3", "return_2", &P::return_2).NamedBy("return_label totals_column_2"),
+        C::Label("Label7", "result_label", captions::kResult),
+        C::Box("Edit7", "result_1", &P::result_1).NamedBy("result_label totals_column_1"),
+        C::Box("Edit8", "result_x", &P::result_x).NamedBy("result_label totals_column_x"),
+        C::Box("Edit9", "result_2", &P::result_2).NamedBy("result_label totals_column_2"),
+    };
 }
 
 }  // namespace
 
-std::vector<LiveControl> LiveWindowControls::Table() const {
-    std::vector<LiveControl> table = {splitter, game_list, sheet};
-    for (const LivePanel* panel : {&current_odds, &suggestion, &totals}) {
-        Append(table, *panel);
-    }
-    table.insert(table.end(), {new_game, delete_game, suggest, help, exit, picture});
+const ControlTable<LivePage>& LiveWindowControls() {
+    static const ControlTable<P> table = [] {
+        ControlTable<P> rows = {
+            C::Own("FrmLiveOrvanta", "window", captions::kWindow),
+            C::Make<QSplitter>("Splitter1", "splitter").NamedBy("window"),
+            C::Grid("AdvStringGrid1", "game_list", &P::game_list).NamedFixed(kGameListHeader),
+            C::Grid("AdvStringGrid2", "positions", &P::positions).NamedBy("window"),
+        };
+        for (const ControlTable<P>& panel : {CurrentOddsRows(), SuggestionRows(), TotalsRows()}) {
+            rows.insert(rows.end(), panel.begin(), panel.end());
+        }
+        rows.insert(
+            rows.end(),
+            {C::Button("BitBtn2", "new_game", captions::kNewGame).Tip("Νεος Αγωνας για Live Bet"),
+             C::Button("BitBtn3", "delete_game", captions::kDeleteGame)
+                 .Tip("Διαγραφη του αγωνα απο την λιστα"),
+             // The suggestion panel's button, which does nothing.
+             C::Button("BitBtn4", "suggest", captions::kSuggestion).Tip("Υπογισμος για παιχνιδι"),
+             C::Button("BitBtn5", "help", "Help"), C::Button("BitBtn1", "exit", captions::kExit),
+             C::Make<QLabel>("Image1", "picture").NamedBy("window")});
+        return rows;
+    }();
     return table;
 }
 
-const LiveWindowControls& LiveControls() {
+const std::vector<LivePanelLayout>& LivePanels() {
     // The system's inactive-caption gradient colour: a light blue-grey.
     static const GridColour kInactiveCaption{static_cast<std::int32_t>(0xFF00001Cu)};
     // clang-format off
-    static const LiveWindowControls controls{
-        Made("Splitter1", &MakeWidget<QSplitter>),
-        {"AdvStringGrid1", nullptr, nullptr, &P::game_list},
-        {"AdvStringGrid2", nullptr, nullptr, &P::positions},
-        {Made("GroupBox2", &MakeWidget<QGroupBox>), ToQColor(kInactiveCaption),
-         {"Label8", &captions::kCurrentOdds},
-         Outcomes("Label9", "Label10", "Label11"),
-         {{{"Label13", &captions::kOdds},
-           {{{"Edit13", nullptr, &P::odds_1}, {"Edit14", nullptr, &P::odds_x}, {"Edit15", nullptr, &P::odds_2}}}},
-          {{"Label12", &captions::kProbability},
-           {{{"Edit10", nullptr, &P::probability_1}, {"Edit11", nullptr, &P::probability_x}, {"Edit12", nullptr, &P::probability_2}}}},
-          {{"Label20", &captions::kBookmakerCut},
-           {{{"edtGaniota", nullptr, &P::bookmaker_cut}}}}}},
-        {Made("GroupBox3", &MakeWidget<QGroupBox>), QColor(192, 192, 192),
-         {"Label14", &captions::kSuggestion},
-         Outcomes("Label15", "Label16", "Label17"),
-         {{{"Label19", &captions::kForPositive}, {Box("Edit19"), Box("Edit20"), Box("Edit21")}},
-          {{"Label18", &captions::kForProbable}, {Box("Edit16"), Box("Edit17"), Box("Edit18")}}}},
-        {Made("GroupBox1", &MakeWidget<QGroupBox>), ToQColor(kColourLightGreen),
-         {"Label1", &captions::kStatus},
-         Outcomes("Label2", "Label3", "Label4"),
-         {{{"Label6", &captions::kGameWager},
-           {{{"Edit4", nullptr, &P::game_wager_1}, {"Edit5", nullptr, &P::game_wager_x}, {"Edit6", nullptr, &P::game_wager_2}}}},
-          {{"Label5", &captions::kReturn},
-           {{{"Edit1", nullptr, &P::return_1}, {"Edit2", nullptr, &P::return_x}, {"Edit3", nullptr, &P::return_2}}}},
-          {{"Label7", &captions::kResult},
-           {{{"Edit7", nullptr, &P::result_1}, {"Edit8", nullptr, &P::result_x}, {"Edit9", nullptr, &P::result_2}}}}}},
-        Made("BitBtn2", &MakeWidget<QPushButton>, &captions::kNewGame),
-        Made("BitBtn3", &MakeWidget<QPushButton>, &captions::kDeleteGame),
-        Made("BitBtn4", &MakeWidget<QPushButton>, &captions::kSuggestion),
-        Made("BitBtn5", &MakeWidget<QPushButton>, nullptr, "Help"),
-        Made("BitBtn1", &MakeWidget<QPushButton>, &captions::kExit),
-        {"Image1"},
+    static const std::vector<LivePanelLayout> panels = {
+        {"current_odds_panel", ToQColor(kInactiveCaption), "current_odds_title",
+         {"current_odds_column_1", "current_odds_column_x", "current_odds_column_2"},
+         {{"odds_label", {"odds_1", "odds_x", "odds_2"}},
+          {"probability_label", {"probability_1", "probability_x", "probability_2"}},
+          {"bookmaker_cut_label", {"bookmaker_cut", nullptr, nullptr}}}},
+        {"suggestion_panel", QColor(192, 192, 192), "suggestion_title",
+         {"suggestion_column_1", "suggestion_column_x", "suggestion_column_2"},
+         {{"for_positive_label", {"for_positive_1", "for_positive_x", "for_positive_2"}},
+          {"for_probable_label", {"for_probable_1", "for_probable_x", "for_probable_2"}}}},
+        {"totals_panel", ToQColor(kColourLightGreen), "totals_title",
+         {"totals_column_1", "totals_column_x", "totals_column_2"},
+         {{"game_wager_label", {"game_wager_1", "game_wager_x", "game_wager_2"}},
+          {"return_label", {"return_1", "return_x", "return_2"}},
+          {"result_label", {"result_1", "result_x", "result_2"}}}},
     };
     // clang-format on
-    return controls;
+    return panels;
 }
 
 }  // namespace orvanta

@@ -1,9 +1,8 @@
 #pragma once
 
-// The live window's controls as one table: each widget's object name (the
-// name tests, automation and accessibility tools find it by), the page field
-// or caption it shows, and, for the band of panels under the sheet, the place
-// it takes there. The window, its panels and its wiring all read it.
+// The live window's controls as one table, in the order the window makes them,
+// which is the order Tab visits them in; and the band of panels under the sheet
+// as data over the table's rows.
 
 #include <QColor>
 
@@ -15,44 +14,26 @@
 
 namespace orvanta {
 
-using LiveControl = Control<LivePage>;
+const ControlTable<LivePage>& LiveWindowControls();
 
-// A row of a panel: its caption, then a box under each of "1", "X" and "2"; a
-// control without an object name leaves its column empty.
-struct LivePanelRow {
-    LiveControl caption;
-    std::array<LiveControl, 3> boxes;
+// A row of a panel: its caption, then a box under each of "1", "X" and "2"
+// (nullptr leaves the column empty); controls by domain name.
+struct LivePanelLine {
+    const char* caption;
+    std::array<const char*, 3> boxes;
 };
 
 // One of the three panels under the sheet, all laid out alike: a coloured
-// group holding a title, the column labels "1", "X", "2" and the rows.
-struct LivePanel {
-    LiveControl group;
+// group holding a title, the column captions "1", "X", "2" and the rows.
+struct LivePanelLayout {
+    const char* group;
     QColor background;
-    LiveControl title;
-    std::array<LiveControl, 3> outcomes;
-    std::vector<LivePanelRow> rows;
+    const char* title;
+    std::array<const char*, 3> columns;
+    std::vector<LivePanelLine> lines;
 };
 
-struct LiveWindowControls {
-    LiveControl splitter;
-    LiveControl game_list;
-    LiveControl sheet;
-    LivePanel current_odds;
-    LivePanel suggestion;
-    LivePanel totals;
-    LiveControl new_game;
-    LiveControl delete_game;
-    LiveControl suggest;  // the suggestion panel's button, which does nothing
-    LiveControl help;
-    LiveControl exit;
-    LiveControl picture;
-
-    // Every control above, in the order the window makes them, which is the
-    // order Tab visits them in.
-    std::vector<LiveControl> Table() const;
-};
-
-const LiveWindowControls& LiveControls();
+// The current-odds, suggestion and totals panels, from left to right.
+const std::vector<LivePanelLayout>& LivePanels();
 
 }  // namespace orvanta

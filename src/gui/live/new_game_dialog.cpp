@@ -14,8 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <type_traits>
-
 #include "core/base/handler_guard.h"
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
@@ -30,77 +28,48 @@ namespace {
 // mask "0" is a digit that may be left blank and "9" one that must be given.
 const QString kTimeMask = QStringLiteral("09:99;_");
 
-// The dialog's controls: the object name each widget is found by, and its
-// fixed text.
-struct DialogControl {
-    const char* object_name;
-    const char* text = nullptr;
-};
-constexpr DialogControl kDateLabel{"Label1", "ΗΜ/ΝΙΑ"};
-constexpr DialogControl kDate{"DateTimePicker1"};
-constexpr DialogControl kTimeLabel{"Label2", "ΩΡΑ"};
-constexpr DialogControl kTime{"meTime"};
-constexpr DialogControl kNameLabel{"Label3", "ΑΓΩΝΑΣ"};
-constexpr DialogControl kName{"edAgona"};
-constexpr DialogControl kOk{"BitBtn1", "Ok"};
-constexpr DialogControl kCancel{"BitBtn2", "Cancel"};
-
-template <typename Widget>
-Widget* Make(QWidget* parent, const DialogControl& control) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(control.object_name));
-    if constexpr (std::is_base_of_v<QLabel, Widget> || std::is_base_of_v<QPushButton, Widget>) {
-        widget->setText(QString::fromUtf8(control.text));
-    }
-    return widget;
-}
-
 }  // namespace
+
+const ControlTable<NoPage>& NewGameControls() {
+    using C = Control<>;
+    static const ControlTable<NoPage> table = {
+        // The title shows the form's name; a screen reader says what the dialog is for.
+        C::Own("FrmLiveOrvantaNewGame", "window", "FrmLiveOrvantaNewGame")
+            .NamedFixed("Νεος Αγωνας για Live Bet"),
+        C::Label("Label1", "date_label", "ΗΜ/ΝΙΑ"),
+        C::Make<QDateEdit>("DateTimePicker1", "date").NamedBy("date_label"),
+        C::Label("Label2", "time_label", "ΩΡΑ"),
+        C::Make<FilteredLineEdit>("meTime", "time").NamedBy("time_label"),
+        C::Label("Label3", "name_label", "ΑΓΩΝΑΣ"),
+        C::Make<QLineEdit>("edAgona", "name").NamedBy("name_label"),
+        C::Button("BitBtn1", "ok", "Ok"),
+        C::Button("BitBtn2", "cancel", "Cancel"),
+    };
+    return table;
+}
 
 NewGameDialog::NewGameDialog(Services& services, LiveLedger& ledger,
                              std::function<void(QWidget* owner)> open_help, QWidget* parent)
-    : QDialog(parent), m_services(services), m_ledger(ledger), m_open_help(std::move(open_help)) {
-    setObjectName(QStringLiteral("FrmLiveOrvantaNewGame"));
-    setWindowTitle(QStringLiteral("FrmLiveOrvantaNewGame"));
-
-    auto* date_label = Make<QLabel>(this, kDateLabel);
-    m_date = Make<QDateEdit>(this, kDate);
+    : QDialog(parent),
+      m_services(services),
+      m_ledger(ledger),
+      m_open_help(std::move(open_help)),
+      m_controls(this, NewGameControls()) {
+    m_controls.Name(this, "window");
+    m_date = m_controls.Made<QDateEdit>("date");
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    auto* time_label = Make<QLabel>(this, kTimeLabel);
-    m_time = Make<FilteredLineEdit>(this, kTime);
+    m_time = m_controls.Made<QLineEdit>("time");
     m_time->setInputMask(kTimeMask);
     m_time->installEventFilter(this);
-    auto* name_label = Make<QLabel>(this, kNameLabel);
-    m_name = Make<QLineEdit>(this, kName);
-    auto* ok = Make<QPushButton>(this, kOk);
+    m_name = m_controls.Made<QLineEdit>("name");
+    auto* ok = m_controls.Made<QPushButton>("ok");
     ok->setDefault(true);
-    auto* cancel = Make<QPushButton>(this, kCancel);
+    auto* cancel = m_controls.Made<QPushButton>("cancel");
     cancel->setAutoDefault(false);
-    date_label->setBuddy(m_date);
-    time_label->setBuddy(m_time);
-    name_label->setBuddy(m_name);
-
-    auto* fields = new QGridLayout;
-    fields->addWidget(date_label, 0, 0);
-    fields->addWidget(m_date, 0, 1);
-    fields->addWidget(time_label, 1, 0);
-    fields->addWidget(m_time, 1, 1);
-    fields->addWidget(name_label, 2, 0);
-    fields->addWidget(m_name, 2, 1);
-    fields->setColumnStretch(1, 1);
-    m_time->setFixedWidth(m_time->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-    setMinimumWidth(320);
+    // The labels' links to their boxes, and what screen readers read.
+    m_controls.Caption();
+    LayOut();
 
     connect(ok, &QPushButton::clicked, this, &NewGameDialog::OnOk);
     connect(cancel, &QPushButton::clicked, this, &NewGameDialog::OnCancel);
@@ -114,6 +83,29 @@ NewGameDialog::NewGameDialog(Services& services, LiveLedger& ledger,
             m_open_help(this);
         }
     });
+}
+
+void NewGameDialog::LayOut() {
+    auto* fields = new QGridLayout;
+    const std::pair<const char*, QWidget*> lines[] = {
+        {"date_label", m_date}, {"time_label", m_time}, {"name_label", m_name}};
+    for (int row = 0; row < 3; ++row) {
+        fields->addWidget(m_controls.Made(lines[row].first), row, 0);
+        fields->addWidget(lines[row].second, row, 1);
+    }
+    fields->setColumnStretch(1, 1);
+    m_time->setFixedWidth(m_time->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_controls.Made("ok"));
+    buttons->addWidget(m_controls.Made("cancel"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    setMinimumWidth(320);
 }
 
 NewGameDialog::~NewGameDialog() = default;

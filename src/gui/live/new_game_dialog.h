@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include "gui/widgets/control_table.h"
+
 class QDateEdit;
 class QLineEdit;
 
@@ -17,6 +19,9 @@ namespace orvanta {
 
 class LiveLedger;
 struct Services;
+
+// The dialog's controls.
+const ControlTable<NoPage>& NewGameControls();
 
 class NewGameDialog : public QDialog {
     Q_OBJECT
@@ -31,6 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void LayOut();
     // Today's date and the time of day now.
     void StartFromNow();
     void OnOk();
@@ -43,6 +49,7 @@ private:
     Services& m_services;
     LiveLedger& m_ledger;
     std::function<void(QWidget* owner)> m_open_help;
+    Controls<> m_controls;
     QDateEdit* m_date = nullptr;
     QLineEdit* m_time = nullptr;
     QLineEdit* m_name = nullptr;

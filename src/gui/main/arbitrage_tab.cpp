@@ -10,48 +10,56 @@
 
 namespace orvanta {
 
-namespace {
-
 namespace captions = arbitrage_captions;
 using P = ArbitragePage;
 
-// The page's controls by object name.
-std::vector<Control<P>> ControlTable() {
-    return {
-        {"AdvCalcArbitrage", nullptr, nullptr, &P::outcomes},
-        {"Label8", &captions::kTitle},
-        {"Label1", &captions::kOddsRow},
-        {"Label2", &captions::kWagerRow},
-        {"Label3", &captions::kWinPayRow},
-        {"Label4", &captions::kMultiplier},
-        {"Edit5", nullptr, &P::multiplier},
-        {"Label5", &captions::kWinPayTarget},
-        {"Edit6", nullptr, &P::win_pay_target},
-        {"Label16", &captions::kTotalWager},
-        {"Edit13", nullptr, &P::total_wager},
-        {"Label6", &captions::kSureProfitPercent},
-        {"Edit7", nullptr, &P::sure_profit_percent},
-        {"Label7", &captions::kSureProfit},
-        {"Edit8", nullptr, &P::sure_profit},
+const ControlTable<P>& ArbitrageControls() {
+    using C = Control<P>;
+    static const ControlTable<P> table = {
+        C::Grid("AdvCalcArbitrage", "outcomes", &P::outcomes)
+            .NamedBy("title")
+            .DescribedBy("odds_row, wager_row, win_pay_row"),
+        C::Label("Label8", "title", captions::kTitle),
+        C::Label("Label1", "odds_row", captions::kOddsRow),
+        C::Label("Label2", "wager_row", captions::kWagerRow),
+        C::Label("Label3", "win_pay_row", captions::kWinPayRow),
+        C::Label("Label4", "multiplier_label", captions::kMultiplier),
+        C::Box("Edit5", "multiplier", &P::multiplier).NamedBy("multiplier_label"),
+        C::Label("Label5", "win_pay_target_label", captions::kWinPayTarget),
+        C::Box("Edit6", "win_pay_target", &P::win_pay_target).NamedBy("win_pay_target_label"),
+        C::Label("Label16", "total_wager_label", captions::kTotalWager),
+        C::Box("Edit13", "total_wager", &P::total_wager).NamedBy("total_wager_label"),
+        C::Label("Label6", "sure_profit_percent_label", captions::kSureProfitPercent),
+        C::Box("Edit7", "sure_profit_percent", &P::sure_profit_percent)
+            .NamedBy("sure_profit_percent_label"),
+        C::Label("Label7", "sure_profit_label", captions::kSureProfit),
+        C::Box("Edit8", "sure_profit", &P::sure_profit).NamedBy("sure_profit_label"),
     };
+    return table;
 }
-
-}  // namespace
 
 ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
-      m_controls(this, m_page, services.prompter, ControlTable()) {
+      m_controls(this, m_page, services.prompter, ArbitrageControls()) {
     PaintPage(this);
-
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
+    BindBoxes();
+    LayOut();
+    // Tab visits the boxes in the order Enter does.
+    QWidget* previous = m_grid;
+    for (QWidget* box : m_enter_moves_focus) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+}
 
+void ArbitrageTab::BindBoxes() {
     FilteredLineEdit* multiplier = m_controls.Box(&P::multiplier);
     FilteredLineEdit* target = m_controls.Box(&P::win_pay_target);
-    FilteredLineEdit* total = m_controls.Box(&P::total_wager);
-    FilteredLineEdit* percent = m_controls.Box(&P::sure_profit_percent);
     FilteredLineEdit* profit = m_controls.Box(&P::sure_profit);
-    m_enter_moves_focus = {multiplier, target, percent, profit, total};
+    m_enter_moves_focus = {multiplier, target, m_controls.Box(&P::sure_profit_percent), profit,
+                           m_controls.Box(&P::total_wager)};
     for (QWidget* box : m_enter_moves_focus) {
         box->setFixedWidth(kBoxWidth);
     }
@@ -61,11 +69,13 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     QFont bold = profit->font();
     bold.setBold(true);
     profit->setFont(bold);
+}
 
-    QVBoxLayout* page = TitledGridLayout(
-        this, m_controls.Label(captions::kTitle), m_grid,
-        {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kWagerRow),
-         m_controls.Label(captions::kWinPayRow)});
+void ArbitrageTab::LayOut() {
+    QVBoxLayout* page =
+        TitledGridLayout(this, m_controls.Made<QLabel>("title"), m_grid,
+                         {m_controls.Made<QLabel>("odds_row"), m_controls.Made<QLabel>("wager_row"),
+                          m_controls.Made<QLabel>("win_pay_row")});
     page->addSpacing(16);
 
     // Two columns of boxes, each with its caption in front.
@@ -73,20 +83,20 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     boxes->setHorizontalSpacing(8);
     boxes->setVerticalSpacing(10);
     const struct {
-        const CatalogueText& caption;
-        FilteredLineEdit* box;
+        const char* label;
+        TextBox P::*box;
         int row;
         int col;
-    } places[] = {{captions::kMultiplier, multiplier, 0, 0},
-                  {captions::kWinPayTarget, target, 0, 3},
-                  {captions::kTotalWager, total, 1, 0},
-                  {captions::kSureProfitPercent, percent, 1, 3},
-                  {captions::kSureProfit, profit, 2, 0}};
+    } places[] = {{"multiplier_label", &P::multiplier, 0, 0},
+                  {"win_pay_target_label", &P::win_pay_target, 0, 3},
+                  {"total_wager_label", &P::total_wager, 1, 0},
+                  {"sure_profit_percent_label", &P::sure_profit_percent, 1, 3},
+                  {"sure_profit_label", &P::sure_profit, 2, 0}};
     for (const auto& place : places) {
-        QLabel* label = m_controls.Label(place.caption);
+        auto* label = m_controls.Made<QLabel>(place.label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         boxes->addWidget(label, place.row, place.col);
-        boxes->addWidget(place.box, place.row, place.col + 1);
+        boxes->addWidget(m_controls.Box(place.box), place.row, place.col + 1);
     }
     boxes->setColumnMinimumWidth(2, 40);
     boxes->setColumnStretch(5, 1);
@@ -95,12 +105,6 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     boxes_row->addLayout(boxes);
     page->addLayout(boxes_row);
     page->addStretch(1);
-
-    setTabOrder(m_grid, multiplier);
-    setTabOrder(multiplier, target);
-    setTabOrder(target, percent);
-    setTabOrder(percent, profit);
-    setTabOrder(profit, total);
 }
 
 QWidget* ArbitrageTab::FirstInput() const {

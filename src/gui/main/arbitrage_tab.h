@@ -6,6 +6,9 @@
 
 namespace orvanta {
 
+// The page's controls.
+const ControlTable<ArbitragePage>& ArbitrageControls();
+
 // The ARBITRAGE page on screen.
 class ArbitrageTab : public CalculatorTab {
     Q_OBJECT
@@ -16,7 +19,7 @@ public:
     void Clear() override;
     void Calculate() override;
     void Caption() override;
-    int HelpTopic() const override { return 2; }
+    orvanta::HelpTopic HelpTopic() const override { return kHelpArbitrage; }
     QWidget* FirstInput() const override;
     QList<QWidget*> EnterMovesFocus() const override;
 
@@ -24,8 +27,11 @@ public:
     GridView* Grid() const { return m_grid; }
 
 private:
+    void BindBoxes();
+    void LayOut();
+
     ArbitragePage m_page;
-    ControlWidgets<ArbitragePage> m_controls;
+    Controls<ArbitragePage> m_controls;
     GridView* m_grid = nullptr;
     QList<QWidget*> m_enter_moves_focus;
 };

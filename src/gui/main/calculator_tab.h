@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "core/base/services.h"
+#include "core/help/help_target.h"
 #include "core/i18n/catalogue.h"
 
 namespace orvanta {
@@ -28,7 +29,8 @@ public:
     virtual void Calculate() = 0;
     // Sets every caption from the catalogue again; page data stays.
     virtual void Caption() = 0;
-    virtual int HelpTopic() const = 0;
+    // The section of the help page about the page.
+    virtual orvanta::HelpTopic HelpTopic() const = 0;
     // Where typing starts when the page is in front at start-up.
     virtual QWidget* FirstInput() const = 0;
 

@@ -21,6 +21,7 @@
 #include "core/help/about_texts.h"
 #include "core/update/version_info.h"
 #include "gui/main/arbitrage_tab.h"
+#include "gui/main/main_window_captions.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
@@ -30,59 +31,47 @@
 
 namespace orvanta {
 
+namespace captions = main_window_captions;
+
+const ControlTable<NoPage>& MainWindowControls() {
+    using C = Control<>;
+    static const ControlTable<NoPage> table = {
+        C::Own("FrmMain", "window"),
+        C::Own("PageControl1", "pages")
+            .NamedBy("parlay_page, arbitrage_page, probability_page, odds_page"),
+        C::Own("TSParlayBetting", "parlay_page", captions::kParlayPage),
+        C::Own("TSArbitrage", "arbitrage_page", captions::kArbitragePage),
+        C::Own("TSProbability", "probability_page", captions::kProbabilityPage),
+        C::Own("TSOdds", "odds_page", captions::kOddsPage),
+        C::Own("Panel4", "command_panel").NamedBy("calculate, clear"),
+        C::Own("BitBtn1", "calculate", captions::kCalculate),
+        C::Own("BitBtn2", "clear", captions::kClear),
+        C::Own("MainMenu1", "menu_bar")
+            .NamedBy("clear_item, print_item, calculator_item, live_item, help_menu, exit_item"),
+        C::Own("miClear", "clear_item", captions::kClear),
+        C::Own("miPrint", "print_item", captions::kPrint),
+        C::Own("miWinCalculator", "calculator_item", captions::kSystemCalculator),
+        C::Own("miLiveOrvanta", "live_item", captions::kLive),
+        C::Own("miHelp", "help_menu", captions::kHelpMenu),
+        // The menu bar's item that opens the Help menu goes by the menu's name.
+        C::Own("miHelp", "help_menu_on_bar", captions::kHelpMenu),
+        C::Own("miHelp1", "help_item", captions::kHelp),
+        C::Own("miAbout", "about_item", captions::kAbout),
+        C::Own("miUpDate", "update_item", captions::kUpdate),
+        C::Own("miLanguage", "language_menu", "Language"),
+        C::Own("miLanguageGreek", "greek_item", "Ελληνικά"),
+        C::Own("miLanguageEnglish", "english_item", "English"),
+        C::Own("miExit", "exit_item", captions::kExit),
+        C::Own("Timer1", "update_timer"),
+    };
+    return table;
+}
+
 namespace {
 
 constexpr int kClientWidth = 606;
 constexpr int kClientHeight = 440;
 constexpr int kPanelHeight = 30;
-
-// What the window's own controls say; the pages caption themselves.
-namespace captions {
-constexpr CatalogueText kTitle{"FrmMain", "Caption", ""};
-constexpr CatalogueText kParlayPage{"FrmMain", "PARLAY_BETTING", "PARLAY_BETTING"};
-constexpr CatalogueText kArbitragePage{"FrmMain", "ARBITRAGE", "ARBITRAGE"};
-constexpr CatalogueText kProbabilityPage{"FrmMain", "PROBABILITY", "PROBABILITY"};
-constexpr CatalogueText kOddsPage{"FrmMain", "ODDS", "ODDS"};
-constexpr CatalogueText kCalculate{"FrmMain", "BtnCalculat", "Calculate"};
-constexpr CatalogueText kClear{"FrmMain", "Clear", "Clear"};
-constexpr CatalogueText kPrint{"FrmMain", "Print", "Print"};
-constexpr CatalogueText kSystemCalculator{"FrmMain", "miWinCalculator", "WinCalculator"};
-constexpr CatalogueText kLive{"FrmMain", "miLiveOrvanta", "Live Orvanta"};
-constexpr CatalogueText kHelpMenu{"FrmMain", "miHelp", "Help"};
-constexpr CatalogueText kHelp{"FrmMain", "Help", "Help"};
-constexpr CatalogueText kAbout{"FrmMain", "About", "About"};
-constexpr CatalogueText kUpdate{"FrmMain", "miUpDate", "UpDate Program"};
-constexpr CatalogueText kExit{"FrmMain", "Exit", "Exit"};
-}  // namespace captions
-
-// The window's controls: object name, caption, or a text the same in every language.
-namespace controls {
-// clang-format off
-constexpr WindowControl kWindow          {"FrmMain"};
-constexpr WindowControl kPages           {"PageControl1"};
-constexpr WindowControl kParlayPage      {"TSParlayBetting", &captions::kParlayPage};
-constexpr WindowControl kArbitragePage   {"TSArbitrage", &captions::kArbitragePage};
-constexpr WindowControl kProbabilityPage {"TSProbability", &captions::kProbabilityPage};
-constexpr WindowControl kOddsPage        {"TSOdds", &captions::kOddsPage};
-constexpr WindowControl kCommandPanel    {"Panel4"};
-constexpr WindowControl kCalculate       {"BitBtn1", &captions::kCalculate};
-constexpr WindowControl kClear           {"BitBtn2", &captions::kClear};
-constexpr WindowControl kMenuBar         {"MainMenu1"};
-constexpr WindowControl kClearItem       {"miClear", &captions::kClear};
-constexpr WindowControl kPrintItem       {"miPrint", &captions::kPrint};
-constexpr WindowControl kCalculatorItem  {"miWinCalculator", &captions::kSystemCalculator};
-constexpr WindowControl kLiveItem        {"miLiveOrvanta", &captions::kLive};
-constexpr WindowControl kHelpMenu        {"miHelp", &captions::kHelpMenu};
-constexpr WindowControl kHelpItem        {"miHelp1", &captions::kHelp};
-constexpr WindowControl kAboutItem       {"miAbout", &captions::kAbout};
-constexpr WindowControl kUpdateItem      {"miUpDate", &captions::kUpdate};
-constexpr WindowControl kLanguageMenu    {"miLanguage", nullptr, "Language"};
-constexpr WindowControl kGreekItem       {"miLanguageGreek", nullptr, "Ελληνικά"};
-constexpr WindowControl kEnglishItem     {"miLanguageEnglish", nullptr, "English"};
-constexpr WindowControl kExitItem        {"miExit", &captions::kExit};
-constexpr WindowControl kUpdateTimer     {"Timer1"};
-// clang-format on
-}  // namespace controls
 
 // The desktop's calculator: the first one found on the PATH.
 QString FindSystemCalculator() {
@@ -104,8 +93,11 @@ QString FindSystemCalculator() {
 }  // namespace
 
 MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_openers(std::move(openers)) {
-    m_controls.Name(this, controls::kWindow);
+    : QMainWindow(parent),
+      m_services(services),
+      m_openers(std::move(openers)),
+      m_controls(MainWindowControls()) {
+    m_controls.Name(this, "window");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -118,37 +110,13 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
     BuildPages();
     layout->addWidget(m_pages, 1);
 
-    auto* panel = m_controls.Name(new QWidget(client), controls::kCommandPanel);
-    panel->setFixedHeight(kPanelHeight);
-    m_calculate = m_controls.Name(new QPushButton(panel), controls::kCalculate);
-    m_calculate->setGeometry(3, 3, 134, 25);
-    m_calculate->setIcon(CalculateIcon());
-    m_calculate->setAutoDefault(false);
-    m_clear = m_controls.Name(new QPushButton(panel), controls::kClear);
-    m_clear->setGeometry(382, 3, 123, 25);
-    m_clear->setIcon(ClearIcon());
-    m_clear->setAutoDefault(false);
-    layout->addWidget(panel);
+    layout->addWidget(BuildCommandPanel(client));
     setCentralWidget(client);
     client->setFixedSize(kClientWidth, kClientHeight);
 
-    connect(m_calculate, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(m_clear, &QPushButton::clicked, this, [this] { OnClear(); });
-
     BuildMenu();
-
-    m_update_timer = m_controls.Name(new QTimer(this), controls::kUpdateTimer);
-    m_update_timer->setInterval(1000);
-    m_update_timer->setSingleShot(true);
-    connect(m_update_timer, &QTimer::timeout, this, [this] { OnUpdateTimer(); });
-
-    // Enter in these moves the focus on, as Tab does.
-    for (CalculatorTab* tab : m_tabs) {
-        for (QWidget* widget : tab->EnterMovesFocus()) {
-            widget->installEventFilter(this);
-        }
-    }
-    m_calculate->installEventFilter(this);
+    BuildUpdateTimer();
+    EnterMovesFocus();
 
     // The captions' own texts until the catalogue opens at the first showing; the
     // window's size is taken with them.
@@ -159,8 +127,40 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::BuildUpdateTimer() {
+    m_update_timer = m_controls.Name(new QTimer(this), "update_timer");
+    m_update_timer->setInterval(1000);
+    m_update_timer->setSingleShot(true);
+    connect(m_update_timer, &QTimer::timeout, this, [this] { OnUpdateTimer(); });
+}
+
+void MainWindow::EnterMovesFocus() {
+    for (CalculatorTab* tab : m_tabs) {
+        for (QWidget* widget : tab->EnterMovesFocus()) {
+            widget->installEventFilter(this);
+        }
+    }
+    m_calculate->installEventFilter(this);
+}
+
+QWidget* MainWindow::BuildCommandPanel(QWidget* client) {
+    auto* panel = m_controls.Name(new QWidget(client), "command_panel");
+    panel->setFixedHeight(kPanelHeight);
+    m_calculate = m_controls.Name(new QPushButton(panel), "calculate");
+    m_calculate->setGeometry(3, 3, 134, 25);
+    m_calculate->setIcon(CalculateIcon());
+    m_calculate->setAutoDefault(false);
+    m_clear = m_controls.Name(new QPushButton(panel), "clear");
+    m_clear->setGeometry(382, 3, 123, 25);
+    m_clear->setIcon(ClearIcon());
+    m_clear->setAutoDefault(false);
+    connect(m_calculate, &QPushButton::clicked, this, [this] { OnCalculate(); });
+    connect(m_clear, &QPushButton::clicked, this, [this] { OnClear(); });
+    return panel;
+}
+
 void MainWindow::BuildPages() {
-    m_pages = m_controls.Name(new QTabWidget(this), controls::kPages);
+    m_pages = m_controls.Name(new QTabWidget(this), "pages");
     QFont bold = m_pages->tabBar()->font();
     bold.setBold(true);
     m_pages->tabBar()->setFont(bold);
@@ -169,64 +169,62 @@ void MainWindow::BuildPages() {
     m_tabs[kArbitrage] = new ArbitrageTab(m_services, m_catalogue, m_pages);
     m_tabs[kProbability] = new ProbabilityTab(m_services, m_catalogue, m_pages);
     m_tabs[kOdds] = new OddsTab(m_services, m_catalogue, m_pages);
-    const std::pair<Page, const WindowControl&> pages[] = {
-        {kParlay, controls::kParlayPage},
-        {kArbitrage, controls::kArbitragePage},
-        {kProbability, controls::kProbabilityPage},
-        {kOdds, controls::kOddsPage}};
-    for (const auto& [page, row] : pages) {
-        m_pages->addTab(m_controls.Name(m_tabs[page], row), QString());
+    const std::pair<Page, const char*> pages[] = {{kParlay, "parlay_page"},
+                                                  {kArbitrage, "arbitrage_page"},
+                                                  {kProbability, "probability_page"},
+                                                  {kOdds, "odds_page"}};
+    for (const auto& [page, control] : pages) {
+        m_pages->addTab(m_controls.Name(m_tabs[page], control), QString());
     }
     m_pages->setCurrentIndex(kArbitrage);
 }
 
 void MainWindow::BuildMenu() {
-    QMenuBar* bar = m_controls.Name(menuBar(), controls::kMenuBar);
+    QMenuBar* bar = m_controls.Name(menuBar(), "menu_bar");
 
     // A Qt menu bar shows an item's picture instead of its caption, so the
     // bar's own commands go as captions; pictures are on the items of the menus.
-    auto add = [this, bar](const WindowControl& row) {
-        return m_controls.Name(bar->addAction(QString()), row);
+    auto add = [this, bar](const char* control, void (MainWindow::*handler)()) {
+        QAction* action = m_controls.Name(bar->addAction(QString()), control);
+        if (handler) {
+            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        }
     };
-    QAction* clear = add(controls::kClearItem);
-    add(controls::kPrintItem);  // printing does nothing
-    QAction* calculator = add(controls::kCalculatorItem);
-    QAction* live = add(controls::kLiveItem);
+    add("clear_item", &MainWindow::OnClear);
+    add("print_item", nullptr);  // printing does nothing
+    add("calculator_item", &MainWindow::OnSystemCalculator);
+    add("live_item", &MainWindow::OnLive);
+    BuildHelpMenu(bar);
+    add("exit_item", &MainWindow::OnExit);
+    AddMenuBarKey(bar);
+}
 
-    QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), controls::kHelpMenu);
-    help_menu->menuAction()->setObjectName(help_menu->objectName());
-    QAction* help =
-        m_controls.Name(help_menu->addAction(HelpIcon(), QString()), controls::kHelpItem);
+void MainWindow::BuildHelpMenu(QMenuBar* bar) {
+    QMenu* help_menu = m_controls.Name(bar->addMenu(QString()), "help_menu");
+    m_controls.Name(help_menu->menuAction(), "help_menu_on_bar");
+    QAction* help = m_controls.Name(help_menu->addAction(HelpIcon(), QString()), "help_item");
     // F1 from every control of the window: the shortcut comes before the control sees the key.
     help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutContext(Qt::WindowShortcut);
     addAction(help);
-    QAction* about = m_controls.Name(help_menu->addAction(QString()), controls::kAboutItem);
-    QAction* update = m_controls.Name(help_menu->addAction(QString()), controls::kUpdateItem);
+    QAction* about = m_controls.Name(help_menu->addAction(QString()), "about_item");
+    QAction* update = m_controls.Name(help_menu->addAction(QString()), "update_item");
+    connect(help, &QAction::triggered, this, [this] { OnHelp(); });
+    connect(about, &QAction::triggered, this, [this] { OnAbout(); });
+    connect(update, &QAction::triggered, this, [this] { OnUpdateProgram(); });
 
-    m_language_menu = m_controls.Name(help_menu->addMenu(QString()), controls::kLanguageMenu);
+    m_language_menu = m_controls.Name(help_menu->addMenu(QString()), "language_menu");
     auto* languages = new QActionGroup(m_language_menu);
-    const std::pair<const WindowControl&, const char*> choices[] = {
-        {controls::kGreekItem, kGreekCatalogue}, {controls::kEnglishItem, kEnglishCatalogue}};
-    for (const auto& [row, file] : choices) {
-        QAction* action = m_controls.Name(m_language_menu->addAction(QString()), row);
+    const std::pair<const char*, const char*> choices[] = {{"greek_item", kGreekCatalogue},
+                                                           {"english_item", kEnglishCatalogue}};
+    for (const auto& [control, file] : choices) {
+        QAction* action = m_controls.Name(m_language_menu->addAction(QString()), control);
         action->setCheckable(true);
         action->setData(QString::fromLatin1(file));
         languages->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, file = std::string(file)] { ChooseLanguage(file); });
     }
-
-    QAction* exit = add(controls::kExitItem);
-    AddMenuBarKey(bar);
-
-    connect(clear, &QAction::triggered, this, [this] { OnClear(); });
-    connect(calculator, &QAction::triggered, this, [this] { OnSystemCalculator(); });
-    connect(live, &QAction::triggered, this, [this] { OnLive(); });
-    connect(help, &QAction::triggered, this, [this] { OnHelp(); });
-    connect(about, &QAction::triggered, this, [this] { OnAbout(); });
-    connect(update, &QAction::triggered, this, [this] { OnUpdateProgram(); });
-    connect(exit, &QAction::triggered, this, [this] { OnExit(); });
 }
 
 template <typename Handler>

@@ -9,13 +9,15 @@
 #include <string>
 
 #include "core/base/services.h"
+#include "core/help/help_target.h"
 #include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
 #include "gui/main/calculator_tab.h"
-#include "gui/widgets/window_controls.h"
+#include "gui/widgets/control_table.h"
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -25,7 +27,7 @@ namespace orvanta {
 // The windows and checks the main window opens. main() fills them with the
 // real ones; tests with recorders.
 struct MainWindowOpeners {
-    std::function<void(QWidget* owner, int help_topic)> open_help;
+    std::function<void(QWidget* owner, HelpTopic topic)> open_help;
     std::function<void(QWidget* owner)> open_about;
     std::function<void(QWidget* owner)> open_live;
     // Starts the automatic update check, which goes on while the window is in
@@ -35,6 +37,9 @@ struct MainWindowOpeners {
     std::function<std::unique_ptr<QObject>(QWidget* owner)> start_update_check;
     std::function<bool(QWidget* owner)> start_manual_update;
 };
+
+// The window's own controls: its tab pages, command buttons, menus and timer.
+const ControlTable<NoPage>& MainWindowControls();
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -66,7 +71,13 @@ protected:
 
 private:
     void BuildPages();
+    QWidget* BuildCommandPanel(QWidget* client);
     void BuildMenu();
+    void BuildHelpMenu(QMenuBar* bar);
+    void BuildUpdateTimer();
+    // Enter moves the focus on, as Tab does, from the controls the pages name and
+    // from Calculate.
+    void EnterMovesFocus();
     void OnFirstShow();
     void Caption();
     template <typename Handler>
@@ -84,7 +95,7 @@ private:
     MainWindowOpeners m_openers;
     Catalogue m_catalogue;
     bool m_shown = false;
-    WindowControls m_controls;
+    Controls<> m_controls;
 
     QTabWidget* m_pages = nullptr;
     std::array<CalculatorTab*, 4> m_tabs{};

@@ -7,28 +7,30 @@
 #include <algorithm>
 
 #include "core/markets/market_grid_rules.h"
+#include "gui/main/main_window_captions.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
 
 namespace orvanta {
 
-namespace {
-
 namespace captions = odds_captions;
 using P = OddsPage;
 
+const ControlTable<P>& OddsControls() {
+    using C = Control<P>;
+    static const ControlTable<P> table = {
+        C::Grid("AdvOdds", "records", &P::records).Named(main_window_captions::kOddsPage),
+        C::Grid("AdvOdds1", "prices", &P::prices).Named(main_window_captions::kOddsPage),
+        C::Label("Label15", "cut_percent_label", captions::kCutPercent),
+        C::Box("Edit12", "cut_percent", &P::cut_percent).NamedBy("cut_percent_label"),
+    };
+    return table;
+}
+
+namespace {
+
 constexpr int kRecordColWidth = 100;
 constexpr int kPriceColWidth = 70;
-
-// The page's controls by object name.
-std::vector<Control<P>> ControlTable() {
-    return {
-        {"AdvOdds", nullptr, nullptr, &P::records},
-        {"AdvOdds1", nullptr, nullptr, &P::prices},
-        {"Label15", nullptr, nullptr, nullptr, captions::kCutPercent},
-        {"Edit12", nullptr, &P::cut_percent},
-    };
-}
 
 // The page has room beside the grids: wider columns than the page's own show
 // long counts and figures whole.
@@ -44,11 +46,20 @@ void WidenColumns(GridView* grid, int width) {
 
 OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
-      m_controls(this, m_page, services.prompter, ControlTable()) {
+      m_controls(this, m_page, services.prompter, OddsControls()) {
     PaintPage(this);
     QFont bold = font();
     bold.setBold(true);
+    BindRecords(bold);
+    BindPrices(bold);
+    m_cut_percent = m_controls.Box(&P::cut_percent);
+    m_cut_percent->setFixedWidth(60);
+    m_cut_percent->SetKeyFilter(NumberKeyFilter(m_services));
+    LayOut(bold);
+    setTabOrder(m_records, m_cut_percent);
+}
 
+void OddsTab::BindRecords(const QFont& bold) {
     m_records = m_controls.Grid(&P::records);
     WidenColumns(m_records, kRecordColWidth);
     m_records->Model().SetFixedColour(QColor(212, 208, 200));
@@ -57,7 +68,9 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
         [this](int col, int row) { return IsTeamRecordCell(m_page.records, col, row); });
     m_records->SetKeyFilter(NumberKeyFilter(m_services));
     m_records->setFixedSize(m_records->FullSize());
+}
 
+void OddsTab::BindPrices(const QFont& bold) {
     m_prices = m_controls.Grid(&P::prices);
     WidenColumns(m_prices, kPriceColWidth);
     m_prices->Model().SetFixedColour(QColor(212, 208, 200));
@@ -67,13 +80,9 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     m_prices->SetSelectCell([](int, int) { return false; });
     m_prices->SetInert(true);
     m_prices->setFixedSize(m_prices->FullSize());
+}
 
-    QLabel* cut_caption = m_controls.Label(captions::kCutPercent);
-    cut_caption->setFont(bold);
-    m_cut_percent = m_controls.Box(&P::cut_percent);
-    m_cut_percent->setFixedWidth(60);
-    m_cut_percent->SetKeyFilter(NumberKeyFilter(m_services));
-
+void OddsTab::LayOut(const QFont& bold) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 12, 8, 8);
     page->setSpacing(8);
@@ -84,6 +93,8 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     page->addLayout(records_row);
 
     // The cut's box sits under the right end of the records.
+    auto* cut_caption = m_controls.Made<QLabel>("cut_percent_label");
+    cut_caption->setFont(bold);
     auto* cut_row = new QHBoxLayout();
     cut_row->addStretch(1);
     auto* cut = new QHBoxLayout();
@@ -105,8 +116,6 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     prices_row->addStretch(1);
     page->addLayout(prices_row);
     page->addStretch(1);
-
-    setTabOrder(m_records, m_cut_percent);
 }
 
 QWidget* OddsTab::FirstInput() const {
@@ -127,7 +136,9 @@ void OddsTab::Calculate() {
 }
 
 void OddsTab::Caption() {
+    // The grids' headers first: screen readers read them as the grids' rows.
     CaptionOdds(m_page, m_catalogue);
+    m_controls.Caption(m_catalogue);
 }
 
 }  // namespace orvanta

@@ -6,6 +6,9 @@
 
 namespace orvanta {
 
+// The page's controls.
+const ControlTable<OddsPage>& OddsControls();
+
 // The ODDS page on screen.
 class OddsTab : public CalculatorTab {
     Q_OBJECT
@@ -16,7 +19,7 @@ public:
     void Clear() override;
     void Calculate() override;
     void Caption() override;
-    int HelpTopic() const override { return 4; }
+    orvanta::HelpTopic HelpTopic() const override { return kHelpOdds; }
     QWidget* FirstInput() const override;
     QList<QWidget*> EnterMovesFocus() const override;
 
@@ -25,8 +28,12 @@ public:
     GridView* PricesGrid() const { return m_prices; }
 
 private:
+    void BindRecords(const QFont& bold);
+    void BindPrices(const QFont& bold);
+    void LayOut(const QFont& bold);
+
     OddsPage m_page;
-    ControlWidgets<OddsPage> m_controls;
+    Controls<OddsPage> m_controls;
     GridView* m_records = nullptr;
     GridView* m_prices = nullptr;
     FilteredLineEdit* m_cut_percent = nullptr;

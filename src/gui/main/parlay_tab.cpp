@@ -10,6 +10,7 @@
 
 #include "core/base/handler_guard.h"
 #include "core/parlay/parlay_files.h"
+#include "gui/main/main_window_captions.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/drawn_icons.h"
 #include "gui/widgets/grid_view.h"
@@ -17,35 +18,66 @@
 
 namespace orvanta {
 
-namespace {
-
 namespace captions = parlay_captions;
 using P = ParlaySheet;
 
-constexpr int kFootHeight = 31;
-
-// The page's controls by object name.
-std::vector<Control<P>> ControlTable() {
-    return {
-        {"AdvStringGrid1", nullptr, nullptr, &P::selections},
-        PushButton<P>("Button1", captions::kSave),
-        PushButton<P>("Button2", captions::kLoad),
-        PushButton<P>("bbtnDelete", captions::kDeleteFiles),
-        {"LblSum", &captions::kSum},
-        {"Edit1", nullptr, &P::total_staked},
-        {"Edit2", nullptr, &P::total_returned},
-        {"Edit3", nullptr, &P::total_profit},
+const ControlTable<P>& ParlayControls() {
+    using C = Control<P>;
+    static const ControlTable<P> table = {
+        C::Grid("AdvStringGrid1", "selections", &P::selections)
+            .Named(main_window_captions::kParlayPage),
+        C::Button("Button1", "save", captions::kSave).Tip("Σωσιμο του Παρολι"),
+        C::Button("Button2", "load", captions::kLoad).Tip("Ανοιγμα παιχνιδιου Παρολι"),
+        C::Button("bbtnDelete", "delete_files", captions::kDeleteFiles),
+        C::Label("LblSum", "sum_label", captions::kSum),
+        // Each sum sits under the column it adds up.
+        C::Box("Edit1", "total_staked", &P::total_staked)
+            .NamedBy("sum_label")
+            .Named(captions::kColumnHeaders[P::kTotalStakeCol]),
+        C::Box("Edit2", "total_returned", &P::total_returned)
+            .NamedBy("sum_label")
+            .Named(captions::kColumnHeaders[P::kReturnCol]),
+        C::Box("Edit3", "total_profit", &P::total_profit)
+            .NamedBy("sum_label")
+            .Named(captions::kColumnHeaders[P::kProfitCol]),
+        C::Make<QWidget>("Panel1", "foot").NamedBy("save, load, delete_files"),
     };
+    return table;
 }
+
+namespace {
+
+constexpr int kFootHeight = 31;
 
 }  // namespace
 
 ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
-      m_controls(this, m_sheet, services.prompter, ControlTable()) {
+      m_controls(this, m_sheet, services.prompter, ParlayControls()) {
     PaintPage(this, ToQColor(kParlayGridColour));
-
     m_grid = m_controls.Grid(&P::selections);
+    BindSheet();
+    // Sized with its start content: the banker boxes take room of their own.
+    ClearParlaySheet(m_sheet, m_catalogue);
+    m_grid->setFixedSize(m_grid->FullSize());
+    QWidget* foot = LayOutFoot();
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(2, 2, 2, 0);
+    page->setSpacing(0);
+    page->addWidget(m_grid, 0, Qt::AlignLeft | Qt::AlignTop);
+    page->addStretch(1);
+    page->addWidget(foot);
+
+    connect(m_controls.Made<QPushButton>("save"), &QPushButton::clicked, this,
+            [this] { OnSave(); });
+    connect(m_controls.Made<QPushButton>("load"), &QPushButton::clicked, this,
+            [this] { OnLoad(); });
+    connect(m_controls.Made<QPushButton>("delete_files"), &QPushButton::clicked, this,
+            [this] { OnDeleteFiles(); });
+}
+
+void ParlayTab::BindSheet() {
     QFont sheet_font(QStringLiteral("Liberation Sans"));
     sheet_font.setPointSize(8);
     sheet_font.setBold(true);
@@ -71,58 +103,43 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
             }
             return std::make_pair(col, next);
         });
-    // Sized with its start content: the banker boxes take room of their own.
-    ClearParlaySheet(m_sheet, m_catalogue);
-    m_grid->setFixedSize(m_grid->FullSize());
+}
 
-    // The foot: the file buttons, then the sums under the columns they add up.
-    auto* foot = new QWidget(this);
-    foot->setObjectName(QStringLiteral("Panel1"));
+// The foot: the file buttons, then the sums under the columns they add up.
+QWidget* ParlayTab::LayOutFoot() {
+    auto* foot = m_controls.Made("foot");
     foot->setFixedHeight(kFootHeight);
     PaintPage(foot, QColor(255, 255, 0));
-    QPushButton* save = m_controls.Button(captions::kSave);
-    QPushButton* load = m_controls.Button(captions::kLoad);
-    QPushButton* delete_files = m_controls.Button(captions::kDeleteFiles);
-    QLabel* sum = m_controls.Label(captions::kSum);
-    FilteredLineEdit* total_staked = m_controls.Box(&P::total_staked);
-    FilteredLineEdit* total_returned = m_controls.Box(&P::total_returned);
-    FilteredLineEdit* total_profit = m_controls.Box(&P::total_profit);
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             save, load, delete_files, sum, total_staked, total_returned, total_profit}) {
-        widget->setParent(foot);
+    const struct {
+        const char* control;
+        QRect place;
+    } buttons[] = {
+        {"save", {2, 3, 75, 25}}, {"load", {79, 3, 75, 25}}, {"delete_files", {156, 3, 133, 25}}};
+    for (const auto& button : buttons) {
+        auto* made = m_controls.Made<QPushButton>(button.control);
+        made->setParent(foot);
+        made->setGeometry(button.place);
+        made->setAutoDefault(false);
     }
-    save->setGeometry(2, 3, 75, 25);
-    save->setToolTip(QStringLiteral("Σωσιμο του Παρολι"));
-    load->setGeometry(79, 3, 75, 25);
-    load->setToolTip(QStringLiteral("Ανοιγμα παιχνιδιου Παρολι"));
-    delete_files->setGeometry(156, 3, 133, 25);
-    delete_files->setIcon(DeleteIcon());
-    for (QPushButton* button : {save, load, delete_files}) {
-        button->setAutoDefault(false);
-    }
+    m_controls.Made<QPushButton>("delete_files")->setIcon(DeleteIcon());
+    auto* sum = m_controls.Made<QLabel>("sum_label");
+    sum->setParent(foot);
     sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sum->setGeometry(290, 3, 84, 25);
     const struct {
-        FilteredLineEdit* box;
+        TextBox P::*box;
         int x;
         int width;
-    } sums[] = {{total_staked, 378, 66}, {total_returned, 443, 80}, {total_profit, 522, 71}};
+    } sums[] = {
+        {&P::total_staked, 378, 66}, {&P::total_returned, 443, 80}, {&P::total_profit, 522, 71}};
     for (const auto& place : sums) {
-        place.box->setFixedWidth(place.width);
-        place.box->move(place.x, 5);
-        place.box->setFocusPolicy(Qt::ClickFocus);  // Tab passes them by
+        FilteredLineEdit* box = m_controls.Box(place.box);
+        box->setParent(foot);
+        box->setFixedWidth(place.width);
+        box->move(place.x, 5);
+        box->setFocusPolicy(Qt::ClickFocus);  // Tab passes them by
     }
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(2, 2, 2, 0);
-    page->setSpacing(0);
-    page->addWidget(m_grid, 0, Qt::AlignLeft | Qt::AlignTop);
-    page->addStretch(1);
-    page->addWidget(foot);
-
-    connect(save, &QPushButton::clicked, this, [this] { OnSave(); });
-    connect(load, &QPushButton::clicked, this, [this] { OnLoad(); });
-    connect(delete_files, &QPushButton::clicked, this, [this] { OnDeleteFiles(); });
+    return foot;
 }
 
 QWidget* ParlayTab::FirstInput() const {
@@ -139,8 +156,9 @@ void ParlayTab::Calculate() {
 }
 
 void ParlayTab::Caption() {
-    m_controls.Caption(m_catalogue);
+    // The sheet's header first: screen readers read it as what the sheet holds.
     CaptionParlaySheet(m_sheet, m_catalogue);
+    m_controls.Caption(m_catalogue);
 }
 
 void ParlayTab::OnSave() {

@@ -6,6 +6,9 @@
 
 namespace orvanta {
 
+// The page's controls.
+const ControlTable<ParlaySheet>& ParlayControls();
+
 // The PARLAY BETTING sheet on screen, with its file buttons.
 class ParlayTab : public CalculatorTab {
     Q_OBJECT
@@ -16,19 +19,21 @@ public:
     void Clear() override;
     void Calculate() override;
     void Caption() override;
-    int HelpTopic() const override { return 1; }
+    orvanta::HelpTopic HelpTopic() const override { return kHelpParlay; }
     QWidget* FirstInput() const override;
 
     ParlaySheet& Sheet() { return m_sheet; }
     GridView* Grid() const { return m_grid; }
 
 private:
+    void BindSheet();
+    QWidget* LayOutFoot();
     void OnSave();
     void OnLoad();
     void OnDeleteFiles();
 
     ParlaySheet m_sheet;
-    ControlWidgets<ParlaySheet> m_controls;
+    Controls<ParlaySheet> m_controls;
     GridView* m_grid = nullptr;
 };
 

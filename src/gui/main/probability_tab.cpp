@@ -10,40 +10,42 @@
 
 namespace orvanta {
 
-namespace {
-
 namespace captions = probability_captions;
 using P = ProbabilityPage;
 
-// The page's controls by object name.
-std::vector<Control<P>> ControlTable() {
-    return {
-        {"AdvProbability", nullptr, nullptr, &P::outcomes},
-        {"Label9", &captions::kTitle},
-        {"Label10", &captions::kOddsRow},
-        {"Label11", &captions::kProbabilityRow},
-        {"Label12", &captions::kMargin},
-        {"Edit9", nullptr, &P::margin},
-        {"Label13", &captions::kReturnPercent},
-        {"Edit10", nullptr, &P::return_percent},
-        {"Label14", &captions::kCutPercent},
-        {"Edit11", nullptr, &P::cut_percent},
+const ControlTable<P>& ProbabilityControls() {
+    using C = Control<P>;
+    static const ControlTable<P> table = {
+        C::Grid("AdvProbability", "outcomes", &P::outcomes)
+            .NamedBy("title")
+            .DescribedBy("odds_row, probability_row"),
+        C::Label("Label9", "title", captions::kTitle),
+        C::Label("Label10", "odds_row", captions::kOddsRow),
+        C::Label("Label11", "probability_row", captions::kProbabilityRow),
+        C::Label("Label12", "margin_label", captions::kMargin),
+        C::Box("Edit9", "margin", &P::margin).NamedBy("margin_label"),
+        C::Label("Label13", "return_percent_label", captions::kReturnPercent),
+        C::Box("Edit10", "return_percent", &P::return_percent).NamedBy("return_percent_label"),
+        C::Label("Label14", "cut_percent_label", captions::kCutPercent),
+        C::Box("Edit11", "cut_percent", &P::cut_percent).NamedBy("cut_percent_label"),
     };
+    return table;
 }
-
-}  // namespace
 
 ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
-      m_controls(this, m_page, services.prompter, ControlTable()) {
+      m_controls(this, m_page, services.prompter, ProbabilityControls()) {
     PaintPage(this);
 
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
+    LayOut();
+}
 
+void ProbabilityTab::LayOut() {
     QVBoxLayout* page = TitledGridLayout(
-        this, m_controls.Label(captions::kTitle), m_grid,
-        {m_controls.Label(captions::kOddsRow), m_controls.Label(captions::kProbabilityRow)});
+        this, m_controls.Made<QLabel>("title"), m_grid,
+        {m_controls.Made<QLabel>("odds_row"), m_controls.Made<QLabel>("probability_row")});
     page->addSpacing(20);
 
     // The results one under the other, each with its caption in front.
@@ -51,14 +53,14 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
     boxes->setHorizontalSpacing(8);
     boxes->setVerticalSpacing(10);
     const struct {
-        const CatalogueText& caption;
+        const char* label;
         TextBox P::*box;
-    } places[] = {{captions::kMargin, &P::margin},
-                  {captions::kReturnPercent, &P::return_percent},
-                  {captions::kCutPercent, &P::cut_percent}};
+    } places[] = {{"margin_label", &P::margin},
+                  {"return_percent_label", &P::return_percent},
+                  {"cut_percent_label", &P::cut_percent}};
     int row = 0;
     for (const auto& place : places) {
-        QLabel* label = m_controls.Label(place.caption);
+        auto* label = m_controls.Made<QLabel>(place.label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         FilteredLineEdit* box = m_controls.Box(place.box);
         box->setFixedWidth(kBoxWidth);

@@ -6,6 +6,9 @@
 
 namespace orvanta {
 
+// The page's controls.
+const ControlTable<ProbabilityPage>& ProbabilityControls();
+
 // The PROBABILITY page on screen.
 class ProbabilityTab : public CalculatorTab {
     Q_OBJECT
@@ -16,15 +19,17 @@ public:
     void Clear() override;
     void Calculate() override;
     void Caption() override;
-    int HelpTopic() const override { return 3; }
+    orvanta::HelpTopic HelpTopic() const override { return kHelpProbability; }
     QWidget* FirstInput() const override;
 
     ProbabilityPage& Page() { return m_page; }
     GridView* Grid() const { return m_grid; }
 
 private:
+    void LayOut();
+
     ProbabilityPage m_page;
-    ControlWidgets<ProbabilityPage> m_controls;
+    Controls<ProbabilityPage> m_controls;
     GridView* m_grid = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"
 #include "gui/live/live_window.h"
+#include "gui/widgets/control_table.h"
 
 namespace orvanta {
 
@@ -54,7 +55,7 @@ public:
           }) {}
 
     void Start() {
-        setObjectName(QStringLiteral("UpdateCheck"));
+        NameControl(this, Control<>::Own("UpdateCheck", "update_check"));
         m_check.Start();
     }
 
@@ -69,7 +70,7 @@ MainWindowOpeners DesktopOpeners(Services& services) {
     MainWindowOpeners openers;
     // Each window is made for one showing, shown modally and destroyed when it closes. Every
     // opener reports its own failures, so callers that do not guard lose nothing.
-    openers.open_help = [&services](QWidget* owner, int help_topic) {
+    openers.open_help = [&services](QWidget* owner, HelpTopic help_topic) {
         RunGuarded(services.prompter, [&] {
             HelpWindow help(services, OpenCatalogue(owner), owner);
             help.SetHelpTopic(help_topic);

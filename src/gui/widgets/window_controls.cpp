@@ -8,8 +8,6 @@
 #include <QTabWidget>
 #include <QWidget>
 
-#include "gui/widgets/qt_convert.h"
-
 namespace orvanta {
 
 namespace {
@@ -87,12 +85,6 @@ QString ListCaptions(const QObject& window) {
         }
     }
     return list;
-}
-
-void WindowControls::Caption(const Catalogue& catalogue) const {
-    for (const auto& [control, caption] : m_captioned) {
-        SetCaption(control, ToQt(catalogue.Read(*caption)));
-    }
 }
 
 }  // namespace orvanta

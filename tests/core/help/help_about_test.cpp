@@ -27,7 +27,8 @@ TEST(HelpTarget, EachTopicHasItsAnchor) {
         // clang-format on
     };
     for (const auto& [topic, anchor] : cases) {
-        EXPECT_EQ(HelpTarget("/opt/orvanta/", "/opt/orvanta/Orvanta_EN.ini", topic),
+        EXPECT_EQ(HelpTarget("/opt/orvanta/", "/opt/orvanta/Orvanta_EN.ini",
+                             static_cast<HelpTopic>(topic)),
                   std::string("/opt/orvanta/Orvanta_ENHelp.htm") + anchor)
             << topic;
     }

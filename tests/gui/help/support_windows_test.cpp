@@ -24,6 +24,7 @@
 #include "core/help/help_target.h"
 #include "core/update/update_check.h"
 #include "core/update/vendor.h"
+#include "gui/find_control.h"
 #include "gui/gui_scene.h"
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"
@@ -32,6 +33,7 @@
 
 namespace orvanta {
 
+using testing::Find;
 using testing::GuiScene;
 using testing::WhenModalShows;
 
@@ -66,7 +68,7 @@ std::string PathAndAnchor(const QUrl& source) {
 }
 
 QTextBrowser* BrowserOf(QWidget* help) {
-    return help->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
+    return Find<QTextBrowser>(*help, HelpWindowControls(), "page");
 }
 
 // Where the anchor's block lies, in document pixels; -1 when no block carries it.
@@ -101,7 +103,7 @@ struct HelpSeen {
         }
         shown = true;
         caption = help->windowTitle();
-        exit = help->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text();
+        exit = Find<QPushButton>(*help, HelpWindowControls(), "exit")->text();
         QTextBrowser* browser = BrowserOf(help);
         source = browser->source();
         target = PathAndAnchor(source);
@@ -160,9 +162,9 @@ private slots:
         auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         if (english) {
-            window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+            Find<QAction>(*window, MainWindowControls(), "english_item")->trigger();
         }
-        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+        Find<QTabWidget>(*window, MainWindowControls(), "pages")->setCurrentIndex(page);
 
         HelpSeen seen;
         WhenModalShows([&](QDialog* dialog) { seen.Take(dialog, anchor); });
@@ -191,7 +193,7 @@ private slots:
         AddHelpPages(scene);
         auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        Find<QAction>(*window, MainWindowControls(), "english_item")->trigger();
         // The live window is a dialog of the main window; it calls the same opener.
         QDialog live(window.get());
         const MainWindowOpeners openers = DesktopOpeners(scene.services);
@@ -223,18 +225,19 @@ private slots:
         AddHelpPages(scene);
         const Catalogue catalogue(scene.folder / "Orvanta_GR.ini");
         HelpWindow help(scene.services, catalogue);
-        help.SetHelpTopic(topic);
+        help.SetHelpTopic(static_cast<HelpTopic>(topic));
         QVERIFY(testing::ShowAndActivate(&help));
         QCOMPARE(BrowserOf(&help)->source(), PageUrl(scene, "Orvanta_GRHelp.htm", anchor));
-        QCOMPARE(PathAndAnchor(BrowserOf(&help)->source()),
-                 HelpTarget(scene.folder.Path(), catalogue.FileName(), topic));
+        QCOMPARE(
+            PathAndAnchor(BrowserOf(&help)->source()),
+            HelpTarget(scene.folder.Path(), catalogue.FileName(), static_cast<HelpTopic>(topic)));
         // No catalogue file: the captions' defaults.
         QCOMPARE(help.windowTitle(), QStringLiteral("Help"));
-        QCOMPARE(help.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
+        QCOMPARE(Find<QPushButton>(help, HelpWindowControls(), "exit")->text(),
                  QStringLiteral("Exit"));
         QCOMPARE(BrowserOf(&help)->verticalScrollBar()->value() == 0, anchor.isEmpty());
         QCOMPARE(help.size(), QSize(696, 480));
-        QTest::mouseClick(help.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(help, HelpWindowControls(), "exit"), Qt::LeftButton);
         QVERIFY(!help.isVisible());
     }
 
@@ -252,7 +255,8 @@ private slots:
         browser.setSource(QUrl::fromLocalFile(QStringLiteral(ORVANTA_RESOURCES_DIR "/") + page));
         QVERIFY(browser.document()->toPlainText().size() > 5000);
         for (int topic = kHelpParlay; topic <= kHelpLive; ++topic) {
-            const QString anchor = QString::fromStdString(HelpAnchor(topic)).mid(1);
+            const QString anchor =
+                QString::fromStdString(HelpAnchor(static_cast<HelpTopic>(topic))).mid(1);
             QVERIFY2(AnchorTop(&browser, anchor) >= 0, qPrintable(anchor));
         }
         int links = 0;
@@ -280,7 +284,7 @@ private slots:
 
         HelpSeen seen;
         WhenModalShows([&](QDialog* dialog) { seen.Take(dialog, QString()); });
-        window->findChild<QAction*>(QStringLiteral("miHelp1"))->trigger();
+        Find<QAction>(*window, MainWindowControls(), "help_item")->trigger();
 
         QVERIFY(seen.shown);
         QCOMPARE(seen.source, PageUrl(scene, "Orvanta_GRHelp.htm", QStringLiteral("arbitrage")));
@@ -303,11 +307,11 @@ private slots:
                                   << "About"
                                   << "Version: " + version << "Copyright: " + owner
                                   << "Mobile: " + mobile << "&OK";
-        QTest::newRow("English") << "miLanguageEnglish"
+        QTest::newRow("English") << "english_item"
                                  << "About Orvanta"
                                  << "Version: " + version << "Copyright: " + owner
                                  << "Mobile: " + mobile << "&OK";
-        QTest::newRow("Greek") << "miLanguageGreek"
+        QTest::newRow("Greek") << "greek_item"
                                << "Σχετικά με το Orvanta"
                                << "Έκδοση: " + version << "Copyright: " + owner
                                << "Κινητό: " + mobile << "&OK";
@@ -327,7 +331,8 @@ private slots:
         auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
         if (!language.isEmpty()) {
-            window->findChild<QAction*>(language)->trigger();
+            Find<QAction>(*window, MainWindowControls(), language.toLatin1().constData())
+                ->trigger();
         }
 
         AboutSeen seen;
@@ -339,39 +344,41 @@ private slots:
             seen.size = dialog->size();
             seen.caption = dialog->windowTitle();
             seen.background = dialog->palette().color(QPalette::Window);
-            for (QLabel* label : dialog->findChildren<QLabel*>()) {
-                seen.texts[label->objectName()] = label->text();
-                seen.places[label->objectName()] = label->mapTo(dialog, QPoint(0, 0));
+            for (const Control<>& row : AboutBoxControls()) {
+                if (auto* label = Find<QLabel>(*dialog, AboutBoxControls(), row.domain_name)) {
+                    seen.texts[row.domain_name] = label->text();
+                    seen.places[row.domain_name] = label->mapTo(dialog, QPoint(0, 0));
+                }
             }
-            auto* button = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"));
-            seen.texts[button->objectName()] = button->text();
-            seen.places[button->objectName()] = button->pos();
+            auto* button = Find<QPushButton>(*dialog, AboutBoxControls(), "ok");
+            seen.texts["ok"] = button->text();
+            seen.places["ok"] = button->pos();
         });
-        window->findChild<QAction*>(QStringLiteral("miAbout"))->trigger();
+        Find<QAction>(*window, MainWindowControls(), "about_item")->trigger();
 
         QVERIFY(seen.shown);
         QCOMPARE(seen.size, QSize(312, 391));
         QCOMPARE(seen.caption, caption);
         QCOMPARE(seen.background, QColor(191, 225, 197));
-        QCOMPARE(seen.texts["Version"], version);
-        QCOMPARE(seen.texts["Copyright"], copyright);
-        QCOMPARE(seen.texts["LblMobile"], mobile);
-        QCOMPARE(seen.texts["Label5"], QString::fromUtf8(vendor::kEmail));
-        QCOMPARE(seen.texts["Label4"], QString::fromUtf8(vendor::kWebServer));
-        QCOMPARE(seen.texts["OKButton"], ok);
-        QVERIFY(seen.texts["Label1"].endsWith(QString::fromUtf8(vendor::kTelephone)));
+        QCOMPARE(seen.texts["version"], version);
+        QCOMPARE(seen.texts["copyright"], copyright);
+        QCOMPARE(seen.texts["mobile"], mobile);
+        QCOMPARE(seen.texts["mail_link"], QString::fromUtf8(vendor::kEmail));
+        QCOMPARE(seen.texts["web_link"], QString::fromUtf8(vendor::kWebServer));
+        QCOMPARE(seen.texts["ok"], ok);
+        QVERIFY(seen.texts["telephone"].endsWith(QString::fromUtf8(vendor::kTelephone)));
         const std::pair<const char*, QPoint> places[] = {
             // clang-format off
-            {"ProgramIcon", {2, 2}},
-            {"Version",     {8, 168}},
-            {"Copyright",   {8, 192}},
-            {"Label4",      {8, 216}},
-            {"Label1",      {8, 240}},
-            {"LblMobile",   {9, 259}},
-            {"Label3",      {8, 275}},
-            {"Label5",      {96, 275}},
-            {"Label2",      {8, 320}},
-            {"OKButton",    {120, 365}},
+            {"logo",          {2, 2}},
+            {"version",       {8, 168}},
+            {"copyright",     {8, 192}},
+            {"web_link",      {8, 216}},
+            {"telephone",     {8, 240}},
+            {"mobile",        {9, 259}},
+            {"email_caption", {8, 275}},
+            {"mail_link",     {96, 275}},
+            {"warning",       {8, 320}},
+            {"ok",            {120, 365}},
             // clang-format on
         };
         for (const auto& [name, place] : places) {
@@ -385,13 +392,13 @@ private slots:
         const Catalogue none;
         AboutBox about(scene.services, none);
         QVERIFY(testing::ShowAndActivate(&about));
-        auto* web = about.findChild<QLabel*>(QStringLiteral("Label4"));
-        auto* mail = about.findChild<QLabel*>(QStringLiteral("Label5"));
+        auto* web = Find<QLabel>(about, AboutBoxControls(), "web_link");
+        auto* mail = Find<QLabel>(about, AboutBoxControls(), "mail_link");
         QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(web->font().underline());
         QCOMPARE(web->font().pixelSize(), 13);
-        auto* icon = about.findChild<QLabel*>(QStringLiteral("ProgramIcon"));
+        auto* icon = Find<QLabel>(about, AboutBoxControls(), "logo");
         QCOMPARE(icon->size(), QSize(308, 149));
         QVERIFY(!icon->pixmap().isNull());
         QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), QSize(100, 56));
@@ -411,8 +418,7 @@ private slots:
         QPalette palette = about.palette();
         palette.setColor(QPalette::Window, Qt::black);
         about.setPalette(palette);
-        QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("OKButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(about, AboutBoxControls(), "ok"), Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
         QVERIFY(testing::ShowAndActivate(&about));
@@ -432,7 +438,7 @@ private slots:
         QVERIFY(scene.platform.downloads.empty());
 
         scene.prompter.ExpectMessage(kNoConnectionText);
-        window->findChild<QAction*>(QStringLiteral("miUpDate"))->trigger();
+        Find<QAction>(*window, MainWindowControls(), "update_item")->trigger();
         QCOMPARE(scene.prompter.Shown().size(), size_t(2));
         QVERIFY(window->isVisible());
         QVERIFY(scene.platform.started_programs.empty());
@@ -475,7 +481,7 @@ private slots:
         scene.folder.Write(kManualUpdaterName, "program");
         auto window = OpenMainWindow(scene);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        window->findChild<QAction*>(QStringLiteral("miUpDate"))->trigger();
+        Find<QAction>(*window, MainWindowControls(), "update_item")->trigger();
         QVERIFY(!window->isVisible());
         QCOMPARE(scene.platform.started_programs,
                  std::vector<std::string>{scene.folder / kManualUpdaterName});

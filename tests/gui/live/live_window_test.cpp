@@ -26,8 +26,10 @@
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "core/live/position_sheet.h"
+#include "gui/find_control.h"
 #include "gui/gui_scene.h"
 #include "gui/live/live_window.h"
+#include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/widgets/grid_view.h"
 
@@ -42,6 +44,12 @@ const std::string kRecords = "LiveGameRecords/";
 // The fake clock stands at 2008-03-15 20:45, so a new game named "Home - Away"
 // gets this name.
 const std::string kNewGame = "2008_03_15;20-45;Home - Away.lvo";
+
+// The boxes that show the page's figures.
+const char* const kPageBoxes[] = {
+    "return_1", "return_x", "return_2", "game_wager_1",  "game_wager_x",  "game_wager_2",
+    "result_1", "result_x", "result_2", "probability_1", "probability_x", "probability_2",
+    "odds_1",   "odds_x",   "odds_2",   "bookmaker_cut"};
 
 struct LiveScene {
     explicit LiveScene(char separator = '.') : gui(separator) {}
@@ -65,16 +73,17 @@ struct LiveScene {
     }
 
     GridView* List() const {
-        return window->findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
+        return testing::Find<GridView>(*window, LiveWindowControls(), &LivePage::game_list);
     }
     GridView* Sheet() const {
-        return window->findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
+        return testing::Find<GridView>(*window, LiveWindowControls(), &LivePage::positions);
     }
+    // Boxes and buttons by domain name.
     QLineEdit* Box(const char* name) const {
-        return window->findChild<QLineEdit*>(QString::fromLatin1(name));
+        return testing::Find<QLineEdit>(*window, LiveWindowControls(), name);
     }
     QPushButton* Button(const char* name) const {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+        return testing::Find<QPushButton>(*window, LiveWindowControls(), name);
     }
     std::string BoxText(const char* name) const { return Box(name)->text().toStdString(); }
     const std::string& Cell(int col, int row) const {
@@ -116,9 +125,7 @@ struct LiveScene {
     // Every box under the sheet and every cell of it, by name.
     std::map<std::string, std::string> Screen() const {
         std::map<std::string, std::string> shown;
-        for (const char* name :
-             {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit9",
-              "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "edtGaniota"}) {
+        for (const char* name : kPageBoxes) {
             shown[name] = BoxText(name);
         }
         const TextGrid& grid = window->Ledger().Page().positions;
@@ -151,7 +158,7 @@ struct LiveScene {
                 dialog->reject();
             }
         });
-        QTest::mouseClick(Button("BitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(Button("new_game"), Qt::LeftButton);
         QVERIFY2(ran, "the New button opened no dialog");
     }
 
@@ -161,9 +168,14 @@ struct LiveScene {
     std::unique_ptr<LiveWindow> window;
 };
 
+// A control of the live window, or of the new-game dialog, by domain name.
 template <typename Widget>
-Widget* Child(QWidget& parent, const char* name) {
-    return parent.findChild<Widget*>(QString::fromLatin1(name));
+Widget* Child(LiveWindow& window, const char* name) {
+    return testing::Find<Widget>(window, LiveWindowControls(), name);
+}
+template <typename Widget>
+Widget* Child(NewGameDialog& dialog, const char* name) {
+    return testing::Find<Widget>(dialog, NewGameControls(), name);
 }
 
 }  // namespace
@@ -189,49 +201,74 @@ private slots:
         QCOMPARE(scene.SheetRows(), 3);
 
         // Every control is there under its layout name.
+        for (const char* name : {"splitter", "game_list", "positions", "totals_panel",
+                                 "current_odds_panel", "suggestion_panel", "exit", "new_game",
+                                 "delete_game", "suggest", "help", "picture"}) {
+            QVERIFY2(Child<QWidget>(window, name), name);
+        }
+        for (const char* label : {"totals_title",
+                                  "totals_column_1",
+                                  "totals_column_x",
+                                  "totals_column_2",
+                                  "return_label",
+                                  "game_wager_label",
+                                  "result_label",
+                                  "current_odds_title",
+                                  "current_odds_column_1",
+                                  "current_odds_column_x",
+                                  "current_odds_column_2",
+                                  "probability_label",
+                                  "odds_label",
+                                  "suggestion_title",
+                                  "suggestion_column_1",
+                                  "suggestion_column_x",
+                                  "suggestion_column_2",
+                                  "for_probable_label",
+                                  "for_positive_label",
+                                  "bookmaker_cut_label"}) {
+            QVERIFY2(Child<QLabel>(window, label), label);
+        }
+        // Only the current odds take typing.
         for (const char* name :
-             {"Splitter1", "AdvStringGrid1", "AdvStringGrid2", "GroupBox1", "GroupBox2",
-              "GroupBox3", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "Image1"}) {
-            QVERIFY2(window.findChild<QWidget*>(QString::fromLatin1(name)), name);
-        }
-        for (int i = 1; i <= 20; ++i) {
-            const QString label = QStringLiteral("Label%1").arg(i);
-            QVERIFY2(window.findChild<QLabel*>(label), qPrintable(label));
-        }
-        for (int i = 1; i <= 21; ++i) {
-            QLineEdit* box = window.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i));
+             {"return_1",       "return_x",       "return_2",       "game_wager_1",
+              "game_wager_x",   "game_wager_2",   "result_1",       "result_x",
+              "result_2",       "probability_1",  "probability_x",  "probability_2",
+              "odds_1",         "odds_x",         "odds_2",         "for_probable_1",
+              "for_probable_x", "for_probable_2", "for_positive_1", "for_positive_x",
+              "for_positive_2"}) {
+            QLineEdit* box = scene.Box(name);
             QVERIFY(box);
-            QCOMPARE(box->isReadOnly(), i < 13 || i > 15);
+            QCOMPARE(box->isReadOnly(), !QByteArray(name).startsWith("odds_"));
         }
-        QVERIFY(scene.Box("edtGaniota")->isReadOnly());
+        QVERIFY(scene.Box("bookmaker_cut")->isReadOnly());
 
         // The picture is decoded from the JPEG compiled into the program.
-        const QPixmap picture = Child<QLabel>(window, "Image1")->pixmap();
+        const QPixmap picture = Child<QLabel>(window, "picture")->pixmap();
         QCOMPARE(picture.width(), 960);
-        QVERIFY(Child<QLabel>(window, "Image1")->hasScaledContents());
+        QVERIFY(Child<QLabel>(window, "picture")->hasScaledContents());
 
-        QCOMPARE(scene.Button("BitBtn2")->toolTip(), QStringLiteral("Νεος Αγωνας για Live Bet"));
-        QCOMPARE(scene.Button("BitBtn3")->toolTip(),
+        QCOMPARE(scene.Button("new_game")->toolTip(), QStringLiteral("Νεος Αγωνας για Live Bet"));
+        QCOMPARE(scene.Button("delete_game")->toolTip(),
                  QStringLiteral("Διαγραφη του αγωνα απο την λιστα"));
-        QCOMPARE(scene.Button("BitBtn4")->toolTip(), QStringLiteral("Υπογισμος για παιχνιδι"));
-        QCOMPARE(Child<QLabel>(window, "Label8")->toolTip(),
+        QCOMPARE(scene.Button("suggest")->toolTip(), QStringLiteral("Υπογισμος για παιχνιδι"));
+        QCOMPARE(Child<QLabel>(window, "current_odds_title")->toolTip(),
                  QStringLiteral("Δωστε τις νεες αποδοσεις"));
 
         // The suggestion button does nothing; Help opens topic 5 over this window.
-        QTest::mouseClick(scene.Button("BitBtn4"), Qt::LeftButton);
-        QTest::mouseClick(scene.Button("BitBtn5"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("suggest"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("help"), Qt::LeftButton);
         QCOMPARE(scene.help, (std::vector<std::pair<QWidget*, int>>{{&window, 5}}));
 
         // Delete still asks, and finds nothing to delete.
         scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
-        QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
         QCOMPARE(window.Ledger().Page().game_list.RowCount(), 1);
 
         // Escape is no way out; Exit is.
         scene.Sheet()->setFocus();
         PressKey(Qt::Key_Escape);
         QVERIFY(window.isVisible());
-        QTest::mouseClick(scene.Button("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("exit"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QVERIFY(scene.gui.prompter.AllShown());
     }
@@ -274,14 +311,14 @@ private slots:
         }
         LiveWindow& window = scene.Open();
         QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(scene.Button("BitBtn4")->text(), suggestion);
-        QCOMPARE(Child<QLabel>(window, "Label14")->text(), suggestion);
-        QCOMPARE(Child<QLabel>(window, "Label8")->text(), odds_title);
+        QCOMPARE(scene.Button("suggest")->text(), suggestion);
+        QCOMPARE(Child<QLabel>(window, "suggestion_title")->text(), suggestion);
+        QCOMPARE(Child<QLabel>(window, "current_odds_title")->text(), odds_title);
         QCOMPARE(QString::fromStdString(scene.Cell(0, 0)), buy);
         QCOMPARE(QString::fromStdString(scene.Cell(3, 1)), stake);
         QCOMPARE(QString::fromStdString(scene.Cell(7, 1)), stake);
-        QCOMPARE(scene.Button("BitBtn5")->text(), QStringLiteral("Help"));
-        QCOMPARE(Child<QLabel>(window, "Label10")->text(), QStringLiteral("X"));
+        QCOMPARE(scene.Button("help")->text(), QStringLiteral("Help"));
+        QCOMPARE(Child<QLabel>(window, "current_odds_column_x")->text(), QStringLiteral("X"));
     }
 
     void newCreatesTheRecordAndListsItByItsStamp() {
@@ -292,15 +329,15 @@ private slots:
         scene.Record(later);
         LiveWindow& window = scene.Open();
         scene.ClickListRow(1);
-        QCOMPARE(scene.BoxText("Edit13"), std::string("1.5"));
+        QCOMPARE(scene.BoxText("odds_1"), std::string("1.5"));
 
         scene.WithNewGameDialog([&](NewGameDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("FrmLiveOrvantaNewGame"));
-            QCOMPARE(Child<QDateEdit>(dialog, "DateTimePicker1")->date(), QDate(2008, 3, 15));
-            QCOMPARE(Child<QLineEdit>(dialog, "meTime")->displayText(), QStringLiteral("20:45"));
-            QCOMPARE(Child<QLabel>(dialog, "Label3")->text(), QStringLiteral("ΑΓΩΝΑΣ"));
-            QTest::keyClicks(Child<QLineEdit>(dialog, "edAgona"), QStringLiteral("Home - Away"));
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QCOMPARE(Child<QDateEdit>(dialog, "date")->date(), QDate(2008, 3, 15));
+            QCOMPARE(Child<QLineEdit>(dialog, "time")->displayText(), QStringLiteral("20:45"));
+            QCOMPARE(Child<QLabel>(dialog, "name_label")->text(), QStringLiteral("ΑΓΩΝΑΣ"));
+            QTest::keyClicks(Child<QLineEdit>(dialog, "name"), QStringLiteral("Home - Away"));
+            QTest::mouseClick(Child<QPushButton>(dialog, "ok"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         });
 
@@ -328,12 +365,12 @@ private slots:
         PressKey(Qt::Key_F1);
         QCOMPARE(scene.Sheet()->CurrentText(), std::string("2"));
         // In a current-odds box, in the game list and on a button.
-        scene.Box("Edit13")->setFocus();
+        scene.Box("odds_1")->setFocus();
         PressKey(Qt::Key_F1);
-        QCOMPARE(scene.BoxText("Edit13"), std::string("1.85"));
+        QCOMPARE(scene.BoxText("odds_1"), std::string("1.85"));
         scene.List()->setFocus();
         PressKey(Qt::Key_F1);
-        scene.Button("BitBtn2")->setFocus();
+        scene.Button("new_game")->setFocus();
         PressKey(Qt::Key_F1);
         using Opened = std::vector<std::pair<QWidget*, int>>;
         QCOMPARE(scene.help, Opened(4, {&window, 5}));
@@ -341,9 +378,9 @@ private slots:
         // The new-game dialog opens the same page over itself, and stays open.
         scene.help.clear();
         scene.WithNewGameDialog([&](NewGameDialog& dialog) {
-            Child<QLineEdit>(dialog, "edAgona")->setFocus();
+            Child<QLineEdit>(dialog, "name")->setFocus();
             PressKey(Qt::Key_F1);
-            Child<QLineEdit>(dialog, "meTime")->setFocus();
+            Child<QLineEdit>(dialog, "time")->setFocus();
             PressKey(Qt::Key_F1);
             QCOMPARE(scene.help, Opened(2, {&dialog, 5}));
             QVERIFY(dialog.isVisible());
@@ -357,10 +394,10 @@ private slots:
         scene.Open();
         scene.gui.prompter.ExpectMessage(kGameExistsMessage);
         scene.WithNewGameDialog([&](NewGameDialog& dialog) {
-            QTest::keyClicks(Child<QLineEdit>(dialog, "edAgona"), QStringLiteral("Home - Away"));
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QTest::keyClicks(Child<QLineEdit>(dialog, "name"), QStringLiteral("Home - Away"));
+            QTest::mouseClick(Child<QPushButton>(dialog, "ok"), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(dialog, "cancel"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         });
         QCOMPARE(scene.Content(kNewGame),
@@ -373,8 +410,8 @@ private slots:
         LiveScene scene;
         scene.Open();
         scene.WithNewGameDialog([&](NewGameDialog& dialog) {
-            auto* time = Child<QLineEdit>(dialog, "meTime");
-            auto* name = Child<QLineEdit>(dialog, "edAgona");
+            auto* time = Child<QLineEdit>(dialog, "time");
+            auto* name = Child<QLineEdit>(dialog, "name");
             testing::ScriptedPrompter& prompter = scene.gui.prompter;
 
             // A digit taken out: neither Tab nor a click elsewhere leaves the box.
@@ -393,7 +430,7 @@ private slots:
 
             // Ok with the digit still missing says so once, and stays.
             prompter.ExpectError(kTimeIncompleteText);
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(dialog, "ok"), Qt::LeftButton);
             QTest::qWait(20);
             QVERIFY(prompter.AllShown());
             QVERIFY(dialog.isVisible());
@@ -412,12 +449,12 @@ private slots:
             QTest::keyClicks(time, QStringLiteral("2500"));
             QCOMPARE(time->displayText(), QStringLiteral("25:00"));
             prompter.ExpectError("'25:00' is not a valid time");
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(dialog, "ok"), Qt::LeftButton);
             QVERIFY(prompter.AllShown());
             QVERIFY(dialog.isVisible());
 
             // Cancel creates nothing.
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(dialog, "cancel"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         });
         QTest::qWait(20);
@@ -441,22 +478,22 @@ private slots:
         QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + game));
         // clang-format off
         const std::map<std::string, std::string> expected_boxes = {
-            {"Edit13",     "1.85"},
-            {"Edit14",     "3.40"},
-            {"Edit15",     "4.20"},
-            {"Edit10",     "50.39"},
-            {"Edit11",     "27.42"},
-            {"Edit12",     "22.2"},
-            {"edtGaniota", "6.78"},
-            {"Edit4",      "10"},
-            {"Edit5",      "-20"},
-            {"Edit6",      "0"},
-            {"Edit1",      "40"},
-            {"Edit2",      "-80"},
-            {"Edit3",      "10"},
-            {"Edit7",      "30"},
-            {"Edit8",      "-60"},
-            {"Edit9",      "10"},
+            {"odds_1",        "1.85"},
+            {"odds_x",        "3.40"},
+            {"odds_2",        "4.20"},
+            {"probability_1", "50.39"},
+            {"probability_x", "27.42"},
+            {"probability_2", "22.2"},
+            {"bookmaker_cut", "6.78"},
+            {"game_wager_1",  "10"},
+            {"game_wager_x",  "-20"},
+            {"game_wager_2",  "0"},
+            {"return_1",      "40"},
+            {"return_x",      "-80"},
+            {"return_2",      "10"},
+            {"result_1",      "30"},
+            {"result_x",      "-60"},
+            {"result_2",      "10"},
         };
         // clang-format on
         for (const auto& [name, text] : expected_boxes) {
@@ -478,12 +515,12 @@ private slots:
         scene.List()->setFocus();
         PressKey(Qt::Key_Up);
         QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + first));
-        QCOMPARE(scene.BoxText("Edit13"), std::string());
-        QCOMPARE(scene.BoxText("Edit10"), std::string());
-        QCOMPARE(scene.BoxText("Edit1"), std::string("0"));
+        QCOMPARE(scene.BoxText("odds_1"), std::string());
+        QCOMPARE(scene.BoxText("probability_1"), std::string());
+        QCOMPARE(scene.BoxText("return_1"), std::string("0"));
         QCOMPARE(scene.SheetRows(), 3);
         PressKey(Qt::Key_Down);
-        QCOMPARE(scene.BoxText("Edit15"), std::string("4.20"));
+        QCOMPARE(scene.BoxText("odds_2"), std::string("4.20"));
         QCOMPARE(scene.Cell(5, 3), std::string("3.5"));
         QCOMPARE(scene.Content(game), bytes);
         QCOMPARE(scene.Content(first), std::string());
@@ -493,7 +530,7 @@ private slots:
         scene.gui.prompter.ExpectMessage(kRecordProblemMessage);
         scene.ClickListRow(1);
         QVERIFY(window.Ledger().CurrentGameFile().empty());
-        QCOMPARE(scene.BoxText("Edit13"), std::string());
+        QCOMPARE(scene.BoxText("odds_1"), std::string());
         QCOMPARE(scene.SheetRows(), 3);
         QVERIFY(scene.gui.prompter.AllShown());
     }
@@ -533,11 +570,11 @@ private slots:
         QCOMPARE(scene.Cell(8, 3), "10" + s + "50");
         QCOMPARE(scene.Cell(9, 3), "10" + s + "50");
         QCOMPARE(scene.Cell(10, 3), "-31" + s + "5");
-        QCOMPARE(scene.BoxText("Edit1"), "29");
-        QCOMPARE(scene.BoxText("Edit3"), "-41" + s + "5");
-        QCOMPARE(scene.BoxText("Edit4"), std::string("10"));
-        QCOMPARE(scene.BoxText("Edit6"), "-10" + s + "5");
-        QCOMPARE(scene.BoxText("Edit7"), std::string("19"));
+        QCOMPARE(scene.BoxText("return_1"), "29");
+        QCOMPARE(scene.BoxText("return_2"), "-41" + s + "5");
+        QCOMPARE(scene.BoxText("game_wager_1"), std::string("10"));
+        QCOMPARE(scene.BoxText("game_wager_2"), "-10" + s + "5");
+        QCOMPARE(scene.BoxText("result_1"), std::string("19"));
         QCOMPARE(scene.Content(game),
                  ";;;\r\n1" + s + "85;;;10;;;;;\r\n;;;;;;3;10" + s + "50;\r\n;;;;;;;;\r\n");
 
@@ -570,13 +607,13 @@ private slots:
         QCOMPARE(scene.SheetRows(), 4);
 
         // Current odds: the message comes once the set is full.
-        scene.TypeBox("Edit13", QStringLiteral("2"));
-        scene.TypeBox("Edit14", QStringLiteral("4"));
+        scene.TypeBox("odds_1", QStringLiteral("2"));
+        scene.TypeBox("odds_x", QStringLiteral("4"));
         scene.gui.prompter.ExpectMessage(kCreateFirstMessage);
-        scene.TypeBox("Edit15", QStringLiteral("4"));
+        scene.TypeBox("odds_2", QStringLiteral("4"));
         QVERIFY(scene.gui.prompter.AllShown());
-        QCOMPARE(scene.BoxText("Edit10"), std::string("50"));
-        QCOMPARE(scene.BoxText("edtGaniota"), std::string("0"));
+        QCOMPARE(scene.BoxText("probability_1"), std::string("50"));
+        QCOMPARE(scene.BoxText("bookmaker_cut"), std::string("0"));
         QCOMPARE(scene.Content("2008_03_15;20-45;G.lvo"), std::string());
     }
 
@@ -590,15 +627,15 @@ private slots:
         }
         LiveWindow& window = scene.Open();
         scene.ClickListRow(3);
-        QCOMPARE(scene.BoxText("Edit13"), std::string("2"));
+        QCOMPARE(scene.BoxText("odds_1"), std::string("2"));
 
         scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, false);
-        QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
         QCOMPARE(scene.ListedGames(), games);
         QVERIFY(!window.Ledger().CurrentGameFile().empty());
 
         scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
-        QTest::mouseClick(scene.Button("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
         QVERIFY(!scene.Exists(games[2]));
         games.erase(games.begin() + 2);
         QCOMPARE(scene.ListedGames(), games);
@@ -699,41 +736,41 @@ private slots:
         scene.ClickListRow(1);
 
         // Enter in an empty box stays; letters never get in.
-        scene.Box("Edit13")->setFocus();
+        scene.Box("odds_1")->setFocus();
         PressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit13"));
+        QCOMPARE(QApplication::focusWidget(), scene.Box("odds_1"));
         Type(QStringLiteral("x2"));
-        QCOMPARE(scene.BoxText("Edit13"), std::string("2"));
+        QCOMPARE(scene.BoxText("odds_1"), std::string("2"));
         PressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit14"));
+        QCOMPARE(QApplication::focusWidget(), scene.Box("odds_x"));
         Type(QStringLiteral("4"));
         PressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit15"));
+        QCOMPARE(QApplication::focusWidget(), scene.Box("odds_2"));
         QCOMPARE(scene.Content(game), std::string());
-        QCOMPARE(scene.BoxText("Edit10"), std::string());
+        QCOMPARE(scene.BoxText("probability_1"), std::string());
 
         Type(QStringLiteral("4"));
-        QCOMPARE(scene.BoxText("Edit10"), std::string("50"));
-        QCOMPARE(scene.BoxText("Edit11"), std::string("25"));
-        QCOMPARE(scene.BoxText("Edit12"), std::string("25"));
-        QCOMPARE(scene.BoxText("edtGaniota"), std::string("0"));
+        QCOMPARE(scene.BoxText("probability_1"), std::string("50"));
+        QCOMPARE(scene.BoxText("probability_x"), std::string("25"));
+        QCOMPARE(scene.BoxText("probability_2"), std::string("25"));
+        QCOMPARE(scene.BoxText("bookmaker_cut"), std::string("0"));
         QCOMPARE(scene.Content(game), std::string("2;4;4;\r\n;;;;;;;;\r\n"));
         PressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), scene.Box("Edit13"));
+        QCOMPARE(QApplication::focusWidget(), scene.Box("odds_1"));
 
         // An odds of 0 fails the division: the figures stay, the record keeps
         // what was typed.
-        scene.Box("Edit15")->setFocus();
-        scene.Box("Edit15")->selectAll();
+        scene.Box("odds_2")->setFocus();
+        scene.Box("odds_2")->selectAll();
         scene.gui.prompter.ExpectError("Floating point division by zero");
         Type(QStringLiteral("0"));
         QVERIFY(scene.gui.prompter.AllShown());
-        QCOMPARE(scene.BoxText("Edit12"), std::string("25"));
+        QCOMPARE(scene.BoxText("probability_2"), std::string("25"));
         QCOMPARE(scene.Content(game), std::string("2;4;0;\r\n;;;;;;;;\r\n"));
         // A typed "," becomes the separator.
         PressKey(Qt::Key_Backspace);
         Type(QStringLiteral("5,5"));
-        QCOMPARE(scene.BoxText("Edit15"), std::string("5.5"));
+        QCOMPARE(scene.BoxText("odds_2"), std::string("5.5"));
         QCOMPARE(scene.Content(game), std::string("2;4;5.5;\r\n;;;;;;;;\r\n"));
         QVERIFY(scene.gui.prompter.AllShown());
     }
@@ -773,9 +810,9 @@ private slots:
         scene.Record(game);
         scene.Open();
         scene.ClickListRow(1);
-        scene.TypeBox("Edit13", QStringLiteral("1.85"));
-        scene.TypeBox("Edit14", QStringLiteral("3.40"));
-        scene.TypeBox("Edit15", QStringLiteral("4.20"));
+        scene.TypeBox("odds_1", QStringLiteral("1.85"));
+        scene.TypeBox("odds_x", QStringLiteral("3.40"));
+        scene.TypeBox("odds_2", QStringLiteral("4.20"));
         scene.TypeCell(0, 2, QStringLiteral("2"));
         Type(QStringLiteral("10"));
         PressKey(Qt::Key_Return);
@@ -786,13 +823,13 @@ private slots:
         Type(QStringLiteral("5"));
         PressKey(Qt::Key_Return);
         const std::map<std::string, std::string> before = scene.Screen();
-        QCOMPARE(before.at("Edit7"), std::string("-5"));
-        QCOMPARE(before.at("Edit8"), std::string("22"));
-        QCOMPARE(before.at("edtGaniota"), std::string("6.78"));
+        QCOMPARE(before.at("result_1"), std::string("-5"));
+        QCOMPARE(before.at("result_x"), std::string("22"));
+        QCOMPARE(before.at("bookmaker_cut"), std::string("6.78"));
         const std::string saved = scene.Content(game);
         QCOMPARE(saved, std::string("1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n;;;;1.5;;;20;\r\n"
                                     ";3.4;;5;;;;;\r\n;;;;;;;;\r\n"));
-        QTest::mouseClick(scene.Button("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(scene.Button("exit"), Qt::LeftButton);
         QVERIFY(!scene.window->isVisible());
 
         scene.Open();
@@ -813,14 +850,14 @@ private slots:
             QJsonDocument::fromJson(calc.readAllStandardOutput()).object()["boxes"].toObject();
         // The window's boxes under the names the command line gives them.
         const std::pair<const char*, const char*> names[] = {
-            {"Edit1", "return_1"},        {"Edit2", "return_x"},
-            {"Edit3", "return_2"},        {"Edit4", "game_wager_1"},
-            {"Edit5", "game_wager_x"},    {"Edit6", "game_wager_2"},
-            {"Edit7", "result_1"},        {"Edit8", "result_x"},
-            {"Edit9", "result_2"},        {"Edit10", "probability_1"},
-            {"Edit11", "probability_x"},  {"Edit12", "probability_2"},
-            {"Edit13", "current_odds_1"}, {"Edit14", "current_odds_x"},
-            {"Edit15", "current_odds_2"}, {"edtGaniota", "ganiota"}};
+            {"return_1", "return_1"},           {"return_x", "return_x"},
+            {"return_2", "return_2"},           {"game_wager_1", "game_wager_1"},
+            {"game_wager_x", "game_wager_x"},   {"game_wager_2", "game_wager_2"},
+            {"result_1", "result_1"},           {"result_x", "result_x"},
+            {"result_2", "result_2"},           {"probability_1", "probability_1"},
+            {"probability_x", "probability_x"}, {"probability_2", "probability_2"},
+            {"odds_1", "current_odds_1"},       {"odds_x", "current_odds_x"},
+            {"odds_2", "current_odds_2"},       {"bookmaker_cut", "ganiota"}};
         for (const auto& [box, name] : names) {
             QCOMPARE(boxes[QLatin1String(name)].toString().toStdString(), before.at(box));
         }

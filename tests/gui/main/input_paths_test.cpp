@@ -27,6 +27,7 @@
 #include "core/live/position_sheet.h"
 #include "core/live/record_folder.h"
 #include "gui/live/live_window.h"
+#include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/odds_tab.h"
@@ -37,6 +38,7 @@
 
 namespace orvanta {
 
+using testing::Find;
 using testing::GuiScene;
 using testing::PressKey;
 
@@ -247,31 +249,46 @@ private slots:
         testing::Recorded recorded;
         auto window = testing::MakeWindow(gui, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = testing::Pages(*window);
 
         struct {
             MainWindow::Page page;
-            const char* name;
-        } const grids[] = {{MainWindow::kParlay, "AdvStringGrid1"},
-                           {MainWindow::kArbitrage, "AdvCalcArbitrage"},
-                           {MainWindow::kProbability, "AdvProbability"},
-                           {MainWindow::kOdds, "AdvOdds"}};
-        for (const auto& [page, name] : grids) {
+            const char* where;
+            GridView* grid;
+        } const grids[] = {
+            {MainWindow::kParlay, "selections",
+             Find<GridView>(*window->Tab(MainWindow::kParlay), ParlayControls(),
+                            &ParlaySheet::selections)},
+            {MainWindow::kArbitrage, "arbitrage outcomes",
+             Find<GridView>(*window->Tab(MainWindow::kArbitrage), ArbitrageControls(),
+                            &ArbitragePage::outcomes)},
+            {MainWindow::kProbability, "probability outcomes",
+             Find<GridView>(*window->Tab(MainWindow::kProbability), ProbabilityControls(),
+                            &ProbabilityPage::outcomes)},
+            {MainWindow::kOdds, "records",
+             Find<GridView>(*window->Tab(MainWindow::kOdds), OddsControls(), &OddsPage::records)}};
+        for (const auto& [page, where, grid] : grids) {
             pages->setCurrentIndex(page);
-            auto* grid = window->Tab(page)->findChild<GridView*>(QString::fromLatin1(name));
             QVERIFY(grid);
             const int col = page == MainWindow::kParlay ? 1 : (page == MainWindow::kOdds ? 1 : 0);
-            EveryPathLikeTyping(QString::fromLatin1(name), GridCell(grid, col, 1));
+            EveryPathLikeTyping(QString::fromLatin1(where), GridCell(grid, col, 1));
             if (QTest::currentTestFailed()) {
                 return;
             }
         }
-        const std::pair<MainWindow::Page, const char*> boxes[] = {{MainWindow::kArbitrage, "Edit5"},
-                                                                  {MainWindow::kArbitrage, "Edit6"},
-                                                                  {MainWindow::kOdds, "Edit12"}};
-        for (const auto& [page, name] : boxes) {
+        struct {
+            MainWindow::Page page;
+            const char* where;
+            QLineEdit* box;
+        } const boxes[] = {
+            {MainWindow::kArbitrage, "multiplier",
+             testing::Edit(*window, &ArbitragePage::multiplier)},
+            {MainWindow::kArbitrage, "win_pay_target",
+             testing::Edit(*window, &ArbitragePage::win_pay_target)},
+            {MainWindow::kOdds, "cut_percent", testing::Edit(*window, &OddsPage::cut_percent)}};
+        for (const auto& [page, where, box] : boxes) {
             pages->setCurrentIndex(page);
-            EveryPathLikeTyping(QString::fromLatin1(name), Box(testing::Edit(*window, name)));
+            EveryPathLikeTyping(QString::fromLatin1(where), Box(box));
             if (QTest::currentTestFailed()) {
                 return;
             }
@@ -280,11 +297,12 @@ private slots:
         // What the filters make of the issue's texts, so that "the same as
         // typing" cannot pass by both being wrong.
         pages->setCurrentIndex(MainWindow::kArbitrage);
-        auto* odds = window->Tab(MainWindow::kArbitrage)
-                         ->findChild<GridView*>(QStringLiteral("AdvCalcArbitrage"));
+        auto* odds = Find<GridView>(*window->Tab(MainWindow::kArbitrage), ArbitrageControls(),
+                                    &ArbitragePage::outcomes);
         QCOMPARE(Land(GridCell(odds, 0, 1), Path::kContextMenu, QStringLiteral("-2,5e1 x")),
                  QStringLiteral("2.51"));
-        QCOMPARE(Land(Box(testing::Edit(*window, "Edit6")), Path::kCtrlV, QStringLiteral("-100")),
+        QCOMPARE(Land(Box(testing::Edit(*window, &ArbitragePage::win_pay_target)), Path::kCtrlV,
+                      QStringLiteral("-100")),
                  QStringLiteral("100"));
     }
 
@@ -293,8 +311,8 @@ private slots:
         testing::Recorded recorded;
         auto window = testing::MakeWindow(gui, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* grid = window->Tab(MainWindow::kArbitrage)
-                         ->findChild<GridView*>(QStringLiteral("AdvCalcArbitrage"));
+        auto* grid = Find<GridView>(*window->Tab(MainWindow::kArbitrage), ArbitrageControls(),
+                                    &ArbitragePage::outcomes);
         grid->Grid().SetCell(2, 1, "7");
         grid->setFocus();
         grid->SetCurrentCell(2, 1);
@@ -322,21 +340,22 @@ private slots:
         Catalogue catalogue;
         LiveWindow window(gui.services, catalogue, [](QWidget*, int) {});
         QVERIFY(testing::ShowAndActivate(&window));
-        auto* list = window.findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
+        auto* list = Find<GridView>(window, LiveWindowControls(), &LivePage::game_list);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 0)).center());
 
         EveryPathLikeTyping(
             QStringLiteral("Back X"),
-            GridCell(window.findChild<GridView*>(QStringLiteral("AdvStringGrid2")), 1, kFirstRow));
+            GridCell(Find<GridView>(window, LiveWindowControls(), &LivePage::positions), 1,
+                     kFirstRow));
         // One box at a time: with all three filled the odds are computed, and
         // the nasty texts would only bring "Error Value".
-        for (const char* name : {"Edit13", "Edit14", "Edit15"}) {
-            for (const char* other : {"Edit13", "Edit14", "Edit15"}) {
-                window.findChild<QLineEdit*>(QString::fromLatin1(other))->clear();
+        for (const char* name : {"odds_1", "odds_x", "odds_2"}) {
+            for (const char* other : {"odds_1", "odds_x", "odds_2"}) {
+                Find<QLineEdit>(window, LiveWindowControls(), other)->clear();
             }
             EveryPathLikeTyping(QString::fromLatin1(name),
-                                Box(window.findChild<QLineEdit*>(QString::fromLatin1(name))));
+                                Box(Find<QLineEdit>(window, LiveWindowControls(), name)));
         }
     }
 
@@ -349,7 +368,7 @@ private slots:
         Catalogue catalogue;
         auto open = [&](LiveWindow& window) {
             QVERIFY(testing::ShowAndActivate(&window));
-            auto* list = window.findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
+            auto* list = Find<GridView>(window, LiveWindowControls(), &LivePage::game_list);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualRect(list->model()->index(1, 0)).center());
         };
@@ -357,7 +376,7 @@ private slots:
         {
             LiveWindow window(gui.services, catalogue, [](QWidget*, int) {});
             open(window);
-            auto* sheet = window.findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
+            auto* sheet = Find<GridView>(window, LiveWindowControls(), &LivePage::positions);
             sheet->setFocus();
             sheet->SetCurrentCell(1, kFirstRow);
             PressKey(Qt::Key_F2);
@@ -369,7 +388,7 @@ private slots:
             PressKey(Qt::Key_Return);
             const TextGrid& grid = window.Ledger().Page().positions;
             QCOMPARE(grid.Cell(1, kFirstRow), std::string("999"));
-            QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("Edit8"))->text(),
+            QCOMPARE(Find<QLineEdit>(window, LiveWindowControls(), &LivePage::result_x)->text(),
                      QStringLiteral("9980"));
             for (int col = 0; col < kSheetCols; ++col) {
                 shown[{col, kFirstRow}] = grid.Cell(col, kFirstRow);
@@ -394,14 +413,14 @@ private slots:
         LiveLedger ledger(gui.services, catalogue, RecordFolderPath(gui.folder.Path()));
         NewGameDialog dialog(gui.services, ledger, [](QWidget*) {});
         QVERIFY(testing::ShowAndActivate(&dialog));
-        auto* time = dialog.findChild<QLineEdit*>(QStringLiteral("meTime"));
+        auto* time = Find<QLineEdit>(dialog, NewGameControls(), "time");
         const Place place{[time] {
                               time->setFocus();
                               time->clear();
                               time->setCursorPosition(0);
                           },
                           [] {}, [time] { return time->displayText(); }};
-        EveryPathLikeTyping(QStringLiteral("meTime"), place);
+        EveryPathLikeTyping(QStringLiteral("time"), place);
         dialog.reject();
     }
 };

@@ -22,6 +22,7 @@
 #include "core/base/program_layout.h"
 #include "core/i18n/catalogue.h"
 #include "core/update/update_check.h"
+#include "gui/find_control.h"
 #include "gui/gui_scene.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_openers.h"
@@ -82,7 +83,7 @@ struct InstalledScene : GuiScene {
 };
 
 QString Tab(MainWindow& window, int page) {
-    return window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->tabText(page);
+    return testing::Find<QTabWidget>(window, MainWindowControls(), "pages")->tabText(page);
 }
 
 // The built program copied to `program`, run until it has listed its captions.
@@ -116,9 +117,11 @@ private slots:
         auto window = scene.MakeWindow();
         QVERIFY(testing::ShowAndActivate(window.get()));
         QCOMPARE(Tab(*window, MainWindow::kArbitrage), QStringLiteral("ΑΡΜΠΙΤΡΑΖ"));
-        QVERIFY(ListCaptions(*window).contains(QStringLiteral("TSParlayBetting\tΠΑΡΟΛΙ\n")));
+        QVERIFY(ListCaptions(*window).contains(
+            testing::ObjectName(MainWindowControls(), "parlay_page") +
+            QStringLiteral("\tΠΑΡΟΛΙ\n")));
 
-        window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        testing::Find<QAction>(*window, MainWindowControls(), "english_item")->trigger();
         QCOMPARE(Tab(*window, MainWindow::kArbitrage), QStringLiteral("ARBITRAGE"));
         QCOMPARE(ReadFileBytes(scene.UserFile(kLanguageChoiceFile), 100), "Orvanta_EN.ini\n");
 
@@ -126,7 +129,7 @@ private slots:
         WhenModalShows([&](QDialog* help) {
             help_page = help->findChild<QTextBrowser*>()->source().toLocalFile();
         });
-        window->findChild<QAction*>(QStringLiteral("miHelp1"))->trigger();
+        testing::Find<QAction>(*window, MainWindowControls(), "help_item")->trigger();
         QCOMPARE(help_page,
                  QString::fromStdString(scene.folder / "usr/share/orvanta/Orvanta_ENHelp.htm"));
 
@@ -141,13 +144,13 @@ private slots:
         InstalledScene scene;
         auto window = scene.MakeWindow();
         QVERIFY(testing::ShowAndActivate(window.get()));
-        QVERIFY(!window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(!testing::Find<QTimer>(*window, MainWindowControls(), "update_timer")->isActive());
 
         const Catalogue greek(scene.folder / "usr/share/orvanta/Orvanta_GR.ini");
         const std::string message = greek.Read(kUpdatesFromPackageManager);
         QVERIFY(message != kUpdatesFromPackageManager.fallback);
         scene.prompter.ExpectMessage(message);
-        window->findChild<QAction*>(QStringLiteral("miUpDate"))->trigger();
+        testing::Find<QAction>(*window, MainWindowControls(), "update_item")->trigger();
         QVERIFY(scene.prompter.AllShown());
         QVERIFY(window->isVisible());
         QTest::qWait(1300);

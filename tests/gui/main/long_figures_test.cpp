@@ -14,6 +14,7 @@
 #include "core/i18n/catalogue.h"
 #include "gui/drawn_text_check.h"
 #include "gui/live/live_window.h"
+#include "gui/live/live_window_controls.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
@@ -45,7 +46,7 @@ void TypeCells(GridView* grid, const std::vector<std::pair<int, int>>& cells,
 }
 
 void Calculate(MainWindow& window) {
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    testing::ClickCalculate(window);
 }
 
 // Nothing in the window cut without a mark; what was cut is listed.
@@ -72,14 +73,14 @@ private slots:
         testing::Recorded recorded;
         auto window = testing::MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = testing::Pages(*window);
         DrawnTextReport all;
 
         // ARBITRAGE: a Win Pay target of 1000 pays 1000.01 on the second outcome.
         auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
         TypeCells(arbitrage->Grid(), {{0, 1}, {1, 1}, {2, 1}},
                   {QStringLiteral("2.5"), QStringLiteral("1.8"), QStringLiteral("1000.05")});
-        testing::SetBox(Edit(*window, "Edit6"), QStringLiteral("1000"));
+        testing::SetBox(Edit(*window, &ArbitragePage::win_pay_target), QStringLiteral("1000"));
         Calculate(*window);
         QCOMPARE(CellText(arbitrage->Page().outcomes, 1, 3), QStringLiteral("1000.01"));
         DrawnTextReport report = Check(window.get());
@@ -123,7 +124,8 @@ private slots:
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         all.Add(report);
         // The sum of the returns is too long for its box: cut, and whole in the tool tip.
-        auto* returned = qobject_cast<FilteredLineEdit*>(Edit(*window, "Edit2"));
+        auto* returned =
+            qobject_cast<FilteredLineEdit*>(Edit(*window, &ParlaySheet::total_returned));
         QVERIFY(returned->ShownText().endsWith(testing::kEllipsis));
         QCOMPARE(testing::BoxToolTip(returned), returned->text());
         returned->setFocus();
@@ -146,7 +148,7 @@ private slots:
         const Catalogue catalogue(scene.folder / "Orvanta_GR.ini");
         LiveWindow window(scene.services, catalogue, [](QWidget*, int) {});
         QVERIFY(testing::ShowAndActivate(&window));
-        auto* list = window.findChild<GridView*>(QStringLiteral("AdvStringGrid1"));
+        auto* list = testing::Find<GridView>(window, LiveWindowControls(), &LivePage::game_list);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 0)).center());
         QCOMPARE(window.Ledger().Page().positions.Cell(0, 2), std::string("123.45"));
@@ -154,7 +156,7 @@ private slots:
         const DrawnTextReport report = Check(&window);
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         // The sheet's columns widen into its pane: the odds show whole.
-        auto* sheet = window.findChild<GridView*>(QStringLiteral("AdvStringGrid2"));
+        auto* sheet = testing::Find<GridView>(window, LiveWindowControls(), &LivePage::positions);
         QVERIFY(!sheet->DrawnCell(0, 2).IsCut());
         // Longer ones are still cut, visibly, and whole in their tool tip.
         QVERIFY(sheet->DrawnCell(5, 3).IsCut());

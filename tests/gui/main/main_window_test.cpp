@@ -23,6 +23,7 @@ namespace orvanta {
 
 using testing::Edit;
 using testing::GuiScene;
+using testing::MainControl;
 using testing::MakeWindow;
 using testing::PressKey;
 using testing::Recorded;
@@ -30,6 +31,9 @@ using testing::SetBox;
 using testing::Type;
 
 namespace {
+
+namespace captions = main_window_captions;
+using A = ArbitragePage;
 
 ArbitrageTab* Arbitrage(MainWindow& window) {
     return static_cast<ArbitrageTab*>(window.Tab(MainWindow::kArbitrage));
@@ -69,7 +73,8 @@ void AltAlone() {
 
 // What a control of the window shows as its caption: a menu item's or a
 // button's text, a menu's title, a page's tab.
-QString ShownCaption(MainWindow& window, const QString& name) {
+QString ShownCaption(MainWindow& window, const QString& control) {
+    const QString name = testing::ObjectName(MainWindowControls(), control.toLatin1().constData());
     if (auto* action = window.findChild<QAction*>(name)) {
         return action->text();
     }
@@ -79,11 +84,16 @@ QString ShownCaption(MainWindow& window, const QString& name) {
     if (auto* button = window.findChild<QPushButton*>(name)) {
         return button->text();
     }
-    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = testing::Pages(window);
     if (QWidget* page = pages->findChild<QWidget*>(name)) {
         return pages->tabText(pages->indexOf(page));
     }
     return QStringLiteral("<no control %1>").arg(name);
+}
+
+// The name automation knows the bar's item by.
+QString MenuItemName(const char* item) {
+    return testing::ObjectName(MainWindowControls(), item);
 }
 
 QString ActiveMenuItem(MainWindow& window) {
@@ -118,63 +128,81 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = testing::Pages(*window);
         QVERIFY(pages);
         QCOMPARE(pages->currentIndex(), int(MainWindow::kArbitrage));
         QCOMPARE(pages->tabText(MainWindow::kParlay), QStringLiteral("PARLAY_BETTING"));
         QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ARBITRAGE"));
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("   Version:") + QString::fromLatin1(vendor::kVersionText));
-        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("LblSum"))->text(), QString());
-        QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
+        QCOMPARE(testing::Find<QLabel>(*window, ParlayControls(), parlay_captions::kSum)->text(),
+                 QString());
+        QCOMPARE(MainControl<QPushButton>(*window, captions::kCalculate)->text(),
                  QStringLiteral("Calculate"));
-        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label4"))->text(),
-                 QStringLiteral("Wager Multiplay"));
+        QCOMPARE(
+            testing::Find<QLabel>(*window, ArbitrageControls(), arbitrage_captions::kMultiplier)
+                ->text(),
+            QStringLiteral("Wager Multiplay"));
         // Every control carries its name.
-        for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit13", "Edit9", "Edit12",
-                                 "Edit1", "AdvCalcArbitrage", "AdvProbability", "AdvOdds",
-                                 "AdvOdds1", "AdvStringGrid1", "BitBtn2", "Panel4"}) {
-            QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name)), name);
+        const std::pair<const char*, QWidget*> controls[] = {
+            {"multiplier", Edit(*window, &A::multiplier)},
+            {"win_pay_target", Edit(*window, &A::win_pay_target)},
+            {"sure_profit_percent", Edit(*window, &A::sure_profit_percent)},
+            {"sure_profit", Edit(*window, &A::sure_profit)},
+            {"total_wager", Edit(*window, &A::total_wager)},
+            {"margin", Edit(*window, &ProbabilityPage::margin)},
+            {"cut_percent", Edit(*window, &OddsPage::cut_percent)},
+            {"total_staked", Edit(*window, &ParlaySheet::total_staked)},
+            {"outcomes", testing::Find(*window, ArbitrageControls(), &A::outcomes)},
+            {"probabilities",
+             testing::Find(*window, ProbabilityControls(), &ProbabilityPage::outcomes)},
+            {"records", testing::Find(*window, OddsControls(), &OddsPage::records)},
+            {"prices", testing::Find(*window, OddsControls(), &OddsPage::prices)},
+            {"selections", testing::Find(*window, ParlayControls(), &ParlaySheet::selections)},
+            {"clear", MainControl(*window, "clear")},
+            {"command_panel", MainControl(*window, "command_panel")}};
+        for (const auto& [what, control] : controls) {
+            QVERIFY2(control, what);
         }
-        for (const char* name : {"miClear", "miPrint", "miWinCalculator", "miLiveOrvanta",
-                                 "miHelp1", "miAbout", "miUpDate", "miExit"}) {
-            QVERIFY2(window->findChild<QAction*>(QString::fromLatin1(name)), name);
+        for (const char* item : {"clear_item", "print_item", "calculator_item", "live_item",
+                                 "help_item", "about_item", "update_item", "exit_item"}) {
+            QVERIFY2(MainControl<QAction>(*window, item), item);
         }
-        QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("1"));
-        QCOMPARE(Edit(*window, "Edit7")->text(), QStringLiteral("0%"));
+        QCOMPARE(Edit(*window, &A::multiplier)->text(), QStringLiteral("1"));
+        QCOMPARE(Edit(*window, &A::sure_profit_percent)->text(), QStringLiteral("0%"));
     }
 
     // Each control of the window under its own caption: without a catalogue,
     // then in English and in Greek.
     void everyControlUnderItsCaption_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("none");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("greek");
         // clang-format off
-        QTest::newRow("Calculate")       << "BitBtn1"           << "Calculate"      << "Calculate"      << "Υπολογισμός";
-        QTest::newRow("Clear")           << "BitBtn2"           << "Clear"          << "Clear"          << "Καθαρισμός";
-        QTest::newRow("parlay tab")      << "TSParlayBetting"   << "PARLAY_BETTING" << "PARLAY BETTING" << "ΠΑΡΟΛΙ";
-        QTest::newRow("arbitrage tab")   << "TSArbitrage"       << "ARBITRAGE"      << "ARBITRAGE"      << "ΑΡΜΠΙΤΡΑΖ";
-        QTest::newRow("probability tab") << "TSProbability"     << "PROBABILITY"    << "PROBABILITY"    << "ΠΙΘΑΝΟΤΗΤΕΣ";
-        QTest::newRow("odds tab")        << "TSOdds"            << "ODDS"           << "ODDS"           << "ΑΠΟΔΟΣΕΙΣ";
-        QTest::newRow("Clear item")      << "miClear"           << "Clear"          << "Clear"          << "Καθαρισμός";
-        QTest::newRow("Print item")      << "miPrint"           << "Print"          << "Print"          << "Εκτύπωση";
-        QTest::newRow("calculator item") << "miWinCalculator"   << "WinCalculator"  << "Calculator"     << "Αριθμομηχανή";
-        QTest::newRow("live item")       << "miLiveOrvanta"     << "Live Orvanta"   << "Live Orvanta"   << "Live Orvanta";
-        QTest::newRow("Help menu")       << "miHelp"            << "Help"           << "Help"           << "Βοήθεια";
-        QTest::newRow("Help item")       << "miHelp1"           << "Help"           << "Help"           << "Βοήθεια";
-        QTest::newRow("About item")      << "miAbout"           << "About"          << "About"          << "Πληροφορίες";
-        QTest::newRow("update item")     << "miUpDate"          << "UpDate Program" << "Update Program" << "Ενημέρωση Προγράμματος";
-        QTest::newRow("Language menu")   << "miLanguage"        << "Language"       << "Language"       << "Language";
-        QTest::newRow("Greek item")      << "miLanguageGreek"   << "Ελληνικά"       << "Ελληνικά"       << "Ελληνικά";
-        QTest::newRow("English item")    << "miLanguageEnglish" << "English"        << "English"        << "English";
-        QTest::newRow("Exit item")       << "miExit"            << "Exit"           << "Exit"           << "Έξοδος";
+        QTest::newRow("Calculate")       << "calculate"        << "Calculate"      << "Calculate"      << "Υπολογισμός";
+        QTest::newRow("Clear")           << "clear"            << "Clear"          << "Clear"          << "Καθαρισμός";
+        QTest::newRow("parlay tab")      << "parlay_page"      << "PARLAY_BETTING" << "PARLAY BETTING" << "ΠΑΡΟΛΙ";
+        QTest::newRow("arbitrage tab")   << "arbitrage_page"   << "ARBITRAGE"      << "ARBITRAGE"      << "ΑΡΜΠΙΤΡΑΖ";
+        QTest::newRow("probability tab") << "probability_page" << "PROBABILITY"    << "PROBABILITY"    << "ΠΙΘΑΝΟΤΗΤΕΣ";
+        QTest::newRow("odds tab")        << "odds_page"        << "ODDS"           << "ODDS"           << "ΑΠΟΔΟΣΕΙΣ";
+        QTest::newRow("Clear item")      << "clear_item"       << "Clear"          << "Clear"          << "Καθαρισμός";
+        QTest::newRow("Print item")      << "print_item"       << "Print"          << "Print"          << "Εκτύπωση";
+        QTest::newRow("calculator item") << "calculator_item"  << "WinCalculator"  << "Calculator"     << "Αριθμομηχανή";
+        QTest::newRow("live item")       << "live_item"        << "Live Orvanta"   << "Live Orvanta"   << "Live Orvanta";
+        QTest::newRow("Help menu")       << "help_menu"        << "Help"           << "Help"           << "Βοήθεια";
+        QTest::newRow("Help item")       << "help_item"        << "Help"           << "Help"           << "Βοήθεια";
+        QTest::newRow("About item")      << "about_item"       << "About"          << "About"          << "Πληροφορίες";
+        QTest::newRow("update item")     << "update_item"      << "UpDate Program" << "Update Program" << "Ενημέρωση Προγράμματος";
+        QTest::newRow("Language menu")   << "language_menu"    << "Language"       << "Language"       << "Language";
+        QTest::newRow("Greek item")      << "greek_item"       << "Ελληνικά"       << "Ελληνικά"       << "Ελληνικά";
+        QTest::newRow("English item")    << "english_item"     << "English"        << "English"        << "English";
+        QTest::newRow("Exit item")       << "exit_item"        << "Exit"           << "Exit"           << "Έξοδος";
         // clang-format on
     }
 
     void everyControlUnderItsCaption() {
-        QFETCH(QString, name);
+        QFETCH(QString, control);
         QFETCH(QString, none);
         QFETCH(QString, english);
         QFETCH(QString, greek);
@@ -183,16 +211,16 @@ private slots:
             Recorded recorded;
             auto window = MakeWindow(scene, recorded);
             QVERIFY(testing::ShowAndActivate(window.get()));
-            QCOMPARE(ShownCaption(*window, name), none);
+            QCOMPARE(ShownCaption(*window, control), none);
         }
         GuiScene scene;
         scene.AddCatalogues();
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        QCOMPARE(ShownCaption(*window, name), greek);
+        QCOMPARE(ShownCaption(*window, control), greek);
         window->ChooseLanguage(kEnglishCatalogue);
-        QCOMPARE(ShownCaption(*window, name), english);
+        QCOMPARE(ShownCaption(*window, control), english);
     }
 
     void greekCaptionsThenEnglishWithoutTouchingData() {
@@ -201,7 +229,7 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = testing::Pages(*window);
         QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ΑΡΜΠΙΤΡΑΖ"));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Orvanta   Version:")));
 
@@ -211,14 +239,14 @@ private slots:
         window->OnCalculate();
         QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
 
-        window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        MainControl<QAction>(*window, "english_item")->trigger();
         QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ARBITRAGE"));
         QCOMPARE(pages->tabText(MainWindow::kParlay), QStringLiteral("PARLAY BETTING"));
-        QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
+        QCOMPARE(MainControl<QPushButton>(*window, captions::kCalculate)->text(),
                  QStringLiteral("Calculate"));
         QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2.5"));
         QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
-        QCOMPARE(Edit(*window, "Edit8")->text(), QStringLiteral("0.19"));
+        QCOMPARE(Edit(*window, &A::sure_profit)->text(), QStringLiteral("0.19"));
         // The parlay header row follows the language; its data rows stay.
         auto* parlay = static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay));
         QCOMPARE(QString::fromStdString(parlay->Sheet().selections.Cell(1, 0)),
@@ -232,8 +260,7 @@ private slots:
         window->close();
         auto again = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(again.get()));
-        QCOMPARE(again->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-                     ->tabText(MainWindow::kArbitrage),
+        QCOMPARE(testing::Pages(*again)->tabText(MainWindow::kArbitrage),
                  QStringLiteral("ARBITRAGE"));
     }
 
@@ -244,18 +271,17 @@ private slots:
         QVERIFY(testing::ShowAndActivate(window.get()));
         ArbitrageTab* tab = Arbitrage(*window);
         TypeOdds(tab, 0, QStringLiteral("2"));
-        SetBox(Edit(*window, "Edit5"), QStringLiteral("3"));
+        SetBox(Edit(*window, &A::multiplier), QStringLiteral("3"));
 
         scene.prompter.ExpectYesNo("Clear All Information ?", false);
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(MainControl<QPushButton>(*window, "clear"), Qt::LeftButton);
         QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2"));
-        QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("3"));
+        QCOMPARE(Edit(*window, &A::multiplier)->text(), QStringLiteral("3"));
 
         scene.prompter.ExpectYesNo("Clear All Information ?", true);
-        window->findChild<QAction*>(QStringLiteral("miClear"))->trigger();
+        MainControl<QAction>(*window, "clear_item")->trigger();
         QCOMPARE(Cell(tab, 0, 1), QString());
-        QCOMPARE(Edit(*window, "Edit5")->text(), QStringLiteral("1"));
+        QCOMPARE(Edit(*window, &A::multiplier)->text(), QStringLiteral("1"));
     }
 
     void f1OpensHelpForThePageInFrontAndStopsThere() {
@@ -263,7 +289,7 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = testing::Pages(*window);
 
         // In a grid cell being edited: the editor never sees the key.
         ArbitrageTab* tab = Arbitrage(*window);
@@ -273,15 +299,15 @@ private slots:
         QVERIFY(tab->Grid()->IsEditing());
         PressKey(Qt::Key_F1);
         // In an edit box, and on a button.
-        Edit(*window, "Edit6")->setFocus();
+        Edit(*window, &A::win_pay_target)->setFocus();
         PressKey(Qt::Key_F1);
-        QCOMPARE(Edit(*window, "Edit6")->text(), QStringLiteral("0"));
-        window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->setFocus();
+        QCOMPARE(Edit(*window, &A::win_pay_target)->text(), QStringLiteral("0"));
+        MainControl<QPushButton>(*window, captions::kCalculate)->setFocus();
         PressKey(Qt::Key_F1);
         pages->setCurrentIndex(MainWindow::kParlay);
         PressKey(Qt::Key_F1);
         pages->setCurrentIndex(MainWindow::kProbability);
-        window->findChild<QAction*>(QStringLiteral("miHelp1"))->trigger();
+        MainControl<QAction>(*window, "help_item")->trigger();
         pages->setCurrentIndex(MainWindow::kOdds);
         PressKey(Qt::Key_F1);
         QCOMPARE(recorded.help_topics, (std::vector<int>{2, 2, 2, 1, 3, 4}));
@@ -309,7 +335,7 @@ private slots:
 
         // F10 highlights the first item; Enter runs that command.
         KeyToFront(Qt::Key_F10);
-        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miClear"));
+        QCOMPARE(ActiveMenuItem(*window), MenuItemName("clear_item"));
         QVERIFY(ActiveItemLooksHighlighted(*window));
         scene.prompter.ExpectYesNo("Clear All Information ?", false);
         KeyToFront(Qt::Key_Return);
@@ -324,10 +350,11 @@ private slots:
 
         // Alt alone moves to the bar; arrows walk it and open the Help menu.
         AltAlone();
-        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miClear"));
-        for (const char* name : {"miPrint", "miWinCalculator", "miLiveOrvanta", "miHelp"}) {
+        QCOMPARE(ActiveMenuItem(*window), MenuItemName("clear_item"));
+        for (const char* item :
+             {"print_item", "calculator_item", "live_item", "help_menu_on_bar"}) {
             KeyToFront(Qt::Key_Right);
-            QCOMPARE(ActiveMenuItem(*window), QString::fromLatin1(name));
+            QCOMPARE(ActiveMenuItem(*window), MenuItemName(item));
             QVERIFY(ActiveItemLooksHighlighted(*window));
         }
         KeyToFront(Qt::Key_Down);
@@ -340,7 +367,7 @@ private slots:
         tab->Grid()->setFocus();
         AltAlone();
         KeyToFront(Qt::Key_Left);
-        QCOMPARE(ActiveMenuItem(*window), QStringLiteral("miExit"));
+        QCOMPARE(ActiveMenuItem(*window), MenuItemName("exit_item"));
         KeyToFront(Qt::Key_Return);
         QVERIFY(!window->isVisible());
         QCOMPARE(scene.platform.opened_urls.size(), std::size_t(1));
@@ -351,13 +378,13 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        QLineEdit* multiplier = Edit(*window, "Edit5");
+        QLineEdit* multiplier = Edit(*window, &A::multiplier);
         multiplier->setFocus();
         PressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), Edit(*window, "Edit6"));
+        QCOMPARE(QApplication::focusWidget(), Edit(*window, &A::win_pay_target));
         QCOMPARE(multiplier->text(), QStringLiteral("1"));
         // Enter on Calculate moves on too, without calculating.
-        auto* calculate = window->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        auto* calculate = MainControl<QPushButton>(*window, captions::kCalculate);
         calculate->setFocus();
         PressKey(Qt::Key_Return);
         QVERIFY(QApplication::focusWidget() != calculate);
@@ -368,10 +395,10 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        window->findChild<QAction*>(QStringLiteral("miPrint"))->trigger();
+        MainControl<QAction>(*window, "print_item")->trigger();
         QVERIFY(window->isVisible());
         QVERIFY(scene.platform.opened_urls.empty());
-        window->findChild<QAction*>(QStringLiteral("miExit"))->trigger();
+        MainControl<QAction>(*window, "exit_item")->trigger();
         QVERIFY(!window->isVisible());
         QCOMPARE(
             scene.platform.opened_urls,
@@ -382,7 +409,7 @@ private slots:
         GuiScene scene;
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
-        auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        auto* timer = MainControl<QTimer>(*window, "update_timer");
         QVERIFY(timer);
         QVERIFY(!timer->isActive());
         QVERIFY(testing::ShowAndActivate(window.get()));
@@ -412,7 +439,7 @@ private slots:
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
-        window->findChild<QAction*>(QStringLiteral("miUpDate"))->trigger();
+        MainControl<QAction>(*window, "update_item")->trigger();
         QCOMPARE(recorded.manual_updates, 1);
         QVERIFY(window->isVisible());
     }
@@ -463,13 +490,12 @@ private slots:
             const auto parts = entry.split('=');
             TypeOdds(tab, parts[0].toInt(), parts[1]);
         }
-        SetBox(Edit(*window, "Edit5"), multiplier);
-        SetBox(Edit(*window, "Edit6"), target);
+        SetBox(Edit(*window, &A::multiplier), multiplier);
+        SetBox(Edit(*window, &A::win_pay_target), target);
         if (!error.isEmpty()) {
             scene.prompter.ExpectError(error.toStdString());
         }
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                          Qt::LeftButton);
+        QTest::mouseClick(MainControl<QPushButton>(*window, captions::kCalculate), Qt::LeftButton);
 
         for (const QString& entry : wagers) {
             const auto parts = entry.split('=');
@@ -479,14 +505,14 @@ private slots:
             const auto parts = entry.split('=');
             QCOMPARE(Cell(tab, parts[0].toInt(), 3), parts[1]);
         }
-        QCOMPARE(Edit(*window, "Edit13")->text(), total);
-        QCOMPARE(Edit(*window, "Edit7")->text(), percent);
-        QCOMPARE(Edit(*window, "Edit8")->text(), profit);
-        QCOMPARE(Edit(*window, "Edit6")->text(), QStringLiteral("0"));
+        QCOMPARE(Edit(*window, &A::total_wager)->text(), total);
+        QCOMPARE(Edit(*window, &A::sure_profit_percent)->text(), percent);
+        QCOMPARE(Edit(*window, &A::sure_profit)->text(), profit);
+        QCOMPARE(Edit(*window, &A::win_pay_target)->text(), QStringLiteral("0"));
         if (error.isEmpty()) {
             const QColor expected = lime ? QColor(0, 255, 0) : QColor(255, 0, 0);
-            QCOMPARE(BoxColour(Edit(*window, "Edit7")), expected);
-            QCOMPARE(BoxColour(Edit(*window, "Edit8")), expected);
+            QCOMPARE(BoxColour(Edit(*window, &A::sure_profit_percent)), expected);
+            QCOMPARE(BoxColour(Edit(*window, &A::sure_profit)), expected);
         }
     }
 
@@ -511,8 +537,8 @@ private slots:
         window->OnCalculate();
         QCOMPARE(Cell(tab, 2, 2), QString());
         QCOMPARE(Cell(tab, 2, 3), QString());
-        QCOMPARE(Edit(*window, "Edit13")->text(), QStringLiteral("4.11"));
-        QCOMPARE(Edit(*window, "Edit7")->text(), QStringLiteral("4.62%"));
+        QCOMPARE(Edit(*window, &A::total_wager)->text(), QStringLiteral("4.11"));
+        QCOMPARE(Edit(*window, &A::sure_profit_percent)->text(), QStringLiteral("4.62%"));
     }
 
     void gridKeysAndSelection() {

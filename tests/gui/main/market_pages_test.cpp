@@ -38,18 +38,18 @@ struct Scene {
         if (!testing::ShowAndActivate(window.get())) {
             return false;
         }
-        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+        testing::Pages(*window)->setCurrentIndex(page);
         return true;
     }
     ProbabilityTab* Probability() const {
         return static_cast<ProbabilityTab*>(window->Tab(MainWindow::kProbability));
     }
     OddsTab* Odds() const { return static_cast<OddsTab*>(window->Tab(MainWindow::kOdds)); }
-    void Calculate() const {
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                          Qt::LeftButton);
+    void Calculate() const { testing::ClickCalculate(*window); }
+    template <typename Page>
+    QString Box(TextBox Page::*field) const {
+        return Edit(*window, field)->text();
     }
-    QString Box(const char* name) const { return Edit(*window, name)->text(); }
 
     GuiScene gui;
     Recorded recorded;
@@ -113,9 +113,9 @@ private slots:
             const auto parts = entry.split('=');
             QCOMPARE(CellText(tab->Page().outcomes, parts[0].toInt(), 2), parts[1]);
         }
-        QCOMPARE(scene.Box("Edit9"), margin);
-        QCOMPARE(scene.Box("Edit10"), return_percent);
-        QCOMPARE(scene.Box("Edit11"), cut_percent);
+        QCOMPARE(scene.Box(&ProbabilityPage::margin), margin);
+        QCOMPARE(scene.Box(&ProbabilityPage::return_percent), return_percent);
+        QCOMPARE(scene.Box(&ProbabilityPage::cut_percent), cut_percent);
     }
 
     void anEmptiedOddsCellTakesItsProbabilityAlong() {
@@ -143,8 +143,10 @@ private slots:
         Scene scene;
         QVERIFY(scene.Show(MainWindow::kProbability));
         ProbabilityTab* tab = scene.Probability();
-        for (const char* name : {"Edit9", "Edit10", "Edit11"}) {
-            QVERIFY(!(Edit(*scene.window, name)->focusPolicy() & Qt::TabFocus));
+        for (TextBox ProbabilityPage::*box :
+             {&ProbabilityPage::margin, &ProbabilityPage::return_percent,
+              &ProbabilityPage::cut_percent}) {
+            QVERIFY(!(Edit(*scene.window, box)->focusPolicy() & Qt::TabFocus));
         }
         TypeInto(tab->Grid(), 14, 1, QStringLiteral("2"));
         QCOMPARE(tab->Grid()->CurrentCol(), 0);
@@ -153,34 +155,39 @@ private slots:
     // Each label of the two pages under its own caption, in Greek at start-up
     // and in English after the switch; the odds page's "GANIOTA" in both.
     void captionsFollowTheLanguage_data() {
+        QTest::addColumn<bool>("odds");  // else the probability page
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("greek");
         QTest::addColumn<QString>("english");
 
         // clang-format off
-        QTest::newRow("Label9")  << "Label9"  << "Αποτελέσματα"  << "Outcomes";
-        QTest::newRow("Label10") << "Label10" << "ΑΠΟΔΟΣΕΙΣ"     << "ODDS";
-        QTest::newRow("Label11") << "Label11" << "ΠΙΘΑΝΟΤΗΤΑ %"  << "PROBABILITY %";
-        QTest::newRow("Label12") << "Label12" << "ΠΕΡΙΘΩΡΙΟ"     << "MARGIN";
-        QTest::newRow("Label13") << "Label13" << "ΕΠΙΣΤΡΟΦΗ %"   << "RETURN %";
-        QTest::newRow("Label14") << "Label14" << "ΓΚΑΝΙΟΤΑ %"    << "BOOK CUT %";
-        QTest::newRow("Label15") << "Label15" << "GANIOTA"       << "GANIOTA";
+        QTest::newRow("probability title")   << false << "title"                << "Αποτελέσματα" << "Outcomes";
+        QTest::newRow("probability odds")    << false << "odds_row"             << "ΑΠΟΔΟΣΕΙΣ"    << "ODDS";
+        QTest::newRow("probability row")     << false << "probability_row"      << "ΠΙΘΑΝΟΤΗΤΑ %" << "PROBABILITY %";
+        QTest::newRow("probability margin")  << false << "margin_label"         << "ΠΕΡΙΘΩΡΙΟ"    << "MARGIN";
+        QTest::newRow("probability return")  << false << "return_percent_label" << "ΕΠΙΣΤΡΟΦΗ %"  << "RETURN %";
+        QTest::newRow("probability cut")     << false << "cut_percent_label"    << "ΓΚΑΝΙΟΤΑ %"   << "BOOK CUT %";
+        QTest::newRow("odds cut")            << true  << "cut_percent_label"    << "GANIOTA"      << "GANIOTA";
         // clang-format on
     }
 
     void captionsFollowTheLanguage() {
+        QFETCH(bool, odds);
         QFETCH(QString, label);
         QFETCH(QString, greek);
         QFETCH(QString, english);
 
         Scene scene('.', true);
         QVERIFY(scene.Show(MainWindow::kOdds));
-        auto* shown = scene.window->findChild<QLabel*>(label);
+        const QByteArray control = label.toLatin1();
+        auto* shown =
+            odds ? testing::Find<QLabel>(*scene.window, OddsControls(), control.constData())
+                 : testing::Find<QLabel>(*scene.window, ProbabilityControls(), control.constData());
         QVERIFY(shown);
         QCOMPARE(shown->text(), greek);
         QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("ΝΙΚΕΣ"));
 
-        scene.window->findChild<QAction*>(QStringLiteral("miLanguageEnglish"))->trigger();
+        testing::MainControl<QAction>(*scene.window, "english_item")->trigger();
         QCOMPARE(shown->text(), english);
         QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("WINS"));
         QCOMPARE(CellText(scene.Odds()->Page().prices, 0, 1), QStringLiteral("EU DECIMAL"));
@@ -197,7 +204,7 @@ private slots:
                          QString::fromLatin1(counts[row - 1][col - 1]));
             }
         }
-        SetBox(Edit(*scene.window, "Edit12"), QStringLiteral("6"));
+        SetBox(Edit(*scene.window, &OddsPage::cut_percent), QStringLiteral("6"));
         scene.Calculate();
         const QStringList expected[4] = {{"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
                                          {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
@@ -224,9 +231,9 @@ private slots:
         QCOMPARE(CellText(tab->Page().prices, 1, 1), QString());
 
         TypeInto(tab->RecordsGrid(), 2, 2, QStringLiteral("2"));
-        SetBox(Edit(*scene.window, "Edit12"), QString());
+        SetBox(Edit(*scene.window, &OddsPage::cut_percent), QString());
         scene.Calculate();
-        QCOMPARE(scene.Box("Edit12"), QStringLiteral("0"));
+        QCOMPARE(scene.Box(&OddsPage::cut_percent), QStringLiteral("0"));
         QCOMPARE(CellText(tab->Page().prices, 1, 1), QStringLiteral("3"));
     }
 

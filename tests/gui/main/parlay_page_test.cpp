@@ -38,21 +38,19 @@ struct Scene {
         if (!testing::ShowAndActivate(window.get())) {
             return false;
         }
-        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-            ->setCurrentIndex(MainWindow::kParlay);
+        testing::Pages(*window)->setCurrentIndex(MainWindow::kParlay);
         return true;
     }
     ParlayTab* Tab() const { return static_cast<ParlayTab*>(window->Tab(MainWindow::kParlay)); }
     GridView* Grid() const { return Tab()->Grid(); }
     const TextGrid& Cells() const { return Tab()->Sheet().selections; }
-    QString Box(const char* name) const { return Edit(*window, name)->text(); }
-    void Calculate() const {
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                          Qt::LeftButton);
+    QString Box(TextBox ParlaySheet::*field) const { return Edit(*window, field)->text(); }
+    void Calculate() const { testing::ClickCalculate(*window); }
+    QPushButton* Button(const CatalogueText& caption) const {
+        return testing::Find<QPushButton>(*window, ParlayControls(), caption);
     }
-    void Click(const char* button) const {
-        QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
+    void Click(const CatalogueText& button) const {
+        QTest::mouseClick(Button(button), Qt::LeftButton);
     }
     // Odds 2, 1.5 and 3 with the third LOST, stakes 10, 10 and 5.
     void TypeExample() const {
@@ -105,9 +103,9 @@ private slots:
                          QString::fromLatin1(rows[row - 1][col - 5]));
             }
         }
-        QCOMPARE(scene.Box("Edit1"), QStringLiteral("65"));
-        QCOMPARE(scene.Box("Edit2"), QStringLiteral("65"));
-        QCOMPARE(scene.Box("Edit3"), QStringLiteral("0"));
+        QCOMPARE(scene.Box(&ParlaySheet::total_staked), QStringLiteral("65"));
+        QCOMPARE(scene.Box(&ParlaySheet::total_returned), QStringLiteral("65"));
+        QCOMPARE(scene.Box(&ParlaySheet::total_profit), QStringLiteral("0"));
     }
 
     void resultCellsToggleWithoutTakingTheSelection() {
@@ -199,7 +197,7 @@ private slots:
         scene.window->OnClear();
         QCOMPARE(CellText(scene.Cells(), 1, 1), QString());
         QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("WIN"));
-        QCOMPARE(scene.Box("Edit1"), QStringLiteral("0"));
+        QCOMPARE(scene.Box(&ParlaySheet::total_staked), QStringLiteral("0"));
     }
 
     void aSavedSheetLoadsBackAndReadsTheSameInOrvantaCalc() {
@@ -210,7 +208,7 @@ private slots:
         scene.Calculate();
         const std::string file = scene.gui.folder / "Arxeia/week.bet";
         scene.gui.prompter.ExpectSaveFile(file);
-        scene.Click("Button1");
+        scene.Click(parlay_captions::kSave);
         QVERIFY(std::filesystem::exists(file));
 
         // The command line reads the window's file with the window's figures.
@@ -228,8 +226,10 @@ private slots:
                 QCOMPARE(rows[row].toArray()[col].toString(), CellText(scene.Cells(), col, row));
             }
         }
-        const std::pair<const char*, const char*> totals[] = {
-            {"Edit1", "total_staked"}, {"Edit2", "total_returned"}, {"Edit3", "total_profit"}};
+        const std::pair<TextBox ParlaySheet::*, const char*> totals[] = {
+            {&ParlaySheet::total_staked, "total_staked"},
+            {&ParlaySheet::total_returned, "total_returned"},
+            {&ParlaySheet::total_profit, "total_profit"}};
         for (const auto& [box, name] : totals) {
             QCOMPARE(report["boxes"].toObject()[name].toString(), scene.Box(box));
         }
@@ -239,10 +239,11 @@ private slots:
         scene.gui.prompter.ExpectYesNo("Clear All Information ?", true);
         scene.window->OnClear();
         scene.gui.prompter.ExpectOpenFile(file);
-        scene.Click("Button2");
+        scene.Click(parlay_captions::kLoad);
         QVERIFY(scene.Cells().IsChecked(0, 1));
         QCOMPARE(CellText(scene.Cells(), 2, 3), QStringLiteral("LOST"));
-        QCOMPARE(scene.Box("Edit1"), report["boxes"].toObject()["total_staked"].toString());
+        QCOMPARE(scene.Box(&ParlaySheet::total_staked),
+                 report["boxes"].toObject()["total_staked"].toString());
     }
 
     void deleteFilesRemovesTheChosenOnes() {
@@ -255,14 +256,14 @@ private slots:
             files.push_back(scene.gui.folder / (std::string("Arxeia/") + name));
         }
         scene.gui.prompter.ExpectOpenFiles(files);
-        scene.Click("bbtnDelete");
+        scene.Click(parlay_captions::kDeleteFiles);
         for (const std::string& file : files) {
             QVERIFY(!std::filesystem::exists(file));
         }
         // The dialog's button reads the page's own Delete Files caption.
         const FileDialogOptions& dialog = scene.gui.prompter.Shown().back().dialog;
         QCOMPARE(QString::fromStdString(dialog.accept_label),
-                 scene.window->findChild<QPushButton*>(QStringLiteral("bbtnDelete"))->text());
+                 scene.Button(parlay_captions::kDeleteFiles)->text());
     }
 };
 

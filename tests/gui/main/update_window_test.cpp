@@ -100,8 +100,7 @@ private slots:
         auto* arbitrage = static_cast<ArbitrageTab*>(scene.window->Tab(MainWindow::kArbitrage));
         testing::TypeInto(arbitrage->Grid(), 0, 1, QStringLiteral("2.5"));
         testing::TypeInto(arbitrage->Grid(), 1, 1, QStringLiteral("1.8"));
-        QTest::mouseClick(scene.window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                          Qt::LeftButton);
+        testing::ClickCalculate(*scene.window);
         QCOMPARE(testing::CellText(arbitrage->Page().outcomes, 0, 2), QStringLiteral("1.72"));
         QCOMPARE(testing::CellText(arbitrage->Page().outcomes, 1, 2), QStringLiteral("2.39"));
         QVERIFY2(typing.elapsed() < 1000, "the window waited for the download");

@@ -12,7 +12,9 @@
 #include <string>
 
 #include "core/update/vendor.h"
+#include "gui/find_control.h"
 #include "gui/gui_scene.h"
+#include "gui/live/live_window_controls.h"
 #include "gui/main/main_window.h"
 #include "gui/main/program_setup.h"
 #include "gui/main/window_openers.h"
@@ -51,11 +53,6 @@ QString TitleBar(QWidget* window) {
     return shown;
 }
 
-template <typename Widget>
-Widget* Child(QWidget* parent, const char* name) {
-    return parent->findChild<Widget*>(QString::fromLatin1(name));
-}
-
 }  // namespace
 
 class WindowTitlesTest : public QObject {
@@ -76,12 +73,12 @@ private slots:
 
         QString about;
         WhenModalShows([&](QDialog* dialog) { about = TitleBar(dialog); });
-        window->findChild<QAction*>(QStringLiteral("miAbout"))->trigger();
+        testing::Find<QAction>(*window, MainWindowControls(), "about_item")->trigger();
         QCOMPARE(about, QStringLiteral("About"));
 
         QString help;
         WhenModalShows([&](QDialog* dialog) { help = TitleBar(dialog); });
-        window->findChild<QAction*>(QStringLiteral("miHelp1"))->trigger();
+        testing::Find<QAction>(*window, MainWindowControls(), "help_item")->trigger();
         QCOMPARE(help, QStringLiteral("Help"));
 
         // The live window, its new-game dialog and the help over the live window.
@@ -91,11 +88,13 @@ private slots:
         WhenModalShows([&](QDialog* dialog) {
             live = TitleBar(dialog);
             WhenModalShows([&](QDialog* inner) { live_help = TitleBar(inner); });
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn5"), Qt::LeftButton);
+            QTest::mouseClick(testing::Find<QPushButton>(*dialog, LiveWindowControls(), "help"),
+                              Qt::LeftButton);
             WhenModalShows([&](QDialog* inner) { new_game = TitleBar(inner); });
-            QTest::mouseClick(Child<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton);
+            QTest::mouseClick(testing::Find<QPushButton>(*dialog, LiveWindowControls(), "new_game"),
+                              Qt::LeftButton);
         });
-        window->findChild<QAction*>(QStringLiteral("miLiveOrvanta"))->trigger();
+        testing::Find<QAction>(*window, MainWindowControls(), "live_item")->trigger();
         QCOMPARE(live, QStringLiteral("Live Orvanta"));
         QCOMPARE(live_help, QStringLiteral("Help"));
         QCOMPARE(new_game, QStringLiteral("FrmLiveOrvantaNewGame"));

@@ -1,0 +1,252 @@
+// The windows' control tables as a contract. The object names are what
+// automation and the installed-program checks know the controls by: this is
+// the one place besides the tables that spells them, so that no edit of a
+// table renames a control unseen. Every row's control is there under its name
+// and shows its caption in both languages, and a screen reader finds a name
+// for every control that is neither empty nor the object name.
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/i18n/catalogue.h"
+#include "core/i18n/language_choice.h"
+#include "core/live/live_ledger.h"
+#include "core/live/record_folder.h"
+#include "gui/help/about_dialog.h"
+#include "gui/help/help_window.h"
+#include "gui/live/live_window.h"
+#include "gui/live/live_window_controls.h"
+#include "gui/live/new_game_dialog.h"
+#include "gui/main_window_scene.h"
+#include "gui/widgets/qt_convert.h"
+
+namespace orvanta {
+
+using testing::Find;
+using testing::GuiScene;
+
+namespace {
+
+// clang-format off
+const std::vector<std::string> kMainWindowNames = {
+    "FrmMain", "PageControl1", "TSParlayBetting", "TSArbitrage", "TSProbability", "TSOdds",
+    "Panel4", "BitBtn1", "BitBtn2", "MainMenu1", "miClear", "miPrint", "miWinCalculator",
+    "miLiveOrvanta", "miHelp", "miHelp", "miHelp1", "miAbout", "miUpDate", "miLanguage",
+    "miLanguageGreek", "miLanguageEnglish", "miExit", "Timer1"};
+const std::vector<std::string> kParlayNames = {
+    "AdvStringGrid1", "Button1", "Button2", "bbtnDelete", "LblSum", "Edit1", "Edit2", "Edit3",
+    "Panel1"};
+const std::vector<std::string> kArbitrageNames = {
+    "AdvCalcArbitrage", "Label8", "Label1", "Label2", "Label3", "Label4", "Edit5", "Label5",
+    "Edit6", "Label16", "Edit13", "Label6", "Edit7", "Label7", "Edit8"};
+const std::vector<std::string> kProbabilityNames = {
+    "AdvProbability", "Label9", "Label10", "Label11", "Label12", "Edit9", "Label13", "Edit10",
+    "Label14", "Edit11"};
+const std::vector<std::string> kOddsNames = {"AdvOdds", "AdvOdds1", "Label15", "Edit12"};
+const std::vector<std::string> kLiveWindowNames = {
+    "FrmLiveOrvanta", "Splitter1", "AdvStringGrid1", "AdvStringGrid2",
+    "GroupBox2", "Label8", "Label9", "Label10", "Label11", "Label13", "Edit13", "Edit14", "Edit15",
+    "Label12", "Edit10", "Edit11", "Edit12", "Label20", "edtGaniota",
+    "GroupBox3", "Label14", "Label15", "Label16", "Label17", "Label19", "Edit19", "Edit20",
+    "Edit21", "Label18", "Edit16", "Edit17", "Edit18",
+    "GroupBox1", "Label1", "Label2", "Label3", "Label4", "Label6", "Edit4", "Edit5", "Edit6",
+    "Label5", "Edit1", "Edit2", "Edit3", "Label7", "Edit7", "Edit8", "Edit9",
+    "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn1", "Image1"};
+const std::vector<std::string> kNewGameNames = {
+    "FrmLiveOrvantaNewGame", "Label1", "DateTimePicker1", "Label2", "meTime", "Label3",
+    "edAgona", "BitBtn1", "BitBtn2"};
+const std::vector<std::string> kHelpWindowNames = {"FrmHelp", "WebBrowser1", "Panel1", "BitBtn1"};
+const std::vector<std::string> kAboutBoxNames = {
+    "AboutDlgS", "Panel1", "ProgramIcon", "Version", "Copyright", "Label4", "Label1",
+    "LblMobile", "Label3", "Label5", "Bevel1", "Label2", "OKButton"};
+// clang-format on
+
+template <typename Page>
+std::vector<std::string> ObjectNames(const ControlTable<Page>& table) {
+    std::vector<std::string> names;
+    for (const Control<Page>& row : table) {
+        names.emplace_back(row.object_name);
+    }
+    return names;
+}
+
+template <typename Page>
+QSet<QString> DomainNames(const ControlTable<Page>& table) {
+    QSet<QString> names;
+    for (const Control<Page>& row : table) {
+        names.insert(QString::fromLatin1(row.domain_name));
+    }
+    return names;
+}
+
+// What a screen reader reads as the control's name, or its description.
+QString Spoken(QWidget* control, QAccessible::Text text = QAccessible::Name) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+    return reader ? reader->text(text) : QStringLiteral("<nothing to read>");
+}
+
+// Every row's control is in `window` (the window itself too) under the row's
+// object name, shows the row's caption, and has a name for a screen reader.
+template <typename Page>
+void CheckRows(QObject& window, const ControlTable<Page>& table, const Catalogue& catalogue) {
+    for (const Control<Page>& row : table) {
+        const QString name = QString::fromLatin1(row.object_name);
+        QList<QObject*> found = window.findChildren<QObject*>(name);
+        if (window.objectName() == name) {
+            found.prepend(&window);
+        }
+        QVERIFY2(!found.isEmpty(), row.object_name);
+        for (QObject* control : found) {
+            if (row.caption) {
+                QCOMPARE(CaptionOf(control), ToQt(catalogue.Read(*row.caption)));
+            }
+            if (row.fixed_text) {
+                QCOMPARE(CaptionOf(control), QString::fromUtf8(row.fixed_text));
+            }
+            if (auto* widget = qobject_cast<QWidget*>(control)) {
+                const QString spoken = Spoken(widget);
+                QVERIFY2(!spoken.isEmpty() && spoken != name, row.object_name);
+            }
+        }
+    }
+}
+
+struct LiveScene {
+    explicit LiveScene(const std::string& catalogue_file)
+        : catalogue((scene.AddCatalogues(), scene.folder / catalogue_file)),
+          window(scene.services, catalogue, nullptr) {}
+
+    GuiScene scene;
+    Catalogue catalogue;
+    LiveWindow window;
+};
+
+}  // namespace
+
+class ControlTablesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testing::FailQtTestOnSurprises(); }
+
+    void theTablesKeepTheFormsNames() {
+        QCOMPARE(ObjectNames(MainWindowControls()), kMainWindowNames);
+        QCOMPARE(ObjectNames(ParlayControls()), kParlayNames);
+        QCOMPARE(ObjectNames(ArbitrageControls()), kArbitrageNames);
+        QCOMPARE(ObjectNames(ProbabilityControls()), kProbabilityNames);
+        QCOMPARE(ObjectNames(OddsControls()), kOddsNames);
+        QCOMPARE(ObjectNames(LiveWindowControls()), kLiveWindowNames);
+        QCOMPARE(ObjectNames(NewGameControls()), kNewGameNames);
+        QCOMPARE(ObjectNames(HelpWindowControls()), kHelpWindowNames);
+        QCOMPARE(ObjectNames(AboutBoxControls()), kAboutBoxNames);
+        // A domain name says which control it is: one row each.
+        QCOMPARE(DomainNames(MainWindowControls()).size(), int(kMainWindowNames.size()));
+        QCOMPARE(DomainNames(ParlayControls()).size(), int(kParlayNames.size()));
+        QCOMPARE(DomainNames(ArbitrageControls()).size(), int(kArbitrageNames.size()));
+        QCOMPARE(DomainNames(ProbabilityControls()).size(), int(kProbabilityNames.size()));
+        QCOMPARE(DomainNames(OddsControls()).size(), int(kOddsNames.size()));
+        QCOMPARE(DomainNames(LiveWindowControls()).size(), int(kLiveWindowNames.size()));
+        QCOMPARE(DomainNames(NewGameControls()).size(), int(kNewGameNames.size()));
+        QCOMPARE(DomainNames(HelpWindowControls()).size(), int(kHelpWindowNames.size()));
+        QCOMPARE(DomainNames(AboutBoxControls()).size(), int(kAboutBoxNames.size()));
+    }
+
+    void everyRowIsThereUnderItsCaption_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("Greek") << QString::fromLatin1(kGreekCatalogue);
+        QTest::newRow("English") << QString::fromLatin1(kEnglishCatalogue);
+    }
+
+    void everyRowIsThereUnderItsCaption() {
+        QFETCH(QString, catalogue);
+        const std::string file = catalogue.toStdString();
+        GuiScene scene;
+        scene.AddCatalogues();
+        testing::Recorded recorded;
+        auto main = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(main.get()));
+        main->ChooseLanguage(file);
+        const Catalogue& open = main->CurrentCatalogue();
+        CheckRows(*main, MainWindowControls(), open);
+        // The pages' controls are checked in front, where a reader meets them.
+        testing::Pages(*main)->setCurrentIndex(MainWindow::kParlay);
+        CheckRows(*main, ParlayControls(), open);
+        testing::Pages(*main)->setCurrentIndex(MainWindow::kArbitrage);
+        CheckRows(*main, ArbitrageControls(), open);
+        testing::Pages(*main)->setCurrentIndex(MainWindow::kProbability);
+        CheckRows(*main, ProbabilityControls(), open);
+        testing::Pages(*main)->setCurrentIndex(MainWindow::kOdds);
+        CheckRows(*main, OddsControls(), open);
+
+        LiveScene live(file);
+        QVERIFY(testing::ShowAndActivate(&live.window));
+        CheckRows(live.window, LiveWindowControls(), live.catalogue);
+
+        LiveLedger ledger(scene.services, open, RecordFolderPath(scene.folder.Path()));
+        NewGameDialog new_game(scene.services, ledger, nullptr);
+        QVERIFY(testing::ShowAndActivate(&new_game));
+        CheckRows(new_game, NewGameControls(), open);
+
+        HelpWindow help(scene.services, open);
+        QVERIFY(testing::ShowAndActivate(&help));
+        CheckRows(help, HelpWindowControls(), open);
+
+        AboutBox about(scene.services, open);
+        QVERIFY(testing::ShowAndActivate(&about));
+        CheckRows(about, AboutBoxControls(), open);
+    }
+
+    // A box is named by the label in front of it, which is linked to it; a box
+    // in a panel by its row's and its column's captions; a grid by its page's
+    // title, with its rows' captions read after; each in the open language.
+    void screenReadersHearWhatEachControlIs() {
+        GuiScene scene;
+        scene.AddCatalogues();
+        testing::Recorded recorded;
+        auto main = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(main.get()));
+        QLineEdit* multiplier = testing::Edit(*main, &ArbitragePage::multiplier);
+        QCOMPARE(Spoken(multiplier), QStringLiteral("Πολλαπλασιαστής"));
+        QCOMPARE(Find<QLabel>(*main, ArbitrageControls(), arbitrage_captions::kMultiplier)->buddy(),
+                 multiplier);
+        QCOMPARE(Spoken(testing::MainControl(*main, main_window_captions::kCalculate)),
+                 QStringLiteral("Υπολογισμός"));
+
+        main->ChooseLanguage(kEnglishCatalogue);
+        QCOMPARE(Spoken(multiplier), QStringLiteral("Wager Multiplier"));
+        QCOMPARE(Spoken(testing::MainControl(*main, main_window_captions::kCalculate)),
+                 QStringLiteral("Calculate"));
+        auto* outcomes = Find(*main, ArbitrageControls(), &ArbitragePage::outcomes);
+        QCOMPARE(Spoken(outcomes), QStringLiteral("Outcomes"));
+        QCOMPARE(Spoken(outcomes, QAccessible::Description),
+                 QStringLiteral("ODDS, Wager, Win Pay"));
+        QCOMPARE(Spoken(testing::Edit(*main, &ParlaySheet::total_staked)),
+                 QStringLiteral("Sum : Staked"));
+        QCOMPARE(
+            Spoken(Find(*main, ParlayControls(), parlay_captions::kSave), QAccessible::Description),
+            QStringLiteral("Σωσιμο του Παρολι"));
+        QCOMPARE(Spoken(Find(*main, OddsControls(), &OddsPage::prices), QAccessible::Description),
+                 QStringLiteral("EU DECIMAL, UK FRACTIONAL, US WHOLE +,-, PROBABILITY(%)"));
+
+        LiveScene live(kEnglishCatalogue);
+        QVERIFY(testing::ShowAndActivate(&live.window));
+        QCOMPARE(Spoken(Find(live.window, LiveWindowControls(), &LivePage::game_wager_x)),
+                 QStringLiteral("Game Wager X"));
+        QCOMPARE(Spoken(Find(live.window, LiveWindowControls(), &LivePage::odds_1)),
+                 QStringLiteral("Odds 1"));
+        QCOMPARE(Spoken(Find(live.window, LiveWindowControls(), "totals_panel")),
+                 QStringLiteral("Status"));
+    }
+};
+
+}  // namespace orvanta
+
+QTEST_MAIN(orvanta::ControlTablesTest)
+#include "control_tables_test.moc"
