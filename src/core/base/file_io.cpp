@@ -73,12 +73,10 @@ bool RenameOver(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-void WriteFileReplacing(const std::string& path, std::string_view bytes, WriteFaults* faults) {
-    // Refuse a folder (or anything but a file) where the file should go.
-    if (FolderExists(path)) {
-        Fail(EISDIR, FileAction::kCreate);
-    }
-    std::string temp;
+namespace {
+
+// A hidden temporary file beside `path`, made new (never one that is there).
+FilePtr CreateTemporaryBeside(const std::string& path, std::string& temp, WriteFaults* faults) {
     FilePtr file;
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
         temp = TemporaryNameFor(path);
@@ -94,37 +92,74 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes, WriteFa
     if (!file) {
         Fail(EEXIST, FileAction::kCreate);
     }
+    return file;
+}
 
-    auto abandon = [&](int error_number) {
-        file.reset();
-        std::remove(temp.c_str());
+// The bytes into the temporary file, on the disk, then the file renamed over
+// `path`. A failed step removes the temporary file: the old file stays whole.
+class ReplacingWrite {
+public:
+    ReplacingWrite(const std::string& path, WriteFaults* faults)
+        : m_path(path), m_faults(faults), m_file(CreateTemporaryBeside(path, m_temp, faults)) {}
+
+    void Write(std::string_view bytes) {
+        if (int e = Inject(m_faults, WriteStep::kWrite, m_path)) {
+            // Part of the bytes reach the temporary file before the failure.
+            std::fwrite(bytes.data(), 1, bytes.size() / 2, m_file.get());
+            Abandon(e);
+        }
+        if (!bytes.empty() &&
+            std::fwrite(bytes.data(), 1, bytes.size(), m_file.get()) != bytes.size()) {
+            Abandon(errno ? errno : EIO);
+        }
+    }
+
+    void Sync() {
+        if (int e = Inject(m_faults, WriteStep::kFlush, m_path)) {
+            Abandon(e);
+        }
+        if (std::fflush(m_file.get()) != 0 || !SyncToDisk(m_file.get())) {
+            Abandon(errno ? errno : EIO);
+        }
+        if (std::fclose(m_file.release()) != 0) {
+            Abandon(errno ? errno : EIO);
+        }
+    }
+
+    void PutInPlace() {
+        KeepPermissions(m_path, m_temp);
+        if (int e = Inject(m_faults, WriteStep::kRename, m_path)) {
+            Abandon(e);
+        }
+        if (!RenameOver(m_temp, m_path)) {
+            Abandon(errno ? errno : EIO);
+        }
+    }
+
+private:
+    [[noreturn]] void Abandon(int error_number) {
+        m_file.reset();
+        std::remove(m_temp.c_str());
         Fail(error_number, FileAction::kCreate);
-    };
+    }
 
-    if (int e = Inject(faults, WriteStep::kWrite, path)) {
-        // Part of the bytes reach the temporary file before the failure.
-        std::fwrite(bytes.data(), 1, bytes.size() / 2, file.get());
-        abandon(e);
+    const std::string& m_path;
+    WriteFaults* m_faults;
+    std::string m_temp;
+    FilePtr m_file;
+};
+
+}  // namespace
+
+void WriteFileReplacing(const std::string& path, std::string_view bytes, WriteFaults* faults) {
+    // Refuse a folder (or anything but a file) where the file should go.
+    if (FolderExists(path)) {
+        Fail(EISDIR, FileAction::kCreate);
     }
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-        abandon(errno ? errno : EIO);
-    }
-    if (int e = Inject(faults, WriteStep::kFlush, path)) {
-        abandon(e);
-    }
-    if (std::fflush(file.get()) != 0 || !SyncToDisk(file.get())) {
-        abandon(errno ? errno : EIO);
-    }
-    if (std::fclose(file.release()) != 0) {
-        abandon(errno ? errno : EIO);
-    }
-    KeepPermissions(path, temp);
-    if (int e = Inject(faults, WriteStep::kRename, path)) {
-        abandon(e);
-    }
-    if (!RenameOver(temp, path)) {
-        abandon(errno ? errno : EIO);
-    }
+    ReplacingWrite write(path, faults);
+    write.Write(bytes);
+    write.Sync();
+    write.PutInPlace();
 }
 
 void CopyFileReplacing(const std::string& from, const std::string& to, WriteFaults* faults) {

@@ -128,20 +128,31 @@ void LiveLedger::ReadGame(int row) {
     const LiveGameRecord record =
         ParseGameRecord(ReadFileBytes(path, kMaxRecordBytes, kRecordTooLargeText));
 
+    // Odds that cannot be worked out still leave a game to show: the rows go
+    // in and the game is bound before the failure is passed on.
+    const std::optional<OperationError> odds_failure = ShowCurrentOdds(record);
+    ShowPositions(record);
+    m_current_file = path;
+    if (odds_failure) {
+        throw *odds_failure;
+    }
+}
+
+std::optional<OperationError> LiveLedger::ShowCurrentOdds(const LiveGameRecord& record) {
     m_page.odds_1.text = record.current_odds[0];
     m_page.odds_x.text = record.current_odds[1];
     m_page.odds_2.text = record.current_odds[2];
-    // Odds that cannot be worked out still leave a game to show: the rows go
-    // in and the game is bound before the failure is passed on.
-    std::optional<OperationError> odds_failure;
     if (HasAllCurrentOdds(m_page)) {
         try {
             CalculateProbabilities(m_page, m_services);
         } catch (const OperationError& e) {
-            odds_failure = e;
+            return e;
         }
     }
+    return std::nullopt;
+}
 
+void LiveLedger::ShowPositions(const LiveGameRecord& record) {
     TextGrid& grid = m_page.positions;
     if (!record.rows.empty()) {
         grid.SetRowCount(kFirstPositionRow + static_cast<int>(record.rows.size()));
@@ -151,10 +162,6 @@ void LiveLedger::ReadGame(int row) {
         for (int c = 0; c < kInputCols; ++c) {
             grid.SetCell(c, r, record.rows[i][static_cast<std::size_t>(c)]);
         }
-    }
-    m_current_file = path;
-    if (odds_failure) {
-        throw *odds_failure;
     }
 }
 

@@ -19,13 +19,16 @@
 // the other, each behind its edge.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/handler_guard.h"
+#include "core/base/operation_error.h"
 #include "core/base/services.h"
 #include "core/grid/text_grid.h"
 #include "core/live/current_odds.h"
+#include "core/live/game_record.h"
 #include "core/live/position_sheet.h"
 
 namespace orvanta {
@@ -123,6 +126,10 @@ public:
 private:
     void ClearOddsPanel();
     void ReadGame(int row);
+    // The record's current odds into their boxes and their probabilities worked
+    // out; a failure of that is given back, not thrown, so the rows still go in.
+    std::optional<OperationError> ShowCurrentOdds(const LiveGameRecord& record);
+    void ShowPositions(const LiveGameRecord& record);
 
     Services& m_services;
     const Catalogue& m_catalogue;
