@@ -59,6 +59,13 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
+def is_table_corner(node):
+    """The pane Qt puts where a table's two headers meet: no widget, no control."""
+    parent = node.parent
+    return (node.getRole() == pyatspi.ROLE_PANEL and parent is not None and
+            parent.getRole() == pyatspi.ROLE_TABLE and node.getIndexInParent() == 0)
+
+
 def do_action(node):
     try:
         node.queryAction().doAction(0)
@@ -78,7 +85,7 @@ def dump(window, object_names):
                              " (%s)" % description if description else ""))
         # Cells are read from their table's headers; the table itself is counted.
         # Every page's controls count, not only the page in front.
-        if node.getRole() not in CONTROL_ROLES:
+        if node.getRole() not in CONTROL_ROLES or is_table_corner(node):
             continue
         controls += 1
         if not name.strip():
