@@ -3,17 +3,14 @@
 #include <string>
 
 #include "core/base/operation_error.h"
+#include "core/markets/market_grid_rules.h"
 #include "core/numeric/number_text.h"
 #include "core/numeric/page_numbers.h"
 
 namespace orvanta {
 
 ArbitragePage::ArbitragePage() : outcomes(kOutcomes, 4) {
-    outcomes.SetDefaultSizes(39, 21);
-    outcomes.SetFixedRows(1);
-    for (int c = 0; c < kOutcomes; ++c) {
-        outcomes.SetCell(c, 0, std::to_string(c + 1));
-    }
+    ShapeOutcomeGrid(outcomes, 39);
 }
 
 void ClearArbitrage(ArbitragePage& page) {

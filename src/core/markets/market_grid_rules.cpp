@@ -1,6 +1,16 @@
 #include "core/markets/market_grid_rules.h"
 
+#include <string>
+
 namespace orvanta {
+
+void ShapeOutcomeGrid(TextGrid& grid, int col_width) {
+    grid.SetDefaultSizes(col_width, 21);
+    grid.SetFixedRows(1);
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        grid.SetCell(c, 0, std::to_string(c + 1));
+    }
+}
 
 bool IsOddsRowCell(const TextGrid& grid, int col, int row) {
     return grid.Contains(col, row) && row == 1;

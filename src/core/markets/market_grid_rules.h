@@ -8,6 +8,10 @@
 
 namespace orvanta {
 
+// The arbitrage and probability grids' shape: a column per outcome, headed
+// "1", "2", ... in the one fixed row, `col_width` pixels wide.
+void ShapeOutcomeGrid(TextGrid& grid, int col_width);
+
 // The arbitrage and probability grids: only the odds row (row 1) may become
 // current.
 bool IsOddsRowCell(const TextGrid& grid, int col, int row);

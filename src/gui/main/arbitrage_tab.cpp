@@ -79,9 +79,7 @@ void ArbitrageTab::LayOut() {
     page->addSpacing(16);
 
     // Two columns of boxes, each with its caption in front.
-    auto* boxes = new QGridLayout();
-    boxes->setHorizontalSpacing(8);
-    boxes->setVerticalSpacing(10);
+    QGridLayout* boxes = CaptionedBoxGrid();
     const struct {
         const char* label;
         TextBox P::*box;
@@ -93,10 +91,8 @@ void ArbitrageTab::LayOut() {
                   {"sure_profit_percent_label", &P::sure_profit_percent, 1, 3},
                   {"sure_profit_label", &P::sure_profit, 2, 0}};
     for (const auto& place : places) {
-        auto* label = m_controls.Made<QLabel>(place.label);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        boxes->addWidget(label, place.row, place.col);
-        boxes->addWidget(m_controls.Box(place.box), place.row, place.col + 1);
+        AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), m_controls.Box(place.box),
+                        place.row, place.col);
     }
     boxes->setColumnMinimumWidth(2, 40);
     boxes->setColumnStretch(5, 1);

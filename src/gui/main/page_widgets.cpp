@@ -48,6 +48,19 @@ QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLab
     return column;
 }
 
+QGridLayout* CaptionedBoxGrid() {
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(10);
+    return grid;
+}
+
+void AddCaptionedBox(QGridLayout* grid, QLabel* caption, QWidget* box, int row, int col) {
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(caption, row, col);
+    grid->addWidget(box, row, col + 1);
+}
+
 QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
                               std::initializer_list<QLabel*> row_captions) {
     title->setFont(TitleFont(page->font()));

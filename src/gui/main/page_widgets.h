@@ -3,6 +3,7 @@
 // Building blocks shared by the main window's pages.
 
 #include <QColor>
+#include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -31,6 +32,10 @@ QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLab
 // its row captions in front. The page adds what goes under them.
 QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
                               std::initializer_list<QLabel*> row_captions);
+
+// A grid of boxes, each with its caption in front of it, right-aligned.
+QGridLayout* CaptionedBoxGrid();
+void AddCaptionedBox(QGridLayout* grid, QLabel* caption, QWidget* box, int row, int col);
 
 // The width of a page's edit boxes.
 inline constexpr int kBoxWidth = 80;

@@ -49,9 +49,7 @@ void ProbabilityTab::LayOut() {
     page->addSpacing(20);
 
     // The results one under the other, each with its caption in front.
-    auto* boxes = new QGridLayout();
-    boxes->setHorizontalSpacing(8);
-    boxes->setVerticalSpacing(10);
+    QGridLayout* boxes = CaptionedBoxGrid();
     const struct {
         const char* label;
         TextBox P::*box;
@@ -60,14 +58,10 @@ void ProbabilityTab::LayOut() {
                   {"cut_percent_label", &P::cut_percent}};
     int row = 0;
     for (const auto& place : places) {
-        auto* label = m_controls.Made<QLabel>(place.label);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         FilteredLineEdit* box = m_controls.Box(place.box);
         box->setFixedWidth(kBoxWidth);
         box->setFocusPolicy(Qt::ClickFocus);  // results, not tab stops
-        boxes->addWidget(label, row, 0);
-        boxes->addWidget(box, row, 1);
-        ++row;
+        AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, row++, 0);
     }
     auto* boxes_row = new QHBoxLayout();
     boxes_row->addStretch(1);
