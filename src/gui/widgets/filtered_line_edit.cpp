@@ -15,6 +15,7 @@
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
+#include "gui/widgets/elided_text.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -147,7 +148,7 @@ QString FilteredLineEdit::ShownText() const {
     if (fontMetrics().horizontalAdvance(whole) <= width) {
         return whole;
     }
-    return fontMetrics().elidedText(whole, Qt::ElideRight, width);
+    return ElidedToWidth(fontMetrics(), whole, width);
 }
 
 bool FilteredLineEdit::event(QEvent* event) {

@@ -12,6 +12,7 @@
 
 #include <map>
 
+#include "gui/widgets/elided_text.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/grid_view.h"
@@ -95,7 +96,7 @@ DrawnText GridDelegate::LayOut(const QStyleOptionViewItem& styled) {
     if (!drawn.whole.isEmpty()) {
         const QFontMetrics metrics =
             widget ? QFontMetrics(styled.font, widget) : QFontMetrics(styled.font);
-        drawn.shown = metrics.elidedText(drawn.whole, Qt::ElideRight, area.width());
+        drawn.shown = ElidedToWidth(metrics, drawn.whole, area.width());
     }
     return drawn;
 }
