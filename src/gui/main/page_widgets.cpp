@@ -38,6 +38,7 @@ QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLab
     layout->setContentsMargins(0, 0, 4, 0);
     layout->setSpacing(0);
     layout->addSpacing(grid->frameWidth() + grid->Grid().RowHeight(0));
+    grid->SetRowCaptions({labels.begin(), labels.end()});
     int row = 1;
     for (QLabel* label : labels) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

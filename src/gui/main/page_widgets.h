@@ -25,7 +25,8 @@ void BindOddsRowGrid(GridView* grid, Services& services);
 // user's separator) for a grid or an edit box.
 FilteredLineEdit::KeyFilter NumberKeyFilter(const Services& services);
 
-// Captions beside a grid's rows: a gap for the header row, then one label per row.
+// Captions beside a grid's rows: a gap for the header row, then one label per row,
+// which a screen reader reads as the row's header.
 QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels);
 
 // A page's layout from the top: its title centred, then the grid centred with

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/base/handler_guard.h"
+#include "gui/widgets/grid_accessible.h"
 #include "gui/widgets/grid_delegate.h"
 
 namespace orvanta {
@@ -25,6 +26,7 @@ constexpr QAbstractItemView::EditTriggers kEditTriggers = QAbstractItemView::Dou
 
 GridView::GridView(TextGrid& grid, Prompter& errors, QWidget* parent)
     : QTableView(parent), m_errors(errors) {
+    InstallGridAccessibility();
     m_model = new GridModel(grid, this);
     setModel(m_model);
     setItemDelegate(new GridDelegate(this));
@@ -159,6 +161,7 @@ void GridView::dataChanged(const QModelIndex& top_left, const QModelIndex& botto
                            const QList<int>& roles) {
     QTableView::dataChanged(top_left, bottom_right, roles);
     CheckColumnWidthsLater();
+    TellCellsChanged(*this, top_left, bottom_right);
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
@@ -268,12 +271,21 @@ QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     return target;
 }
 
+// QTableView would tell a screen reader of the new current cell and selection
+// by its own numbering of a table's children, which counts the hidden header
+// bars and the fixed cells; the grid's readers number them otherwise.
 void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
+    QAbstractItemView::currentChanged(current, previous);
+    TellCurrentCell(*this, current);
     if (m_keyboard_move && m_row_clicked && current.isValid() &&
         (!previous.isValid() || current.row() != previous.row())) {
         m_row_clicked(current.row());
     }
+}
+
+void GridView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    TellSelection(*this, selected, deselected);
 }
 
 }  // namespace orvanta

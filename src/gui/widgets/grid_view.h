@@ -29,6 +29,7 @@
 // tool tip shows it whole.
 
 #include <QColor>
+#include <QLabel>
 #include <QPointer>
 #include <QString>
 #include <QTableView>
@@ -37,6 +38,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
@@ -108,6 +110,14 @@ public:
     // Lays out widths, heights and merges from the grid again.
     void ApplyLayout();
 
+    // Labels beside a grid without a fixed column that caption its rows, the
+    // first beside the first row under the fixed ones: a screen reader reads
+    // them as the rows' headers.
+    void SetRowCaptions(std::vector<QPointer<QLabel>> labels) {
+        m_row_captions = std::move(labels);
+    }
+    const std::vector<QPointer<QLabel>>& RowCaptions() const { return m_row_captions; }
+
     using QTableView::edit;
 
 protected:
@@ -125,9 +135,13 @@ protected:
     void changeEvent(QEvent* event) override;
     void dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
                      const QList<int>& roles = QList<int>()) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     friend class GridDelegate;
+    // A screen reader's actions on a cell run the view's own hooks.
+    friend struct GridAccess;
 
     const GridDelegate& Delegate() const {
         return *static_cast<const GridDelegate*>(itemDelegate());
@@ -178,6 +192,7 @@ private:
     int m_resize_col = -1;
     int m_resize_origin = 0;
     int m_resize_width = 0;
+    std::vector<QPointer<QLabel>> m_row_captions;
 };
 
 }  // namespace orvanta
