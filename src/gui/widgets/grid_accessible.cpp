@@ -557,14 +557,6 @@ QList<int> GridTable::selectedRows() const {
     return rows;
 }
 
-QAccessibleInterface* MakeGridAccessible(const QString& class_name, QObject* object) {
-    if (class_name != QLatin1String(GridView::staticMetaObject.className())) {
-        return nullptr;
-    }
-    auto* view = qobject_cast<GridView*>(object);
-    return view ? new GridTable(view) : nullptr;
-}
-
 // The grid's reader, when a screen reader listens.
 const GridTable* Listened(GridView& view) {
     if (!QAccessible::isActive()) {
@@ -597,12 +589,12 @@ void TellHeadersRenamed(GridView& view, const GridTable& table, int col, int row
 
 }  // namespace
 
-void InstallGridAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(MakeGridAccessible);
-        return true;
-    }();
-    (void)installed;
+QAccessibleInterface* MakeGridAccessible(const QString& class_name, QObject* object) {
+    if (class_name != QLatin1String(GridView::staticMetaObject.className())) {
+        return nullptr;
+    }
+    auto* view = qobject_cast<GridView*>(object);
+    return view ? new GridTable(view) : nullptr;
 }
 
 void TellCurrentCell(GridView& view, const QModelIndex& current) {

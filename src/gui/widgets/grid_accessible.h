@@ -18,15 +18,18 @@
 // click on the cell does: the page may refuse the cell or act on it (the
 // parlay sheet's result cells flip WIN and LOST), else it becomes current.
 
+#include <QAccessibleInterface>
 #include <QItemSelection>
 #include <QModelIndex>
+#include <QString>
 
 namespace orvanta {
 
 class GridView;
 
-// Makes every grid answer screen readers as above; once for the program.
-void InstallGridAccessibility();
+// What answers screen readers for a grid, as a factory for QAccessible (see
+// InstallAccessibility).
+QAccessibleInterface* MakeGridAccessible(const QString& class_name, QObject* object);
 
 // Tell a listening screen reader what changed, by the grid's own numbering.
 void TellCurrentCell(GridView& view, const QModelIndex& current);

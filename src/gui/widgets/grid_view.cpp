@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/base/handler_guard.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/grid_accessible.h"
 #include "gui/widgets/grid_delegate.h"
 
@@ -26,7 +27,7 @@ constexpr QAbstractItemView::EditTriggers kEditTriggers = QAbstractItemView::Dou
 
 GridView::GridView(TextGrid& grid, Prompter& errors, QWidget* parent)
     : QTableView(parent), m_errors(errors) {
-    InstallGridAccessibility();
+    InstallAccessibility();
     m_model = new GridModel(grid, this);
     setModel(m_model);
     setItemDelegate(new GridDelegate(this));

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/base/operation_error.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -54,7 +55,9 @@ QString ToQtNameFilter(const std::string& filter) {
 }
 
 QtPrompter::QtPrompter(QString app_title, QString program_base_name)
-    : m_title(std::move(app_title)), m_base_name(std::move(program_base_name)) {}
+    : m_title(std::move(app_title)), m_base_name(std::move(program_base_name)) {
+    InstallAccessibility();
+}
 
 void QtPrompter::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, m_title, ToQt(text), QMessageBox::Ok, Owner());
