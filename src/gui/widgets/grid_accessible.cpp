@@ -296,9 +296,17 @@ public:
         if (text != QAccessible::Name || !isValid() || Covered()) {
             return {};
         }
-        return m_view->model()->data(Index(), Qt::DisplayRole).toString();
+        const QString shown = m_view->model()->data(Index(), Qt::DisplayRole).toString();
+        // A box says what it ticks: its column.
+        if (shown.isEmpty() && IsBox()) {
+            return HeaderText(*m_view, {Part::kColumnHeader, 0, m_place.col});
+        }
+        return shown;
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A box is a check box to a screen reader that knows no checkable cell.
+    QAccessible::Role role() const override {
+        return isValid() && IsBox() ? QAccessible::CheckBox : QAccessible::Cell;
+    }
     QRect rect() const override {
         return isValid() && !Covered() ? OnScreen(*m_view->viewport(), m_view->visualRect(Index()))
                                        : QRect();
@@ -327,6 +335,7 @@ public:
 private:
     QModelIndex Index() const { return m_view->model()->index(m_place.row, m_place.col); }
     bool Covered() const { return CellsOf(*m_view).IsCoveredCell(m_place.col, m_place.row); }
+    bool IsBox() const { return m_view->model()->flags(Index()) & Qt::ItemIsUserCheckable; }
     QList<QAccessibleInterface*> Header(const Place& place) const;
 };
 
@@ -440,7 +449,7 @@ QAccessible::State GridCell::state() const {
         state.focused = index == m_view->currentIndex();
         state.selected = m_view->selectionModel()->isSelected(index);
     }
-    if (flags & Qt::ItemIsUserCheckable) {
+    if (IsBox()) {
         state.checkable = true;
         state.checked = CellsOf(*m_view).IsChecked(m_place.col, m_place.row);
     }
@@ -465,7 +474,7 @@ QStringList GridCell::actionNames() const {
     if (!isValid() || m_view->IsInert() || Covered()) {
         return {};
     }
-    if (m_view->model()->flags(Index()) & Qt::ItemIsUserCheckable) {
+    if (IsBox()) {
         return {toggleAction()};
     }
     return {pressAction()};

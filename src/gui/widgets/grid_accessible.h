@@ -12,8 +12,9 @@
 //     columns' texts, or the caption label beside the row) and its cells.
 //
 // Rows and columns are counted from the first one that is not fixed. A cell
-// reads its text; a cell with a check box is checkable and offers Toggle,
-// which flips the box as a click on it does (the page's check-box hook); any
+// reads its text; a cell with a check box is a checkable check box, named by
+// its text or else by its column, and offers Toggle, which flips the box as a
+// click on it does (the page's check-box hook); any
 // other cell of a grid the user works in offers Press, which does what a
 // click on the cell does: the page may refuse the cell or act on it (the
 // parlay sheet's result cells flip WIN and LOST), else it becomes current.

@@ -65,6 +65,7 @@ QStringList Children(QAccessibleInterface* table) {
         const QString role = child->role() == QAccessible::ColumnHeader ? QStringLiteral("column")
                              : child->role() == QAccessible::RowHeader  ? QStringLiteral("row")
                              : child->role() == QAccessible::Cell       ? QStringLiteral("cell")
+                             : child->role() == QAccessible::CheckBox   ? QStringLiteral("box")
                                                                         : QStringLiteral("other");
         children << role + QLatin1Char(' ') + Name(child);
         if (table->indexOfChild(child) != i) {
@@ -99,7 +100,7 @@ private slots:
         QCOMPARE(table->role(), QAccessible::Table);
         QCOMPARE(Children(table),
                  (QStringList{"column Side", "column Buy 1", "column Buy X", "column Sell 1",
-                              "column Sell X", "row Home", "cell ", "cell ", "cell ", "cell ",
+                              "column Sell X", "row Home", "box Buy 1", "cell ", "cell ", "cell ",
                               "row Away", "cell ", "cell 2.5", "cell ", "cell "}));
         QAccessibleTableInterface* cells = table->tableInterface();
         QCOMPARE(cells->rowCount(), 2);
@@ -186,6 +187,7 @@ private slots:
             grid.SetChecked(col, row, !grid.IsChecked(col, row));
         });
         QAccessibleInterface* box = Table(&view)->cellAt(0, 0);
+        QCOMPARE(box->role(), QAccessible::CheckBox);
         QVERIFY(box->state().checkable);
         QVERIFY(!box->state().checked);
         QAccessibleActionInterface* actions = box->actionInterface();
