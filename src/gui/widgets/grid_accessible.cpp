@@ -61,8 +61,11 @@ struct Place {
     int col = 0;
 };
 
+// While a grid is destroyed its view is left with Qt's empty model: no cells.
 const TextGrid& CellsOf(const GridView& view) {
-    return static_cast<const GridModel*>(view.model())->Grid();
+    static const TextGrid kNoCells(0, 0);
+    const auto* model = qobject_cast<const GridModel*>(view.model());
+    return model ? model->Grid() : kNoCells;
 }
 
 // How a grid's children are numbered: the corner when it says something, the
@@ -410,10 +413,16 @@ public:
     int selectedRowCount() const override { return static_cast<int>(selectedRows().size()); }
     int columnCount() const override { return ShapeOf(View()).cols; }
     int rowCount() const override { return ShapeOf(View()).rows; }
-    QList<int> selectedColumns() const override;
-    QList<int> selectedRows() const override;
-    bool isColumnSelected(int column) const override;
-    bool isRowSelected(int row) const override;
+    QList<int> selectedColumns() const override {
+        return Selected(columnCount(), &GridTable::isColumnSelected);
+    }
+    QList<int> selectedRows() const override {
+        return Selected(rowCount(), &GridTable::isRowSelected);
+    }
+    bool isColumnSelected(int column) const override {
+        return AllSelected(0, rowCount(), column, 1);
+    }
+    bool isRowSelected(int row) const override { return AllSelected(row, 1, 0, columnCount()); }
     // One cell at a time is chosen, by the page's own rule: a cell's Press.
     bool selectRow(int) override { return false; }
     bool selectColumn(int) override { return false; }
@@ -428,6 +437,8 @@ private:
     bool IsSelected(int row, int col) const {
         return View().selectionModel()->isSelected(View().model()->index(row, col));
     }
+    bool AllSelected(int row, int rows, int column, int columns) const;
+    QList<int> Selected(int count, bool (GridTable::*is_selected)(int) const) const;
 
     mutable QHash<quint64, QAccessible::Id> m_parts;
 };
@@ -520,50 +531,32 @@ QList<QAccessibleInterface*> GridTable::selectedCells() const {
     return cells;
 }
 
-bool GridTable::isColumnSelected(int column) const {
+// A block of the table's rows and columns counts as selected when every cell
+// of it is; an empty one never.
+bool GridTable::AllSelected(int row, int rows, int column, int columns) const {
     const Shape shape = ShapeOf(View());
-    if (column < 0 || column >= shape.cols || shape.rows == 0) {
+    if (row < 0 || column < 0 || rows <= 0 || columns <= 0 || row + rows > shape.rows ||
+        column + columns > shape.cols) {
         return false;
     }
-    for (int row = 0; row < shape.rows; ++row) {
-        if (!IsSelected(shape.fixed_rows + row, shape.fixed_cols + column)) {
-            return false;
+    for (int r = row; r < row + rows; ++r) {
+        for (int c = column; c < column + columns; ++c) {
+            if (!IsSelected(shape.fixed_rows + r, shape.fixed_cols + c)) {
+                return false;
+            }
         }
     }
     return true;
 }
 
-bool GridTable::isRowSelected(int row) const {
-    const Shape shape = ShapeOf(View());
-    if (row < 0 || row >= shape.rows || shape.cols == 0) {
-        return false;
-    }
-    for (int column = 0; column < shape.cols; ++column) {
-        if (!IsSelected(shape.fixed_rows + row, shape.fixed_cols + column)) {
-            return false;
+QList<int> GridTable::Selected(int count, bool (GridTable::*is_selected)(int) const) const {
+    QList<int> selected;
+    for (int at = 0; at < count; ++at) {
+        if ((this->*is_selected)(at)) {
+            selected.append(at);
         }
     }
-    return true;
-}
-
-QList<int> GridTable::selectedColumns() const {
-    QList<int> columns;
-    for (int column = 0; column < columnCount(); ++column) {
-        if (isColumnSelected(column)) {
-            columns.append(column);
-        }
-    }
-    return columns;
-}
-
-QList<int> GridTable::selectedRows() const {
-    QList<int> rows;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (isRowSelected(row)) {
-            rows.append(row);
-        }
-    }
-    return rows;
+    return selected;
 }
 
 // The grid's reader, when a screen reader listens.

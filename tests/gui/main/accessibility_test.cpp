@@ -1,31 +1,17 @@
-// Every window as a screen reader walks it: every control it reaches has a
-// name in words, never none and never an object name; the grids read their
-// fixed rows and columns as headers; the parlay sheet's banker boxes and
-// result cells work through a screen reader's actions as they do by mouse.
+// The grids as a screen reader reads them in the windows: their fixed rows
+// and columns as headers in the open language, and the parlay sheet's banker
+// boxes and result cells working through a reader's actions as by mouse.
 
 #include <QAccessible>
-#include <QApplication>
-#include <QMessageBox>
-#include <QSet>
 #include <QTest>
-#include <QTimer>
 
-#include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 
-#include "core/i18n/catalogue.h"
 #include "core/i18n/language_choice.h"
-#include "core/live/live_ledger.h"
-#include "core/live/record_folder.h"
-#include "gui/help/about_dialog.h"
-#include "gui/help/help_window.h"
 #include "gui/live/live_window.h"
 #include "gui/live/live_window_controls.h"
-#include "gui/live/new_game_dialog.h"
 #include "gui/main_window_scene.h"
-#include "gui/widgets/qt_prompter.h"
 
 namespace orvanta {
 
@@ -33,76 +19,6 @@ using testing::Find;
 using testing::GuiScene;
 
 namespace {
-
-// The roles of what a user operates or finds controls in.
-bool IsControl(QAccessible::Role role) {
-    static const QAccessible::Role kControls[] = {
-        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
-        QAccessible::ComboBox,   QAccessible::SpinBox,      QAccessible::EditableText,
-        QAccessible::Slider,     QAccessible::Table,        QAccessible::List,
-        QAccessible::Tree,       QAccessible::ColumnHeader, QAccessible::RowHeader,
-        QAccessible::MenuBar,    QAccessible::PopupMenu,    QAccessible::MenuItem,
-        QAccessible::ButtonMenu, QAccessible::PageTab,      QAccessible::PageTabList,
-        QAccessible::Grouping,   QAccessible::Pane,         QAccessible::Dialog,
-        QAccessible::Window,     QAccessible::AlertMessage, QAccessible::Splitter};
-    return std::find(std::begin(kControls), std::end(kControls), role) != std::end(kControls);
-}
-
-QSet<QString> ObjectNames(const QWidget& window) {
-    QSet<QString> names{window.objectName()};
-    for (const QObject* child : window.findChildren<const QObject*>()) {
-        names.insert(child->objectName());
-    }
-    names.remove(QString());
-    return names;
-}
-
-// What a screen reader finds under a window: the roles of all it reaches, and
-// every control it would call by nothing or by an object name, with the way to
-// it.
-struct Walk {
-    QSet<int> roles;
-    QStringList unnamed;
-};
-
-void WalkFrom(QAccessibleInterface* node, const QSet<QString>& object_names, const QString& path,
-              Walk& walk) {
-    const QString name = node->text(QAccessible::Name).trimmed();
-    const QString here = path + QStringLiteral(" > %1 '%2'").arg(int(node->role())).arg(name);
-    walk.roles.insert(int(node->role()));
-    if (IsControl(node->role()) && (name.isEmpty() || object_names.contains(name))) {
-        walk.unnamed << here;
-    }
-    for (int i = 0; i < node->childCount(); ++i) {
-        if (QAccessibleInterface* child = node->child(i)) {
-            WalkFrom(child, object_names, here, walk);
-        }
-    }
-}
-
-Walk WalkWindow(QWidget& window) {
-    Walk walk;
-    WalkFrom(QAccessible::queryAccessibleInterface(&window), ObjectNames(window),
-             window.metaObject()->className(), walk);
-    return walk;
-}
-
-QStringList Unnamed(QWidget& window) {
-    return WalkWindow(window).unnamed;
-}
-
-// The controls of the next modal box that have no name, before it is closed.
-QStringList UnnamedInBox(const std::function<void()>& show) {
-    QStringList unnamed{QStringLiteral("no box")};
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            unnamed = Unnamed(*box);
-            box->done(QMessageBox::Cancel);
-        }
-    });
-    show();
-    return unnamed;
-}
 
 QAccessibleTableInterface* TableOf(QWidget* grid) {
     return QAccessible::queryAccessibleInterface(grid)->tableInterface();
@@ -138,57 +54,6 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void initTestCase() { testing::FailQtTestOnSurprises(); }
-
-    void everyControlOfEveryWindowHasAName_data() {
-        QTest::addColumn<QString>("catalogue");
-        QTest::newRow("Greek") << QString::fromLatin1(kGreekCatalogue);
-        QTest::newRow("English") << QString::fromLatin1(kEnglishCatalogue);
-    }
-
-    void everyControlOfEveryWindowHasAName() {
-        QFETCH(QString, catalogue);
-        const std::string file = catalogue.toStdString();
-        GuiScene scene;
-        scene.AddCatalogues();
-        testing::Recorded recorded;
-        auto main = testing::MakeWindow(scene, recorded);
-        QVERIFY(testing::ShowAndActivate(main.get()));
-        main->ChooseLanguage(file);
-        for (int page = 0; page < testing::Pages(*main)->count(); ++page) {
-            testing::Pages(*main)->setCurrentIndex(page);
-            QCOMPARE(Unnamed(*main), QStringList());
-        }
-        // The walk reaches the menus, the pages' tabs and boxes and the grids' headers.
-        const QSet<int> reached = WalkWindow(*main).roles;
-        for (QAccessible::Role role :
-             {QAccessible::MenuItem, QAccessible::PopupMenu, QAccessible::PageTab,
-              QAccessible::EditableText, QAccessible::PushButton, QAccessible::Table,
-              QAccessible::ColumnHeader, QAccessible::RowHeader, QAccessible::Cell}) {
-            QVERIFY2(reached.contains(int(role)), qPrintable(QString::number(int(role))));
-        }
-        const Catalogue& open = main->CurrentCatalogue();
-
-        LiveWindow live(scene.services, open, nullptr);
-        QVERIFY(testing::ShowAndActivate(&live));
-        QCOMPARE(Unnamed(live), QStringList());
-        LiveLedger ledger(scene.services, open, RecordFolderPath(scene.folder.Path()));
-        NewGameDialog new_game(scene.services, ledger, nullptr);
-        QVERIFY(testing::ShowAndActivate(&new_game));
-        QCOMPARE(Unnamed(new_game), QStringList());
-        HelpWindow help(scene.services, open);
-        QVERIFY(testing::ShowAndActivate(&help));
-        QCOMPARE(Unnamed(help), QStringList());
-        AboutBox about(scene.services, open);
-        QVERIFY(testing::ShowAndActivate(&about));
-        QCOMPARE(Unnamed(about), QStringList());
-
-        QtPrompter prompter(QStringLiteral("Orvanta"), QStringLiteral("Orvanta"));
-        QCOMPARE(UnnamedInBox([&] { prompter.ShowMessage("Standart Lost"); }), QStringList());
-        QCOMPARE(UnnamedInBox([&] { prompter.AskYesNo("Clear All Information ?"); }),
-                 QStringList());
-        QCOMPARE(UnnamedInBox([&] { prompter.AskOkIgnore("UploadNewVersion"); }), QStringList());
-        QCOMPARE(UnnamedInBox([&] { prompter.ShowError("I/O error 5"); }), QStringList());
-    }
 
     // Each grid reads the texts of its fixed rows, and of its fixed column or
     // the captions beside its rows, as headers, in the open language; its

@@ -6,11 +6,16 @@
 // for every control that is neither empty nor the object name.
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +31,7 @@
 #include "gui/live/new_game_dialog.h"
 #include "gui/main_window_scene.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/qt_prompter.h"
 
 namespace orvanta {
 
@@ -118,6 +124,76 @@ void CheckRows(QObject& window, const ControlTable<Page>& table, const Catalogue
     }
 }
 
+// The roles of what a user operates or finds controls in.
+bool IsControl(QAccessible::Role role) {
+    static const QAccessible::Role kControls[] = {
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::SpinBox,      QAccessible::EditableText,
+        QAccessible::Slider,     QAccessible::Table,        QAccessible::List,
+        QAccessible::Tree,       QAccessible::ColumnHeader, QAccessible::RowHeader,
+        QAccessible::MenuBar,    QAccessible::PopupMenu,    QAccessible::MenuItem,
+        QAccessible::ButtonMenu, QAccessible::PageTab,      QAccessible::PageTabList,
+        QAccessible::Grouping,   QAccessible::Pane,         QAccessible::Dialog,
+        QAccessible::Window,     QAccessible::AlertMessage, QAccessible::Splitter};
+    return std::find(std::begin(kControls), std::end(kControls), role) != std::end(kControls);
+}
+
+QSet<QString> ObjectNames(const QWidget& window) {
+    QSet<QString> names{window.objectName()};
+    for (const QObject* child : window.findChildren<const QObject*>()) {
+        names.insert(child->objectName());
+    }
+    names.remove(QString());
+    return names;
+}
+
+// What a screen reader finds under a window: the roles of all it reaches, and
+// every control it would call by nothing or by an object name, with the way to
+// it.
+struct Walk {
+    QSet<int> roles;
+    QStringList unnamed;
+};
+
+void WalkFrom(QAccessibleInterface* node, const QSet<QString>& object_names, const QString& path,
+              Walk& walk) {
+    const QString name = node->text(QAccessible::Name).trimmed();
+    const QString here = path + QStringLiteral(" > %1 '%2'").arg(int(node->role())).arg(name);
+    walk.roles.insert(int(node->role()));
+    if (IsControl(node->role()) && (name.isEmpty() || object_names.contains(name))) {
+        walk.unnamed << here;
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface* child = node->child(i)) {
+            WalkFrom(child, object_names, here, walk);
+        }
+    }
+}
+
+Walk WalkWindow(QWidget& window) {
+    Walk walk;
+    WalkFrom(QAccessible::queryAccessibleInterface(&window), ObjectNames(window),
+             window.metaObject()->className(), walk);
+    return walk;
+}
+
+QStringList Unnamed(QWidget& window) {
+    return WalkWindow(window).unnamed;
+}
+
+// The controls of the next modal box that have no name, before it is closed.
+QStringList UnnamedInBox(const std::function<void()>& show) {
+    QStringList unnamed{QStringLiteral("no box")};
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            unnamed = Unnamed(*box);
+            box->done(QMessageBox::Cancel);
+        }
+    });
+    show();
+    return unnamed;
+}
+
 struct LiveScene {
     explicit LiveScene(const std::string& catalogue_file)
         : catalogue((scene.AddCatalogues(), scene.folder / catalogue_file)),
@@ -178,29 +254,55 @@ private slots:
         // The pages' controls are checked in front, where a reader meets them.
         testing::Pages(*main)->setCurrentIndex(MainWindow::kParlay);
         CheckRows(*main, ParlayControls(), open);
+        QCOMPARE(Unnamed(*main), QStringList());
         testing::Pages(*main)->setCurrentIndex(MainWindow::kArbitrage);
         CheckRows(*main, ArbitrageControls(), open);
+        QCOMPARE(Unnamed(*main), QStringList());
         testing::Pages(*main)->setCurrentIndex(MainWindow::kProbability);
         CheckRows(*main, ProbabilityControls(), open);
+        QCOMPARE(Unnamed(*main), QStringList());
         testing::Pages(*main)->setCurrentIndex(MainWindow::kOdds);
         CheckRows(*main, OddsControls(), open);
+        QCOMPARE(Unnamed(*main), QStringList());
+        // The walk reaches the menus, the pages' tabs and boxes and the grids' headers.
+        const QSet<int> reached = WalkWindow(*main).roles;
+        for (QAccessible::Role role :
+             {QAccessible::MenuItem, QAccessible::PopupMenu, QAccessible::PageTab,
+              QAccessible::EditableText, QAccessible::PushButton, QAccessible::Table,
+              QAccessible::ColumnHeader, QAccessible::RowHeader, QAccessible::CheckBox}) {
+            QVERIFY2(reached.contains(int(role)), qPrintable(QString::number(int(role))));
+        }
 
         LiveScene live(file);
         QVERIFY(testing::ShowAndActivate(&live.window));
         CheckRows(live.window, LiveWindowControls(), live.catalogue);
+        QCOMPARE(Unnamed(live.window), QStringList());
 
         LiveLedger ledger(scene.services, open, RecordFolderPath(scene.folder.Path()));
         NewGameDialog new_game(scene.services, ledger, nullptr);
         QVERIFY(testing::ShowAndActivate(&new_game));
         CheckRows(new_game, NewGameControls(), open);
+        QCOMPARE(Unnamed(new_game), QStringList());
 
         HelpWindow help(scene.services, open);
         QVERIFY(testing::ShowAndActivate(&help));
         CheckRows(help, HelpWindowControls(), open);
+        QCOMPARE(Unnamed(help), QStringList());
 
         AboutBox about(scene.services, open);
         QVERIFY(testing::ShowAndActivate(&about));
         CheckRows(about, AboutBoxControls(), open);
+        QCOMPARE(Unnamed(about), QStringList());
+    }
+
+    // The prompter's boxes: their buttons, and the row they stand in.
+    void everyMessageBoxNamesItsControls() {
+        QtPrompter prompter(QStringLiteral("Orvanta"), QStringLiteral("Orvanta"));
+        QCOMPARE(UnnamedInBox([&] { prompter.ShowMessage("Standart Lost"); }), QStringList());
+        QCOMPARE(UnnamedInBox([&] { prompter.AskYesNo("Clear All Information ?"); }),
+                 QStringList());
+        QCOMPARE(UnnamedInBox([&] { prompter.AskOkIgnore("UploadNewVersion"); }), QStringList());
+        QCOMPARE(UnnamedInBox([&] { prompter.ShowError("I/O error 5"); }), QStringList());
     }
 
     // A box is named by the label in front of it, which is linked to it; a box

@@ -227,6 +227,9 @@ private slots:
         QCOMPARE(view.CurrentRow(), 3);
         QVERIFY(cells->cellAt(1, 1)->state().focused);
         QVERIFY(cells->cellAt(1, 1)->tableCellInterface()->isSelected());
+        QCOMPARE(cells->selectedCells(), QList<QAccessibleInterface*>{cells->cellAt(1, 1)});
+        QCOMPARE(cells->selectedRows(), QList<int>());
+        QVERIFY(!cells->selectRow(1));
         QCOMPARE(asked, (std::vector<std::pair<int, int>>{{4, 3}, {2, 3}}));
         QCOMPARE(rows, std::vector<int>{3});
 
