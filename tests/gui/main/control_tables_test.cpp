@@ -105,10 +105,10 @@ void CheckRows(QObject& window, const ControlTable<Page>& table, const Catalogue
         QVERIFY2(!found.isEmpty(), row.object_name);
         for (QObject* control : found) {
             if (row.caption) {
-                QCOMPARE(CaptionOf(control), ToQt(catalogue.Read(*row.caption)));
+                QCOMPARE(testing::ReadCaption(control), ToQt(catalogue.Read(*row.caption)));
             }
             if (row.fixed_text) {
-                QCOMPARE(CaptionOf(control), QString::fromUtf8(row.fixed_text));
+                QCOMPARE(testing::ReadCaption(control), QString::fromUtf8(row.fixed_text));
             }
             if (auto* widget = qobject_cast<QWidget*>(control)) {
                 const QString spoken = Spoken(widget);
