@@ -91,8 +91,8 @@ public:
 
     // The new-game dialog's OK: creates the empty record. True when the dialog
     // closes (the window then refills the list); false after the message that
-    // the name is blank or that such a game exists. Throws for a time that is no time, a name that is no
-    // file name or a file that cannot be created; the dialog stays open.
+    // the name is blank or that such a game exists. Throws for a time that is no time, a name that
+    // is no file name or a file that cannot be created; the dialog stays open.
     bool CreateGame(const LocalDateTime& date, const std::string& time_text,
                     const std::string& name);
 

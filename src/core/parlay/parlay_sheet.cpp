@@ -230,7 +230,8 @@ void CalculateParlaySheet(ParlaySheet& sheet, Services& services) {
 }
 
 bool MayBeCurrentCell(int col, int row) {
-    return IsTypedCell(col, row) || (IsDataRow(row) && (col == P::kBankerCol || col == P::kResultCol));
+    return IsTypedCell(col, row) ||
+           (IsDataRow(row) && (col == P::kBankerCol || col == P::kResultCol));
 }
 
 bool IsTypedCell(int col, int row) {

@@ -191,8 +191,7 @@ void GridView::mousePressEvent(QMouseEvent* event) {
         }
         // A cell with a check box takes its clicks through the box.
         if (event->button() == Qt::LeftButton && m_cell_activated &&
-            !Grid().HasCheckBox(at.column(), at.row()) &&
-            m_cell_activated(at.column(), at.row())) {
+            !Grid().HasCheckBox(at.column(), at.row()) && m_cell_activated(at.column(), at.row())) {
             event->accept();
             return;
         }

@@ -56,8 +56,7 @@ QModelIndex GridView::FirstMayBeCurrent(QModelIndex from, Walk walk, int step,
 }
 
 QModelIndex GridView::PassRefusedCell(CursorAction action, Qt::KeyboardModifiers modifiers,
-                                      const QModelIndex& current,
-                                      const QModelIndex& target) const {
+                                      const QModelIndex& current, const QModelIndex& target) const {
     switch (action) {
         case MoveLeft:
             return FirstMayBeCurrent(target, Walk::kAlongRow, -1, {});
@@ -79,8 +78,8 @@ QModelIndex GridView::PassRefusedCell(CursorAction action, Qt::KeyboardModifiers
         (modifiers & Qt::ControlModifier) && (action == MoveHome || action == MoveEnd);
     if (corner) {
         const int cols = m_model->columnCount();
-        const int back = Sign((current.row() - target.row()) * cols + current.column() -
-                              target.column());
+        const int back =
+            Sign((current.row() - target.row()) * cols + current.column() - target.column());
         return FirstMayBeCurrent(target, Walk::kReadingOrder, back, current);
     }
     if (action == MovePageUp || action == MovePageDown) {

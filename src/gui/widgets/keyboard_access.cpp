@@ -28,8 +28,7 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (!enter || !button || (key->modifiers() & ~Qt::KeypadModifier) ||
-            !button->isEnabled()) {
+        if (!enter || !button || (key->modifiers() & ~Qt::KeypadModifier) || !button->isEnabled()) {
             return false;
         }
         button->click();

@@ -234,9 +234,9 @@ TEST(GameList, ABlankNameIsRefusedWithAMessage) {
     EXPECT_TRUE(w.Create({2008, 3, 15}, "20:45", " Home "));
     EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"2008_03_15;20-45; Home .lvo"});
     // The message in each language's words.
-    w.scene.folder.Write("Orvanta_GR.ini",
-                         ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/Orvanta_GR.ini",
-                                       1 << 20));
+    w.scene.folder.Write(
+        "Orvanta_GR.ini",
+        ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/Orvanta_GR.ini", 1 << 20));
     const Catalogue greek(w.scene.folder / "Orvanta_GR.ini");
     LiveLedger in_greek(w.scene.services, greek, RecordFolderPath(w.scene.folder.Path()));
     w.scene.prompter.ExpectMessage("Δώστε όνομα στον αγώνα");

@@ -513,8 +513,7 @@ TEST_F(ParlayEventsTest, TheCellsTheCurrentCellReachesAndTheCellsTypedInto) {
             EXPECT_EQ(MayBeCurrentCell(col, row),
                       data && (col == 0 || col == 1 || col == 2 || col == 4))
                 << col << "," << row;
-            EXPECT_EQ(IsTypedCell(col, row), data && (col == 1 || col == 4))
-                << col << "," << row;
+            EXPECT_EQ(IsTypedCell(col, row), data && (col == 1 || col == 4)) << col << "," << row;
         }
     }
     // The header row's result cell is no result: pressing it flips nothing.

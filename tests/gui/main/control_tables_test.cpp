@@ -2,12 +2,17 @@
 // automation and the installed-program checks know the controls by: this is
 // the one place besides the tables that spells them, so that no edit of a
 // table renames a control unseen. Every row's control is there under its name
-// and shows its caption in both languages, and a screen reader finds a name
-// for every control that is neither empty nor the object name.
+// and shows its caption in both languages, every button and menu command with
+// an Alt mnemonic of its own, and a screen reader finds a name for every
+// control that is neither empty nor the object name.
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSet>
 #include <QTest>
 
@@ -118,6 +123,56 @@ void CheckRows(QObject& window, const ControlTable<Page>& table, const Catalogue
     }
 }
 
+// Each caption of a group carries a mnemonic, and no two the same key.
+void CheckMnemonics(const QStringList& captions, const QString& group) {
+    QSet<QString> keys;
+    for (const QString& caption : captions) {
+        const QString key = QKeySequence::mnemonic(caption).toString();
+        QVERIFY2(!key.isEmpty(), qPrintable(group + ": no mnemonic in " + caption));
+        QVERIFY2(!keys.contains(key), qPrintable(group + ": " + key + " twice, " + caption));
+        keys.insert(key);
+    }
+}
+
+QStringList Captions(const QList<QAction*>& actions) {
+    QStringList captions;
+    for (const QAction* action : actions) {
+        if (!action->isSeparator() && !action->text().isEmpty()) {
+            captions << action->text();
+        }
+    }
+    return captions;
+}
+
+QStringList ButtonCaptions(const QWidget& window) {
+    QStringList captions;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->window() == &window && !button->text().isEmpty()) {
+            captions << button->text();
+        }
+    }
+    return captions;
+}
+
+// The menu bar's commands share the Alt keys with the window's buttons; each
+// menu's commands are keys of their own once it is open.
+void CheckWindowMnemonics(const QWidget& window, const QString& name) {
+    QStringList alt_keys = ButtonCaptions(window);
+    QList<QAction*> menus;
+    if (const QMenuBar* bar = window.findChild<QMenuBar*>()) {
+        alt_keys += Captions(bar->actions());
+        menus = bar->actions();
+    }
+    CheckMnemonics(alt_keys, name);
+    while (!menus.isEmpty()) {
+        const QAction* item = menus.takeFirst();
+        if (const QMenu* menu = item->menu()) {
+            CheckMnemonics(Captions(menu->actions()), name + " / " + menu->title());
+            menus += menu->actions();
+        }
+    }
+}
+
 struct LiveScene {
     explicit LiveScene(const std::string& catalogue_file)
         : catalogue((scene.AddCatalogues(), scene.folder / catalogue_file)),
@@ -184,23 +239,28 @@ private slots:
         CheckRows(*main, ProbabilityControls(), open);
         testing::Pages(*main)->setCurrentIndex(MainWindow::kOdds);
         CheckRows(*main, OddsControls(), open);
+        CheckWindowMnemonics(*main, QStringLiteral("main window"));
 
         LiveScene live(file);
         QVERIFY(testing::ShowAndActivate(&live.window));
         CheckRows(live.window, LiveWindowControls(), live.catalogue);
+        CheckWindowMnemonics(live.window, QStringLiteral("live window"));
 
         LiveLedger ledger(scene.services, open, RecordFolderPath(scene.folder.Path()));
         NewGameDialog new_game(scene.services, ledger, nullptr);
         QVERIFY(testing::ShowAndActivate(&new_game));
         CheckRows(new_game, NewGameControls(), open);
+        CheckWindowMnemonics(new_game, QStringLiteral("new game"));
 
         HelpWindow help(scene.services, open);
         QVERIFY(testing::ShowAndActivate(&help));
         CheckRows(help, HelpWindowControls(), open);
+        CheckWindowMnemonics(help, QStringLiteral("help"));
 
         AboutBox about(scene.services, open);
         QVERIFY(testing::ShowAndActivate(&about));
         CheckRows(about, AboutBoxControls(), open);
+        CheckWindowMnemonics(about, QStringLiteral("about"));
     }
 
     // A box is named by the label in front of it, which is linked to it; a box

@@ -211,7 +211,8 @@ private slots:
         GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
         std::vector<std::pair<int, int>> acted;
-        view.SetKeyFilter([](char typed, const std::string&) { return std::optional<char>(typed); });
+        view.SetKeyFilter(
+            [](char typed, const std::string&) { return std::optional<char>(typed); });
         view.SetCellActivated([&](int col, int row) {
             acted.emplace_back(col, row);
             return col == 2;
@@ -472,9 +473,8 @@ private slots:
         TextGrid grid = SmallGrid();
         GridView view(grid, m_errors);
         QVERIFY(testing::ShowAndActivate(&view));
-        view.SetValidateCell([&](int col, int row, const std::string&) {
-            return grid.Cell(col, row) != "9";
-        });
+        view.SetValidateCell(
+            [&](int col, int row, const std::string&) { return grid.Cell(col, row) != "9"; });
         QVERIFY(view.EndEditing());
         view.setFocus();
         view.SetCurrentCell(1, 2);
