@@ -13,6 +13,8 @@
 #include <type_traits>
 
 #include "gui/widgets/control_table.h"
+#include "gui/widgets/keyboard_access.h"
+#include "gui/widgets/window_controls.h"
 
 namespace orvanta::testing {
 
@@ -48,6 +50,11 @@ Widget* Find(const QObject& window, const ControlTable<Page>& table, const Key& 
         }
     }
     return window.findChild<Widget*>(name);
+}
+
+// A control's caption as the user reads it: without its mnemonic's mark.
+inline QString ReadCaption(const QObject* control) {
+    return WithoutMnemonic(CaptionOf(control));
 }
 
 }  // namespace orvanta::testing

@@ -2,8 +2,14 @@
 // and the clicks that the main window and the live window share.
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabBar>
+#include <QTest>
+
+#include <iterator>
 
 #include <cerrno>
 
@@ -198,6 +204,58 @@ void Monkey::AWriteFails() {
             ReadFileBytes(JoinPath(ProgramFolder(), file), 1 << 24);
     }
     ProvokeAWrite();
+}
+
+void Monkey::PressAMnemonic() {
+    QStringList captions;
+    for (QAbstractButton* button : Visible<QAbstractButton>(Window())) {
+        captions << button->text();
+    }
+    for (QMenuBar* bar : Visible<QMenuBar>(Window())) {
+        for (QAction* item : bar->actions()) {
+            captions << item->text();
+        }
+    }
+    const QString caption =
+        captions.isEmpty() ? QString() : captions.at(Chance().Below(int(captions.size())));
+    const QKeySequence keys = QKeySequence::mnemonic(caption);
+    if (keys.isEmpty()) {
+        Note(QStringLiteral("nothing with a mnemonic"));
+        return;
+    }
+    Note(QStringLiteral("%1 (%2)").arg(keys.toString(), Printable(caption)));
+    if (CloseOpenMenus()) {
+        Note(QStringLiteral("the open menu closes"));
+    }
+    // A Greek letter's key has no ASCII text for keyClick: the text goes along.
+    const QString text = QString(QChar(static_cast<char16_t>(keys[0].key()))).toLower();
+    QTest::sendKeyEvent(QTest::Click, KeyTarget(Window()), keys[0].key(), text,
+                        keys[0].keyboardModifiers());
+}
+
+void Monkey::WalkAGridByKeyboard(GridView* grid) {
+    if (!grid || !grid->isVisible()) {
+        Note(QStringLiteral("no grid in view"));
+        return;
+    }
+    static const char* const kWalk[] = {"Left",   "Right",     "Up",       "Down",     "Tab",
+                                        "Shift+Tab", "Home",   "End",      "PageDown", "PageUp",
+                                        "Ctrl+Home", "Ctrl+End", "space",  "Enter",    "7"};
+    Rng& rng = Chance();
+    std::vector<const Key*> keys;
+    QStringList names;
+    for (int i = rng.Between(1, 12); i > 0; --i) {
+        keys.push_back(&KeyNamed(kWalk[rng.Below(static_cast<int>(std::size(kWalk)))]));
+        names << QString::fromLatin1(keys.back()->name);
+    }
+    Note(QStringLiteral("%1: %2").arg(monkey::Describe(grid), names.join(QLatin1Char(' '))));
+    CloseOpenMenus();
+    grid->setFocus(Qt::TabFocusReason);
+    for (const Key* key : keys) {
+        QWidget* target = KeyTarget(Window());
+        Touch(target);
+        Press(target, *key);
+    }
 }
 
 void Monkey::ClickAControl() {

@@ -143,6 +143,14 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"drag the splitter", 2, [this] { DragTheSplitter(); }},
         {"resize the window", 2, [this] { ResizeTheWindow(); }},
         {"a write fails", 2, [this] { AWriteFails(); }},
+        {"keys on the game list", 4, [this] { WalkAGridByKeyboard(List()); }},
+        {"keys on the sheet", 3, [this] { WalkAGridByKeyboard(Sheet()); }},
+        {"back into the list by Shift+Tab", 2,
+         [this] {
+             Sheet()->setFocus(Qt::TabFocusReason);
+             Press(Sheet(), KeyNamed("Shift+Tab"));
+         }},
+        {"Alt and a letter", 3, [this] { PressAMnemonic(); }},
     };
 }
 
@@ -318,7 +326,24 @@ void LiveWindowMonkey::Check(QStringList& faults) {
         }
     }
     CheckList(faults);
+    CheckLoadedIsCurrent(faults);
     CheckRecord(faults);
+}
+
+// Whatever loaded it (a click, a key, the focus, the list holding one game),
+// the game on the sheet is the one the list shows as current.
+void LiveWindowMonkey::CheckLoadedIsCurrent(QStringList& faults) {
+    const std::string& file = m_window->Ledger().CurrentGameFile();
+    const int row = List()->CurrentRow();
+    const TextGrid& list = m_window->Ledger().Page().game_list;
+    if (file.empty()) {
+        return;
+    }
+    if (row < 1 || row >= list.RowCount() || FileNameOf(file) != list.Cell(0, row)) {
+        faults << QStringLiteral("the sheet shows %1, the list's current row is %2")
+                      .arg(Printable(ToQt(FileNameOf(file)), 60))
+                      .arg(row);
+    }
 }
 
 void LiveWindowMonkey::CheckList(QStringList& faults) {

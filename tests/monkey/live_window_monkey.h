@@ -49,6 +49,7 @@ private:
 
     void CheckRecord(QStringList& faults);
     void CheckList(QStringList& faults);
+    void CheckLoadedIsCurrent(QStringList& faults);
 
     std::string m_records;
     std::string m_catalogue_file;

@@ -195,6 +195,14 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"update check", 1, [this] { FireUpdateCheck(); }},
         {"a write fails", 2, [this] { AWriteFails(); }},
         {"close the window", 1, [this] { CloseWindow(); }},
+        {"keys on the parlay sheet", 5,
+         [this] {
+             ShowPage(MainWindow::kParlay);
+             WalkAGridByKeyboard(Parlay()->Grid());
+         }},
+        {"keys on a grid", 2,
+         [this] { WalkAGridByKeyboard(PickFrom(Visible<GridView>(m_window.get()), Chance())); }},
+        {"Alt and a letter", 3, [this] { PressAMnemonic(); }},
     };
 }
 
@@ -338,6 +346,16 @@ void MainWindowMonkey::Check(QStringList& faults) {
     for (QLineEdit* box : NumberBoxes(*window)) {
         if (box) {
             CheckFiltered(box->objectName(), box->text(), number, faults);
+        }
+    }
+    for (const auto& [name, grid] : NumberGrids(*window)) {
+        // A check box's cell holds no text: nothing may be typed into it.
+        if (grid && grid->IsEditing() &&
+            grid->Grid().HasCheckBox(grid->CurrentCol(), grid->CurrentRow())) {
+            faults << QStringLiteral("an editor is open in the check box cell (%1,%2) of %3")
+                          .arg(grid->CurrentCol())
+                          .arg(grid->CurrentRow())
+                          .arg(name);
         }
     }
     if (const auto saved = Prompter().TakeSavedFile(); saved && FileExists(*saved)) {

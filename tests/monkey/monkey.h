@@ -168,6 +168,11 @@ protected:
     void PasteSomething();
     void DropSomething();
     void ClickAControl();
+    // Alt with the mnemonic of a button or a menu bar command of the window.
+    void PressAMnemonic();
+    // A run of keys that move about a grid and act on its cells (arrows, Tab,
+    // Home, End, the page keys, Space, Enter, a digit), with the focus in it.
+    void WalkAGridByKeyboard(GridView* grid);
     // The disk fails the next write; then a step that writes.
     void AWriteFails();
     // A click somewhere on `widget`; an open menu closes first, as it does

@@ -30,8 +30,9 @@ struct Key {
     int weight;
 };
 
-// Digits, both decimal marks, letters, signs, Enter, Tab, the arrows, F1, F2,
-// F10, Escape, Delete, Backspace and a few shortcuts, weighted toward typing.
+// Digits, both decimal marks, letters, signs, Space, Enter, Tab, the arrows,
+// Home, End and the page keys (with Ctrl too), F1, F2, F10, Escape, Delete,
+// Backspace and a few shortcuts, weighted toward typing.
 const std::vector<Key>& Keys();
 const Key& KeyNamed(const char* name);
 

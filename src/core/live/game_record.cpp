@@ -156,4 +156,18 @@ bool IsAcceptableGameName(const std::string& name) {
     return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
+bool IsBlankGameName(const std::string& name) {
+    static const std::string kNoBreakSpace = "\xC2\xA0";
+    for (std::size_t at = 0; at < name.size();) {
+        if (std::string(" \t\r\n\f\v").find(name[at]) != std::string::npos) {
+            ++at;
+        } else if (name.compare(at, kNoBreakSpace.size(), kNoBreakSpace) == 0) {
+            at += kNoBreakSpace.size();
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace orvanta

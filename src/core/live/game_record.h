@@ -70,4 +70,8 @@ std::string RecordFileName(const LocalDateTime& date, TimeOfDay time, const std:
 // file system: no "/", "\" or NUL.
 bool IsAcceptableGameName(const std::string& name);
 
+// A name that says nothing: empty, or only blanks (spaces, tabs, line breaks,
+// no-break spaces). A game must be told from the others by more than its start.
+bool IsBlankGameName(const std::string& name);
+
 }  // namespace orvanta

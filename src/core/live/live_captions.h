@@ -36,4 +36,8 @@ inline constexpr CatalogueText kBuy{"FrmLiveOrvanta", "Buy", "Agora"};
 inline constexpr CatalogueText kSell{"FrmLiveOrvanta", "Sell", "Sell"};
 inline constexpr CatalogueText kStake{"FrmLiveOrvanta", "Poso", "Poso"};
 
+// The new-game dialog's Ok with no name given.
+inline constexpr CatalogueText kGameNameMissing{"FrmLiveOrvanta", "NoGameName",
+                                                "Give the match a name"};
+
 }  // namespace orvanta::live_captions

@@ -11,6 +11,7 @@
 #include "core/base/paths.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
+#include "core/live/live_captions.h"
 #include "core/live/record_folder.h"
 
 namespace orvanta {
@@ -62,6 +63,10 @@ void LiveLedger::FillGameList() {
 bool LiveLedger::CreateGame(const LocalDateTime& date, const std::string& time_text,
                             const std::string& name) {
     const TimeOfDay time = ParseStartTime(time_text);
+    if (IsBlankGameName(name)) {
+        m_services.prompter.ShowMessage(m_catalogue.Read(live_captions::kGameNameMissing));
+        return false;
+    }
     // The name becomes part of a path: a separator in it would put the record
     // somewhere outside the folder.
     if (!IsAcceptableGameName(name)) {
@@ -99,6 +104,19 @@ void LiveLedger::ClearOddsPanel() {
 
 EventParts LiveLedger::LoadGame(int row) {
     return {[this, row] { ReadGame(row); }, [this] { RecalculateSheet(m_page, m_services); }};
+}
+
+EventParts LiveLedger::LoadGameUnlessLoaded(int row) {
+    const TextGrid& list = m_page.game_list;
+    if (row < 1 || row >= list.RowCount() ||
+        (!m_current_file.empty() && m_current_file == m_folder + list.Cell(0, row))) {
+        return {};
+    }
+    return LoadGame(row);
+}
+
+EventParts LiveLedger::LoadSoleGame() {
+    return m_page.game_list.RowCount() == 2 ? LoadGame(1) : EventParts{};
 }
 
 void LiveLedger::ReadGame(int row) {

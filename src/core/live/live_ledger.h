@@ -91,8 +91,8 @@ public:
 
     // The new-game dialog's OK: creates the empty record. True when the dialog
     // closes (the window then refills the list); false after the message that
-    // such a game exists. Throws for a time that is no time, a name that is no
-    // file name or a file that cannot be created; the dialog stays open.
+    // the name is blank or that such a game exists. Throws for a time that is no time, a name that
+    // is no file name or a file that cannot be created; the dialog stays open.
     bool CreateGame(const LocalDateTime& date, const std::string& time_text,
                     const std::string& name);
 
@@ -105,6 +105,16 @@ public:
     // odds that cannot be worked out fail once the rows are in and the game is
     // bound. Second part: recalculates the sheet. Never writes the record.
     [[nodiscard]] EventParts LoadGame(int row);
+
+    // The list took the keyboard's focus on `row`: its game is loaded as by
+    // LoadGame, unless it is the one loaded already. No parts when it is, or
+    // when `row` names no game.
+    [[nodiscard]] EventParts LoadGameUnlessLoaded(int row);
+
+    // After the list was filled: a list of one game loads it at once, since it
+    // is the one the user is to work on. No parts for an empty list or a
+    // longer one, whose games wait to be chosen.
+    [[nodiscard]] EventParts LoadSoleGame();
 
     // Rewrites the loaded record from the sheet and the current odds.
     void SaveGame();

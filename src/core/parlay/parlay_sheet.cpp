@@ -229,8 +229,22 @@ void CalculateParlaySheet(ParlaySheet& sheet, Services& services) {
     sheet.total_profit.text = NumberToText(ColumnSum(grid, P::kProfitCol, services), sep);
 }
 
-bool IsInputCell(int col, int row) {
-    return IsDataRow(row) && (col == P::kBankerCol || col == P::kOddsCol || col == P::kStakeCol);
+bool MayBeCurrentCell(int col, int row) {
+    return IsTypedCell(col, row) ||
+           (IsDataRow(row) && (col == P::kBankerCol || col == P::kResultCol));
+}
+
+bool IsTypedCell(int col, int row) {
+    return IsDataRow(row) && (col == P::kOddsCol || col == P::kStakeCol);
+}
+
+bool PressCell(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
+               Services& services) {
+    if (col != P::kResultCol || !IsDataRow(row)) {
+        return false;
+    }
+    ToggleResult(sheet, row, catalogue, services);
+    return true;
 }
 
 void ToggleResult(ParlaySheet& sheet, int row, const Catalogue& catalogue, Services& services) {

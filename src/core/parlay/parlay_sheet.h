@@ -48,7 +48,7 @@ struct ParlaySheet {
     // Selection r, on the left of row r.
     static constexpr int kBankerCol = 0;  // a check box
     static constexpr int kOddsCol = 1;    // typed
-    static constexpr int kResultCol = 2;  // "WIN" or "LOST", flipped by selecting the cell
+    static constexpr int kResultCol = 2;  // "WIN" or "LOST", flipped by a click or Space
     // The system of size k = r, on the right of row r.
     static constexpr int kSystemSizeCol = 3;    // the row number
     static constexpr int kStakeCol = 4;         // typed: the stake per combination
@@ -127,18 +127,28 @@ SystemPayout SumCombinations(const std::vector<Selection>& others, int m, double
 // How the selections grid answers the window's clicks and keys. Typed keys go
 // through the number key filter first, as in every calculator grid.
 
-// The banker, odds and stake cells of the data rows: the only cells the user
-// types into, and the only ones that become the current cell.
-bool IsInputCell(int col, int row);
+// The cells of the data rows the current cell may stand on: the banker box,
+// the odds, the result and the stake. The keyboard reaches each of them.
+bool MayBeCurrentCell(int col, int row);
 
-// Selecting a data row's result cell flips it between "WIN" and "LOST" (any
-// text but "WIN" becomes "WIN") and the current cell stays where it was; a
-// banker made LOST is pointed out first. Other rows are left alone.
+// The odds and stake cells of the data rows: the only cells the user types
+// into. The banker cell is a check box and holds no text.
+bool IsTypedCell(int col, int row);
+
+// Flips a data row's result between "WIN" and "LOST" (any text but "WIN"
+// becomes "WIN"); a banker made LOST is pointed out first. Other rows are left
+// alone.
 void ToggleResult(ParlaySheet& sheet, int row, const Catalogue& catalogue, Services& services);
 
-// A click on a check box flips it (the widget must not); a banker checked on a
-// row reading "LOST" is pointed out, and stays checked. A cell without a box is
-// left alone.
+// A click on a cell or Space on the current one: a result cell flips, and
+// true; any other cell is left to the grid, and false. Reaching a result cell
+// by keyboard flips nothing.
+bool PressCell(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
+               Services& services);
+
+// A click on a check box, or Space on its cell, flips it (the widget must
+// not); a banker checked on a row reading "LOST" is pointed out, and stays
+// checked. A cell without a box is left alone.
 void ToggleCheckBox(ParlaySheet& sheet, int col, int row, const Catalogue& catalogue,
                     Services& services);
 

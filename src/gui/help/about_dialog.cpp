@@ -1,6 +1,7 @@
 #include "gui/help/about_dialog.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -109,6 +110,22 @@ void MakeLink(QLabel* label) {
     font.setUnderline(true);
     label->setFont(font);
     label->setCursor(Qt::PointingHandCursor);
+    // Tab reaches a link (a click does not take the focus from OK).
+    label->setFocusPolicy(Qt::TabFocus);
+}
+
+// A link that has the keyboard's focus is drawn in the palette's selection
+// colours, as a focused item of a list is.
+void ShowLinkFocus(QLabel* label, bool focused) {
+    label->setAutoFillBackground(focused);
+    label->setBackgroundRole(focused ? QPalette::Highlight : QPalette::Window);
+    label->setForegroundRole(focused ? QPalette::HighlightedText : QPalette::WindowText);
+}
+
+bool OpensLink(const QKeyEvent* key) {
+    return !(key->modifiers() & ~Qt::KeypadModifier) &&
+           (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Space);
 }
 
 }  // namespace
@@ -190,6 +207,9 @@ QLabel* AboutBox::AddLabel(const char* control, int left, int top) {
 void AboutBox::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         OnShowing();
+        // OK first, as it is the default; the links come before it on the way
+        // Tab goes, as they stand above it.
+        m_ok->setFocus(Qt::OtherFocusReason);
         if (const QScreen* screen = this->screen()) {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
@@ -229,20 +249,43 @@ void AboutBox::OnMailLink() {
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_web || watched == m_email) && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == m_web || watched == m_email) {
         auto* label = static_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            if (watched == m_web) {
-                OnHomePageLink();
-            } else {
-                OnMailLink();
-            }
+        if (OnLinkEvent(label, event)) {
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// A link opens on a click or, when it has the focus, on Enter or Space.
+bool AboutBox::OnLinkEvent(QLabel* label, QEvent* event) {
+    bool open = false;
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            open = mouse->button() == Qt::LeftButton &&
+                   label->rect().contains(mouse->position().toPoint());
+            break;
+        }
+        case QEvent::KeyPress:
+            open = OpensLink(static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            ShowLinkFocus(label, event->type() == QEvent::FocusIn);
+            return false;
+        default:
+            return false;
+    }
+    if (open) {
+        if (label == m_web) {
+            OnHomePageLink();
+        } else {
+            OnMailLink();
+        }
+    }
+    return open;
 }
 
 }  // namespace orvanta

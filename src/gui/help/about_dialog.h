@@ -1,7 +1,8 @@
 #pragma once
 
 // The About box: the program's logo, version and copyright, the vendor's telephone numbers
-// and two links, one to the vendor's home page and one that starts a mail to the vendor.
+// and two links, one to the vendor's home page and one that starts a mail to the vendor;
+// each opens on a click, or on Enter or Space once Tab has reached it.
 // Made for one showing; its texts come from MakeAboutTexts each time it is shown.
 
 #include <QDialog>
@@ -35,6 +36,7 @@ private:
     // mail link shows.
     void OnHomePageLink();
     void OnMailLink();
+    bool OnLinkEvent(QLabel* label, QEvent* event);
     void AddLogo();
     QLabel* AddLabel(const char* control, int left, int top);
     // The web and mail labels drawn and clicked as links.

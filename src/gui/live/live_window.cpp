@@ -1,6 +1,8 @@
 #include "gui/live/live_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -13,9 +15,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -44,6 +48,34 @@ const QString kPicture = QStringLiteral(":/live/live_pitch.jpg");
 constexpr int kListWidth = 230;
 constexpr int kBarHeight = 34;
 
+// Escape anywhere in the window runs `exit`: in a cell's editor too, which
+// would otherwise take the key to give its edit up, and before the dialog
+// would reject itself without ending that edit.
+class EscapeExits : public QObject {
+public:
+    EscapeExits(QWidget* window, std::function<void()> exit)
+        : QObject(window), m_window(window), m_exit(std::move(exit)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier || !widget ||
+            widget->window() != m_window || QApplication::activePopupWidget()) {
+            return false;
+        }
+        m_exit();
+        return true;
+    }
+
+private:
+    QWidget* m_window;
+    std::function<void()> m_exit;
+};
+
 }  // namespace
 
 LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpener open_help,
@@ -61,7 +93,9 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
     WireCurrentOdds();
 
     m_list->SetCanEdit([](int, int) { return false; });
+    // A click, a move of the current row, Enter or Space: the row's game.
     m_list->SetRowClicked([this](int row) { OnGameClicked(row); });
+    m_list->installEventFilter(this);
 
     const std::pair<const char*, void (LiveWindow::*)()> buttons[] = {
         {"new_game", &LiveWindow::OnNewGame},
@@ -80,6 +114,7 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
     help->setShortcutContext(Qt::WindowShortcut);
     addAction(help);
     connect(help, &QAction::triggered, this, &LiveWindow::OnHelp);
+    QApplication::instance()->installEventFilter(new EscapeExits(this, [this] { OnEscape(); }));
 }
 
 LiveWindow::~LiveWindow() {
@@ -230,6 +265,9 @@ bool LiveWindow::PrepareToShow() {
         filled = true;
     });
     ShowPage();
+    if (filled) {
+        LoadSoleGame();
+    }
     FitListPane();
 
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -255,18 +293,18 @@ void LiveWindow::FitListPane() {
     m_splitter->setSizes({list, total - list});
 }
 
-void LiveWindow::keyPressEvent(QKeyEvent* event) {
-    // Everything is saved as it is typed, so only Exit and the close box end
-    // the window; an Escape that no editor took must not.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void LiveWindow::OnExit() {
     close();
+}
+
+void LiveWindow::OnEscape() {
+    // Nothing is lost by closing: every edit is saved when it ends, so an edit
+    // still open ends first. One the sheet refuses keeps the window open, with
+    // its cell open again and the reason shown.
+    if (m_sheet->IsEditing() && !m_sheet->EndEditing()) {
+        return;
+    }
+    OnExit();
 }
 
 void LiveWindow::OnNewGame() {
@@ -283,6 +321,7 @@ void LiveWindow::OnNewGame() {
     }
     RunGuarded(m_services.prompter, [this] { m_ledger.FillGameList(); });
     ShowPage();
+    LoadSoleGame();
     // The new name may be the longest.
     if (m_list->ColumnTextWidth(0) > m_list->viewport()->width()) {
         FitListPane();
@@ -292,6 +331,7 @@ void LiveWindow::OnNewGame() {
 void LiveWindow::OnDeleteGame() {
     RunGuarded(m_services.prompter, [this] { m_ledger.DeleteGame(); });
     ShowPage();
+    LoadSoleGame();
 }
 
 void LiveWindow::OnHelp() {
@@ -305,6 +345,28 @@ void LiveWindow::OnGameClicked(int row) {
     ShowBoxes();
 }
 
+void LiveWindow::LoadSoleGame() {
+    EventParts parts;
+    RunGuarded(m_services.prompter, [&] { parts = m_ledger.LoadSoleGame(); });
+    RunEachGuarded(m_services.prompter, parts);
+    ShowBoxes();
+}
+
+void LiveWindow::OnListFocused() {
+    // Left until the focus has settled: the load may show a box, which takes
+    // the focus in its turn.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_list || !m_list->hasFocus()) {
+            return;
+        }
+        EventParts parts;
+        RunGuarded(m_services.prompter,
+                   [&] { parts = m_ledger.LoadGameUnlessLoaded(m_list->CurrentRow()); });
+        RunEachGuarded(m_services.prompter, parts);
+        ShowBoxes();
+    });
+}
+
 void LiveWindow::OnCurrentOddsChanged() {
     EventParts parts;
     RunGuarded(m_services.prompter, [&] {
@@ -316,6 +378,17 @@ void LiveWindow::OnCurrentOddsChanged() {
 }
 
 bool LiveWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The user, not the window, put the focus there: by the keyboard or from
+    // code acting for the user. Coming back to the window after a box is no
+    // choice of a game, and a click chooses one by itself.
+    if (watched == m_list && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason) {
+            OnListFocused();
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         for (QLineEdit* box : m_odds_boxes) {
             if (watched == box) {

@@ -53,7 +53,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LayOut();
@@ -66,10 +65,14 @@ private:
     bool PrepareToShow();
 
     void OnExit();
+    void OnEscape();
     void OnNewGame();
     void OnDeleteGame();
     void OnHelp();
     void OnGameClicked(int row);
+    void OnListFocused();
+    // After the list is filled: a list of one game loads it.
+    void LoadSoleGame();
     void OnCurrentOddsChanged();
     bool OnOddsKeyPress(QLineEdit* box, QKeyEvent* event);
 

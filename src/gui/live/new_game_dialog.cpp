@@ -113,6 +113,9 @@ NewGameDialog::~NewGameDialog() = default;
 void NewGameDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         StartFromNow();
+        // The date and time are filled in already: what is typed at once is
+        // the match's name.
+        m_name->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
 }
@@ -196,6 +199,8 @@ void NewGameDialog::OnOk() {
         accept();
     } else if (!m_time->hasAcceptableInput()) {
         m_time->setFocus();
+    } else if (IsBlankGameName(FromQt(m_name->text()))) {
+        m_name->setFocus();
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/keyboard_access.h"
 
 namespace orvanta {
 
@@ -46,7 +47,8 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     BindOddsRowGrid(m_grid, m_services);
     BindBoxes();
     LayOut();
-    // Tab visits the boxes in the order Enter does.
+    // Tab, and Enter with it, visits the boxes as they are laid out: row by
+    // row, left to right.
     QWidget* previous = m_grid;
     for (QWidget* box : m_enter_moves_focus) {
         setTabOrder(previous, box);
@@ -58,10 +60,14 @@ void ArbitrageTab::BindBoxes() {
     FilteredLineEdit* multiplier = m_controls.Box(&P::multiplier);
     FilteredLineEdit* target = m_controls.Box(&P::win_pay_target);
     FilteredLineEdit* profit = m_controls.Box(&P::sure_profit);
-    m_enter_moves_focus = {multiplier, target, m_controls.Box(&P::sure_profit_percent), profit,
-                           m_controls.Box(&P::total_wager)};
+    FilteredLineEdit* total = m_controls.Box(&P::total_wager);
+    FilteredLineEdit* percent = m_controls.Box(&P::sure_profit_percent);
+    m_enter_moves_focus = {multiplier, target, total, percent, profit};
     for (QWidget* box : m_enter_moves_focus) {
         box->setFixedWidth(kBoxWidth);
+    }
+    for (QLineEdit* result : {total, percent, profit}) {
+        ShowResultIn(result);
     }
     // The multiplier and the target are amounts: no sign, no letters.
     multiplier->SetKeyFilter(NumberKeyFilter(m_services));

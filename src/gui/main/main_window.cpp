@@ -140,7 +140,6 @@ void MainWindow::EnterMovesFocus() {
             widget->installEventFilter(this);
         }
     }
-    m_calculate->installEventFilter(this);
 }
 
 QWidget* MainWindow::BuildCommandPanel(QWidget* client) {

@@ -75,8 +75,8 @@ private:
     void BuildMenu();
     void BuildHelpMenu(QMenuBar* bar);
     void BuildUpdateTimer();
-    // Enter moves the focus on, as Tab does, from the controls the pages name and
-    // from Calculate.
+    // Enter moves the focus on, as Tab does, from the boxes the pages name; on a
+    // button it presses the button.
     void EnterMovesFocus();
     void OnFirstShow();
     void Caption();

@@ -14,6 +14,7 @@
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/drawn_icons.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/keyboard_access.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -85,13 +86,13 @@ void ParlayTab::BindSheet() {
     m_grid->Model().SetFixedColour(ToQColor(kParlayHeaderColour));
     m_grid->Model().SetCellColour(ToQColor(kParlayGridColour));
     m_grid->SetGridLineColour(ToQColor(kParlayGridLineColour));
-    m_grid->SetCanEdit(IsInputCell);
-    m_grid->SetSelectCell([this](int col, int row) {
-        if (col == P::kResultCol) {
-            ToggleResult(m_sheet, row, m_catalogue, m_services);
-        }
-        return IsInputCell(col, row);
-    });
+    m_grid->SetCanEdit(IsTypedCell);
+    m_grid->SetSelectCell(MayBeCurrentCell);
+    // The whole sheet is filled from the keyboard: Tab goes on to the next
+    // cell, the stakes included, rather than off the sheet.
+    m_grid->SetTabWalksCells(true);
+    m_grid->SetCellActivated(
+        [this](int col, int row) { return PressCell(m_sheet, col, row, m_catalogue, m_services); });
     m_grid->SetCheckBoxClicked(
         [this](int col, int row) { ToggleCheckBox(m_sheet, col, row, m_catalogue, m_services); });
     m_grid->SetKeyFilter(NumberKeyFilter(m_services));
@@ -137,7 +138,7 @@ QWidget* ParlayTab::LayOutFoot() {
         box->setParent(foot);
         box->setFixedWidth(place.width);
         box->move(place.x, 5);
-        box->setFocusPolicy(Qt::ClickFocus);  // Tab passes them by
+        ShowResultIn(box);
     }
     return foot;
 }

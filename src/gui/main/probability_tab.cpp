@@ -7,6 +7,7 @@
 
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/keyboard_access.h"
 
 namespace orvanta {
 
@@ -60,7 +61,7 @@ void ProbabilityTab::LayOut() {
     for (const auto& place : places) {
         FilteredLineEdit* box = m_controls.Box(place.box);
         box->setFixedWidth(kBoxWidth);
-        box->setFocusPolicy(Qt::ClickFocus);  // results, not tab stops
+        ShowResultIn(box);
         AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, row++, 0);
     }
     auto* boxes_row = new QHBoxLayout();

@@ -1,10 +1,12 @@
 #include "gui/widgets/control_table.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 
+#include "gui/widgets/keyboard_access.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -17,9 +19,8 @@ bool IsNameCharacter(QChar c) {
 
 // A caption as a screen reader says it: no mnemonic marks, one line.
 QString SpokenCaption(const QObject* control) {
-    QString caption = control ? CaptionOf(control) : QString();
+    QString caption = control ? WithoutMnemonic(CaptionOf(control)) : QString();
     caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    caption.remove(QLatin1Char('&'));
     return caption;
 }
 
@@ -73,6 +74,9 @@ ControlSet::ControlSet(std::vector<ControlText> rows)
 void ControlSet::Attach(QObject* control, std::size_t index) {
     NameControl(control, m_rows[index]);
     m_objects[index] = control;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        PressOnEnter(button);
+    }
 }
 
 std::size_t ControlSet::IndexOf(const char* domain_name) const {
@@ -106,6 +110,13 @@ void ControlSet::Caption(const Catalogue& catalogue) const {
     // Names are made of captions: all of them first.
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         Speak(i, catalogue);
+    }
+    // Each caption of the window may have changed the letters the others can take.
+    for (const QPointer<QObject>& control : m_objects) {
+        if (auto* widget = qobject_cast<QWidget*>(control.data())) {
+            AssignMnemonics(widget->window());
+            break;
+        }
     }
 }
 

@@ -20,7 +20,8 @@ bool GridModel::IsFixed(int col, int row) const {
 }
 
 bool GridModel::CanEdit(int col, int row) const {
-    if (!m_grid.Contains(col, row) || IsFixed(col, row)) {
+    // A check box's cell holds no text: nothing is typed into it.
+    if (!m_grid.Contains(col, row) || IsFixed(col, row) || m_grid.HasCheckBox(col, row)) {
         return false;
     }
     return m_can_edit ? m_can_edit(col, row) : true;

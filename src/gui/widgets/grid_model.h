@@ -27,7 +27,8 @@ public:
     TextGrid& Grid() { return m_grid; }
     const TextGrid& Grid() const { return m_grid; }
 
-    // Whether the user may type into a cell (fixed cells never).
+    // Whether the user may type into a cell (fixed cells and cells with a check
+    // box never).
     void SetCanEdit(std::function<bool(int col, int row)> can_edit) {
         m_can_edit = std::move(can_edit);
     }

@@ -48,13 +48,7 @@ GridView::GridView(TextGrid& grid, Prompter& errors, QWidget* parent)
     setMouseTracking(true);
     SetGridLineColour(QColor(0xC0, 0xC0, 0xC0));
 
-    m_model->SetCheckBoxClicked([this](int col, int row) {
-        if (m_check_box_clicked) {
-            m_check_box_clicked(col, row);
-        } else {
-            Grid().SetChecked(col, row, !Grid().IsChecked(col, row));
-        }
-    });
+    m_model->SetCheckBoxClicked([this](int col, int row) { ClickCheckBox(col, row); });
     connect(m_model, &GridModel::gridLayoutChanged, this, &GridView::ApplyLayout);
     ApplyLayout();
 }
@@ -106,6 +100,10 @@ void GridView::SetEditingDone(std::function<void(int, int)> hook) {
 
 void GridView::SetCheckBoxClicked(std::function<void(int, int)> hook) {
     m_check_box_clicked = Guard(std::move(hook));
+}
+
+void GridView::SetCellActivated(std::function<bool(int, int)> hook) {
+    m_cell_activated = Guard(std::move(hook), false);
 }
 
 void GridView::SetRowClicked(std::function<void(int)> hook) {
@@ -195,6 +193,12 @@ void GridView::mousePressEvent(QMouseEvent* event) {
             event->accept();
             return;
         }
+        // A cell with a check box takes its clicks through the box.
+        if (event->button() == Qt::LeftButton && m_cell_activated &&
+            !Grid().HasCheckBox(at.column(), at.row()) && m_cell_activated(at.column(), at.row())) {
+            event->accept();
+            return;
+        }
         if (at != currentIndex() && m_select_cell && !m_select_cell(at.column(), at.row())) {
             event->accept();
             return;
@@ -255,21 +259,6 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     QTableView::mouseDoubleClickEvent(event);
-}
-
-QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    const QModelIndex current = currentIndex();
-    QModelIndex target = QTableView::moveCursor(action, modifiers);
-    if (!target.isValid() || target == current) {
-        return target;
-    }
-    if (m_model->IsFixed(target.column(), target.row())) {
-        return current;
-    }
-    if (m_select_cell && !m_select_cell(target.column(), target.row())) {
-        return current;
-    }
-    return target;
 }
 
 // QTableView would tell a screen reader of the new current cell and selection

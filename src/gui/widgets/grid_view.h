@@ -13,14 +13,24 @@
 //   SetValidateCell    an edit ended with a changed text (given the text before
 //                      it): false refuses it, and the editor opens again
 //   SetEditingDone     an edit ended (after validation)
-//   SetCheckBoxClicked a click on a check box; when set, the page flips the box
-//   SetRowClicked      a click on a row (also the current one), or a row change
-//                      by keyboard
+//   SetCheckBoxClicked a click on a check box, or Space on a cell that has one;
+//                      when set, the page flips the box
+//   SetCellActivated   a click on a cell or Space on the current one: true when
+//                      the page acted on the cell (a click it took leaves the
+//                      current cell where it was)
+//   SetRowClicked      a click on a row (also the current one), a row change by
+//                      keyboard, or Enter or Space on the current row of a grid
+//                      with no enter rule
 //
 // Every hook runs behind the program's error edge: a failure inside one is
 // shown in the general error report, and the grid goes on as if the hook had
 // given its safest answer (a cell not selected, a key dropped, no move, an edit
 // accepted). A hook cannot be installed any other way.
+//
+// A cell with a check box holds no text: it never opens an editor. Keys that
+// move the current cell pass over the cells it may not go to (End goes to the
+// last cell of the row it may go to); Tab leaves the grid, or, where the grid
+// says so, walks its cells row by row and leaves it after the last.
 //
 // Column widths follow the TextGrid; the user widens a column by dragging its
 // edge in a fixed row. A grid may instead fill its width: the columns then share
@@ -68,7 +78,11 @@ public:
     void SetValidateCell(std::function<bool(int col, int row, const std::string& before)> hook);
     void SetEditingDone(std::function<void(int col, int row)> hook);
     void SetCheckBoxClicked(std::function<void(int col, int row)> hook);
+    void SetCellActivated(std::function<bool(int col, int row)> hook);
     void SetRowClicked(std::function<void(int row)> hook);
+    // Tab and Shift+Tab walk the cells that may become current, in reading
+    // order, and leave the grid only past the last (or before the first).
+    void SetTabWalksCells(bool walks) { m_tab_walks_cells = walks; }
 
     void SetGridLineColour(const QColor& colour);
     void SetCanEdit(std::function<bool(int col, int row)> can_edit);
@@ -91,6 +105,9 @@ public:
     int ColumnTextWidth(int col) const;
 
     bool IsEditing() const { return m_editor != nullptr; }
+    // Ends an open edit as Enter does, without moving on. False when the page
+    // refused the text: the cell's editor then opens again.
+    bool EndEditing();
     // The text being typed, or the current cell's text when not editing.
     std::string CurrentText() const;
 
@@ -127,6 +144,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    bool focusNextPrevChild(bool next) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -159,6 +177,16 @@ private:
     void RunEnterRule(const std::string& current_text);
     std::string CurrentCellText() const;
 
+    // Keys that act on the current cell or move it.
+    enum class Walk { kAlongRow, kAlongColumn, kReadingOrder };
+    bool MayBeCurrent(const QModelIndex& at) const;
+    QModelIndex FirstMayBeCurrent(QModelIndex from, Walk walk, int step,
+                                  const QModelIndex& stop) const;
+    QModelIndex PassRefusedCell(CursorAction action, Qt::KeyboardModifiers modifiers,
+                                const QModelIndex& current, const QModelIndex& target) const;
+    bool PressCurrentCell(QKeyEvent* event);
+    void ClickCheckBox(int col, int row);
+
     // Column sizing.
     void ApplyColumnWidths();
     void CheckColumnWidthsLater();
@@ -180,6 +208,7 @@ private:
     std::function<bool(int, int, const std::string&)> m_validate_cell;
     std::function<void(int, int)> m_editing_done;
     std::function<void(int, int)> m_check_box_clicked;
+    std::function<bool(int, int)> m_cell_activated;
     std::function<void(int)> m_row_clicked;
     GridModel* m_model = nullptr;
     QPointer<FilteredLineEdit> m_editor;
@@ -188,6 +217,7 @@ private:
     bool m_inert = false;
     bool m_fills_width = false;
     bool m_keyboard_move = false;
+    bool m_tab_walks_cells = false;
     bool m_widths_check_queued = false;
     int m_resize_col = -1;
     int m_resize_origin = 0;

@@ -41,6 +41,9 @@ bool GridView::TakeEditingKey(QKeyEvent* event) {
         PasteIntoCurrentCell();
         return true;
     }
+    if (PressCurrentCell(event)) {
+        return true;
+    }
     if (IsEnterKey(event)) {
         RunEnterRule(CurrentCellText());
         return true;
@@ -203,6 +206,17 @@ bool GridView::TakeEditorKey(QKeyEvent* event) {
         return true;
     }
     return false;
+}
+
+bool GridView::EndEditing() {
+    if (!m_editor) {
+        return true;
+    }
+    QLineEdit* editor = m_editor;
+    commitData(editor);
+    const bool refused = m_reopen.isValid();
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return !refused;
 }
 
 void GridView::RunEnterRule(const std::string& current_text) {

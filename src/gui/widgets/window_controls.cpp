@@ -8,6 +8,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "gui/widgets/keyboard_access.h"
+
 namespace orvanta {
 
 namespace {
@@ -71,7 +73,7 @@ QString ListCaptions(const QObject& window) {
         controls.append(child);
     }
     for (const QObject* control : controls) {
-        const QString caption = CaptionOf(control);
+        const QString caption = WithoutMnemonic(CaptionOf(control));
         if (control->objectName().isEmpty() || caption.isEmpty()) {
             continue;
         }

@@ -16,8 +16,9 @@ void SetCaption(QObject* control, const QString& text);
 QString CaptionOf(const QObject* control);
 
 // "object name<TAB>caption", a line for each named control of `window` (the
-// window itself first) that shows a caption, in the order they were made; a
-// control shown twice under one name (a menu and its menu bar item) once.
+// window itself first) that shows a caption, as the user reads it (without a
+// mnemonic's mark), in the order they were made; a control shown twice under
+// one name (a menu and its menu bar item) once.
 QString ListCaptions(const QObject& window);
 
 }  // namespace orvanta

@@ -157,7 +157,8 @@ TEST(GameList, CreatedGamesAreListedByStampAndNotLoaded) {
     LedgerScene w;
     w.Open();
     ASSERT_TRUE(w.Create({2008, 3, 15}, "20:45", "Home - Away"));
-    ASSERT_TRUE(w.Create({2008, 3, 15}, "9:30", ""));
+    // A game with no name can no longer be made, but one made before is kept.
+    w.WriteRecord("2008_03_15;09-30;.lvo", "");
     ASSERT_TRUE(w.Create({2008, 3, 16}, "00:05", "b"));
     ASSERT_TRUE(w.Create({2008, 3, 16}, "00:05", "A"));
     w.ledger.FillGameList();
@@ -215,6 +216,58 @@ TEST(GameList, RefusedNamesAndTimesCreateNothing) {
         }
         EXPECT_EQ(entries, 1) << c.name;
     }
+}
+
+// A name of nothing but blanks tells the game from no other of its minute:
+// the dialog says so and stays open, and nothing is made.
+TEST(GameList, ABlankNameIsRefusedWithAMessage) {
+    for (const std::string name : {"", " ", "  \t ", "\xC2\xA0", "\r\n"}) {
+        LedgerScene w;
+        w.Open();
+        w.scene.prompter.ExpectMessage("Give the match a name");
+        EXPECT_FALSE(w.Create({2008, 3, 15}, "20:45", name)) << name;
+        EXPECT_TRUE(w.FolderFiles().empty()) << name;
+    }
+    // Blanks around a name are part of it.
+    LedgerScene w;
+    w.Open();
+    EXPECT_TRUE(w.Create({2008, 3, 15}, "20:45", " Home "));
+    EXPECT_EQ(w.FolderFiles(), std::vector<std::string>{"2008_03_15;20-45; Home .lvo"});
+    // The message in each language's words.
+    w.scene.folder.Write(
+        "Orvanta_GR.ini",
+        ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/Orvanta_GR.ini", 1 << 20));
+    const Catalogue greek(w.scene.folder / "Orvanta_GR.ini");
+    LiveLedger in_greek(w.scene.services, greek, RecordFolderPath(w.scene.folder.Path()));
+    w.scene.prompter.ExpectMessage("Δώστε όνομα στον αγώνα");
+    EXPECT_FALSE(in_greek.CreateGame({2008, 3, 15}, "20:45", ""));
+}
+
+// A list of one game loads it at once; the list taking the focus loads its
+// current game unless that one is loaded already.
+TEST(GameList, TheSoleGameAndTheFocusedRowLoad) {
+    LedgerScene w;
+    w.WriteRecord("a.lvo", kExample);
+    w.Open();
+    RunEachGuarded(w.scene.prompter, w.ledger.LoadSoleGame());
+    EXPECT_EQ(w.ledger.CurrentGameFile(), w.Path("a.lvo"));
+    EXPECT_EQ(w.ledger.Page().odds_1.text, "1.85");
+    EXPECT_TRUE(w.ledger.LoadGameUnlessLoaded(1).empty());
+
+    w.WriteRecord("b.lvo", "");
+    w.ledger.FillGameList();
+    EXPECT_TRUE(w.ledger.LoadSoleGame().empty());
+    EXPECT_EQ(w.ledger.CurrentGameFile(), "");
+    RunEachGuarded(w.scene.prompter, w.ledger.LoadGameUnlessLoaded(2));
+    EXPECT_EQ(w.ledger.CurrentGameFile(), w.Path("b.lvo"));
+    EXPECT_EQ(w.ledger.ListRow(), 2);
+    for (int row : {0, 3, -1}) {
+        EXPECT_TRUE(w.ledger.LoadGameUnlessLoaded(row).empty()) << row;
+    }
+    fs::remove(w.Path("a.lvo"));
+    fs::remove(w.Path("b.lvo"));
+    w.ledger.FillGameList();
+    EXPECT_TRUE(w.ledger.LoadSoleGame().empty());
 }
 
 TEST(GameList, TheCurrentRowKeepsItsNumberAndMovesUpWhenTheListShrinks) {

@@ -504,26 +504,36 @@ protected:
     ParlaySheet sheet;
 };
 
-TEST_F(ParlayEventsTest, OnlyTheInputCellsTakeTypingAndBecomeCurrent) {
+// The keyboard reaches every cell the user acts on, the banker box and the
+// result included; only the odds and the stakes take typing.
+TEST_F(ParlayEventsTest, TheCellsTheCurrentCellReachesAndTheCellsTypedInto) {
     for (int row = 0; row < 16; ++row) {
         for (int col = 0; col < 9; ++col) {
-            const bool input = row >= 1 && (col == 0 || col == 1 || col == 4);
-            EXPECT_EQ(IsInputCell(col, row), input) << col << "," << row;
+            const bool data = row >= 1;
+            EXPECT_EQ(MayBeCurrentCell(col, row),
+                      data && (col == 0 || col == 1 || col == 2 || col == 4))
+                << col << "," << row;
+            EXPECT_EQ(IsTypedCell(col, row), data && (col == 1 || col == 4)) << col << "," << row;
         }
     }
-    // The header row's result cell is no result: selecting it flips nothing.
+    // The header row's result cell is no result: pressing it flips nothing.
     const auto before = Texts(sheet.selections);
     ToggleResult(sheet, 0, catalogue, scene.services);
+    EXPECT_FALSE(PressCell(sheet, P::kResultCol, 0, catalogue, scene.services));
     EXPECT_EQ(Texts(sheet.selections), before);
 }
 
-TEST_F(ParlayEventsTest, SelectingAResultFlipsItWithoutMovingThere) {
+TEST_F(ParlayEventsTest, PressingAResultFlipsItAndOtherCellsAreLeftToTheGrid) {
     TextGrid& grid = sheet.selections;
-    EXPECT_FALSE(IsInputCell(P::kResultCol, 3));
-    ToggleResult(sheet, 3, catalogue, scene.services);
+    EXPECT_TRUE(PressCell(sheet, P::kResultCol, 3, catalogue, scene.services));
     EXPECT_EQ(grid.Cell(P::kResultCol, 3), "LOST");
     ToggleResult(sheet, 3, catalogue, scene.services);
     EXPECT_EQ(grid.Cell(P::kResultCol, 3), "WIN");
+    const auto before = Texts(grid);
+    for (int col : {P::kBankerCol, P::kOddsCol, P::kStakeCol, P::kProfitCol}) {
+        EXPECT_FALSE(PressCell(sheet, col, 3, catalogue, scene.services)) << col;
+    }
+    EXPECT_EQ(Texts(grid), before);
     // Anything but "WIN" becomes "WIN".
     grid.SetCell(P::kResultCol, 4, "");
     ToggleResult(sheet, 4, catalogue, scene.services);

@@ -103,7 +103,7 @@ struct HelpSeen {
         }
         shown = true;
         caption = help->windowTitle();
-        exit = Find<QPushButton>(*help, HelpWindowControls(), "exit")->text();
+        exit = testing::ReadCaption(Find<QPushButton>(*help, HelpWindowControls(), "exit"));
         QTextBrowser* browser = BrowserOf(help);
         source = browser->source();
         target = PathAndAnchor(source);
@@ -233,7 +233,7 @@ private slots:
             HelpTarget(scene.folder.Path(), catalogue.FileName(), static_cast<HelpTopic>(topic)));
         // No catalogue file: the captions' defaults.
         QCOMPARE(help.windowTitle(), QStringLiteral("Help"));
-        QCOMPARE(Find<QPushButton>(help, HelpWindowControls(), "exit")->text(),
+        QCOMPARE(testing::ReadCaption(Find<QPushButton>(help, HelpWindowControls(), "exit")),
                  QStringLiteral("Exit"));
         QCOMPARE(BrowserOf(&help)->verticalScrollBar()->value() == 0, anchor.isEmpty());
         QCOMPARE(help.size(), QSize(696, 480));

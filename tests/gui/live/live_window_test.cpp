@@ -2,6 +2,7 @@
 // new-game dialog, the position sheet, the current odds, and what each of them
 // leaves in the record files.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateEdit>
 #include <QJsonDocument>
@@ -21,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/file_io.h"
 #include "core/base/paths.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
@@ -162,6 +164,61 @@ struct LiveScene {
         QVERIFY2(ran, "the New button opened no dialog");
     }
 
+    // Runs `steps` on the modal dialog that `open` brings up, then makes sure
+    // it is gone whatever the steps did.
+    void WithDialog(const std::function<void()>& open,
+                    const std::function<void(QDialog&)>& steps) const {
+        // A button pressed from the keyboard clicks a moment later: the
+        // dialog is looked for until it shows.
+        bool ran = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog == window.get() || !dialog->isVisible()) {
+                return;
+            }
+            poll.stop();
+            ran = true;
+            dialog->activateWindow();
+            if (QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); })) {
+                steps(*dialog);
+            }
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        poll.start();
+        open();
+        QTRY_VERIFY2(ran, "no dialog came up");
+    }
+
+    // The key Alt and a control's mnemonic make.
+    static void PressMnemonic(QAbstractButton* button) {
+        const QKeySequence keys = QKeySequence::mnemonic(button->text());
+        QVERIFY2(!keys.isEmpty(), qPrintable(button->text()));
+        QTest::keyClick(QApplication::focusWidget(), keys[0].key(), keys[0].keyboardModifiers());
+    }
+
+    // The record of `name` read back through the core, against the sheet and
+    // the current odds on screen.
+    void CheckRecordIsTheSheet(const std::string& name) const {
+        const LiveGameRecord record =
+            ParseGameRecord(ReadFileBytes(gui.folder / (kRecords + name), kMaxRecordBytes));
+        QCOMPARE(record.current_odds[0], BoxText("odds_1"));
+        QCOMPARE(record.current_odds[1], BoxText("odds_x"));
+        QCOMPARE(record.current_odds[2], BoxText("odds_2"));
+        std::vector<PositionFields> shown;
+        for (int row = kFirstPositionRow; row + 1 < SheetRows(); ++row) {
+            PositionFields fields;
+            for (int col = 0; col < kInputCols; ++col) {
+                fields[static_cast<std::size_t>(col)] = Cell(col, row);
+            }
+            shown.push_back(fields);
+        }
+        QVERIFY(record.rows == shown);
+    }
+
     testing::GuiScene gui;
     Catalogue catalogue;
     std::vector<std::pair<QWidget*, int>> help;
@@ -264,12 +321,13 @@ private slots:
         QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
         QCOMPARE(window.Ledger().Page().game_list.RowCount(), 1);
 
-        // Escape is no way out; Exit is.
-        scene.Sheet()->setFocus();
-        PressKey(Qt::Key_Escape);
-        QVERIFY(window.isVisible());
+        // Exit closes the window, and so does Escape.
         QTest::mouseClick(scene.Button("exit"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
+        LiveWindow& again = scene.Open();
+        scene.Sheet()->setFocus();
+        PressKey(Qt::Key_Escape);
+        QVERIFY(!again.isVisible());
         QVERIFY(scene.gui.prompter.AllShown());
     }
 
@@ -311,13 +369,13 @@ private slots:
         }
         LiveWindow& window = scene.Open();
         QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(scene.Button("suggest")->text(), suggestion);
+        QCOMPARE(testing::ReadCaption(scene.Button("suggest")), suggestion);
         QCOMPARE(Child<QLabel>(window, "suggestion_title")->text(), suggestion);
         QCOMPARE(Child<QLabel>(window, "current_odds_title")->text(), odds_title);
         QCOMPARE(QString::fromStdString(scene.Cell(0, 0)), buy);
         QCOMPARE(QString::fromStdString(scene.Cell(3, 1)), stake);
         QCOMPARE(QString::fromStdString(scene.Cell(7, 1)), stake);
-        QCOMPARE(scene.Button("help")->text(), QStringLiteral("Help"));
+        QCOMPARE(testing::ReadCaption(scene.Button("help")), QStringLiteral("Help"));
         QCOMPARE(Child<QLabel>(window, "current_odds_column_x")->text(), QStringLiteral("X"));
     }
 
@@ -598,7 +656,9 @@ private slots:
 
     void anEditWithNoGameLoadedIsKeptButNotSaved() {
         LiveScene scene;
+        // Two games: neither is loaded until one is chosen.
         scene.Record("2008_03_15;20-45;G.lvo");
+        scene.Record("2008_03_15;21-00;H.lvo");
         scene.Open();
         scene.gui.prompter.ExpectMessage(kCreateFirstMessage);
         scene.TypeCell(0, 2, QStringLiteral("2"));
@@ -715,17 +775,19 @@ private slots:
         QCOMPARE(sheet->CurrentRow(), 2);
         QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n"));
 
-        // Escape gives the reopened editor up and leaves the window open.
-        PressKey(Qt::Key_Escape);
-        QVERIFY(!sheet->IsEditing());
-        QVERIFY(window.isVisible());
         // A second odds value on the same side is refused as well.
+        PressKey(Qt::Key_Return);
         scene.gui.prompter.ExpectMessage(kRowRuleMessage);
         scene.TypeCell(1, 2, QStringLiteral("4"));
         QVERIFY(scene.gui.prompter.AllShown());
         QCOMPARE(scene.Cell(1, 2), std::string());
         QTRY_VERIFY(sheet->IsEditing());
+        // Escape ends the reopened, empty edit and closes the window; the
+        // record is as it was.
         PressKey(Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n"));
+        QVERIFY(scene.gui.prompter.AllShown());
     }
 
     void currentOddsComputeAndSaveOnlyWhenAllThreeAreSet() {
@@ -804,6 +866,147 @@ private slots:
         QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;;;;;;\r\n;;;;;;;;\r\n"));
     }
 
+    // A user without a mouse: New by its mnemonic, the name typed at once and
+    // Enter; the only game loads at once; Tab to the sheet, positions and
+    // current odds typed; the record on disk is what the window shows; Escape
+    // closes the window.
+    void aGameIsMadeLoadedAndEditedByKeyboardAlone() {
+        LiveScene scene;
+        LiveWindow& window = scene.Open();
+        QCOMPARE(QApplication::focusWidget(), scene.List());
+        scene.WithDialog([&] { LiveScene::PressMnemonic(scene.Button("new_game")); },
+                         [&](QDialog& dialog) {
+                             auto* name =
+                                 Child<QLineEdit>(static_cast<NewGameDialog&>(dialog), "name");
+                             QCOMPARE(QApplication::focusWidget(), name);
+                             Type(QStringLiteral("Home - Away"));
+                             PressKey(Qt::Key_Return);
+                             QVERIFY(!dialog.isVisible());
+                         });
+        QCOMPARE(scene.ListedGames(), std::vector<std::string>{kNewGame});
+        QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + kNewGame));
+        // The desktop gives the window back its activation, and the focus to
+        // the list, where it was when Alt pressed New.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), scene.List());
+        PressKey(Qt::Key_Tab);
+        GridView* sheet = scene.Sheet();
+        QCOMPARE(QApplication::focusWidget(), sheet);
+        QCOMPARE(QPoint(sheet->CurrentCol(), sheet->CurrentRow()), QPoint(0, 2));
+        Type(QStringLiteral("2"));
+        PressKey(Qt::Key_Return);
+        Type(QStringLiteral("10"));
+        PressKey(Qt::Key_Return);
+        PressKey(Qt::Key_Down);
+        PressKey(Qt::Key_Home);
+        for (int i = 0; i < 4; ++i) {
+            PressKey(Qt::Key_Right);
+        }
+        QCOMPARE(QPoint(sheet->CurrentCol(), sheet->CurrentRow()), QPoint(4, 3));
+        Type(QStringLiteral("1.5"));
+        PressKey(Qt::Key_Return);
+        Type(QStringLiteral("20"));
+        PressKey(Qt::Key_Return);
+        PressKey(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), scene.Box("odds_1"));
+        for (const char* odds : {"1.85", "3.40", "4.20"}) {
+            Type(QString::fromLatin1(odds));
+            PressKey(Qt::Key_Return);
+        }
+        QCOMPARE(scene.BoxText("odds_2"), std::string("4.20"));
+        QCOMPARE(scene.BoxText("result_1"), std::string("0"));
+        QCOMPARE(scene.BoxText("result_x"), std::string("10"));
+        QCOMPARE(scene.SheetRows(), 5);
+        scene.CheckRecordIsTheSheet(kNewGame);
+
+        PressKey(Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    // Of several games none is loaded until one is chosen: by the list taking
+    // the focus from the keyboard, by Enter or Space on it, by a move of its
+    // current row. A game already loaded is not read again on the focus.
+    void theListLoadsItsGameOnFocusEnterAndSpace() {
+        LiveScene scene;
+        const std::string first = "2008_03_15;19-00;A.lvo";
+        const std::string second = "2008_03_15;20-45;B.lvo";
+        scene.Record(first, "1.5;2;3;\r\n");
+        scene.Record(second, "2;3;4;\r\n");
+        LiveWindow& window = scene.Open();
+        QCOMPARE(QApplication::focusWidget(), scene.List());
+        QVERIFY(window.Ledger().CurrentGameFile().empty());
+
+        PressKey(Qt::Key_Space);
+        QCOMPARE(scene.BoxText("odds_1"), std::string("1.5"));
+        PressKey(Qt::Key_Down);
+        QCOMPARE(scene.BoxText("odds_1"), std::string("2"));
+        scene.Record(second, "7;8;9;\r\n");  // behind the window's back
+        PressKey(Qt::Key_Return);
+        QCOMPARE(scene.BoxText("odds_1"), std::string("7"));
+
+        // Away and back: the loaded game stays as it is on screen.
+        scene.Record(second, "5;5;5;\r\n");
+        PressKey(Qt::Key_Tab);
+        PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), scene.List());
+        QTest::qWait(20);
+        QCOMPARE(scene.BoxText("odds_1"), std::string("7"));
+
+        // The list taking the focus loads its current game when it is not the
+        // loaded one (the program, not the user, moved the row here).
+        scene.List()->SetCurrentCell(0, 1);
+        scene.Sheet()->setFocus();
+        PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_COMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + first));
+        QCOMPARE(scene.BoxText("odds_1"), std::string("1.5"));
+
+        // Deleting one of two leaves one: it is loaded at once.
+        scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
+        QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
+        QCOMPARE(scene.ListedGames(), std::vector<std::string>{second});
+        QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + second));
+        QCOMPARE(scene.BoxText("odds_1"), std::string("5"));
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    // The dialog starts in the name; a name of blanks is refused and the focus
+    // goes back to it.
+    void aBlankNameIsRefusedAndTheNameTakesTheFocus() {
+        LiveScene scene;
+        scene.Open();
+        scene.gui.prompter.ExpectMessage("Give the match a name");
+        scene.WithNewGameDialog([&](NewGameDialog& dialog) {
+            auto* name = Child<QLineEdit>(dialog, "name");
+            QCOMPARE(QApplication::focusWidget(), name);
+            Type(QStringLiteral("  "));
+            PressKey(Qt::Key_Tab);
+            PressKey(Qt::Key_Return);  // Ok, pressed from the keyboard
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(QApplication::focusWidget(), name);
+        });
+        QVERIFY(scene.ListedGames().empty());
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    // Escape with a cell's edit open ends the edit as Exit's click would,
+    // saving it, and closes the window.
+    void escapeEndsAnOpenEditSavesItAndCloses() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game);
+        LiveWindow& window = scene.Open();
+        QCOMPARE(window.Ledger().CurrentGameFile(), scene.gui.folder / (kRecords + game));
+        scene.Sheet()->setFocus();
+        scene.Sheet()->SetCurrentCell(0, 2);
+        Type(QStringLiteral("2"));
+        QVERIFY(scene.Sheet()->IsEditing());
+        PressKey(Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;;;;;;\r\n;;;;;;;;\r\n"));
+    }
+
     void aSavedGameReloadsTheSameInANewWindow() {
         LiveScene scene;
         const std::string game = "2008_03_15;20-45;G.lvo";
@@ -832,8 +1035,9 @@ private slots:
         QTest::mouseClick(scene.Button("exit"), Qt::LeftButton);
         QVERIFY(!scene.window->isVisible());
 
+        // The only game of the list is loaded at once, and again on a click.
         scene.Open();
-        QCOMPARE(scene.SheetRows(), 3);
+        QCOMPARE(scene.Screen(), before);
         scene.ClickListRow(1);
         QCOMPARE(scene.Screen(), before);
         QCOMPARE(scene.Content(game), saved);

@@ -2,13 +2,18 @@
 // automation and the installed-program checks know the controls by: this is
 // the one place besides the tables that spells them, so that no edit of a
 // table renames a control unseen. Every row's control is there under its name
-// and shows its caption in both languages, and a screen reader finds a name
-// for every control that is neither empty nor the object name.
+// and shows its caption in both languages, every button and menu command with
+// an Alt mnemonic of its own, and a screen reader finds a name for every
+// control that is neither empty nor the object name.
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSet>
 #include <QTest>
@@ -111,10 +116,10 @@ void CheckRows(QObject& window, const ControlTable<Page>& table, const Catalogue
         QVERIFY2(!found.isEmpty(), row.object_name);
         for (QObject* control : found) {
             if (row.caption) {
-                QCOMPARE(CaptionOf(control), ToQt(catalogue.Read(*row.caption)));
+                QCOMPARE(testing::ReadCaption(control), ToQt(catalogue.Read(*row.caption)));
             }
             if (row.fixed_text) {
-                QCOMPARE(CaptionOf(control), QString::fromUtf8(row.fixed_text));
+                QCOMPARE(testing::ReadCaption(control), QString::fromUtf8(row.fixed_text));
             }
             if (auto* widget = qobject_cast<QWidget*>(control)) {
                 const QString spoken = Spoken(widget);
@@ -166,6 +171,56 @@ void WalkFrom(QAccessibleInterface* node, const QSet<QString>& object_names, con
     for (int i = 0; i < node->childCount(); ++i) {
         if (QAccessibleInterface* child = node->child(i)) {
             WalkFrom(child, object_names, here, walk);
+        }
+    }
+}
+
+// Each caption of a group carries a mnemonic, and no two the same key.
+void CheckMnemonics(const QStringList& captions, const QString& group) {
+    QSet<QString> keys;
+    for (const QString& caption : captions) {
+        const QString key = QKeySequence::mnemonic(caption).toString();
+        QVERIFY2(!key.isEmpty(), qPrintable(group + ": no mnemonic in " + caption));
+        QVERIFY2(!keys.contains(key), qPrintable(group + ": " + key + " twice, " + caption));
+        keys.insert(key);
+    }
+}
+
+QStringList Captions(const QList<QAction*>& actions) {
+    QStringList captions;
+    for (const QAction* action : actions) {
+        if (!action->isSeparator() && !action->text().isEmpty()) {
+            captions << action->text();
+        }
+    }
+    return captions;
+}
+
+QStringList ButtonCaptions(const QWidget& window) {
+    QStringList captions;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->window() == &window && !button->text().isEmpty()) {
+            captions << button->text();
+        }
+    }
+    return captions;
+}
+
+// The menu bar's commands share the Alt keys with the window's buttons; each
+// menu's commands are keys of their own once it is open.
+void CheckWindowMnemonics(const QWidget& window, const QString& name) {
+    QStringList alt_keys = ButtonCaptions(window);
+    QList<QAction*> menus;
+    if (const QMenuBar* bar = window.findChild<QMenuBar*>()) {
+        alt_keys += Captions(bar->actions());
+        menus = bar->actions();
+    }
+    CheckMnemonics(alt_keys, name);
+    while (!menus.isEmpty()) {
+        const QAction* item = menus.takeFirst();
+        if (const QMenu* menu = item->menu()) {
+            CheckMnemonics(Captions(menu->actions()), name + " / " + menu->title());
+            menus += menu->actions();
         }
     }
 }
@@ -272,22 +327,26 @@ private slots:
               QAccessible::ColumnHeader, QAccessible::RowHeader, QAccessible::CheckBox}) {
             QVERIFY2(reached.contains(int(role)), qPrintable(QString::number(int(role))));
         }
+        CheckWindowMnemonics(*main, QStringLiteral("main window"));
 
         LiveScene live(file);
         QVERIFY(testing::ShowAndActivate(&live.window));
         CheckRows(live.window, LiveWindowControls(), live.catalogue);
         QCOMPARE(Unnamed(live.window), QStringList());
+        CheckWindowMnemonics(live.window, QStringLiteral("live window"));
 
         LiveLedger ledger(scene.services, open, RecordFolderPath(scene.folder.Path()));
         NewGameDialog new_game(scene.services, ledger, nullptr);
         QVERIFY(testing::ShowAndActivate(&new_game));
         CheckRows(new_game, NewGameControls(), open);
         QCOMPARE(Unnamed(new_game), QStringList());
+        CheckWindowMnemonics(new_game, QStringLiteral("new game"));
 
         HelpWindow help(scene.services, open);
         QVERIFY(testing::ShowAndActivate(&help));
         CheckRows(help, HelpWindowControls(), open);
         QCOMPARE(Unnamed(help), QStringList());
+        CheckWindowMnemonics(help, QStringLiteral("help"));
 
         AboutBox about(scene.services, open);
         QVERIFY(testing::ShowAndActivate(&about));
@@ -303,6 +362,7 @@ private slots:
                  QStringList());
         QCOMPARE(UnnamedInBox([&] { prompter.AskOkIgnore("UploadNewVersion"); }), QStringList());
         QCOMPARE(UnnamedInBox([&] { prompter.ShowError("I/O error 5"); }), QStringList());
+        CheckWindowMnemonics(about, QStringLiteral("about"));
     }
 
     // A box is named by the label in front of it, which is linked to it; a box

@@ -76,13 +76,13 @@ void AltAlone() {
 QString ShownCaption(MainWindow& window, const QString& control) {
     const QString name = testing::ObjectName(MainWindowControls(), control.toLatin1().constData());
     if (auto* action = window.findChild<QAction*>(name)) {
-        return action->text();
+        return testing::ReadCaption(action);
     }
     if (auto* menu = window.findChild<QMenu*>(name)) {
-        return menu->title();
+        return testing::ReadCaption(menu);
     }
     if (auto* button = window.findChild<QPushButton*>(name)) {
-        return button->text();
+        return testing::ReadCaption(button);
     }
     auto* pages = testing::Pages(window);
     if (QWidget* page = pages->findChild<QWidget*>(name)) {
@@ -137,7 +137,7 @@ private slots:
                  QStringLiteral("   Version:") + QString::fromLatin1(vendor::kVersionText));
         QCOMPARE(testing::Find<QLabel>(*window, ParlayControls(), parlay_captions::kSum)->text(),
                  QString());
-        QCOMPARE(MainControl<QPushButton>(*window, captions::kCalculate)->text(),
+        QCOMPARE(testing::ReadCaption(MainControl<QPushButton>(*window, captions::kCalculate)),
                  QStringLiteral("Calculate"));
         QCOMPARE(
             testing::Find<QLabel>(*window, ArbitrageControls(), arbitrage_captions::kMultiplier)
@@ -242,7 +242,7 @@ private slots:
         MainControl<QAction>(*window, "english_item")->trigger();
         QCOMPARE(pages->tabText(MainWindow::kArbitrage), QStringLiteral("ARBITRAGE"));
         QCOMPARE(pages->tabText(MainWindow::kParlay), QStringLiteral("PARLAY BETTING"));
-        QCOMPARE(MainControl<QPushButton>(*window, captions::kCalculate)->text(),
+        QCOMPARE(testing::ReadCaption(MainControl<QPushButton>(*window, captions::kCalculate)),
                  QStringLiteral("Calculate"));
         QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2.5"));
         QCOMPARE(Cell(tab, 0, 2), QStringLiteral("1.72"));
@@ -383,11 +383,20 @@ private slots:
         PressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), Edit(*window, &A::win_pay_target));
         QCOMPARE(multiplier->text(), QStringLiteral("1"));
-        // Enter on Calculate moves on too, without calculating.
+        // Enter on a button presses it, as Space does: Calculate calculates
+        // and keeps the focus, Clear asks its question.
+        TypeOdds(Arbitrage(*window), 0, QStringLiteral("2.1"));
+        TypeOdds(Arbitrage(*window), 1, QStringLiteral("2.1"));
         auto* calculate = MainControl<QPushButton>(*window, captions::kCalculate);
         calculate->setFocus();
         PressKey(Qt::Key_Return);
-        QVERIFY(QApplication::focusWidget() != calculate);
+        QCOMPARE(QApplication::focusWidget(), calculate);
+        QCOMPARE(Cell(Arbitrage(*window), 0, 2), QStringLiteral("2"));
+        MainControl<QPushButton>(*window, captions::kClear)->setFocus();
+        scene.prompter.ExpectYesNo("Clear All Information ?", true);
+        PressKey(Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(scene.prompter.AllShown());
+        QCOMPARE(Cell(Arbitrage(*window), 0, 1), QString());
     }
 
     void printDoesNothingAndExitOpensTheHomePage() {

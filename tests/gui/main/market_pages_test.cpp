@@ -139,14 +139,17 @@ private slots:
         QCOMPARE(CellText(tab->Page().outcomes, 0, 2), QStringLiteral("61.82"));
     }
 
-    void probabilityBoxesAreNotTabStopsAndEnterWraps() {
+    // The results are read-only, and Tab reaches them as it does every result
+    // box of the program, so that a screen reader can read them out.
+    void probabilityBoxesAreReadOnlyTabStopsAndEnterWraps() {
         Scene scene;
         QVERIFY(scene.Show(MainWindow::kProbability));
         ProbabilityTab* tab = scene.Probability();
         for (TextBox ProbabilityPage::*box :
              {&ProbabilityPage::margin, &ProbabilityPage::return_percent,
               &ProbabilityPage::cut_percent}) {
-            QVERIFY(!(Edit(*scene.window, box)->focusPolicy() & Qt::TabFocus));
+            QVERIFY(Edit(*scene.window, box)->focusPolicy() & Qt::TabFocus);
+            QVERIFY(Edit(*scene.window, box)->isReadOnly());
         }
         TypeInto(tab->Grid(), 14, 1, QStringLiteral("2"));
         QCOMPARE(tab->Grid()->CurrentCol(), 0);

@@ -1,6 +1,8 @@
 // The PARLAY BETTING sheet through the main window: its grid events, its
 // buttons, and a saved sheet read back by orvanta-calc with the same figures.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -118,10 +120,15 @@ private slots:
         QCOMPARE(scene.Grid()->CurrentCol(), 1);
         ClickCell(scene.Grid(), 2, 2);
         QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("WIN"));
-        // By keyboard as well.
+        // By keyboard the cell is reached without a flip; Space flips it.
         PressKey(Qt::Key_Right);
+        QCOMPARE(scene.Grid()->CurrentCol(), 2);
+        QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("WIN"));
+        PressKey(Qt::Key_Space);
         QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("LOST"));
-        QCOMPARE(scene.Grid()->CurrentCol(), 1);
+        QCOMPARE(scene.Grid()->CurrentCol(), 2);
+        PressKey(Qt::Key_Space);
+        QCOMPARE(CellText(scene.Cells(), 2, 2), QStringLiteral("WIN"));
 
         // A banker made LOST is pointed out first; made WIN again, silently.
         scene.ClickBanker(4);
@@ -131,6 +138,12 @@ private slots:
         QCOMPARE(CellText(scene.Cells(), 2, 4), QStringLiteral("LOST"));
         ClickCell(scene.Grid(), 2, 4);
         QCOMPARE(CellText(scene.Cells(), 2, 4), QStringLiteral("WIN"));
+        scene.Grid()->setFocus();
+        scene.Grid()->SetCurrentCell(2, 4);
+        scene.gui.prompter.ExpectMessage("Standart Lost");
+        PressKey(Qt::Key_Space);
+        QCOMPARE(CellText(scene.Cells(), 2, 4), QStringLiteral("LOST"));
+        QVERIFY(scene.gui.prompter.AllShown());
     }
 
     void checkingTheBoxOfALostRowIsPointedOut() {
@@ -141,14 +154,43 @@ private slots:
         scene.gui.prompter.ExpectMessage("Standart Lost");
         scene.ClickBanker(3);
         QVERIFY(scene.Cells().IsChecked(0, 3));
+        // Space on the box's cell goes the click's way, message and all.
+        ClickCell(scene.Grid(), 2, 5);
+        scene.Grid()->setFocus();
+        scene.Grid()->SetCurrentCell(0, 5);
+        scene.gui.prompter.ExpectMessage("Standart Lost");
+        PressKey(Qt::Key_Space);
+        QVERIFY(scene.Cells().IsChecked(0, 5));
+        PressKey(Qt::Key_Space);
+        QVERIFY(!scene.Cells().IsChecked(0, 5));
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    // A banker cell is a check box and nothing else: a digit, F2, a paste or
+    // a double click opens no editor in it (once, "7" stayed beside the box).
+    void theBankerCellHoldsNoText() {
+        Scene scene;
+        QVERIFY(scene.Show());
+        scene.Grid()->setFocus();
+        scene.Grid()->SetCurrentCell(0, 2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        PressKey(Qt::Key_7);
+        PressKey(Qt::Key_F2);
+        PressKey(Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseDClick(scene.Grid()->viewport(), Qt::LeftButton, {},
+                           scene.Grid()->visualRect(scene.Grid()->model()->index(2, 0)).center());
+        QVERIFY(!scene.Grid()->IsEditing());
+        QCOMPARE(CellText(scene.Cells(), 0, 2), QString());
+        QVERIFY(!scene.Grid()->Model().CanEdit(0, 2));
     }
 
     // Found by the monkey: the banker column left no room for "…" beside its
-    // box, so two digits typed there vanished without a mark.
+    // box, so two digits there vanished without a mark. Typing no longer puts
+    // text there; a sheet file still may.
     void aFigureInTheBankerColumnShowsCutWithItsMark() {
         Scene scene;
         QVERIFY(scene.Show());
-        TypeInto(scene.Grid(), 0, 1, QStringLiteral("43"));
+        scene.Tab()->Sheet().selections.SetCell(0, 1, "43");
         QCOMPARE(CellText(scene.Cells(), 0, 1), QStringLiteral("43"));
         const testing::DrawnTextReport report = testing::CheckDrawnText(scene.Grid());
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
@@ -179,9 +221,12 @@ private slots:
             ClickCell(scene.Grid(), col, 6);
             QCOMPARE(scene.Grid()->CurrentCol(), 4);
         }
+        // The keyboard passes over them: on from the stake there is nowhere to
+        // go, back from it is the result.
         PressKey(Qt::Key_Right);
-        PressKey(Qt::Key_Left);
         QCOMPARE(scene.Grid()->CurrentCol(), 4);
+        PressKey(Qt::Key_Left);
+        QCOMPARE(scene.Grid()->CurrentCol(), 2);
         ClickCell(scene.Grid(), 1, 6);
         QCOMPARE(scene.Grid()->CurrentCol(), 1);
     }
@@ -263,7 +308,7 @@ private slots:
         // The dialog's button reads the page's own Delete Files caption.
         const FileDialogOptions& dialog = scene.gui.prompter.Shown().back().dialog;
         QCOMPARE(QString::fromStdString(dialog.accept_label),
-                 scene.Button(parlay_captions::kDeleteFiles)->text());
+                 testing::ReadCaption(scene.Button(parlay_captions::kDeleteFiles)));
     }
 };
 

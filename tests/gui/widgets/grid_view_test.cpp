@@ -2,6 +2,8 @@
 // event the pages hook into.
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QClipboard>
 #include <QFont>
 #include <QLineEdit>
 #include <QTest>
@@ -113,12 +115,125 @@ private slots:
         view.SetCurrentCell(1, 1);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 2, 2));
         QCOMPARE(view.CurrentCol(), 1);
-        PressKey(Qt::Key_Right);
-        QCOMPARE(view.CurrentCol(), 1);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 3, 3));
         QCOMPARE(view.CurrentCol(), 3);
         QCOMPARE(view.CurrentRow(), 3);
-        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{2, 2}, {2, 1}, {3, 3}}));
+        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{2, 2}, {3, 3}}));
+        // The keyboard passes over the refused cell rather than stopping at it.
+        asked.clear();
+        view.setFocus();
+        PressKey(Qt::Key_Left);
+        QCOMPARE(view.CurrentCol(), 1);
+        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{2, 3}, {1, 3}}));
+    }
+
+    // Keys that would stop on a cell that may not be current pass over it: a
+    // step goes on the same way, a jump comes back toward where it started.
+    void keysPassOverCellsThatMayNotBeCurrent_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        // clang-format off
+        QTest::newRow("Right over a refused column") << int(Qt::Key_Right)    << none << QPoint(1, 1) << QPoint(3, 1);
+        QTest::newRow("Left over it")                << int(Qt::Key_Left)     << none << QPoint(3, 1) << QPoint(1, 1);
+        QTest::newRow("Right with none beyond")      << int(Qt::Key_Right)    << none << QPoint(4, 1) << QPoint(4, 1);
+        QTest::newRow("End: the last one allowed")   << int(Qt::Key_End)      << none << QPoint(0, 2) << QPoint(4, 2);
+        QTest::newRow("Home")                        << int(Qt::Key_Home)     << none << QPoint(4, 2) << QPoint(0, 2);
+        QTest::newRow("Ctrl+End")                    << int(Qt::Key_End)      << ctrl << QPoint(1, 1) << QPoint(4, 4);
+        QTest::newRow("Ctrl+Home: not the header")   << int(Qt::Key_Home)     << ctrl << QPoint(4, 3) << QPoint(0, 1);
+        QTest::newRow("PageDown")                    << int(Qt::Key_PageDown) << none << QPoint(1, 1) << QPoint(1, 4);
+        QTest::newRow("PageUp: not the header")      << int(Qt::Key_PageUp)   << none << QPoint(1, 4) << QPoint(1, 1);
+        QTest::newRow("Up from the first row")       << int(Qt::Key_Up)       << none << QPoint(1, 1) << QPoint(1, 1);
+        // clang-format on
+    }
+
+    void keysPassOverCellsThatMayNotBeCurrent() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        TextGrid grid = SmallGrid();
+        grid.SetColCount(6);
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.SetSelectCell([](int col, int) { return col != 2 && col != 5; });
+        view.setFocus();
+        view.SetCurrentCell(from.x(), from.y());
+        PressKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QPoint(view.CurrentCol(), view.CurrentRow()), to);
+    }
+
+    // Where the grid says so, Tab and Shift+Tab walk the cells that may be
+    // current, row by row, and leave the grid past the last or the first.
+    void tabWalksTheCellsAndLeavesAfterTheLast() {
+        QWidget window;
+        QLineEdit before(&window);
+        TextGrid grid = SmallGrid();
+        GridView view(grid, m_errors, &window);
+        QLineEdit after(&window);
+        view.move(0, 30);
+        after.move(0, 300);
+        QVERIFY(testing::ShowAndActivate(&window));
+        view.SetSelectCell([](int col, int) { return col != 2; });
+        view.SetTabWalksCells(true);
+        view.setFocus();
+        view.SetCurrentCell(1, 3);
+        std::vector<QPoint> visited;
+        for (int i = 0; i < 4; ++i) {
+            PressKey(Qt::Key_Tab);
+            visited.emplace_back(view.CurrentCol(), view.CurrentRow());
+        }
+        QCOMPARE(visited, (std::vector<QPoint>{{3, 3}, {0, 4}, {1, 4}, {3, 4}}));
+        QCOMPARE(QApplication::focusWidget(), &view);
+        PressKey(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &after);
+        // An edit open on Tab ends and the walk goes on.
+        view.setFocus();
+        view.SetCurrentCell(0, 1);
+        Type(QStringLiteral("5"));
+        QVERIFY(view.IsEditing());
+        PressKey(Qt::Key_Tab);
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(grid.Cell(0, 1), std::string("5"));
+        QCOMPARE(QPoint(view.CurrentCol(), view.CurrentRow()), QPoint(1, 1));
+        PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), &before);
+    }
+
+    // A click on a cell or Space on the current one reaches the page first;
+    // a click it takes leaves the current cell where it was.
+    void aCellIsActedOnByAClickOrSpace() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        std::vector<std::pair<int, int>> acted;
+        view.SetKeyFilter(
+            [](char typed, const std::string&) { return std::optional<char>(typed); });
+        view.SetCellActivated([&](int col, int row) {
+            acted.emplace_back(col, row);
+            return col == 2;
+        });
+        view.setFocus();
+        view.SetCurrentCell(1, 1);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 2, 3));
+        QCOMPARE(QPoint(view.CurrentCol(), view.CurrentRow()), QPoint(1, 1));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 3, 3));
+        QCOMPARE(QPoint(view.CurrentCol(), view.CurrentRow()), QPoint(3, 3));
+        // Reached by keyboard the cell is only current; Space acts on it.
+        PressKey(Qt::Key_Left);
+        QCOMPARE(view.CurrentCol(), 2);
+        PressKey(Qt::Key_Space);
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(acted, (std::vector<std::pair<int, int>>{{2, 3}, {3, 3}, {2, 3}}));
+        // Space the page leaves is typed as any key.
+        PressKey(Qt::Key_Right);
+        PressKey(Qt::Key_Space);
+        QVERIFY(view.IsEditing());
+        QCOMPARE(view.CurrentText(), std::string(" "));
     }
 
     void keyFilterSeesTheTextAndMayReplace() {
@@ -317,6 +432,20 @@ private slots:
         }
         QCOMPARE(clicks, (std::vector<std::pair<int, int>>{{0, 2}}));
         QVERIFY(grid.IsChecked(0, 2));
+
+        // Space on the cell goes the same way; nothing opens an editor in it.
+        view.setFocus();
+        view.SetCurrentCell(0, 2);
+        PressKey(Qt::Key_Space);
+        QCOMPARE(clicks, (std::vector<std::pair<int, int>>{{0, 2}, {0, 2}}));
+        QVERIFY(!grid.IsChecked(0, 2));
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        PressKey(Qt::Key_7);
+        PressKey(Qt::Key_F2);
+        PressKey(Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 0, 2));
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(grid.Cell(0, 2), std::string());
     }
 
     void rowClickedByMouseAndKeyboard() {
@@ -332,7 +461,32 @@ private slots:
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCentre(view, 0, 3));
         view.setFocus();
         PressKey(Qt::Key_Down);
-        QCOMPARE(rows, (std::vector<int>{1, 3, 4}));
+        // With no enter rule, Enter and Space on the current row are a click on it.
+        PressKey(Qt::Key_Return);
+        PressKey(Qt::Key_Space);
+        QCOMPARE(rows, (std::vector<int>{1, 3, 4, 4, 4}));
+    }
+
+    // An edit ended from outside, as Enter ends it without moving on; a refused
+    // text says so and its editor opens again.
+    void anEditEndedFromOutside() {
+        TextGrid grid = SmallGrid();
+        GridView view(grid, m_errors);
+        QVERIFY(testing::ShowAndActivate(&view));
+        view.SetValidateCell(
+            [&](int col, int row, const std::string&) { return grid.Cell(col, row) != "9"; });
+        QVERIFY(view.EndEditing());
+        view.setFocus();
+        view.SetCurrentCell(1, 2);
+        Type(QStringLiteral("5"));
+        QVERIFY(view.EndEditing());
+        QVERIFY(!view.IsEditing());
+        QCOMPARE(grid.Cell(1, 2), std::string("5"));
+        QCOMPARE(view.CurrentRow(), 2);
+        view.SetCurrentCell(1, 3);
+        Type(QStringLiteral("9"));
+        QVERIFY(!view.EndEditing());
+        QTRY_VERIFY(view.IsEditing());
     }
 
     void columnsWidenByDraggingTheHeaderEdge() {
