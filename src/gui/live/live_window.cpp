@@ -2,14 +2,13 @@
 
 #include <QAction>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -27,8 +26,10 @@
 #include "gui/live/live_panels.h"
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
+#include "gui/widgets/cover_picture.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/window_fit.h"
 
 // The picture is compiled into the static GUI library; nothing else refers to
 // it, so the linker would leave it out unless it is registered by name.
@@ -41,6 +42,7 @@ namespace orvanta {
 namespace {
 
 const QString kPicture = QStringLiteral(":/live/live_pitch.jpg");
+const QSize kWindowSize(865, 568);
 constexpr int kListWidth = 230;
 constexpr int kBarHeight = 34;
 
@@ -93,7 +95,7 @@ LiveWindow::~LiveWindow() {
 }
 
 void LiveWindow::LayOut() {
-    resize(865, 568);
+    resize(kWindowSize);
     LayOutGrids();
 
     auto* band = new QHBoxLayout;
@@ -103,12 +105,16 @@ void LiveWindow::LayOut() {
     }
     QHBoxLayout* bar = LayOutBar();
 
-    auto* layout = new QVBoxLayout(this);
+    m_contents = new QWidget;
+    auto* layout = new QVBoxLayout(m_contents);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(m_splitter, 1);
     layout->addLayout(band);
     layout->addLayout(bar);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(ScrollingContents(m_contents, this));
 }
 
 void LiveWindow::LayOutGrids() {
@@ -136,9 +142,8 @@ void LiveWindow::LayOutGrids() {
 
 // The bar at the foot: three buttons, the picture, two buttons.
 QHBoxLayout* LiveWindow::LayOutBar() {
-    auto* picture = m_controls.Made<QLabel>("picture");
+    auto* picture = m_controls.Made<CoverPicture>("picture");
     picture->setPixmap(QPixmap(kPicture));
-    picture->setScaledContents(true);
     picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     picture->setFixedHeight(kBarHeight);
 
@@ -230,22 +235,27 @@ bool LiveWindow::PrepareToShow() {
         filled = true;
     });
     ShowPage();
+    FitToScreen();
     FitListPane();
-
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this, parentWidget());
     return filled;
+}
+
+// The window's own size, larger where the font needs it, and no larger than the
+// screen's free area: what does not fit then scrolls.
+void LiveWindow::FitToScreen() {
+    const QSize needed = m_contents->minimumSizeHint();
+    resize(FittedToScreen(this, kWindowSize.expandedTo(needed), parentWidget()));
+    // Laid out now, before the window shows, so that the list pane is sized
+    // from the room it will have.
+    m_contents->resize(size().expandedTo(needed));
 }
 
 void LiveWindow::FitListPane() {
     // Wide enough for the longest game name, up to a third of the window, so
     // that the sheet keeps room to show its figures whole; a longer name is
     // cut with an ellipsis. The splitter does the rest.
-    layout()->activate();
+    m_contents->layout()->activate();
     const int total = m_splitter->width() - m_splitter->handleWidth();
     const int sheet =
         m_sheet->FullSize().width() + m_sheet->verticalScrollBar()->sizeHint().width();

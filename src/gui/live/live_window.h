@@ -64,6 +64,7 @@ private:
     // Captions, the list and an empty sheet, and the window centred. False when
     // the list cannot be filled.
     bool PrepareToShow();
+    void FitToScreen();
 
     void OnExit();
     void OnNewGame();
@@ -84,6 +85,7 @@ private:
     LiveLedger m_ledger;
     Controls<LivePage> m_controls;
 
+    QWidget* m_contents = nullptr;
     QSplitter* m_splitter = nullptr;
     GridView* m_list = nullptr;
     GridView* m_sheet = nullptr;

@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
 
@@ -44,6 +47,12 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     PaintPage(this);
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        m_rest_widths.push_back(m_page.outcomes.ColWidth(c));
+    }
+    m_with_odds.assign(P::kOutcomes, false);
+    connect(&m_grid->Model(), &QAbstractItemModel::dataChanged, this,
+            [this] { MakeRoomForFigures(); });
     BindBoxes();
     LayOut();
     // Tab visits the boxes in the order Enter does.
@@ -61,7 +70,7 @@ void ArbitrageTab::BindBoxes() {
     m_enter_moves_focus = {multiplier, target, m_controls.Box(&P::sure_profit_percent), profit,
                            m_controls.Box(&P::total_wager)};
     for (QWidget* box : m_enter_moves_focus) {
-        box->setFixedWidth(kBoxWidth);
+        box->setFixedWidth(Across(this, kBoxWidth));
     }
     // The multiplier and the target are amounts: no sign, no letters.
     multiplier->SetKeyFilter(NumberKeyFilter(m_services));
@@ -94,13 +103,57 @@ void ArbitrageTab::LayOut() {
         AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), m_controls.Box(place.box),
                         place.row, place.col);
     }
-    boxes->setColumnMinimumWidth(2, 40);
+    boxes->setColumnMinimumWidth(2, Across(this, 40));
     boxes->setColumnStretch(5, 1);
     auto* boxes_row = new QHBoxLayout();
-    boxes_row->addSpacing(60);
+    boxes_row->addSpacing(Across(this, 60));
     boxes_row->addLayout(boxes);
     page->addLayout(boxes_row);
     page->addStretch(1);
+}
+
+// A column with odds shows a stake of 99,999.99 whole; the columns without odds
+// give up the room it takes, down to what shows their header. Nothing typed,
+// every column has its own width again.
+void ArbitrageTab::MakeRoomForFigures() {
+    TextGrid& grid = m_page.outcomes;
+    std::vector<bool> with_odds(P::kOutcomes);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        with_odds[c] = !grid.Cell(c, P::kOddsRow).empty();
+    }
+    if (with_odds == m_with_odds) {
+        return;
+    }
+    m_with_odds = with_odds;
+    const FontScale scale = m_grid->Scale();
+    const QString stake = QStringLiteral("99999") + QChar(m_services.separator) + "99";
+    const int figure = scale.AcrossBack(std::max(m_grid->WidthToShow(stake, 0, P::kWagerRow),
+                                                 m_grid->WidthToShow(stake, 0, P::kWinPayRow)));
+    int spare = 0;
+    int without = 0;
+    std::vector<int> widths = m_rest_widths;
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        spare += m_rest_widths[c];
+        if (with_odds[c]) {
+            widths[c] = std::max(m_rest_widths[c], figure);
+            spare -= widths[c];
+        } else {
+            ++without;
+        }
+    }
+    for (int c = 0; c < P::kOutcomes && without > 0; ++c) {
+        if (!with_odds[c]) {
+            const int header = scale.AcrossBack(
+                m_grid->WidthToShow(ToQt(grid.Cell(c, 0)) + QStringLiteral("  "), c, 0));
+            const int share = spare / without;
+            widths[c] = std::clamp(share, std::min(header, m_rest_widths[c]), m_rest_widths[c]);
+            spare -= widths[c];
+            --without;
+        }
+    }
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        grid.SetColWidth(c, widths[c]);
+    }
 }
 
 QWidget* ArbitrageTab::FirstInput() const {

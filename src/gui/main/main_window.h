@@ -19,6 +19,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 
@@ -75,6 +76,7 @@ private:
     void BuildMenu();
     void BuildHelpMenu(QMenuBar* bar);
     void BuildUpdateTimer();
+    void FitToContents();
     // Enter moves the focus on, as Tab does, from the controls the pages name and
     // from Calculate.
     void EnterMovesFocus();
@@ -97,6 +99,8 @@ private:
     bool m_shown = false;
     Controls<> m_controls;
 
+    QWidget* m_client = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QTabWidget* m_pages = nullptr;
     std::array<CalculatorTab*, 4> m_tabs{};
     QPushButton* m_calculate = nullptr;

@@ -22,8 +22,9 @@
 // given its safest answer (a cell not selected, a key dropped, no move, an edit
 // accepted). A hook cannot be installed any other way.
 //
-// Column widths follow the TextGrid; the user widens a column by dragging its
-// edge in a fixed row. A grid may instead fill its width: the columns then share
+// Column widths and row heights follow the TextGrid, grown with a font larger
+// than the program's own; the user widens a column by dragging its edge in a
+// fixed row. A grid may instead fill its width: the columns then share
 // out the room beyond their own widths. Text that does not fit its cell is drawn
 // cut with "…" in place of what is cut, never silently clipped, and the cell's
 // tool tip shows it whole.
@@ -40,6 +41,7 @@
 
 #include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/grid_model.h"
 
@@ -87,6 +89,13 @@ public:
     int MinimumColumnWidth(int col) const;
     // The width that shows the column's longest text whole.
     int ColumnTextWidth(int col) const;
+    // The width a column needs to show `text` whole in its cell of `row`.
+    int WidthToShow(const QString& text, int col, int row) const;
+    // A column's or row's size as shown: the grid's, grown with the font.
+    int ShownColWidth(int col) const;
+    int ShownRowHeight(int row) const;
+    // How the grid's sizes grow with the view's font.
+    FontScale Scale() const;
 
     bool IsEditing() const { return m_editor != nullptr; }
     // The text being typed, or the current cell's text when not editing.
@@ -99,6 +108,10 @@ public:
     // The columns widen beyond the grid's widths to fill the view, each by its
     // share of the room; their edges are then not dragged.
     void SetFillsWidth(bool fills);
+
+    // A grid of fixed width whose columns grow wider than it scrolls sideways;
+    // its height then grows by the scroll bar, so that no row goes under it.
+    void SetKeepsRowsInView(bool keeps);
 
     // The size that shows every column (at least at its minimum width) and
     // row without scrolling.
@@ -147,6 +160,8 @@ private:
 
     // Column sizing.
     void ApplyColumnWidths();
+    void ApplyRowHeights();
+    void KeepRowsInView();
     void CheckColumnWidthsLater();
     int ResizeEdgeAt(const QPoint& pos) const;
     bool StartColumnDrag(const QPoint& pos);
@@ -173,6 +188,7 @@ private:
     QPersistentModelIndex m_reopen;
     bool m_inert = false;
     bool m_fills_width = false;
+    bool m_keeps_rows_in_view = false;
     bool m_keyboard_move = false;
     bool m_widths_check_queued = false;
     int m_resize_col = -1;

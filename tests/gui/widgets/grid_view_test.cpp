@@ -2,6 +2,7 @@
 // event the pages hook into.
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QFont>
 #include <QLineEdit>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "core/numeric/key_filter.h"
 #include "gui/drawn_text_check.h"
 #include "gui/gui_scene.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_model.h"
 #include "gui/widgets/grid_view.h"
 
@@ -45,7 +47,11 @@ class GridViewTest : public QObject {
     testing::ScriptedPrompter m_errors;
 
 private slots:
-    void initTestCase() { testing::FailQtTestOnSurprises(); }
+    // Sizes below are the grid's own, at the program's font.
+    void initTestCase() {
+        testing::FailQtTestOnSurprises();
+        QApplication::setFont(ProgramFont());
+    }
 
     // A hook that fails is shown in the general error report, and the grid
     // goes on with the hook's safest answer.
