@@ -2,9 +2,12 @@
 // another number. Every text in view is drawn whole, or cut with "…" and whole
 // in its tool tip.
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 #include <string>
@@ -135,6 +138,49 @@ private slots:
         QVERIFY(!all.cut.isEmpty());
     }
 
+    // A figure of 307 digits has no space to break at: its tool tip, over a cell
+    // and over a box, is broken into lines that stay on the screen and read
+    // back as the figure.
+    void aLongFiguresToolTipWrapsOnTheScreen() {
+        GuiScene scene;
+        testing::Recorded recorded;
+        auto window = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
+        const QString figure = QStringLiteral("1") + QString(306, QLatin1Char('0'));
+        TypeInto(arbitrage->Grid(), 0, 1, figure);
+        QLineEdit* box = Edit(*window, &ArbitragePage::win_pay_target);
+        testing::SetBox(box, figure);
+        arbitrage->Grid()->setFocus();
+
+        const QRect screen = window->screen()->availableGeometry();
+        const auto tip_over = [](QWidget* widget, const QPoint& at) {
+            QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &help);
+        };
+        GridView* grid = arbitrage->Grid();
+        const std::pair<QWidget*, QPoint> places[] = {
+            {grid->viewport(), grid->visualRect(grid->model()->index(1, 0)).center()},
+            {box, box->rect().center()}};
+        for (const auto& [widget, at] : places) {
+            tip_over(widget, at);
+            QVERIFY(QToolTip::isVisible());
+            const QString tip = QToolTip::text();
+            QVERIFY2(tip.count('\n') >= 2, qPrintable(tip));
+            QCOMPARE(QString(tip).remove('\n'), figure);
+            QWidget* label = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QStringLiteral("qtooltip_label") && top->isVisible()) {
+                    label = top;
+                }
+            }
+            QVERIFY(label);
+            QVERIFY2(label->width() <= screen.width() / 2 + 20,
+                     qPrintable(QString::number(label->width())));
+            QToolTip::hideText();
+        }
+    }
+
     void theLiveWindow() {
         GuiScene scene;
         scene.AddCatalogues();
@@ -165,7 +211,8 @@ private slots:
         QVERIFY(!list->DrawnCell(0, 1).IsCut());
         // A name longer than the list's pane is cut there, visibly.
         QVERIFY(list->DrawnCell(0, 2).IsCut());
-        QCOMPARE(CellToolTip(list, 0, 2), QString::fromStdString(long_name + ".lvo"));
+        // Whole, in lines that stay on the screen.
+        QCOMPARE(CellToolTip(list, 0, 2).remove('\n'), QString::fromStdString(long_name + ".lvo"));
         QCOMPARE(list->columnWidth(0), list->viewport()->width());
         int columns = 0;
         for (int c = 0; c < sheet->model()->columnCount(); ++c) {
