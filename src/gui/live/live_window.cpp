@@ -27,6 +27,7 @@
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/widgets/cover_picture.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 #include "gui/widgets/window_fit.h"
@@ -225,6 +226,10 @@ void LiveWindow::setVisible(bool visible) {
         }
     }
     QDialog::setVisible(visible);
+    if (visible && !FitsOnScreen(this, parentWidget())) {
+        FitToScreen();
+        CentreOnScreen(this, parentWidget());
+    }
 }
 
 bool LiveWindow::PrepareToShow() {
@@ -241,11 +246,16 @@ bool LiveWindow::PrepareToShow() {
     return filled;
 }
 
-// The window's own size, larger where the font needs it, and no larger than the
-// screen's free area: what does not fit then scrolls.
+// The window's own size, larger where the font needs it (also for the list's
+// own width beside the whole sheet), and no larger than the screen's free
+// area: what does not fit then scrolls.
 void LiveWindow::FitToScreen() {
-    const QSize needed = m_contents->minimumSizeHint();
-    resize(FittedToScreen(this, kWindowSize.expandedTo(needed), parentWidget()));
+    const QSize needed = NeededSize(m_contents);
+    const QMargins margins = m_contents->layout()->contentsMargins();
+    const int panes = FontScale(font()).Across(kListWidth) + m_splitter->handleWidth() +
+                      SheetPaneWidth() + margins.left() + margins.right();
+    const QSize wanted = kWindowSize.expandedTo(needed).expandedTo(QSize(panes, 0));
+    resize(FittedToScreen(this, wanted, parentWidget()));
     // Laid out now, before the window shows, so that the list pane is sized
     // from the room it will have.
     m_contents->resize(size().expandedTo(needed));
@@ -257,12 +267,15 @@ void LiveWindow::FitListPane() {
     // cut with an ellipsis. The splitter does the rest.
     m_contents->layout()->activate();
     const int total = m_splitter->width() - m_splitter->handleWidth();
-    const int sheet =
-        m_sheet->FullSize().width() + m_sheet->verticalScrollBar()->sizeHint().width();
     const int wanted = m_list->ColumnTextWidth(0) + 2 * m_list->frameWidth() +
                        m_list->verticalScrollBar()->sizeHint().width();
-    const int list = std::max(kListWidth, std::min({wanted, total - sheet, total / 3}));
+    const int list = std::max(FontScale(font()).Across(kListWidth),
+                              std::min({wanted, total - SheetPaneWidth(), total / 3}));
     m_splitter->setSizes({list, total - list});
+}
+
+int LiveWindow::SheetPaneWidth() const {
+    return m_sheet->FullSize().width() + m_sheet->verticalScrollBar()->sizeHint().width();
 }
 
 void LiveWindow::keyPressEvent(QKeyEvent* event) {

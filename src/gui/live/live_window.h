@@ -78,6 +78,8 @@ private:
     void ShowPage();
     void ShowBoxes();
     void FitListPane();
+    // What the sheet's pane needs to show every column whole.
+    int SheetPaneWidth() const;
 
     Services& m_services;
     const Catalogue& m_catalogue;

@@ -41,6 +41,37 @@ const ControlTable<P>& ArbitrageControls() {
     return table;
 }
 
+namespace {
+
+// Widths that share out the grid's own: a column with odds widens to at
+// least `least`, and the columns without give up what that takes, each down
+// to no less than its `least` (its header).
+std::vector<int> SharedWidths(const std::vector<int>& rest, const std::vector<bool>& with_odds,
+                              const std::vector<int>& least) {
+    std::vector<int> widths = rest;
+    int spare = 0;
+    int without = 0;
+    for (std::size_t c = 0; c < rest.size(); ++c) {
+        spare += rest[c];
+        if (with_odds[c]) {
+            widths[c] = std::max(rest[c], least[c]);
+            spare -= widths[c];
+        } else {
+            ++without;
+        }
+    }
+    for (std::size_t c = 0; c < rest.size() && without > 0; ++c) {
+        if (!with_odds[c]) {
+            widths[c] = std::clamp(spare / without, std::min(least[c], rest[c]), rest[c]);
+            spare -= widths[c];
+            --without;
+        }
+    }
+    return widths;
+}
+
+}  // namespace
+
 ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
       m_controls(this, m_page, services.prompter, ArbitrageControls()) {
@@ -116,7 +147,7 @@ void ArbitrageTab::LayOut() {
 // give up the room it takes, down to what shows their header. Nothing typed,
 // every column has its own width again.
 void ArbitrageTab::MakeRoomForFigures() {
-    TextGrid& grid = m_page.outcomes;
+    const TextGrid& grid = m_page.outcomes;
     std::vector<bool> with_odds(P::kOutcomes);
     for (int c = 0; c < P::kOutcomes; ++c) {
         with_odds[c] = !grid.Cell(c, P::kOddsRow).empty();
@@ -127,32 +158,29 @@ void ArbitrageTab::MakeRoomForFigures() {
     m_with_odds = with_odds;
     const FontScale scale = m_grid->Scale();
     const QString stake = QStringLiteral("99999") + QChar(m_services.separator) + "99";
+    // A grown column may come out a pixel narrower than its width grown alone.
+    const int rounding = scale.AcrossFactor() > 1.0 ? 1 : 0;
     const int figure = scale.AcrossBack(std::max(m_grid->WidthToShow(stake, 0, P::kWagerRow),
-                                                 m_grid->WidthToShow(stake, 0, P::kWinPayRow)));
-    int spare = 0;
-    int without = 0;
-    std::vector<int> widths = m_rest_widths;
+                                                 m_grid->WidthToShow(stake, 0, P::kWinPayRow))) +
+                       rounding;
+    std::vector<int> least(P::kOutcomes);
     for (int c = 0; c < P::kOutcomes; ++c) {
-        spare += m_rest_widths[c];
-        if (with_odds[c]) {
-            widths[c] = std::max(m_rest_widths[c], figure);
-            spare -= widths[c];
-        } else {
-            ++without;
-        }
+        least[c] = with_odds[c] ? figure
+                                : scale.AcrossBack(m_grid->WidthToShow(
+                                      ToQt(grid.Cell(c, 0)) + QStringLiteral("  "), c, 0));
     }
-    for (int c = 0; c < P::kOutcomes && without > 0; ++c) {
-        if (!with_odds[c]) {
-            const int header = scale.AcrossBack(
-                m_grid->WidthToShow(ToQt(grid.Cell(c, 0)) + QStringLiteral("  "), c, 0));
-            const int share = spare / without;
-            widths[c] = std::clamp(share, std::min(header, m_rest_widths[c]), m_rest_widths[c]);
-            spare -= widths[c];
-            --without;
+    SetColumnWidths(SharedWidths(m_rest_widths, with_odds, least));
+}
+
+void ArbitrageTab::SetColumnWidths(const std::vector<int>& widths) {
+    TextGrid& grid = m_page.outcomes;
+    // Narrowed first, so that the columns never overrun the grid on the way.
+    for (const bool narrower : {true, false}) {
+        for (int c = 0; c < P::kOutcomes; ++c) {
+            if ((widths[c] < grid.ColWidth(c)) == narrower) {
+                grid.SetColWidth(c, widths[c]);
+            }
         }
-    }
-    for (int c = 0; c < P::kOutcomes; ++c) {
-        grid.SetColWidth(c, widths[c]);
     }
 }
 

@@ -32,6 +32,7 @@ private:
     void BindBoxes();
     void LayOut();
     void MakeRoomForFigures();
+    void SetColumnWidths(const std::vector<int>& widths);
 
     ArbitragePage m_page;
     Controls<ArbitragePage> m_controls;

@@ -130,8 +130,7 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
 // captions need it, and no more than the screen has room for (the pages then
 // scroll).
 void MainWindow::FitToContents() {
-    const QSize contents =
-        m_client->minimumSizeHint().expandedTo(QSize(kClientWidth, kClientHeight));
+    const QSize contents = NeededSize(m_client).expandedTo(QSize(kClientWidth, kClientHeight));
     m_client->setMinimumSize(contents);
     m_scroller->setFixedSize(contents);
     setMinimumSize(0, 0);
@@ -269,6 +268,14 @@ void MainWindow::showEvent(QShowEvent* event) {
         if (QWidget* first = FrontTab()->FirstInput()) {
             first->setFocus(Qt::OtherFocusReason);
         }
+    }
+}
+
+void MainWindow::setVisible(bool visible) {
+    QMainWindow::setVisible(visible);
+    if (visible && !FitsOnScreen(this)) {
+        FitToContents();
+        CentreOnScreen(this);
     }
 }
 

@@ -64,6 +64,8 @@ public:
     void OnCalculate();
     void OnClear();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -30,8 +30,17 @@ FontScale GridView::Scale() const {
     return FontScale(font());
 }
 
+// Grown edge by edge rather than column by column, so that the columns
+// together are as wide as the grid grown whole: a grid of fixed width keeps
+// its columns filling it exactly however its widths are shared out.
 int GridView::ShownColWidth(int col) const {
-    return Scale().Across(m_model->Grid().ColWidth(col));
+    const TextGrid& grid = m_model->Grid();
+    int before = 0;
+    for (int c = 0; c < col; ++c) {
+        before += grid.ColWidth(c);
+    }
+    const FontScale scale = Scale();
+    return scale.Across(before + grid.ColWidth(col)) - scale.Across(before);
 }
 
 int GridView::ShownRowHeight(int row) const {

@@ -1,6 +1,7 @@
 #include "gui/widgets/window_fit.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QWidget>
@@ -26,6 +27,20 @@ QScrollArea* ScrollingContents(QWidget* contents, QWidget* parent) {
     return area;
 }
 
+QSize NeededSize(QWidget* contents) {
+    contents->ensurePolished();
+    for (QWidget* widget : contents->findChildren<QWidget*>()) {
+        widget->updateGeometry();
+    }
+    for (QLayout* layout : contents->findChildren<QLayout*>()) {
+        layout->invalidate();
+    }
+    if (contents->layout()) {
+        contents->layout()->invalidate();
+    }
+    return contents->minimumSizeHint();
+}
+
 QSize FittedToScreen(const QWidget* window, const QSize& wanted, const QWidget* screen_of) {
     const QScreen* screen = ScreenOf(screen_of ? screen_of : window);
     if (!screen) {
@@ -35,6 +50,11 @@ QSize FittedToScreen(const QWidget* window, const QSize& wanted, const QWidget* 
     return wanted.boundedTo(screen->availableGeometry().size() - frame);
 }
 
+bool FitsOnScreen(const QWidget* window, const QWidget* screen_of) {
+    const QScreen* screen = ScreenOf(screen_of ? screen_of : window);
+    return !screen || screen->availableGeometry().contains(window->frameGeometry());
+}
+
 void CentreOnScreen(QWidget* window, const QWidget* screen_of) {
     const QScreen* screen = ScreenOf(screen_of ? screen_of : window);
     if (!screen) {
@@ -42,7 +62,8 @@ void CentreOnScreen(QWidget* window, const QWidget* screen_of) {
     }
     const QRect area = screen->availableGeometry();
     const QSize frame = window->frameGeometry().size();
-    window->move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    window->move(area.x() + (area.width() - frame.width()) / 2,
+                 area.y() + (area.height() - frame.height()) / 2);
 }
 
 }  // namespace orvanta

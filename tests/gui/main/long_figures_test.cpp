@@ -2,9 +2,11 @@
 // another number. Every text in view is drawn whole, or cut with "…" and whole
 // in its tool tip.
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
@@ -136,6 +138,58 @@ private slots:
         QCOMPARE(returned->ShownText(), returned->text());
 
         QVERIFY(!all.cut.isEmpty());
+    }
+
+    // ARBITRAGE with odds 2.10, 3.40 and 3.60 at a multiplier of 1000: the
+    // columns with odds show stakes up to 99,999.99 whole, the others give up
+    // the room, the grid keeps its width, and Clear brings back its looks. A
+    // column dragged wider scrolls the grid sideways under its last row.
+    void arbitrageColumnsWithOddsHaveRoomForTheirFigures() {
+        GuiScene scene;
+        testing::Recorded recorded;
+        auto window = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
+        GridView* grid = arbitrage->Grid();
+        const QSize rest_size = grid->size();
+        QList<int> rest_widths;
+        for (int c = 0; c < ArbitragePage::kOutcomes; ++c) {
+            rest_widths << grid->columnWidth(c);
+        }
+        TypeCells(grid, {{0, 1}, {1, 1}, {2, 1}},
+                  {QStringLiteral("2.10"), QStringLiteral("3.40"), QStringLiteral("3.60")});
+        testing::SetBox(Edit(*window, &ArbitragePage::multiplier), QStringLiteral("1000"));
+        Calculate(*window);
+        QCOMPARE(CellText(arbitrage->Page().outcomes, 0, 2), QStringLiteral("4333.33"));
+        arbitrage->Page().outcomes.SetCell(1, ArbitragePage::kWagerRow, "99999.99");
+        const DrawnTextReport report = Check(window.get());
+        QVERIFY2(report.faults.isEmpty() && report.cut.isEmpty(),
+                 qPrintable((report.faults + report.cut).join('\n')));
+        QCOMPARE(grid->size(), rest_size);
+        QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
+        QCOMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
+        for (int c = 3; c < ArbitragePage::kOutcomes; ++c) {
+            QVERIFY(grid->columnWidth(c) < rest_widths[c]);
+        }
+
+        scene.prompter.ExpectYesNo("Clear All Information ?", true);
+        window->OnClear();
+        QList<int> widths;
+        for (int c = 0; c < ArbitragePage::kOutcomes; ++c) {
+            widths << grid->columnWidth(c);
+        }
+        QCOMPARE(widths, rest_widths);
+
+        // Dragged wider: the grid scrolls sideways and grows by the scroll bar.
+        const int edge = grid->columnViewportPosition(0) + grid->columnWidth(0);
+        const int y = grid->visualRect(grid->model()->index(0, 0)).center().y();
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(grid->viewport(), QPoint(edge + 120, y));
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(edge + 120, y));
+        QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
+        const QRect payout = grid->visualRect(grid->model()->index(ArbitragePage::kWinPayRow, 0));
+        QVERIFY(grid->viewport()->rect().contains(payout));
+        QCOMPARE(grid->width(), rest_size.width());
     }
 
     // A figure of 307 digits has no space to break at: its tool tip, over a cell
