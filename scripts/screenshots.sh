@@ -2,7 +2,8 @@
 # Starts Orvanta under Xvfb in a scratch copy of its program folder, drives it
 # as a user would (xdotool: switch pages, type figures, Calculate, open the help
 # in both languages and the About box) and saves a PNG of each page and window
-# into docs/screenshots/.
+# into docs/screenshots/; then scripts/screenshots-desktops.sh adds the same
+# windows at 200 %, with a 13-point font and with a dark palette.
 #
 #   scripts/screenshots.sh              build the release program first
 #   ORVANTA_BIN=build/dev/bin scripts/screenshots.sh   use an existing build
@@ -149,5 +150,9 @@ about=$(wait_for_window '^About Orvanta$')
 shot "$about" about
 xdotool mousemove --window "$about" 157 377 click 1
 sleep 0.3
+kill "$program" 2>/dev/null || true
+
+# The same program on a scaled screen, with a large font and with a dark palette.
+ORVANTA_BIN="$ORVANTA_BIN" bash scripts/screenshots-desktops.sh
 
 echo "done"

@@ -13,6 +13,7 @@
 #include "core/help/about_texts.h"
 #include "core/update/vendor.h"
 #include "core/update/version_info.h"
+#include "gui/widgets/fixed_colours.h"
 #include "gui/widgets/qt_convert.h"
 
 // The pictures are compiled into a static library, where nothing would pull their object
@@ -219,10 +220,7 @@ void AboutBox::showEvent(QShowEvent* event) {
 }
 
 void AboutBox::OnShowing() {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    PaintFixed(this, kBackground);
 
     const AboutTexts texts =
         MakeAboutTexts(m_catalogue, ReadVersionInfo(m_services.platform.ProgramFile()));

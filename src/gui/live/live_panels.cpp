@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPalette>
 
 #include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/fixed_colours.h"
 
 namespace orvanta {
 
@@ -14,18 +14,11 @@ namespace {
 // Wide enough for a four-figure sum with sign and two decimals.
 constexpr int kBoxWidth = 58;
 
-void Paint(QWidget* group, const QColor& colour) {
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::Window, colour);
-    group->setPalette(palette);
-    group->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls) {
     auto* group = controls.Made<QGroupBox>(panel.group);
-    Paint(group, panel.background);
+    PaintFixed(group, panel.background);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setHorizontalSpacing(4);

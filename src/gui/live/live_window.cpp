@@ -4,14 +4,13 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -31,8 +30,11 @@
 #include "gui/live/live_panels.h"
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
+#include "gui/widgets/cover_picture.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/window_fit.h"
 
 // The picture is compiled into the static GUI library; nothing else refers to
 // it, so the linker would leave it out unless it is registered by name.
@@ -45,6 +47,7 @@ namespace orvanta {
 namespace {
 
 const QString kPicture = QStringLiteral(":/live/live_pitch.jpg");
+const QSize kWindowSize(865, 568);
 constexpr int kListWidth = 230;
 constexpr int kBarHeight = 34;
 
@@ -128,7 +131,7 @@ LiveWindow::~LiveWindow() {
 }
 
 void LiveWindow::LayOut() {
-    resize(865, 568);
+    resize(kWindowSize);
     LayOutGrids();
 
     auto* band = new QHBoxLayout;
@@ -138,12 +141,16 @@ void LiveWindow::LayOut() {
     }
     QHBoxLayout* bar = LayOutBar();
 
-    auto* layout = new QVBoxLayout(this);
+    m_contents = new QWidget;
+    auto* layout = new QVBoxLayout(m_contents);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(m_splitter, 1);
     layout->addLayout(band);
     layout->addLayout(bar);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(ScrollingContents(m_contents, this));
 }
 
 void LiveWindow::LayOutGrids() {
@@ -171,9 +178,8 @@ void LiveWindow::LayOutGrids() {
 
 // The bar at the foot: three buttons, the picture, two buttons.
 QHBoxLayout* LiveWindow::LayOutBar() {
-    auto* picture = m_controls.Made<QLabel>("picture");
+    auto* picture = m_controls.Made<CoverPicture>("picture");
     picture->setPixmap(QPixmap(kPicture));
-    picture->setScaledContents(true);
     picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     picture->setFixedHeight(kBarHeight);
 
@@ -255,6 +261,10 @@ void LiveWindow::setVisible(bool visible) {
         }
     }
     QDialog::setVisible(visible);
+    if (visible && !FitsOnScreen(this, parentWidget())) {
+        FitToScreen();
+        CentreOnScreen(this, parentWidget());
+    }
 }
 
 bool LiveWindow::PrepareToShow() {
@@ -268,29 +278,42 @@ bool LiveWindow::PrepareToShow() {
     if (filled) {
         LoadSoleGame();
     }
+    FitToScreen();
     FitListPane();
-
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this, parentWidget());
     return filled;
+}
+
+// The window's own size, larger where the font needs it (also for the list's
+// own width beside the whole sheet), and no larger than the screen's free
+// area: what does not fit then scrolls.
+void LiveWindow::FitToScreen() {
+    const QSize needed = NeededSize(m_contents);
+    const QMargins margins = m_contents->layout()->contentsMargins();
+    const int panes = FontScale(font()).Across(kListWidth) + m_splitter->handleWidth() +
+                      SheetPaneWidth() + margins.left() + margins.right();
+    const QSize wanted = kWindowSize.expandedTo(needed).expandedTo(QSize(panes, 0));
+    resize(FittedToScreen(this, wanted, parentWidget()));
+    // Laid out now, before the window shows, so that the list pane is sized
+    // from the room it will have.
+    m_contents->resize(size().expandedTo(needed));
 }
 
 void LiveWindow::FitListPane() {
     // Wide enough for the longest game name, up to a third of the window, so
     // that the sheet keeps room to show its figures whole; a longer name is
     // cut with an ellipsis. The splitter does the rest.
-    layout()->activate();
+    m_contents->layout()->activate();
     const int total = m_splitter->width() - m_splitter->handleWidth();
-    const int sheet =
-        m_sheet->FullSize().width() + m_sheet->verticalScrollBar()->sizeHint().width();
     const int wanted = m_list->ColumnTextWidth(0) + 2 * m_list->frameWidth() +
                        m_list->verticalScrollBar()->sizeHint().width();
-    const int list = std::max(kListWidth, std::min({wanted, total - sheet, total / 3}));
+    const int list = std::max(FontScale(font()).Across(kListWidth),
+                              std::min({wanted, total - SheetPaneWidth(), total / 3}));
     m_splitter->setSizes({list, total - list});
+}
+
+int LiveWindow::SheetPaneWidth() const {
+    return m_sheet->FullSize().width() + m_sheet->verticalScrollBar()->sizeHint().width();
 }
 
 void LiveWindow::OnExit() {

@@ -63,6 +63,7 @@ private:
     // Captions, the list and an empty sheet, and the window centred. False when
     // the list cannot be filled.
     bool PrepareToShow();
+    void FitToScreen();
 
     void OnExit();
     void OnEscape();
@@ -80,6 +81,8 @@ private:
     void ShowPage();
     void ShowBoxes();
     void FitListPane();
+    // What the sheet's pane needs to show every column whole.
+    int SheetPaneWidth() const;
 
     Services& m_services;
     const Catalogue& m_catalogue;
@@ -87,6 +90,7 @@ private:
     LiveLedger m_ledger;
     Controls<LivePage> m_controls;
 
+    QWidget* m_contents = nullptr;
     QSplitter* m_splitter = nullptr;
     GridView* m_list = nullptr;
     GridView* m_sheet = nullptr;

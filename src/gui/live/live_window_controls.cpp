@@ -4,6 +4,7 @@
 #include <QSplitter>
 
 #include "core/live/live_captions.h"
+#include "gui/widgets/cover_picture.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -109,7 +110,7 @@ const ControlTable<LivePage>& LiveWindowControls() {
              // The suggestion panel's button, which does nothing.
              C::Button("BitBtn4", "suggest", captions::kSuggestion).Tip("Υπογισμος για παιχνιδι"),
              C::Button("BitBtn5", "help", "Help"), C::Button("BitBtn1", "exit", captions::kExit),
-             C::Make<QLabel>("Image1", "picture").NamedBy("window")});
+             C::Make<CoverPicture>("Image1", "picture").NamedBy("window")});
         return rows;
     }();
     return table;

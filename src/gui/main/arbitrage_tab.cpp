@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/keyboard_access.h"
+#include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
 
@@ -39,12 +42,49 @@ const ControlTable<P>& ArbitrageControls() {
     return table;
 }
 
+namespace {
+
+// Widths that share out the grid's own: a column with odds widens to at
+// least `least`, and the columns without give up what that takes, each down
+// to no less than its `least` (its header).
+std::vector<int> SharedWidths(const std::vector<int>& rest, const std::vector<bool>& with_odds,
+                              const std::vector<int>& least) {
+    std::vector<int> widths = rest;
+    int spare = 0;
+    int without = 0;
+    for (std::size_t c = 0; c < rest.size(); ++c) {
+        spare += rest[c];
+        if (with_odds[c]) {
+            widths[c] = std::max(rest[c], least[c]);
+            spare -= widths[c];
+        } else {
+            ++without;
+        }
+    }
+    for (std::size_t c = 0; c < rest.size() && without > 0; ++c) {
+        if (!with_odds[c]) {
+            widths[c] = std::clamp(spare / without, std::min(least[c], rest[c]), rest[c]);
+            spare -= widths[c];
+            --without;
+        }
+    }
+    return widths;
+}
+
+}  // namespace
+
 ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
       m_controls(this, m_page, services.prompter, ArbitrageControls()) {
     PaintPage(this);
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        m_rest_widths.push_back(m_page.outcomes.ColWidth(c));
+    }
+    m_with_odds.assign(P::kOutcomes, false);
+    connect(&m_grid->Model(), &QAbstractItemModel::dataChanged, this,
+            [this] { MakeRoomForFigures(); });
     BindBoxes();
     LayOut();
     // Tab, and Enter with it, visits the boxes as they are laid out: row by
@@ -64,7 +104,7 @@ void ArbitrageTab::BindBoxes() {
     FilteredLineEdit* percent = m_controls.Box(&P::sure_profit_percent);
     m_enter_moves_focus = {multiplier, target, total, percent, profit};
     for (QWidget* box : m_enter_moves_focus) {
-        box->setFixedWidth(kBoxWidth);
+        box->setFixedWidth(Across(this, kBoxWidth));
     }
     for (QLineEdit* result : {total, percent, profit}) {
         ShowResultIn(result);
@@ -100,13 +140,54 @@ void ArbitrageTab::LayOut() {
         AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), m_controls.Box(place.box),
                         place.row, place.col);
     }
-    boxes->setColumnMinimumWidth(2, 40);
+    boxes->setColumnMinimumWidth(2, Across(this, 40));
     boxes->setColumnStretch(5, 1);
     auto* boxes_row = new QHBoxLayout();
-    boxes_row->addSpacing(60);
+    boxes_row->addSpacing(Across(this, 60));
     boxes_row->addLayout(boxes);
     page->addLayout(boxes_row);
     page->addStretch(1);
+}
+
+// A column with odds shows a stake of 99,999.99 whole; the columns without odds
+// give up the room it takes, down to what shows their header. Nothing typed,
+// every column has its own width again.
+void ArbitrageTab::MakeRoomForFigures() {
+    const TextGrid& grid = m_page.outcomes;
+    std::vector<bool> with_odds(P::kOutcomes);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        with_odds[c] = !grid.Cell(c, P::kOddsRow).empty();
+    }
+    if (with_odds == m_with_odds) {
+        return;
+    }
+    m_with_odds = with_odds;
+    const FontScale scale = m_grid->Scale();
+    const QString stake = QStringLiteral("99999") + QChar(m_services.separator) + "99";
+    // A grown column may come out a pixel narrower than its width grown alone.
+    const int rounding = scale.AcrossFactor() > 1.0 ? 1 : 0;
+    const int figure = scale.AcrossBack(std::max(m_grid->WidthToShow(stake, 0, P::kWagerRow),
+                                                 m_grid->WidthToShow(stake, 0, P::kWinPayRow))) +
+                       rounding;
+    std::vector<int> least(P::kOutcomes);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        least[c] = with_odds[c] ? figure
+                                : scale.AcrossBack(m_grid->WidthToShow(
+                                      ToQt(grid.Cell(c, 0)) + QStringLiteral("  "), c, 0));
+    }
+    SetColumnWidths(SharedWidths(m_rest_widths, with_odds, least));
+}
+
+void ArbitrageTab::SetColumnWidths(const std::vector<int>& widths) {
+    TextGrid& grid = m_page.outcomes;
+    // Narrowed first, so that the columns never overrun the grid on the way.
+    for (const bool narrower : {true, false}) {
+        for (int c = 0; c < P::kOutcomes; ++c) {
+            if ((widths[c] < grid.ColWidth(c)) == narrower) {
+                grid.SetColWidth(c, widths[c]);
+            }
+        }
+    }
 }
 
 QWidget* ArbitrageTab::FirstInput() const {

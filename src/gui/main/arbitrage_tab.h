@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/markets/arbitrage_page.h"
 #include "gui/main/calculator_tab.h"
 #include "gui/widgets/control_table.h"
@@ -29,11 +31,17 @@ public:
 private:
     void BindBoxes();
     void LayOut();
+    void MakeRoomForFigures();
+    void SetColumnWidths(const std::vector<int>& widths);
 
     ArbitragePage m_page;
     Controls<ArbitragePage> m_controls;
     GridView* m_grid = nullptr;
     QList<QWidget*> m_enter_moves_focus;
+    // The columns' widths with nothing typed, and which columns had odds when
+    // the widths were last shared out.
+    std::vector<int> m_rest_widths;
+    std::vector<bool> m_with_odds;
 };
 
 }  // namespace orvanta

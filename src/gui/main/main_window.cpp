@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabBar>
@@ -26,8 +26,10 @@
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/widgets/drawn_icons.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/menu_keys.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/window_fit.h"
 
 namespace orvanta {
 
@@ -102,17 +104,17 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(client);
+    m_client = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
     BuildPages();
     layout->addWidget(m_pages, 1);
 
-    layout->addWidget(BuildCommandPanel(client));
-    setCentralWidget(client);
-    client->setFixedSize(kClientWidth, kClientHeight);
+    layout->addWidget(BuildCommandPanel(m_client));
+    m_scroller = ScrollingContents(m_client, this);
+    setCentralWidget(m_scroller);
 
     BuildMenu();
     BuildUpdateTimer();
@@ -121,8 +123,23 @@ MainWindow::MainWindow(Services& services, MainWindowOpeners openers, QWidget* p
     // The captions' own texts until the catalogue opens at the first showing; the
     // window's size is taken with them.
     Caption();
+    FitToContents();
+}
+
+// The window's size: its own at the program's font, more where the font or the
+// captions need it, and no more than the screen has room for (the pages then
+// scroll).
+void MainWindow::FitToContents() {
+    const QSize contents = NeededSize(m_client).expandedTo(QSize(kClientWidth, kClientHeight));
+    m_client->setMinimumSize(contents);
+    m_scroller->setFixedSize(contents);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     adjustSize();
-    setFixedSize(sizeHint());
+    const QSize whole = sizeHint();
+    m_scroller->setMinimumSize(0, 0);
+    m_scroller->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(FittedToScreen(this, whole));
 }
 
 MainWindow::~MainWindow() = default;
@@ -144,13 +161,16 @@ void MainWindow::EnterMovesFocus() {
 
 QWidget* MainWindow::BuildCommandPanel(QWidget* client) {
     auto* panel = m_controls.Name(new QWidget(client), "command_panel");
-    panel->setFixedHeight(kPanelHeight);
+    // Places drawn for the program's font, grown with a larger one.
+    const FontScale scale(font());
+    panel->setFixedHeight(scale.Down(kPanelHeight));
     m_calculate = m_controls.Name(new QPushButton(panel), "calculate");
-    m_calculate->setGeometry(3, 3, 134, 25);
+    m_calculate->setGeometry(scale.Across(3), 3, scale.Across(134), scale.Down(25));
     m_calculate->setIcon(CalculateIcon());
     m_calculate->setAutoDefault(false);
     m_clear = m_controls.Name(new QPushButton(panel), "clear");
-    m_clear->setGeometry(382, 3, 123, 25);
+    m_clear->setGeometry(scale.Across(382), 3, scale.Across(123), scale.Down(25));
+    panel->setMinimumWidth(m_clear->geometry().right() + scale.Across(3));
     m_clear->setIcon(ClearIcon());
     m_clear->setAutoDefault(false);
     connect(m_calculate, &QPushButton::clicked, this, [this] { OnCalculate(); });
@@ -239,15 +259,22 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        if (const QScreen* screen = QApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-        }
         Guarded([this] { OnFirstShow(); });
+        // Fitted again with the catalogue's captions, and with the window's frame.
+        FitToContents();
+        CentreOnScreen(this);
         // Typing works at once: the focus starts in the first input of the page in front.
         if (QWidget* first = FrontTab()->FirstInput()) {
             first->setFocus(Qt::OtherFocusReason);
         }
+    }
+}
+
+void MainWindow::setVisible(bool visible) {
+    QMainWindow::setVisible(visible);
+    if (visible && !FitsOnScreen(this)) {
+        FitToContents();
+        CentreOnScreen(this);
     }
 }
 
@@ -286,6 +313,7 @@ void MainWindow::ChooseLanguage(const std::string& catalogue_file) {
     Guarded([&] {
         m_catalogue = Catalogue(JoinPath(m_services.platform.DataFolder(), catalogue_file));
         Caption();
+        FitToContents();
         RememberCatalogue(m_services.platform.UserFolder(), catalogue_file,
                           m_services.write_faults);
     });

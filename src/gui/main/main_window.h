@@ -19,6 +19,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 
@@ -63,6 +64,8 @@ public:
     void OnCalculate();
     void OnClear();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +78,7 @@ private:
     void BuildMenu();
     void BuildHelpMenu(QMenuBar* bar);
     void BuildUpdateTimer();
+    void FitToContents();
     // Enter moves the focus on, as Tab does, from the boxes the pages name; on a
     // button it presses the button.
     void EnterMovesFocus();
@@ -97,6 +101,8 @@ private:
     bool m_shown = false;
     Controls<> m_controls;
 
+    QWidget* m_client = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QTabWidget* m_pages = nullptr;
     std::array<CalculatorTab*, 4> m_tabs{};
     QPushButton* m_calculate = nullptr;

@@ -53,7 +53,7 @@ OddsTab::OddsTab(Services& services, const Catalogue& catalogue, QWidget* parent
     BindRecords(bold);
     BindPrices(bold);
     m_cut_percent = m_controls.Box(&P::cut_percent);
-    m_cut_percent->setFixedWidth(60);
+    m_cut_percent->setFixedWidth(Across(this, 60));
     m_cut_percent->SetKeyFilter(NumberKeyFilter(m_services));
     LayOut(bold);
     setTabOrder(m_records, m_cut_percent);

@@ -30,6 +30,7 @@ void BindOddsRowGrid(GridView* grid, Services& services) {
             return std::make_pair(next, row);
         });
     grid->setFixedSize(grid->FullSize());
+    grid->SetKeepsRowsInView(true);
 }
 
 QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLabel*> labels) {
@@ -37,12 +38,12 @@ QWidget* RowCaptions(QWidget* parent, GridView* grid, std::initializer_list<QLab
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 4, 0);
     layout->setSpacing(0);
-    layout->addSpacing(grid->frameWidth() + grid->Grid().RowHeight(0));
+    layout->addSpacing(grid->frameWidth() + grid->ShownRowHeight(0));
     grid->SetRowCaptions({labels.begin(), labels.end()});
     int row = 1;
     for (QLabel* label : labels) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFixedHeight(grid->Grid().RowHeight(row++));
+        label->setFixedHeight(grid->ShownRowHeight(row++));
         layout->addWidget(label);
     }
     layout->addStretch(1);

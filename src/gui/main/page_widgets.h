@@ -12,6 +12,8 @@
 
 #include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/fixed_colours.h"
+#include "gui/widgets/font_scale.h"
 
 namespace orvanta {
 
@@ -38,15 +40,17 @@ QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
 QGridLayout* CaptionedBoxGrid();
 void AddCaptionedBox(QGridLayout* grid, QLabel* caption, QWidget* box, int row, int col);
 
-// The width of a page's edit boxes.
+// The width of a page's edit boxes at the program's font.
 inline constexpr int kBoxWidth = 80;
 
-// The pale yellow of the calculator pages.
+// A width drawn for the program's font, at the font a page shows.
+inline int Across(const QWidget* page, int width) {
+    return FontScale(page->font()).Across(width);
+}
+
+// The pale yellow of the calculator pages, with captions that read on it.
 inline void PaintPage(QWidget* page, const QColor& colour = QColor(255, 255, 196)) {
-    page->setAutoFillBackground(true);
-    QPalette palette = page->palette();
-    palette.setColor(QPalette::Window, colour);
-    page->setPalette(palette);
+    PaintFixed(page, colour);
 }
 
 inline QFont TitleFont(const QFont& base) {

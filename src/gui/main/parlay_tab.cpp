@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "core/base/handler_guard.h"
@@ -13,6 +14,7 @@
 #include "gui/main/main_window_captions.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/drawn_icons.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/keyboard_access.h"
 #include "gui/widgets/qt_convert.h"
@@ -50,6 +52,11 @@ namespace {
 
 constexpr int kFootHeight = 31;
 
+QRect ScaledPlace(const FontScale& scale, const QRect& place) {
+    return {scale.Across(place.x()), place.y(), scale.Across(place.width()),
+            scale.Down(place.height())};
+}
+
 }  // namespace
 
 ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* parent)
@@ -79,10 +86,10 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
 }
 
 void ParlayTab::BindSheet() {
-    QFont sheet_font(QStringLiteral("Liberation Sans"));
-    sheet_font.setPointSize(8);
-    sheet_font.setBold(true);
-    m_grid->setFont(sheet_font);
+    // Bold, at the window's family and size: only the weight is the sheet's own.
+    QFont bold;
+    bold.setBold(true);
+    m_grid->setFont(bold);
     m_grid->Model().SetFixedColour(ToQColor(kParlayHeaderColour));
     m_grid->Model().SetCellColour(ToQColor(kParlayGridColour));
     m_grid->SetGridLineColour(ToQColor(kParlayGridLineColour));
@@ -109,8 +116,11 @@ void ParlayTab::BindSheet() {
 // The foot: the file buttons, then the sums under the columns they add up.
 QWidget* ParlayTab::LayOutFoot() {
     auto* foot = m_controls.Made("foot");
-    foot->setFixedHeight(kFootHeight);
     PaintPage(foot, QColor(255, 255, 0));
+    // Places drawn for the program's font, grown with a larger one, so that the
+    // sums stay under their columns.
+    const FontScale scale(font());
+    foot->setFixedHeight(scale.Down(kFootHeight));
     const struct {
         const char* control;
         QRect place;
@@ -119,27 +129,30 @@ QWidget* ParlayTab::LayOutFoot() {
     for (const auto& button : buttons) {
         auto* made = m_controls.Made<QPushButton>(button.control);
         made->setParent(foot);
-        made->setGeometry(button.place);
+        made->setGeometry(ScaledPlace(scale, button.place));
         made->setAutoDefault(false);
     }
     m_controls.Made<QPushButton>("delete_files")->setIcon(DeleteIcon());
     auto* sum = m_controls.Made<QLabel>("sum_label");
     sum->setParent(foot);
     sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    sum->setGeometry(290, 3, 84, 25);
+    sum->setGeometry(ScaledPlace(scale, {290, 3, 84, 25}));
     const struct {
         TextBox P::*box;
         int x;
         int width;
     } sums[] = {
         {&P::total_staked, 378, 66}, {&P::total_returned, 443, 80}, {&P::total_profit, 522, 71}};
+    int right = 0;
     for (const auto& place : sums) {
         FilteredLineEdit* box = m_controls.Box(place.box);
         box->setParent(foot);
-        box->setFixedWidth(place.width);
-        box->move(place.x, 5);
+        box->setFixedWidth(scale.Across(place.width));
+        box->move(scale.Across(place.x), 5);
         ShowResultIn(box);
+        right = std::max(right, box->geometry().right());
     }
+    foot->setMinimumWidth(right + 1);
     return foot;
 }
 

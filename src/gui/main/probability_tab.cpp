@@ -60,7 +60,7 @@ void ProbabilityTab::LayOut() {
     int row = 0;
     for (const auto& place : places) {
         FilteredLineEdit* box = m_controls.Box(place.box);
-        box->setFixedWidth(kBoxWidth);
+        box->setFixedWidth(Across(this, kBoxWidth));
         ShowResultIn(box);
         AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, row++, 0);
     }

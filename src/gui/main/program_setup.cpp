@@ -1,7 +1,9 @@
 #include "gui/main/program_setup.h"
 
 #include <QApplication>
-#include <QFont>
+#include <QFontDatabase>
+
+#include "gui/widgets/font_scale.h"
 
 namespace orvanta {
 
@@ -13,9 +15,12 @@ void SetUpProgram() {
     // No display name: desktop platforms append one to every window title, and the
     // titles are the program's captions exactly ("Orvanta   Version:...", "About").
     QApplication::setApplicationName(ProgramName());
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    // The desktop's font is the user's choice, and set here it would stop
+    // following the desktop's changes; only where there is none does the
+    // program bring its own.
+    if (!DesktopNamesFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont))) {
+        QApplication::setFont(ProgramFont());
+    }
 }
 
 }  // namespace orvanta

@@ -17,6 +17,7 @@
 
 #include "gui/widgets/elided_text.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/wrapped_tip.h"
 
 namespace orvanta {
 
@@ -155,7 +156,8 @@ bool FilteredLineEdit::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const QString shown = ShownText();
         if (shown != displayText()) {
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), displayText(), this);
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                               WrappedToolTip(displayText(), this), this);
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #include "gui/widgets/grid_model.h"
 
+#include "gui/widgets/fixed_colours.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -46,7 +47,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return ToQt(m_grid.Cell(col, row));
         case Qt::BackgroundRole:
-            return Background(col, row);
+            if (const auto colour = Background(col, row)) {
+                return *colour;
+            }
+            return {};
         case Qt::ForegroundRole:
             return Foreground(col, row);
         case Qt::CheckStateRole:
@@ -66,18 +70,30 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant GridModel::Background(int col, int row) const {
+std::optional<QColor> GridModel::Background(int col, int row) const {
     const CellProps* props = m_grid.Props(col, row);
     if (props && props->brush_color != kColourNone) {
-        return ToQColor(props->brush_color);
+        return FixedBackground(props->brush_color);
     }
-    return IsFixed(col, row) ? m_fixed_colour : m_cell_colour;
+    if (IsFixed(col, row)) {
+        return m_fixed_colour;
+    }
+    return m_cell_colour;
 }
 
+// A cell's own text colour (a grid file's) stands where it reads on the
+// background; on a fixed background anything else gives way to one that reads.
 QVariant GridModel::Foreground(int col, int row) const {
     const CellProps* props = m_grid.Props(col, row);
+    const std::optional<QColor> background = Background(col, row);
     if (props && props->font_color != kColourNone && props->font_color != GridColour{0}) {
-        return ToQColor(props->font_color);
+        const QColor own = ToQColor(props->font_color);
+        if (!background || ContrastRatio(own, *background) >= kReadableContrast) {
+            return own;
+        }
+    }
+    if (background) {
+        return TextColourOn(*background);
     }
     return {};
 }

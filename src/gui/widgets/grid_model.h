@@ -35,7 +35,9 @@ public:
     bool CanEdit(int col, int row) const;
     bool IsFixed(int col, int row) const;
 
-    // Backgrounds of cells without a colour of their own.
+    // Backgrounds of cells without a colour of their own. Fixed cells always
+    // have one; other cells show the palette's base unless a page fixes theirs.
+    // Text on a fixed background is drawn in a colour that reads on it.
     void SetFixedColour(const QColor& colour) { m_fixed_colour = colour; }
     void SetCellColour(const QColor& colour) { m_cell_colour = colour; }
     void SetFixedFont(const std::optional<QFont>& font) { m_fixed_font = font; }
@@ -66,7 +68,7 @@ signals:
     void gridLayoutChanged();
 
 private:
-    QVariant Background(int col, int row) const;
+    std::optional<QColor> Background(int col, int row) const;
     QVariant Foreground(int col, int row) const;
     Qt::Alignment TextAlignment(int col, int row) const;
 
@@ -76,7 +78,7 @@ private:
     std::function<bool(int, int)> m_can_edit;
     std::function<void(int, int)> m_check_box_clicked;
     QColor m_fixed_colour{240, 240, 240};
-    QColor m_cell_colour{255, 255, 255};
+    std::optional<QColor> m_cell_colour;
     std::optional<QFont> m_fixed_font;
 };
 

@@ -149,9 +149,10 @@ void GridView::resizeEvent(QResizeEvent* event) {
 
 void GridView::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
-    // The room "…" needs goes with the font.
+    // The room "…" needs, and the sizes of rows and columns, go with the font.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         ApplyColumnWidths();
+        ApplyRowHeights();
         updateGeometry();
     }
 }

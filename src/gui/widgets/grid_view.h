@@ -32,8 +32,9 @@
 // last cell of the row it may go to); Tab leaves the grid, or, where the grid
 // says so, walks its cells row by row and leaves it after the last.
 //
-// Column widths follow the TextGrid; the user widens a column by dragging its
-// edge in a fixed row. A grid may instead fill its width: the columns then share
+// Column widths and row heights follow the TextGrid, grown with a font larger
+// than the program's own; the user widens a column by dragging its edge in a
+// fixed row. A grid may instead fill its width: the columns then share
 // out the room beyond their own widths. Text that does not fit its cell is drawn
 // cut with "…" in place of what is cut, never silently clipped, and the cell's
 // tool tip shows it whole.
@@ -52,6 +53,7 @@
 
 #include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/grid_model.h"
 
@@ -103,6 +105,13 @@ public:
     int MinimumColumnWidth(int col) const;
     // The width that shows the column's longest text whole.
     int ColumnTextWidth(int col) const;
+    // The width a column needs to show `text` whole in its cell of `row`.
+    int WidthToShow(const QString& text, int col, int row) const;
+    // A column's or row's size as shown: the grid's, grown with the font.
+    int ShownColWidth(int col) const;
+    int ShownRowHeight(int row) const;
+    // How the grid's sizes grow with the view's font.
+    FontScale Scale() const;
 
     bool IsEditing() const { return m_editor != nullptr; }
     // Ends an open edit as Enter does, without moving on. False when the page
@@ -118,6 +127,10 @@ public:
     // The columns widen beyond the grid's widths to fill the view, each by its
     // share of the room; their edges are then not dragged.
     void SetFillsWidth(bool fills);
+
+    // A grid of fixed width whose columns grow wider than it scrolls sideways;
+    // its height then grows by the scroll bar, so that no row goes under it.
+    void SetKeepsRowsInView(bool keeps);
 
     // The size that shows every column (at least at its minimum width) and
     // row without scrolling.
@@ -189,6 +202,8 @@ private:
 
     // Column sizing.
     void ApplyColumnWidths();
+    void ApplyRowHeights();
+    void KeepRowsInView();
     void CheckColumnWidthsLater();
     int ResizeEdgeAt(const QPoint& pos) const;
     bool StartColumnDrag(const QPoint& pos);
@@ -216,6 +231,7 @@ private:
     QPersistentModelIndex m_reopen;
     bool m_inert = false;
     bool m_fills_width = false;
+    bool m_keeps_rows_in_view = false;
     bool m_keyboard_move = false;
     bool m_tab_walks_cells = false;
     bool m_widths_check_queued = false;

@@ -16,6 +16,7 @@
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/wrapped_tip.h"
 
 namespace orvanta {
 
@@ -141,7 +142,8 @@ bool GridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     }
     const DrawnText drawn = LayOut(option, index);
     if (drawn.IsCut()) {
-        QToolTip::showText(event->globalPos(), drawn.whole, view->viewport(), option.rect);
+        QToolTip::showText(event->globalPos(), WrappedToolTip(drawn.whole, view), view->viewport(),
+                           option.rect);
     } else {
         QToolTip::hideText();
     }

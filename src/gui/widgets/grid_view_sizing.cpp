@@ -1,8 +1,11 @@
-// How wide the grid's columns are shown: the grid's own widths, widened to
-// fill the view when asked, never narrower than a cut text needs for its "…",
-// and dragged by the user at a fixed row's column edge.
+// How wide the grid's columns are shown: the grid's own widths, grown with a
+// font larger than the program's own, widened to fill the view when asked,
+// never narrower than a cut text needs for its "…", and dragged by the user at
+// a fixed row's column edge. The grid keeps its widths and heights at the
+// program's font, as its files carry them.
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,9 +26,30 @@ constexpr int kResizeGrip = 3;
 
 }  // namespace
 
+FontScale GridView::Scale() const {
+    return FontScale(font());
+}
+
+// Grown edge by edge rather than column by column, so that the columns
+// together are as wide as the grid grown whole: a grid of fixed width keeps
+// its columns filling it exactly however its widths are shared out.
+int GridView::ShownColWidth(int col) const {
+    const TextGrid& grid = m_model->Grid();
+    int before = 0;
+    for (int c = 0; c < col; ++c) {
+        before += grid.ColWidth(c);
+    }
+    const FontScale scale = Scale();
+    return scale.Across(before + grid.ColWidth(col)) - scale.Across(before);
+}
+
+int GridView::ShownRowHeight(int row) const {
+    return Scale().Down(m_model->Grid().RowHeight(row));
+}
+
 void GridView::AutoSizeColumn(int col) {
     if (col >= 0 && col < m_model->Grid().ColCount()) {
-        m_model->Grid().SetColWidth(col, ColumnTextWidth(col));
+        m_model->Grid().SetColWidth(col, Scale().AcrossBack(ColumnTextWidth(col)));
     }
 }
 
@@ -57,6 +81,20 @@ int GridView::MinimumColumnWidth(int col) const {
     return narrowest;
 }
 
+int GridView::WidthToShow(const QString& text, int col, int row) const {
+    const QModelIndex index = m_model->index(row, col);
+    if (!index.isValid()) {
+        return 0;
+    }
+    constexpr int kProbeWidth = 1000;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = QRect(0, 0, kProbeWidth, rowHeight(row));
+    const DrawnText drawn = Delegate().LayOut(option, index);
+    const int taken = kProbeWidth - drawn.area.width() + (showGrid() ? 1 : 0);
+    return taken + QFontMetrics(drawn.font, this).horizontalAdvance(text);
+}
+
 int GridView::ColumnTextWidth(int col) const {
     const TextGrid& grid = m_model->Grid();
     if (col < 0 || col >= grid.ColCount()) {
@@ -84,12 +122,12 @@ void GridView::ApplyColumnWidths() {
     const int cols = std::min(grid.ColCount(), m_model->columnCount());
     int total = 0;
     for (int c = 0; c < cols; ++c) {
-        total += grid.ColWidth(c);
+        total += ShownColWidth(c);
     }
     const int spare = m_fills_width && total > 0 ? viewport()->width() - total : 0;
     int given = 0;
     for (int c = 0; c < cols; ++c) {
-        int width = grid.ColWidth(c);
+        int width = ShownColWidth(c);
         if (spare > 0) {
             // The last column takes what the rounding leaves.
             const int share = c + 1 == cols ? spare - given : spare * width / total;
@@ -98,6 +136,22 @@ void GridView::ApplyColumnWidths() {
         }
         horizontalHeader()->resizeSection(c, std::max(width, MinimumColumnWidth(c)));
     }
+    KeepRowsInView();
+}
+
+void GridView::SetKeepsRowsInView(bool keeps) {
+    m_keeps_rows_in_view = keeps;
+    KeepRowsInView();
+}
+
+void GridView::KeepRowsInView() {
+    if (!m_keeps_rows_in_view) {
+        return;
+    }
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const bool scrolls = horizontalHeader()->length() > width() - 2 * frameWidth();
+    const int bar = scrolls ? horizontalScrollBar()->sizeHint().height() : 0;
+    setFixedHeight(FullSize().height() + bar);
 }
 
 // A check box that appears takes room from its column's text. The grid tells
@@ -124,10 +178,10 @@ QSize GridView::FullSize() const {
     int width = 2 * frameWidth();
     int height = 2 * frameWidth();
     for (int c = 0; c < grid.ColCount(); ++c) {
-        width += std::max(grid.ColWidth(c), MinimumColumnWidth(c));
+        width += std::max(ShownColWidth(c), MinimumColumnWidth(c));
     }
     for (int r = 0; r < grid.RowCount(); ++r) {
-        height += grid.RowHeight(r);
+        height += ShownRowHeight(r);
     }
     return {width, height};
 }
@@ -136,12 +190,16 @@ QSize GridView::sizeHint() const {
     return FullSize();
 }
 
+void GridView::ApplyRowHeights() {
+    for (int r = 0; r < m_model->Grid().RowCount() && r < m_model->rowCount(); ++r) {
+        verticalHeader()->resizeSection(r, ShownRowHeight(r));
+    }
+}
+
 void GridView::ApplyLayout() {
     const TextGrid& grid = m_model->Grid();
     ApplyColumnWidths();
-    for (int r = 0; r < grid.RowCount() && r < m_model->rowCount(); ++r) {
-        verticalHeader()->resizeSection(r, grid.RowHeight(r));
-    }
+    ApplyRowHeights();
     clearSpans();
     for (int r = 0; r < grid.RowCount(); ++r) {
         for (int c = 0; c < grid.ColCount(); ++c) {
@@ -193,7 +251,7 @@ bool GridView::DragColumn(const QPoint& pos) {
     }
     const int width =
         std::max(MinimumColumnWidth(m_resize_col), m_resize_width + pos.x() - m_resize_origin);
-    m_model->Grid().SetColWidth(m_resize_col, width);
+    m_model->Grid().SetColWidth(m_resize_col, Scale().AcrossBack(width));
     return true;
 }
 

@@ -2,9 +2,14 @@
 // another number. Every text in view is drawn whole, or cut with "…" and whole
 // in its tool tip.
 
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 #include <string>
@@ -76,7 +81,8 @@ private slots:
         auto* pages = testing::Pages(*window);
         DrawnTextReport all;
 
-        // ARBITRAGE: a Win Pay target of 1000 pays 1000.01 on the second outcome.
+        // ARBITRAGE: a Win Pay target of 1000 pays 1000.01 on the second outcome;
+        // the columns with odds have room for it.
         auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
         TypeCells(arbitrage->Grid(), {{0, 1}, {1, 1}, {2, 1}},
                   {QStringLiteral("2.5"), QStringLiteral("1.8"), QStringLiteral("1000.05")});
@@ -86,8 +92,8 @@ private slots:
         DrawnTextReport report = Check(window.get());
         QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
         const DrawnText win_pay = arbitrage->Grid()->DrawnCell(1, 3);
-        QVERIFY(win_pay.IsCut());
-        QCOMPARE(CellToolTip(arbitrage->Grid(), 1, 3), QStringLiteral("1000.01"));
+        QVERIFY(!win_pay.IsCut());
+        QCOMPARE(CellToolTip(arbitrage->Grid(), 1, 3), QString());
         all.Add(report);
 
         // PROBABILITY: 32-pixel columns.
@@ -134,6 +140,101 @@ private slots:
         QVERIFY(!all.cut.isEmpty());
     }
 
+    // ARBITRAGE with odds 2.10, 3.40 and 3.60 at a multiplier of 1000: the
+    // columns with odds show stakes up to 99,999.99 whole, the others give up
+    // the room, the grid keeps its width, and Clear brings back its looks. A
+    // column dragged wider scrolls the grid sideways under its last row.
+    void arbitrageColumnsWithOddsHaveRoomForTheirFigures() {
+        GuiScene scene;
+        testing::Recorded recorded;
+        auto window = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
+        GridView* grid = arbitrage->Grid();
+        const QSize rest_size = grid->size();
+        QList<int> rest_widths;
+        for (int c = 0; c < ArbitragePage::kOutcomes; ++c) {
+            rest_widths << grid->columnWidth(c);
+        }
+        TypeCells(grid, {{0, 1}, {1, 1}, {2, 1}},
+                  {QStringLiteral("2.10"), QStringLiteral("3.40"), QStringLiteral("3.60")});
+        testing::SetBox(Edit(*window, &ArbitragePage::multiplier), QStringLiteral("1000"));
+        Calculate(*window);
+        QCOMPARE(CellText(arbitrage->Page().outcomes, 0, 2), QStringLiteral("4333.33"));
+        arbitrage->Page().outcomes.SetCell(1, ArbitragePage::kWagerRow, "99999.99");
+        const DrawnTextReport report = Check(window.get());
+        QVERIFY2(report.faults.isEmpty() && report.cut.isEmpty(),
+                 qPrintable((report.faults + report.cut).join('\n')));
+        QCOMPARE(grid->size(), rest_size);
+        QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
+        QCOMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
+        for (int c = 3; c < ArbitragePage::kOutcomes; ++c) {
+            QVERIFY(grid->columnWidth(c) < rest_widths[c]);
+        }
+
+        scene.prompter.ExpectYesNo("Clear All Information ?", true);
+        window->OnClear();
+        QList<int> widths;
+        for (int c = 0; c < ArbitragePage::kOutcomes; ++c) {
+            widths << grid->columnWidth(c);
+        }
+        QCOMPARE(widths, rest_widths);
+
+        // Dragged wider: the grid scrolls sideways and grows by the scroll bar.
+        const int edge = grid->columnViewportPosition(0) + grid->columnWidth(0);
+        const int y = grid->visualRect(grid->model()->index(0, 0)).center().y();
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(grid->viewport(), QPoint(edge + 120, y));
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(edge + 120, y));
+        QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
+        const QRect payout = grid->visualRect(grid->model()->index(ArbitragePage::kWinPayRow, 0));
+        QVERIFY(grid->viewport()->rect().contains(payout));
+        QCOMPARE(grid->width(), rest_size.width());
+    }
+
+    // A figure of 307 digits has no space to break at: its tool tip, over a cell
+    // and over a box, is broken into lines that stay on the screen and read
+    // back as the figure.
+    void aLongFiguresToolTipWrapsOnTheScreen() {
+        GuiScene scene;
+        testing::Recorded recorded;
+        auto window = testing::MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        auto* arbitrage = static_cast<ArbitrageTab*>(window->Tab(MainWindow::kArbitrage));
+        const QString figure = QStringLiteral("1") + QString(306, QLatin1Char('0'));
+        TypeInto(arbitrage->Grid(), 0, 1, figure);
+        QLineEdit* box = Edit(*window, &ArbitragePage::win_pay_target);
+        testing::SetBox(box, figure);
+        arbitrage->Grid()->setFocus();
+
+        const QRect screen = window->screen()->availableGeometry();
+        const auto tip_over = [](QWidget* widget, const QPoint& at) {
+            QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &help);
+        };
+        GridView* grid = arbitrage->Grid();
+        const std::pair<QWidget*, QPoint> places[] = {
+            {grid->viewport(), grid->visualRect(grid->model()->index(1, 0)).center()},
+            {box, box->rect().center()}};
+        for (const auto& [widget, at] : places) {
+            tip_over(widget, at);
+            QVERIFY(QToolTip::isVisible());
+            const QString tip = QToolTip::text();
+            QVERIFY2(tip.count('\n') >= 2, qPrintable(tip));
+            QCOMPARE(QString(tip).remove('\n'), figure);
+            QWidget* label = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QStringLiteral("qtooltip_label") && top->isVisible()) {
+                    label = top;
+                }
+            }
+            QVERIFY(label);
+            QVERIFY2(label->width() <= screen.width() / 2 + 20,
+                     qPrintable(QString::number(label->width())));
+            QToolTip::hideText();
+        }
+    }
+
     void theLiveWindow() {
         GuiScene scene;
         scene.AddCatalogues();
@@ -164,7 +265,8 @@ private slots:
         QVERIFY(!list->DrawnCell(0, 1).IsCut());
         // A name longer than the list's pane is cut there, visibly.
         QVERIFY(list->DrawnCell(0, 2).IsCut());
-        QCOMPARE(CellToolTip(list, 0, 2), QString::fromStdString(long_name + ".lvo"));
+        // Whole, in lines that stay on the screen.
+        QCOMPARE(CellToolTip(list, 0, 2).remove('\n'), QString::fromStdString(long_name + ".lvo"));
         QCOMPARE(list->columnWidth(0), list->viewport()->width());
         int columns = 0;
         for (int c = 0; c < sheet->model()->columnCount(); ++c) {

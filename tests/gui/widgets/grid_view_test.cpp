@@ -14,6 +14,7 @@
 #include "core/numeric/key_filter.h"
 #include "gui/drawn_text_check.h"
 #include "gui/gui_scene.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_model.h"
 #include "gui/widgets/grid_view.h"
 
@@ -47,7 +48,11 @@ class GridViewTest : public QObject {
     testing::ScriptedPrompter m_errors;
 
 private slots:
-    void initTestCase() { testing::FailQtTestOnSurprises(); }
+    // Sizes below are the grid's own, at the program's font.
+    void initTestCase() {
+        testing::FailQtTestOnSurprises();
+        QApplication::setFont(ProgramFont());
+    }
 
     // A hook that fails is shown in the general error report, and the grid
     // goes on with the hook's safest answer.
@@ -610,6 +615,55 @@ private slots:
                 QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join('\n')));
             }
         }
+    }
+
+    // The grid keeps its sizes at the program's font; a larger font shows its
+    // rows taller and its columns wider, so that a figure that fits the
+    // program's font still fits, and the columns still fill the grid whole.
+    void sizesGrowWithTheFont_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("the program's font") << "Liberation Sans" << 8 << false;
+        QTest::newRow("bold") << "Liberation Sans" << 8 << true;
+        QTest::newRow("10 points") << "DejaVu Sans" << 10 << false;
+        QTest::newRow("13 points") << "DejaVu Sans" << 13 << false;
+        QTest::newRow("13 points, bold") << "DejaVu Sans" << 13 << true;
+        QTest::newRow("20 points") << "Liberation Serif" << 20 << false;
+    }
+
+    void sizesGrowWithTheFont() {
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        QFETCH(bool, bold);
+        // The probability page's row: 32-pixel columns, "45.09" whole in each.
+        TextGrid grid(15, 3);
+        grid.SetFixedRows(1);
+        grid.SetDefaultSizes(32, 21);
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            grid.SetCell(c, 1, "45.09");
+        }
+        GridView view(grid, m_errors);
+        QFont font(family, points);
+        font.setBold(bold);
+        view.setFont(font);
+        QVERIFY(testing::ShowAndActivate(&view));
+
+        const bool own = points == 8;
+        int total = 0;
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            QVERIFY(own ? view.columnWidth(c) == 32 : view.columnWidth(c) > 32);
+            total += view.columnWidth(c);
+        }
+        QCOMPARE(total, FontScale(font).Across(32 * 15));
+        QVERIFY(own ? view.rowHeight(1) == 21
+                    : view.rowHeight(1) >= 21 + QFontMetrics(font).height() -
+                                               QFontMetrics(ProgramFont()).height());
+        QCOMPARE(grid.ColWidth(0), 32);
+        QCOMPARE(view.FullSize().width(), total + 2 * view.frameWidth());
+        const testing::DrawnTextReport report = testing::CheckDrawnText(&view);
+        QVERIFY2(report.faults.isEmpty() && report.cut.isEmpty(),
+                 qPrintable((report.faults + report.cut).join('\n')));
     }
 
     void aGridThatFillsItsWidthSharesOutTheRoom() {
