@@ -43,7 +43,7 @@ void ConsolePrompter::ShowMessage(const std::string& text) {
     Line(text);
 }
 
-bool ConsolePrompter::AskYesNo(const std::string& text) {
+bool ConsolePrompter::AskYesNo(const std::string& text, DefaultAnswer) {
     Line(text);
     return false;
 }

@@ -30,7 +30,7 @@ public:
 
     void ShowMessage(const std::string& text) override;
     // Nothing the command line runs asks a question; no is the safe answer.
-    bool AskYesNo(const std::string& text) override;
+    bool AskYesNo(const std::string& text, DefaultAnswer default_answer) override;
     bool AskOkIgnore(const std::string& text) override;
     void ShowError(const std::string& text) override;
     std::optional<std::string> AskSaveFile(const FileDialogOptions& options) override;

@@ -28,7 +28,7 @@ int RunOdds(CalcSession& session) {
     PageReport report;
     report.grids.push_back({"records", "ODDS: team records", &page.records, {}, {}, false});
     report.grids.push_back({"prices", "ODDS: prices", &page.prices, {}, {}, false});
-    report.boxes = {{"ganiota", odds_captions::kCutPercent, &page.cut_percent}};
+    report.boxes = {{"ganiota", odds_captions::kCutPercent.fallback, &page.cut_percent}};
     return session.Finish(std::move(report));
 }
 

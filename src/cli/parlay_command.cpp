@@ -116,7 +116,7 @@ void StakeCalculateSave(CalcSession& session, ParlaySheet& sheet, bool calculate
         session.TypeNumber(sheet.selections, ParlaySheet::kStakeCol, row, text);
     }
     if (calculate) {
-        session.Run([&] { CalculateParlaySheet(sheet, session.Page()); });
+        session.Run([&] { CalculateParlaySheet(sheet, session.Page(), session.Captions()); });
     }
     if (request.save_path && !session.Failed()) {
         // The Save button's write; the window identifier means nothing here.
@@ -152,7 +152,7 @@ int RunParlay(CalcSession& session) {
             return session.Unreadable(*request.file, *reason);
         }
         session.Console().AnswerOpenFile(*request.file);
-        session.Run([&] { LoadParlaySheet(sheet, session.Page()); });
+        session.Run([&] { LoadParlaySheet(sheet, session.Page(), session.Captions()); });
         calculate = !request.stakes.empty();
     } else {
         TypeSelections(session, sheet);

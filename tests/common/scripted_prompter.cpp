@@ -126,8 +126,8 @@ void ScriptedPrompter::ShowMessage(const std::string& text) {
     Take(BoxKind::kMessage, text);
 }
 
-bool ScriptedPrompter::AskYesNo(const std::string& text) {
-    m_shown.push_back({BoxKind::kYesNo, text, FileDialogOptions{}});
+bool ScriptedPrompter::AskYesNo(const std::string& text, DefaultAnswer default_answer) {
+    m_shown.push_back({BoxKind::kYesNo, text, FileDialogOptions{}, default_answer});
     const auto e = Take(BoxKind::kYesNo, text);
     return e && e->answer;
 }

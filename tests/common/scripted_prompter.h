@@ -23,6 +23,8 @@ struct ShownBox {
     BoxKind kind;
     std::string text;  // the message, or the dialog's title
     FileDialogOptions dialog;
+    // A Yes/No question's button that Enter presses.
+    DefaultAnswer default_answer = DefaultAnswer::kYes;
 };
 
 class ScriptedPrompter : public Prompter {
@@ -51,7 +53,7 @@ public:
     void VerifyAndClear();
 
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text) override;
+    bool AskYesNo(const std::string& text, DefaultAnswer default_answer) override;
     bool AskOkIgnore(const std::string& text) override;
     void ShowError(const std::string& text) override;
     std::optional<std::string> AskSaveFile(const FileDialogOptions& options) override;

@@ -21,6 +21,7 @@
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/printout.h"
 
 namespace orvanta::testing {
 
@@ -28,6 +29,7 @@ struct Recorded {
     std::vector<int> help_topics;
     int update_checks = 0;
     int manual_updates = 0;
+    std::vector<Printout> printouts;
 };
 
 inline std::unique_ptr<MainWindow> MakeWindow(GuiScene& scene, Recorded& recorded) {
@@ -40,6 +42,9 @@ inline std::unique_ptr<MainWindow> MakeWindow(GuiScene& scene, Recorded& recorde
     openers.start_manual_update = [&recorded](QWidget*) {
         ++recorded.manual_updates;
         return false;
+    };
+    openers.print_preview = [&recorded](QWidget*, const Printout& printout) {
+        recorded.printouts.push_back(printout);
     };
     return std::make_unique<MainWindow>(scene.services, openers);
 }

@@ -13,9 +13,10 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Includes that need no link, each with its reason. The desktop platform loads
-# the HTTP client as a module at run time (the first window pays for no network
-# stack): it knows the client's interface, never links its code.
-set(loaded_at_run_time "orvanta_platform:orvanta_http")
+# the HTTP client and the print preview as modules at run time (the first
+# window pays for no network stack and no printing): it knows their
+# interfaces, never links their code.
+set(loaded_at_run_time "orvanta_platform:orvanta_http" "orvanta_platform:orvanta_print")
 
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=<src> -P check_layering.cmake")

@@ -319,8 +319,8 @@ void LiveWindowMonkey::Check(QStringList& faults) {
         if (auto* box = Find<QLineEdit>(*window, LiveWindowControls(), field)) {
             CheckFiltered(
                 box->objectName(), box->text(),
-                [separator](char typed, const std::string&) {
-                    return FilterOddsKey(typed, separator);
+                [separator](char typed, const std::string& so_far) {
+                    return FilterOddsKey(typed, separator, so_far);
                 },
                 faults);
         }
@@ -406,24 +406,27 @@ void LiveWindowMonkey::CheckRecord(QStringList& faults) {
             }
         }
     }
-    // Odds are saved once all three are given; until then the record keeps
-    // the last full set.
+    // Every change of the odds is saved, a set not yet whole too.
     QStringList boxes;
     for (TextBox LivePage::*field : kOddsBoxes) {
         boxes << Find<QLineEdit>(*m_window, LiveWindowControls(), field)->text();
     }
-    if (!boxes.contains(QString())) {
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (ToQt(record.current_odds[i]) != boxes.at(static_cast<int>(i))) {
-                faults << lead + QStringLiteral(
-                                     "holds the current odds \"%1;%2;%3\", the boxes "
-                                     "show \"%4\"")
-                                     .arg(ToQt(record.current_odds[0]),
-                                          ToQt(record.current_odds[1]),
-                                          ToQt(record.current_odds[2]), boxes.join(';'));
-                break;
-            }
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (ToQt(record.current_odds[i]) != boxes.at(static_cast<int>(i))) {
+            faults << lead + QStringLiteral(
+                                 "holds the current odds \"%1;%2;%3\", the boxes "
+                                 "show \"%4\"")
+                                 .arg(ToQt(record.current_odds[0]), ToQt(record.current_odds[1]),
+                                      ToQt(record.current_odds[2]), boxes.join(';'));
+            break;
         }
+    }
+    // Probabilities of odds no longer all shown would pass for theirs.
+    const LivePage& page = m_window->Ledger().Page();
+    if (boxes.contains(QString()) && !(page.probability_1.text + page.probability_x.text +
+                                       page.probability_2.text + page.bookmaker_cut.text)
+                                          .empty()) {
+        faults << QStringLiteral("probabilities are shown for a set of odds with one missing");
     }
 }
 

@@ -92,7 +92,7 @@ void RandomPrompter::ShowMessage(const std::string& text) {
     Note(QStringLiteral("message %1: OK").arg(Quoted(text)));
 }
 
-bool RandomPrompter::AskYesNo(const std::string& text) {
+bool RandomPrompter::AskYesNo(const std::string& text, DefaultAnswer) {
     const bool yes = Chance().Percent(70);
     Note(QStringLiteral("question %1: %2").arg(Quoted(text), yes ? "Yes" : "No"));
     return yes;

@@ -36,7 +36,7 @@ public:
     int ErrorsShown() const { return m_errors; }
 
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text) override;
+    bool AskYesNo(const std::string& text, DefaultAnswer default_answer) override;
     bool AskOkIgnore(const std::string& text) override;
     void ShowError(const std::string& text) override;
     std::optional<std::string> AskSaveFile(const FileDialogOptions& options) override;

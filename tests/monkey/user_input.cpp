@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/standard_texts.h"
 #include "monkey/step_log.h"
 
 namespace orvanta::monkey {
@@ -240,7 +241,8 @@ QString Paste(QWidget* target, PastePath path, const QString& text, Rng& rng) {
             continue;
         }
         items << action;
-        if (action->text().startsWith(QStringLiteral("&Paste"))) {
+        // The menu speaks the open language.
+        if (action->text().startsWith(StandardText(standard_texts::kPaste))) {
             paste = action;
         }
     }

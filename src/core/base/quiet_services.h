@@ -15,7 +15,7 @@ namespace orvanta {
 class QuietPrompter : public Prompter {
 public:
     void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
+    bool AskYesNo(const std::string&, DefaultAnswer) override { return false; }
     bool AskOkIgnore(const std::string&) override { return false; }
     void ShowError(const std::string&) override {}
     std::optional<std::string> AskSaveFile(const FileDialogOptions&) override { return {}; }

@@ -29,14 +29,18 @@ struct FileDialogOptions {
     std::string accept_label;
 };
 
+// The button of a question that Enter presses.
+enum class DefaultAnswer { kYes, kNo };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
 
     // A plain box: the application's title, no icon, one OK.
     virtual void ShowMessage(const std::string& text) = 0;
-    // A warning box with Yes and No; true only for Yes.
-    virtual bool AskYesNo(const std::string& text) = 0;
+    // A warning box with Yes and No; true only for Yes. A question whose Yes
+    // throws away the user's work starts on No, so that Enter keeps it.
+    virtual bool AskYesNo(const std::string& text, DefaultAnswer default_answer) = 0;
     // A confirmation with OK and Ignore; true only for OK.
     virtual bool AskOkIgnore(const std::string& text) = 0;
     // The general error report, given the failure's own text.

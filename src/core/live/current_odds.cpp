@@ -35,8 +35,9 @@ void CalculateProbabilities(CurrentOddsPanel& panel, Services& services) {
     panel.probability_2.text = NumberToText(Round2(payout / o2), sep);
 }
 
-std::optional<char> FilterOddsKey(char typed, char separator) {
-    return FilterNumberKey(typed, separator);
+std::optional<char> FilterOddsKey(char typed, char separator, const std::string& current_text) {
+    // "2,5.5" would be saved as typed and read back as no number at all.
+    return FilterSingleMarkKey(typed, separator, current_text);
 }
 
 std::optional<int> NextOddsBox(int box, const std::string& current_text) {

@@ -29,9 +29,9 @@ bool HasAllCurrentOdds(const CurrentOddsPanel& panel);
 // double range, before any result box is written.
 void CalculateProbabilities(CurrentOddsPanel& panel, Services& services);
 
-// What a typed character becomes in the three odds boxes; unlike the sheet,
-// they let a second separator through.
-std::optional<char> FilterOddsKey(char typed, char separator);
+// What a typed character becomes in the three odds boxes, given the box's text
+// before it: as on the sheet, one decimal separator per value.
+std::optional<char> FilterOddsKey(char typed, char separator, const std::string& current_text);
 
 // Enter in an odds box moves the focus on to the next: boxes 1 ("1"), 2 ("X")
 // and 3 ("2"), and from 3 back to 1. Nothing in an empty box.

@@ -1,9 +1,9 @@
 #pragma once
 
-// The live window's captions: where the catalogue keeps each and the text shown
-// when it has none. The window, its position sheet's header cells and
-// orvanta-calc read them from here. Texts not listed (the "1", "X", "2" labels,
-// "Help", the tool tips, the new-game dialog, the messages) are fixed.
+// The live window's captions, tool tips and messages: where the catalogue keeps
+// each and the text shown when it has none. The window, its position sheet's
+// header cells, the ledger's messages and orvanta-calc read them from here.
+// Texts not listed (the "1", "X", "2" labels) are the same in every language.
 
 #include "core/i18n/catalogue.h"
 
@@ -36,8 +36,42 @@ inline constexpr CatalogueText kBuy{"FrmLiveOrvanta", "Buy", "Agora"};
 inline constexpr CatalogueText kSell{"FrmLiveOrvanta", "Sell", "Sell"};
 inline constexpr CatalogueText kStake{"FrmLiveOrvanta", "Poso", "Poso"};
 
+// Texts the window first showed the same in every language; each catalogue
+// now says them in its own words, and without one they read as they always did.
+inline constexpr CatalogueText kHelp{"FrmLiveOrvanta", "Help", "Help"};
+inline constexpr CatalogueText kPrint{"FrmLiveOrvanta", "Print", "Print"};
+inline constexpr CatalogueText kGameList{"FrmLiveOrvanta", "ListOfLiveGames", "List of Live Games"};
+inline constexpr CatalogueText kCurrentOddsTip{"FrmLiveOrvanta", "TrehonTimesHint",
+                                               "Δωστε τις νεες αποδοσεις"};
+inline constexpr CatalogueText kNewGameTip{"FrmLiveOrvanta", "NewHint", "Νεος Αγωνας για Live Bet"};
+inline constexpr CatalogueText kDeleteGameTip{"FrmLiveOrvanta", "DeleteHint",
+                                              "Διαγραφη του αγωνα απο την λιστα"};
+inline constexpr CatalogueText kSuggestionTip{"FrmLiveOrvanta", "ProtasiHint",
+                                              "Υπογισμος για παιχνιδι"};
+inline constexpr CatalogueText kDeleteGameQuestion{"FrmLiveOrvanta", "DeleteGameQuestion",
+                                                   "Delete game ?"};
+inline constexpr CatalogueText kRecordProblem{"FrmLiveOrvanta", "RecordProblem",
+                                              "Provlema sto arhio"};
+inline constexpr CatalogueText kCreateFirst{"FrmLiveOrvanta", "CreateFirst",
+                                            "Dimiurgiste prota to arheio pu tha dulepsite"};
+inline constexpr CatalogueText kGameExists{"FrmLiveOrvanta", "GameExists",
+                                           "A game with this date, time and name already exists"};
+inline constexpr CatalogueText kRowRule{
+    "FrmLiveOrvanta", "RowRule",
+    "epitrepete mono 1 timi stis apodoseis (agora h polisi) kai poso ana grami"};
+
 // The new-game dialog's Ok with no name given.
 inline constexpr CatalogueText kGameNameMissing{"FrmLiveOrvanta", "NoGameName",
                                                 "Give the match a name"};
+
+// The new-game dialog, a window of its own.
+namespace new_game {
+inline constexpr CatalogueText kWindow{"FrmLiveOrvantaNewGame", "Caption", "FrmLiveOrvantaNewGame"};
+inline constexpr CatalogueText kDate{"FrmLiveOrvantaNewGame", "Date", "ΗΜ/ΝΙΑ"};
+inline constexpr CatalogueText kTime{"FrmLiveOrvantaNewGame", "Time", "ΩΡΑ"};
+inline constexpr CatalogueText kName{"FrmLiveOrvantaNewGame", "Game", "ΑΓΩΝΑΣ"};
+inline constexpr CatalogueText kOk{"FrmLiveOrvantaNewGame", "Ok", "Ok"};
+inline constexpr CatalogueText kCancel{"FrmLiveOrvantaNewGame", "Cancel", "Cancel"};
+}  // namespace new_game
 
 }  // namespace orvanta::live_captions

@@ -49,7 +49,7 @@ void LiveLedger::FillGameList() {
     list.ClearCells();
     list.SetRowCount(1 + static_cast<int>(names.size()));
     list.SetFixedRows(1);
-    list.SetCell(0, 0, kGameListHeader);
+    list.SetCell(0, 0, m_catalogue.Read(live_captions::kGameList));
     for (std::size_t i = 0; i < names.size(); ++i) {
         list.SetCell(0, static_cast<int>(i) + 1, std::move(names[i]));
     }
@@ -74,14 +74,16 @@ bool LiveLedger::CreateGame(const LocalDateTime& date, const std::string& time_t
     }
     EnsureRecordFolder(m_folder);
     if (!CreateEmptyRecord(m_folder + RecordFileName(date, time, name))) {
-        m_services.prompter.ShowMessage(kGameExistsMessage);
+        m_services.prompter.ShowMessage(m_catalogue.Read(live_captions::kGameExists));
         return false;
     }
     return true;
 }
 
 void LiveLedger::DeleteGame() {
-    if (!m_services.prompter.AskYesNo(kDeleteGameQuestion)) {
+    // A deleted game is gone for good: Enter keeps it.
+    if (!m_services.prompter.AskYesNo(m_catalogue.Read(live_captions::kDeleteGameQuestion),
+                                      DefaultAnswer::kNo)) {
         return;
     }
     const TextGrid& list = m_page.game_list;
@@ -138,7 +140,7 @@ void LiveLedger::ReadGame(int row) {
     const std::string& name = list.Cell(0, row);
     const std::string path = m_folder + name;
     if (row < 1 || name.empty() || !FileExists(path)) {
-        m_services.prompter.ShowMessage(kRecordProblemMessage);
+        m_services.prompter.ShowMessage(m_catalogue.Read(live_captions::kRecordProblem));
         return;
     }
     // Read whole before anything reaches the sheet, so a failed read leaves it
@@ -188,7 +190,7 @@ void LiveLedger::SaveGame() {
         return;
     }
     if (m_current_file.empty() || !FileExists(m_current_file)) {
-        m_services.prompter.ShowMessage(kCreateFirstMessage);
+        m_services.prompter.ShowMessage(m_catalogue.Read(live_captions::kCreateFirst));
         return;
     }
     LiveGameRecord record;
@@ -223,12 +225,19 @@ bool LiveLedger::CheckSheetEntry(int col, int row, const std::string& text_befor
     if (!IsInputCell(m_page, col, row) || m_page.positions.Cell(col, row) == text_before) {
         return false;
     }
-    return ValidateSheetEntry(m_page, col, row, m_services);
+    return ValidateSheetEntry(m_page, col, row, m_catalogue, m_services);
 }
 
 EventParts LiveLedger::CurrentOddsChanged() {
     if (!HasAllCurrentOdds(m_page)) {
-        return {};
+        // Figures of odds no longer shown would pass for theirs.
+        for (TextBox* box : {&m_page.probability_1, &m_page.probability_x, &m_page.probability_2,
+                             &m_page.bookmaker_cut}) {
+            box->text.clear();
+        }
+        // A price typed before the others is kept all the same: the record
+        // holds an empty field for each one missing.
+        return {[this] { SaveGame(); }};
     }
     return {[this] { CalculateProbabilities(m_page, m_services); },
             // Odds that cannot be worked out are still what the user typed.

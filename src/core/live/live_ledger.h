@@ -29,18 +29,19 @@
 #include "core/grid/text_grid.h"
 #include "core/live/current_odds.h"
 #include "core/live/game_record.h"
+#include "core/live/live_captions.h"
 #include "core/live/position_sheet.h"
 
 namespace orvanta {
 
 class Catalogue;
 
-inline constexpr const char* kGameListHeader = "List of Live Games";
-inline constexpr const char* kDeleteGameQuestion = "Delete game ?";
-inline constexpr const char* kRecordProblemMessage = "Provlema sto arhio";
-inline constexpr const char* kCreateFirstMessage = "Dimiurgiste prota to arheio pu tha dulepsite";
-inline constexpr const char* kGameExistsMessage =
-    "A game with this date, time and name already exists";
+// The list's header and the messages as they read without a catalogue.
+inline constexpr const char* kGameListHeader = live_captions::kGameList.fallback;
+inline constexpr const char* kDeleteGameQuestion = live_captions::kDeleteGameQuestion.fallback;
+inline constexpr const char* kRecordProblemMessage = live_captions::kRecordProblem.fallback;
+inline constexpr const char* kCreateFirstMessage = live_captions::kCreateFirst.fallback;
+inline constexpr const char* kGameExistsMessage = live_captions::kGameExists.fallback;
 
 // What the live window shows, as texts: the game list, the loaded game's
 // position sheet with its totals, and its current odds with what they imply.
@@ -71,6 +72,8 @@ public:
 
     LivePage& Page() { return m_page; }
     const LivePage& Page() const { return m_page; }
+    // The catalogue the window and its dialogs read their texts from.
+    const Catalogue& Captions() const { return m_catalogue; }
 
     // Full path of the loaded record; empty when no game is loaded.
     const std::string& CurrentGameFile() const { return m_current_file; }
@@ -129,8 +132,9 @@ public:
     bool CheckSheetEntry(int col, int row, const std::string& text_before);
 
     // One of the three current odds changed (typed or pasted). Once all three
-    // hold text: works out the probabilities, then saves, also what cannot be
-    // worked out. No parts while one is empty.
+    // hold text the probabilities are worked out; while one is empty they are
+    // blank, as a load of the record would show them. Then it saves, also odds
+    // that cannot be worked out and odds with a price still missing.
     [[nodiscard]] EventParts CurrentOddsChanged();
 
 private:

@@ -250,14 +250,15 @@ std::optional<int> SheetEnterColumn(int col, const std::string& current_text) {
     return IsBuySide(col) ? kBuyAmountCol : kSellAmountCol;
 }
 
-bool ValidateSheetEntry(PositionSheet& sheet, int col, int row, Services& services) {
+bool ValidateSheetEntry(PositionSheet& sheet, int col, int row, const Catalogue& catalogue,
+                        Services& services) {
     if (!IsInputCell(sheet, col, row)) {
         return false;
     }
     const bool refused = BreaksRowRule(sheet, col, row);
     if (refused) {
         sheet.positions.SetCell(col, row, std::string());
-        services.prompter.ShowMessage(kRowRuleMessage);
+        services.prompter.ShowMessage(catalogue.Read(live_captions::kRowRule));
     }
     CalculateRowStatus(sheet, services);
     return refused;

@@ -13,6 +13,7 @@
 #include "core/base/services.h"
 #include "core/grid/text_box.h"
 #include "core/grid/text_grid.h"
+#include "core/live/live_captions.h"
 
 namespace orvanta {
 
@@ -26,8 +27,8 @@ inline constexpr int kSellAmountCol = 7;
 inline constexpr int kFirstStatusCol = 8;
 inline constexpr int kInputCols = 8;
 
-inline constexpr const char* kRowRuleMessage =
-    "epitrepete mono 1 timi stis apodoseis (agora h polisi) kai poso ana grami";
+// The row rule's message as it reads without a catalogue.
+inline constexpr const char* kRowRuleMessage = live_captions::kRowRule.fallback;
 
 struct PositionSheet {
     TextGrid positions{kSheetCols, kSheetHeaderRows + 1};
@@ -69,6 +70,7 @@ std::optional<int> SheetEnterColumn(int col, const std::string& current_text);
 // side, or a second odds value on the same side (only the other cells are
 // looked at). A refused entry is emptied and the rule's message shown; the
 // row's status is recomputed either way. True when refused.
-bool ValidateSheetEntry(PositionSheet& sheet, int col, int row, Services& services);
+bool ValidateSheetEntry(PositionSheet& sheet, int col, int row, const Catalogue& catalogue,
+                        Services& services);
 
 }  // namespace orvanta

@@ -41,10 +41,11 @@ struct OddsPage {
     TextBox cut_percent;
 };
 
-// What the page's labels say. The cut's caption is the same in every language;
-// the grids' headers are cells of the page, written by CaptionOdds.
+// What the page's labels say; the grids' headers are cells of the page,
+// written by CaptionOdds. Each catalogue names the cut as the PROBABILITY page
+// does; without one it reads as it always did.
 namespace odds_captions {
-inline constexpr const char* kCutPercent = "GANIOTA";
+inline constexpr CatalogueText kCutPercent{"FrmMain", "GANIOTA", "GANIOTA"};
 }  // namespace odds_captions
 
 // The ten header cells from the catalogue; counts and prices stay.

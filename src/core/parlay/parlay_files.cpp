@@ -14,17 +14,21 @@ std::string ParlayFolder(const Platform& platform) {
     return JoinPath(platform.UserFolder(), kParlayFolderName);
 }
 
-FileDialogOptions ParlaySaveDialogOptions(const Platform& platform) {
+std::string ParlayFileFilter(const Catalogue& catalogue) {
+    return catalogue.Read(parlay_captions::kParlayFiles) + "|*." + kParlayFileExtension;
+}
+
+FileDialogOptions ParlaySaveDialogOptions(const Platform& platform, const Catalogue& catalogue) {
     FileDialogOptions options;
-    options.filter = kParlayFileFilter;
+    options.filter = ParlayFileFilter(catalogue);
     options.default_extension = kParlayFileExtension;
     options.initial_folder = ParlayFolder(platform);
     return options;
 }
 
-FileDialogOptions ParlayOpenDialogOptions(const Platform& platform) {
+FileDialogOptions ParlayOpenDialogOptions(const Platform& platform, const Catalogue& catalogue) {
     FileDialogOptions options;
-    options.filter = kParlayFileFilter;
+    options.filter = ParlayFileFilter(catalogue);
     options.initial_folder = ParlayFolder(platform);
     return options;
 }
@@ -34,12 +38,12 @@ FileDialogOptions ParlayDeleteDialogOptions(const Catalogue& catalogue) {
     options.title = catalogue.Read(parlay_captions::kDeleteFiles);
     // The dialog deletes what is chosen in it; its button must not say "Open".
     options.accept_label = options.title;
-    options.filter = kParlayFileFilter;
+    options.filter = ParlayFileFilter(catalogue);
     return options;
 }
 
 std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& services,
-                                           std::int32_t window_id) {
+                                           std::int32_t window_id, const Catalogue& catalogue) {
     const std::string folder = ParlayFolder(services.platform);
     if (!FolderExists(folder)) {
         // The dialog copes with a folder that is not there, and the sheet may
@@ -50,7 +54,8 @@ std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& s
         } catch (const OperationError&) {
         }
     }
-    const auto path = services.prompter.AskSaveFile(ParlaySaveDialogOptions(services.platform));
+    const auto path =
+        services.prompter.AskSaveFile(ParlaySaveDialogOptions(services.platform, catalogue));
     if (!path) {
         return std::nullopt;
     }
@@ -58,13 +63,15 @@ std::optional<std::string> SaveParlaySheet(const ParlaySheet& sheet, Services& s
     return path;
 }
 
-std::optional<std::string> LoadParlaySheet(ParlaySheet& sheet, Services& services) {
-    const auto path = services.prompter.AskOpenFile(ParlayOpenDialogOptions(services.platform));
+std::optional<std::string> LoadParlaySheet(ParlaySheet& sheet, Services& services,
+                                           const Catalogue& catalogue) {
+    const auto path =
+        services.prompter.AskOpenFile(ParlayOpenDialogOptions(services.platform, catalogue));
     if (!path) {
         return std::nullopt;
     }
     LoadGridFromFile(sheet.selections, *path, GridShape{ParlaySheet::kCols, ParlaySheet::kRows});
-    CalculateParlaySheet(sheet, services);
+    CalculateParlaySheet(sheet, services, catalogue);
     return path;
 }
 

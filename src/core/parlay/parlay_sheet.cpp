@@ -182,7 +182,7 @@ SystemPayout SystemReturn(const ParlaySheet& sheet, int k, Services& services) {
     return SumCombinations(others, m, bankers);
 }
 
-void CalculateParlaySheet(ParlaySheet& sheet, Services& services) {
+void CalculateParlaySheet(ParlaySheet& sheet, Services& services, const Catalogue& catalogue) {
     TextGrid& grid = sheet.selections;
     int odds_rows = 0;
     while (odds_rows < P::kLastRow && !grid.Cell(P::kOddsCol, odds_rows + 1).empty()) {
@@ -190,7 +190,7 @@ void CalculateParlaySheet(ParlaySheet& sheet, Services& services) {
     }
     for (int row = odds_rows + 1; row <= P::kLastRow; ++row) {
         if (!grid.Cell(P::kOddsCol, row).empty()) {
-            services.prompter.ShowMessage(kParlayGapMessage);
+            services.prompter.ShowMessage(catalogue.Read(parlay_captions::kGap));
             return;
         }
     }

@@ -82,6 +82,14 @@ inline constexpr CatalogueText kLoad{"FrmMain", "Load", "Load"};
 inline constexpr CatalogueText kDeleteFiles{"FrmMain", "DeleteFiles", "Delete Files"};
 // Shown when a banker is marked LOST.
 inline constexpr CatalogueText kBankerLost{"Message", "StandartLost", "Standart Lost"};
+
+// Texts the page first showed the same in every language; each catalogue now
+// says them in its own words, and without one they read as they always did.
+inline constexpr CatalogueText kSaveTip{"FrmMain", "SaveHint", "Σωσιμο του Παρολι"};
+inline constexpr CatalogueText kLoadTip{"FrmMain", "LoadHint", "Ανοιγμα παιχνιδιου Παρολι"};
+// What the file dialogs call a .bet file.
+inline constexpr CatalogueText kParlayFiles{"FrmMain", "ParlayFiles", "ΑΡΧΕΙΑ ΠΑΡΟΛΙ"};
+inline constexpr CatalogueText kGap{"Message", "FillFromFirstCell", kParlayGapMessage};
 }  // namespace parlay_captions
 
 // Back to the start state: every cell emptied, sums "0", every row "WIN" with
@@ -97,8 +105,9 @@ void CaptionParlaySheet(ParlaySheet& sheet, const Catalogue& catalogue);
 // N without a gap. Otherwise each row with odds and a stake gets its
 // combinations, total stake, return and profit; any other row loses its total
 // stake, return and profit, and its combinations too when it has no odds; then
-// the three sums.
-void CalculateParlaySheet(ParlaySheet& sheet, Services& services);
+// the three sums. The gap message is read from `catalogue`.
+void CalculateParlaySheet(ParlaySheet& sheet, Services& services,
+                          const Catalogue& catalogue = Catalogue());
 
 struct SystemPayout {
     double total = 0;     // what the winning combinations pay per unit stake

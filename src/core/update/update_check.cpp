@@ -117,7 +117,7 @@ void UpdateCheck::Start() {
             return;
         }
         if (!platform.IsInternetConnected()) {
-            m_services.prompter.ShowMessage(kNoConnectionText);
+            m_services.prompter.ShowMessage(m_catalogue.Read(kNoConnection));
             return;
         }
         const std::string updates = UpdatesFolderOf(platform);
@@ -185,7 +185,8 @@ void UpdateCheck::Compared() {
             StageRelease(m_services, m_catalogue);
             return;
         }
-        if (!m_updates_found || !m_services.prompter.AskYesNo(m_catalogue.Read(kAskToUpdate))) {
+        if (!m_updates_found ||
+            !m_services.prompter.AskYesNo(m_catalogue.Read(kAskToUpdate), DefaultAnswer::kYes)) {
             return;
         }
         close_window = true;
@@ -320,14 +321,15 @@ bool StartManualUpdate(Services& services, const Catalogue& catalogue) {
         return false;
     }
     if (!platform.IsInternetConnected()) {
-        services.prompter.ShowMessage(kNoConnectionText);
+        services.prompter.ShowMessage(catalogue.Read(kNoConnection));
         return false;
     }
     const std::string updater = JoinPath(platform.ProgramFolder(), kManualUpdaterName);
-    if (FileExists(updater)) {
-        platform.StartProgram(updater);
-    } else {
-        services.prompter.ShowMessage(kUpdaterMissingText);
+    // Closing without an update program to take over would only lose the
+    // pages the user has not saved.
+    if (!FileExists(updater) || !platform.StartProgram(updater)) {
+        services.prompter.ShowMessage(catalogue.Read(kUpdaterMissing));
+        return false;
     }
     return true;
 }

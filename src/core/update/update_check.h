@@ -28,9 +28,12 @@ namespace orvanta {
 inline constexpr const char* kUpdatesFolder = "updates";
 // The menu path starts the update program by this fixed name, whatever the program's own.
 inline constexpr const char* kManualUpdaterName = "Orvanta_UpDate.exe";
+// The two messages as they read without a catalogue.
 inline constexpr const char* kNoConnectionText = "Δεν υπάρχει σύνδεση internet!";
 inline constexpr const char* kUpdaterMissingText =
     "Προβλημα στο προγραμμα .Προσοχη...Orvanta_UpDate...επικοινωνηστε μαζι μας ";
+inline constexpr CatalogueText kNoConnection{"Message", "NoInternet", kNoConnectionText};
+inline constexpr CatalogueText kUpdaterMissing{"Message", "UpdaterMissing", kUpdaterMissingText};
 inline constexpr CatalogueText kAskToUpdate{"Message", "DoYouWantUpdates", "Do You Want Updates"};
 inline constexpr CatalogueText kUpdatesFromPackageManager{
     "Message", "UpdatesFromPackageManager",
@@ -120,7 +123,8 @@ private:
 void StartUpdateProgram(Services& services);
 
 // The menu's manual update: starts the update program of the fixed name. True when the
-// main window is to close: after starting it, and also after saying it is missing. An
+// main window is to close, which is only once the update program has started: when it is
+// missing or does not start, that is said and the program goes on with nothing lost. An
 // installed program only says that its updates come with the package manager.
 bool StartManualUpdate(Services& services, const Catalogue& catalogue);
 

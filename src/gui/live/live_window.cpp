@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "core/base/handler_guard.h"
+#include "core/base/paths.h"
 #include "core/live/current_odds.h"
 #include "core/live/position_sheet.h"
 #include "core/live/record_folder.h"
@@ -104,6 +105,7 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
         {"new_game", &LiveWindow::OnNewGame},
         {"delete_game", &LiveWindow::OnDeleteGame},
         {"help", &LiveWindow::OnHelp},
+        {"print", &LiveWindow::OnPrint},
         {"exit", &LiveWindow::OnExit}};
     for (const auto& [button, handler] : buttons) {
         connect(m_controls.Made<QPushButton>(button), &QPushButton::clicked, this, handler);
@@ -118,6 +120,11 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
     addAction(help);
     connect(help, &QAction::triggered, this, &LiveWindow::OnHelp);
     QApplication::instance()->installEventFilter(new EscapeExits(this, [this] { OnEscape(); }));
+    auto* print = new QAction(this);
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    addAction(print);
+    connect(print, &QAction::triggered, this, &LiveWindow::OnPrint);
 }
 
 LiveWindow::~LiveWindow() {
@@ -196,7 +203,7 @@ QHBoxLayout* LiveWindow::LayOutBar() {
         add_button(name);
     }
     bar->addWidget(picture, 1);
-    for (const char* name : {"help", "exit"}) {
+    for (const char* name : {"print", "help", "exit"}) {
         add_button(name);
     }
     return bar;
@@ -238,8 +245,8 @@ void LiveWindow::WireCurrentOdds() {
         m_typed_odds.Bind(box, &(m_ledger.Page().*fields[i]));
         box->setReadOnly(false);
         box->installEventFilter(this);
-        box->SetKeyFilter([this](char typed, const std::string&) {
-            return FilterOddsKey(typed, m_services.separator);
+        box->SetKeyFilter([this](char typed, const std::string& current) {
+            return FilterOddsKey(typed, m_services.separator, current);
         });
         connect(box, &QLineEdit::textChanged, this, &LiveWindow::OnCurrentOddsChanged);
     }
@@ -360,6 +367,29 @@ void LiveWindow::OnDeleteGame() {
 void LiveWindow::OnHelp() {
     if (m_open_help) {
         RunGuarded(m_services.prompter, [this] { m_open_help(this, kHelpLive); });
+    }
+}
+
+Printout LiveWindow::SheetPrintout() {
+    Printout printout;
+    printout.title = windowTitle();
+    const std::string& game = m_ledger.CurrentGameFile();
+    if (!game.empty()) {
+        printout.title += QStringLiteral(": ") + ToQt(FileNameOf(game));
+    }
+    printout.parts.append({m_sheet, QRect()});
+    // The three panels side by side, as they stand under the sheet.
+    QRect band;
+    for (const LivePanelLayout& panel : LivePanels()) {
+        band |= m_controls.Made(panel.group)->geometry();
+    }
+    printout.parts.append({this, band});
+    return printout;
+}
+
+void LiveWindow::OnPrint() {
+    if (m_print) {
+        RunGuarded(m_services.prompter, [this] { m_print(this, SheetPrintout()); });
     }
 }
 

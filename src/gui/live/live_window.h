@@ -19,6 +19,7 @@
 #include "core/live/live_ledger.h"
 #include "gui/widgets/box_binding.h"
 #include "gui/widgets/control_table.h"
+#include "gui/widgets/printout.h"
 
 class QHBoxLayout;
 class QLineEdit;
@@ -51,6 +52,13 @@ public:
     // What the window shows and which game is loaded.
     const LiveLedger& Ledger() const { return m_ledger; }
 
+    // Print (its button, Ctrl+P) hands the sheet and the panels to `print`;
+    // without one it does nothing.
+    void SetPrintOpener(PrintOpener print) { m_print = std::move(print); }
+    // The sheet and the panels under it as the window shows them, headed by
+    // the window's caption and the loaded game.
+    Printout SheetPrintout();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -70,6 +78,7 @@ private:
     void OnNewGame();
     void OnDeleteGame();
     void OnHelp();
+    void OnPrint();
     void OnGameClicked(int row);
     void OnListFocused();
     // After the list is filled: a list of one game loads it.
@@ -87,6 +96,7 @@ private:
     Services& m_services;
     const Catalogue& m_catalogue;
     HelpOpener m_open_help;
+    PrintOpener m_print;
     LiveLedger m_ledger;
     Controls<LivePage> m_controls;
 

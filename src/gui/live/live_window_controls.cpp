@@ -19,7 +19,7 @@ ControlTable<P> CurrentOddsRows() {
     return {
         C::Make<QGroupBox>("GroupBox2", "current_odds_panel").NamedBy("current_odds_title"),
         C::Label("Label8", "current_odds_title", captions::kCurrentOdds)
-            .Tip("Δωστε τις νεες αποδοσεις"),
+            .Tip(captions::kCurrentOddsTip),
         C::Label("Label9", "current_odds_column_1", "1"),
         C::Label("Label10", "current_odds_column_x", "X"),
         C::Label("Label11", "current_odds_column_2", "2"),
@@ -96,7 +96,7 @@ const ControlTable<LivePage>& LiveWindowControls() {
         ControlTable<P> rows = {
             C::Own("FrmLiveOrvanta", "window", captions::kWindow),
             C::Make<QSplitter>("Splitter1", "splitter").NamedBy("window"),
-            C::Grid("AdvStringGrid1", "game_list", &P::game_list).NamedFixed(kGameListHeader),
+            C::Grid("AdvStringGrid1", "game_list", &P::game_list).Named(captions::kGameList),
             C::Grid("AdvStringGrid2", "positions", &P::positions).NamedBy("window"),
         };
         for (const ControlTable<P>& panel : {CurrentOddsRows(), SuggestionRows(), TotalsRows()}) {
@@ -104,12 +104,15 @@ const ControlTable<LivePage>& LiveWindowControls() {
         }
         rows.insert(
             rows.end(),
-            {C::Button("BitBtn2", "new_game", captions::kNewGame).Tip("Νεος Αγωνας για Live Bet"),
+            {C::Button("BitBtn2", "new_game", captions::kNewGame).Tip(captions::kNewGameTip),
              C::Button("BitBtn3", "delete_game", captions::kDeleteGame)
-                 .Tip("Διαγραφη του αγωνα απο την λιστα"),
+                 .Tip(captions::kDeleteGameTip),
              // The suggestion panel's button, which does nothing.
-             C::Button("BitBtn4", "suggest", captions::kSuggestion).Tip("Υπογισμος για παιχνιδι"),
-             C::Button("BitBtn5", "help", "Help"), C::Button("BitBtn1", "exit", captions::kExit),
+             C::Button("BitBtn4", "suggest", captions::kSuggestion).Tip(captions::kSuggestionTip),
+             // Puts the sheet and the panels on paper.
+             C::Button("BitBtn6", "print", captions::kPrint),
+             C::Button("BitBtn5", "help", captions::kHelp),
+             C::Button("BitBtn1", "exit", captions::kExit),
              C::Make<CoverPicture>("Image1", "picture").NamedBy("window")});
         return rows;
     }();

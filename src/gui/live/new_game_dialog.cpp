@@ -16,6 +16,7 @@
 
 #include "core/base/handler_guard.h"
 #include "core/live/game_record.h"
+#include "core/live/live_captions.h"
 #include "core/live/live_ledger.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/qt_convert.h"
@@ -32,18 +33,20 @@ const QString kTimeMask = QStringLiteral("09:99;_");
 
 const ControlTable<NoPage>& NewGameControls() {
     using C = Control<>;
+    namespace captions = live_captions::new_game;
     static const ControlTable<NoPage> table = {
-        // The title shows the form's name; a screen reader says what the dialog is for.
-        C::Own("FrmLiveOrvantaNewGame", "window", "FrmLiveOrvantaNewGame")
-            .NamedFixed("Νεος Αγωνας για Live Bet"),
-        C::Label("Label1", "date_label", "ΗΜ/ΝΙΑ"),
+        // Without a catalogue the title shows the form's name; a screen reader
+        // says what the dialog is for, as the New button's tool tip does.
+        C::Own("FrmLiveOrvantaNewGame", "window", captions::kWindow)
+            .Named(live_captions::kNewGameTip),
+        C::Label("Label1", "date_label", captions::kDate),
         C::Make<QDateEdit>("DateTimePicker1", "date").NamedBy("date_label"),
-        C::Label("Label2", "time_label", "ΩΡΑ"),
+        C::Label("Label2", "time_label", captions::kTime),
         C::Make<FilteredLineEdit>("meTime", "time").NamedBy("time_label"),
-        C::Label("Label3", "name_label", "ΑΓΩΝΑΣ"),
-        C::Make<QLineEdit>("edAgona", "name").NamedBy("name_label"),
-        C::Button("BitBtn1", "ok", "Ok"),
-        C::Button("BitBtn2", "cancel", "Cancel"),
+        C::Label("Label3", "name_label", captions::kName),
+        C::Make<FilteredLineEdit>("edAgona", "name").NamedBy("name_label"),
+        C::Button("BitBtn1", "ok", captions::kOk),
+        C::Button("BitBtn2", "cancel", captions::kCancel),
     };
     return table;
 }
@@ -67,8 +70,9 @@ NewGameDialog::NewGameDialog(Services& services, LiveLedger& ledger,
     ok->setDefault(true);
     auto* cancel = m_controls.Made<QPushButton>("cancel");
     cancel->setAutoDefault(false);
-    // The labels' links to their boxes, and what screen readers read.
-    m_controls.Caption();
+    // The captions in the window's language, the labels' links to their
+    // boxes, and what screen readers read.
+    m_controls.Caption(m_ledger.Captions());
     LayOut();
 
     connect(ok, &QPushButton::clicked, this, &NewGameDialog::OnOk);

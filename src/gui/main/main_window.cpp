@@ -30,6 +30,7 @@
 #include "gui/widgets/menu_keys.h"
 #include "gui/widgets/qt_convert.h"
 #include "gui/widgets/window_fit.h"
+#include "gui/widgets/standard_texts.h"
 
 namespace orvanta {
 
@@ -60,7 +61,7 @@ const ControlTable<NoPage>& MainWindowControls() {
         C::Own("miHelp1", "help_item", captions::kHelp),
         C::Own("miAbout", "about_item", captions::kAbout),
         C::Own("miUpDate", "update_item", captions::kUpdate),
-        C::Own("miLanguage", "language_menu", "Language"),
+        C::Own("miLanguage", "language_menu", captions::kLanguage),
         C::Own("miLanguageGreek", "greek_item", "Ελληνικά"),
         C::Own("miLanguageEnglish", "english_item", "English"),
         C::Own("miExit", "exit_item", captions::kExit),
@@ -210,12 +211,17 @@ void MainWindow::BuildMenu() {
         }
     };
     add("clear_item", &MainWindow::OnClear);
-    add("print_item", nullptr);  // printing does nothing
+    add("print_item", &MainWindow::OnPrint);
     add("calculator_item", &MainWindow::OnSystemCalculator);
     add("live_item", &MainWindow::OnLive);
     BuildHelpMenu(bar);
     add("exit_item", &MainWindow::OnExit);
     AddMenuBarKey(bar);
+    // The desktop's key for Print, from every control of the window.
+    QAction* print = m_controls.Made<QAction>("print_item");
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    addAction(print);
 }
 
 void MainWindow::BuildHelpMenu(QMenuBar* bar) {
@@ -299,6 +305,8 @@ void MainWindow::Caption() {
     }
     setWindowTitle(ToQt(m_catalogue.Read(captions::kTitle)) +
                    "   Version:" + ToQt(*m_file_version));
+    // The boxes and menus Qt makes speak the window's language too.
+    UseStandardTexts(m_catalogue);
     m_controls.Caption(m_catalogue);
     for (CalculatorTab* tab : m_tabs) {
         tab->Caption();
@@ -325,8 +333,21 @@ void MainWindow::OnCalculate() {
 
 void MainWindow::OnClear() {
     Guarded([this] {
-        if (m_services.prompter.AskYesNo("Clear All Information ?")) {
+        // Enter keeps the page: only a deliberate Yes wipes it.
+        if (m_services.prompter.AskYesNo(m_catalogue.Read(captions::kClearQuestion),
+                                         DefaultAnswer::kNo)) {
             FrontTab()->Clear();
+        }
+    });
+}
+
+void MainWindow::OnPrint() {
+    Guarded([this] {
+        if (m_openers.print_preview) {
+            Printout printout;
+            printout.title = m_pages->tabText(m_pages->currentIndex()).remove(QLatin1Char('&'));
+            printout.parts.append({FrontTab(), QRect()});
+            m_openers.print_preview(this, printout);
         }
     });
 }
@@ -358,8 +379,8 @@ void MainWindow::OnLive() {
 void MainWindow::OnSystemCalculator() {
     Guarded([this] {
         const QString calculator = FindSystemCalculator();
-        if (!calculator.isEmpty()) {
-            m_services.platform.StartProgram(FromQt(calculator));
+        if (calculator.isEmpty() || !m_services.platform.StartProgram(FromQt(calculator))) {
+            m_services.prompter.ShowMessage(m_catalogue.Read(captions::kNoCalculator));
         }
     });
 }

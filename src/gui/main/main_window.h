@@ -14,6 +14,7 @@
 #include "core/i18n/language_choice.h"
 #include "gui/main/calculator_tab.h"
 #include "gui/widgets/control_table.h"
+#include "gui/widgets/printout.h"
 
 class QAction;
 class QMenu;
@@ -37,6 +38,7 @@ struct MainWindowOpeners {
     // ends the check at once.
     std::function<std::unique_ptr<QObject>(QWidget* owner)> start_update_check;
     std::function<bool(QWidget* owner)> start_manual_update;
+    PrintOpener print_preview;
 };
 
 // The window's own controls: its tab pages, command buttons, menus and timer.
@@ -87,6 +89,7 @@ private:
     template <typename Handler>
     void Guarded(Handler&& handler);
 
+    void OnPrint();
     void OnHelp();
     void OnAbout();
     void OnLive();

@@ -22,4 +22,12 @@ inline constexpr CatalogueText kAbout{"FrmMain", "About", "About"};
 inline constexpr CatalogueText kUpdate{"FrmMain", "miUpDate", "UpDate Program"};
 inline constexpr CatalogueText kExit{"FrmMain", "Exit", "Exit"};
 
+// Texts the window first showed the same in every language, and its new ones;
+// each catalogue says them in its own words.
+inline constexpr CatalogueText kLanguage{"FrmMain", "miLanguage", "Language"};
+inline constexpr CatalogueText kClearQuestion{"Message", "ClearAllInformation",
+                                              "Clear All Information ?"};
+inline constexpr CatalogueText kNoCalculator{"Message", "NoCalculator",
+                                             "No calculator program was found."};
+
 }  // namespace orvanta::main_window_captions

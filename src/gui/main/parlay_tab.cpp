@@ -29,8 +29,8 @@ const ControlTable<P>& ParlayControls() {
     static const ControlTable<P> table = {
         C::Grid("AdvStringGrid1", "selections", &P::selections)
             .Named(main_window_captions::kParlayPage),
-        C::Button("Button1", "save", captions::kSave).Tip("Σωσιμο του Παρολι"),
-        C::Button("Button2", "load", captions::kLoad).Tip("Ανοιγμα παιχνιδιου Παρολι"),
+        C::Button("Button1", "save", captions::kSave).Tip(captions::kSaveTip),
+        C::Button("Button2", "load", captions::kLoad).Tip(captions::kLoadTip),
         C::Button("bbtnDelete", "delete_files", captions::kDeleteFiles),
         C::Label("LblSum", "sum_label", captions::kSum),
         // Each sum sits under the column it adds up.
@@ -166,7 +166,7 @@ void ParlayTab::Clear() {
 }
 
 void ParlayTab::Calculate() {
-    m_controls.Boxes().Around([this] { CalculateParlaySheet(m_sheet, m_services); });
+    m_controls.Boxes().Around([this] { CalculateParlaySheet(m_sheet, m_services, m_catalogue); });
 }
 
 void ParlayTab::Caption() {
@@ -177,13 +177,13 @@ void ParlayTab::Caption() {
 
 void ParlayTab::OnSave() {
     RunGuarded(m_services.prompter, [this] {
-        SaveParlaySheet(m_sheet, m_services, static_cast<std::int32_t>(winId()));
+        SaveParlaySheet(m_sheet, m_services, static_cast<std::int32_t>(winId()), m_catalogue);
     });
 }
 
 void ParlayTab::OnLoad() {
     RunGuarded(m_services.prompter, [this] {
-        m_controls.Boxes().Around([this] { LoadParlaySheet(m_sheet, m_services); });
+        m_controls.Boxes().Around([this] { LoadParlaySheet(m_sheet, m_services, m_catalogue); });
     });
 }
 

@@ -10,6 +10,8 @@
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"
 #include "gui/live/live_window.h"
+#include "gui/platform/desktop_platform.h"
+#include "gui/platform/print_loader.h"
 #include "gui/widgets/control_table.h"
 
 namespace orvanta {
@@ -83,9 +85,16 @@ MainWindowOpeners DesktopOpeners(Services& services) {
             about.exec();
         });
     };
-    openers.open_live = [&services, open_help = openers.open_help](QWidget* owner) {
+    openers.print_preview = [&services](QWidget* owner, const Printout& printout) {
+        RunGuarded(services.prompter, [&] {
+            PreviewPrintout(DesktopPlatform::DefaultModuleFolders(), owner, printout);
+        });
+    };
+    openers.open_live = [&services, open_help = openers.open_help,
+                         print = openers.print_preview](QWidget* owner) {
         RunGuarded(services.prompter, [&] {
             LiveWindow live(services, OpenCatalogue(owner), open_help, owner);
+            live.SetPrintOpener(print);
             live.exec();
         });
     };

@@ -63,7 +63,7 @@ void NameControl(QObject* control, const ControlText& row) {
     }
     if (row.tool_tip) {
         if (auto* widget = qobject_cast<QWidget*>(control)) {
-            widget->setToolTip(QString::fromUtf8(row.tool_tip));
+            widget->setToolTip(QString::fromUtf8(row.tool_tip->fallback));
         }
     }
 }
@@ -106,6 +106,11 @@ void ControlSet::Caption(const Catalogue& catalogue) const {
         if (m_rows[i].caption && m_objects[i]) {
             SetCaption(m_objects[i], ToQt(catalogue.Read(*m_rows[i].caption)));
         }
+        if (m_rows[i].tool_tip) {
+            if (auto* widget = qobject_cast<QWidget*>(m_objects[i].data())) {
+                widget->setToolTip(ToQt(catalogue.Read(*m_rows[i].tool_tip)));
+            }
+        }
     }
     // Names are made of captions: all of them first.
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -134,7 +139,7 @@ void ControlSet::Speak(std::size_t index, const Catalogue& catalogue) const {
         widget->setAccessibleName(name);
     }
     // A description that says the name again says nothing.
-    const QString description = SpokenDescription(index);
+    const QString description = SpokenDescription(index, catalogue);
     if (!description.isNull()) {
         widget->setAccessibleDescription(description == widget->accessibleName() ? QString()
                                                                                  : description);
@@ -164,13 +169,13 @@ QString ControlSet::SpokenName(std::size_t index, const Catalogue& catalogue) co
     return QString();
 }
 
-QString ControlSet::SpokenDescription(std::size_t index) const {
+QString ControlSet::SpokenDescription(std::size_t index, const Catalogue& catalogue) const {
     const ControlText& row = m_rows[index];
     if (row.described_by) {
         return Spoken(row.described_by);
     }
     if (row.tool_tip) {
-        return QString::fromUtf8(row.tool_tip);
+        return ToQt(catalogue.Read(*row.tool_tip));
     }
     if (auto* grid = qobject_cast<GridView*>(m_objects[index].data())) {
         return GridCaptions(grid);

@@ -62,7 +62,7 @@ struct ControlText {
     // grid's row captions); else the tool tip; else, for a grid, its own row or
     // column captions.
     const char* described_by = nullptr;
-    const char* tool_tip = nullptr;
+    const CatalogueText* tool_tip = nullptr;
 };
 
 template <typename Widget>
@@ -134,7 +134,11 @@ struct Control : ControlText {
     }
     Control NamedFixed(const char* text) const { return With(&ControlText::fixed_name, text); }
     Control DescribedBy(const char* rows) const { return With(&ControlText::described_by, rows); }
-    Control Tip(const char* text) const { return With(&ControlText::tool_tip, text); }
+    Control Tip(const CatalogueText& text) const {
+        Control row = *this;
+        row.tool_tip = &text;
+        return row;
+    }
 
 private:
     Control With(const char* ControlText::*field, const char* text) const {
@@ -185,8 +189,8 @@ const Control<Page>* RowOf(const ControlTable<Page>& table, const CatalogueText&
                     [&caption](const Control<Page>& row) { return row.caption == &caption; });
 }
 
-// Gives `control` its row's object name, fixed text and tool tip: for a
-// control that belongs to no window's table.
+// Gives `control` its row's object name, fixed text and tool tip (as it reads
+// without a catalogue): for a control that belongs to no window's table.
 void NameControl(QObject* control, const ControlText& row);
 
 // The page-free half of a window's Controls.
@@ -200,8 +204,8 @@ public:
         return control;
     }
 
-    // Every catalogue caption, then what screen readers read: again at every
-    // change of language.
+    // Every catalogue caption and tool tip, then what screen readers read:
+    // again at every change of language.
     void Caption(const Catalogue& catalogue) const;
     // For a table whose texts are the same in every language.
     void Caption() const;
@@ -231,7 +235,7 @@ protected:
 private:
     void Speak(std::size_t index, const Catalogue& catalogue) const;
     QString SpokenName(std::size_t index, const Catalogue& catalogue) const;
-    QString SpokenDescription(std::size_t index) const;
+    QString SpokenDescription(std::size_t index, const Catalogue& catalogue) const;
     QString Spoken(const char* rows) const;
     void LinkLabel(std::size_t index) const;
 

@@ -15,9 +15,12 @@
 #include <QStyleOptionFrame>
 #include <QToolTip>
 
+#include <utility>
+
 #include "gui/widgets/elided_text.h"
 #include "gui/widgets/qt_convert.h"
 #include "gui/widgets/wrapped_tip.h"
+#include "gui/widgets/standard_texts.h"
 
 namespace orvanta {
 
@@ -30,9 +33,10 @@ bool IsControl(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
-// An action captioned in Qt's own words for a line's menu, with its shortcut.
-QAction* AddMenuAction(QMenu* menu, const char* text, QKeySequence::StandardKey key, bool enabled) {
-    QString caption = QLineEdit::tr(text);
+// An action of a line's menu in the open language, with its shortcut.
+QAction* AddMenuAction(QMenu* menu, const CatalogueText& text, QKeySequence::StandardKey key,
+                       bool enabled) {
+    QString caption = StandardText(text);
     const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
     if (!shortcut.isEmpty()) {
         caption += QLatin1Char('\t') + shortcut;
@@ -66,16 +70,21 @@ char AsFilterChar(QChar c) {
 
 FilteredLineEdit::FilteredLineEdit(QWidget* parent) : QLineEdit(parent) {}
 
-QString FilteredLineEdit::AcceptedText(const QString& text) const {
+QString FilteredLineEdit::AcceptedText(const QString& text, Entry entry) const {
     if (!m_filter) {
         return text;
     }
     // Typing the first accepted character replaces the selection; the filter
-    // sees the line as it stands before each key.
+    // sees the line as it stands before each key. A paste replaces the
+    // selection whole, so its characters are judged without it.
     QString line = QLineEdit::text();
     int cursor = cursorPosition();
     int selection_start = hasSelectedText() ? selectionStart() : -1;
     const int selection_length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+    if (entry == Entry::kPasted && selection_start >= 0) {
+        line.remove(selection_start, selection_length);
+        cursor = std::exchange(selection_start, -1);
+    }
     QString accepted;
     for (const QChar c : text) {
         if (IsControl(c)) {
@@ -99,13 +108,21 @@ QString FilteredLineEdit::AcceptedText(const QString& text) const {
 }
 
 bool FilteredLineEdit::TypeText(const QString& text) {
+    return Enter(text, Entry::kTyped);
+}
+
+bool FilteredLineEdit::PasteText(const QString& text) {
+    return Enter(text, Entry::kPasted);
+}
+
+bool FilteredLineEdit::Enter(const QString& text, Entry entry) {
     if (isReadOnly()) {
         return false;
     }
     if (!m_filter && !inputMask().isEmpty()) {
         return TypeThroughMask(text);
     }
-    const QString accepted = AcceptedText(text);
+    const QString accepted = AcceptedText(text, entry);
     if (accepted.isEmpty()) {
         return false;
     }
@@ -182,7 +199,7 @@ void FilteredLineEdit::paintEvent(QPaintEvent* event) {
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     if (Guarded() && event->matches(QKeySequence::Paste)) {
-        TypeText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+        PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
         event->accept();
         return;
     }
@@ -212,37 +229,44 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
-    if (!Guarded()) {
-        QLineEdit::contextMenuEvent(event);
-        return;
-    }
-    // The standard menu's Paste would go round the filter, and its actions
-    // cannot be told apart reliably, so the menu is our own, with Qt's words.
+    // The standard menu's Paste would go round the filter, its actions cannot
+    // be told apart reliably and its words are Qt's English: the menu is our
+    // own, in the open language.
+    namespace texts = standard_texts;
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool writable = !isReadOnly();
     const QString clip = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
     const bool selected = hasSelectedText() && echoMode() == Normal;
-    connect(AddMenuAction(menu, "&Undo", QKeySequence::Undo, writable && isUndoAvailable()),
+    connect(AddMenuAction(menu, texts::kUndo, QKeySequence::Undo, writable && isUndoAvailable()),
             &QAction::triggered, this, &QLineEdit::undo);
-    connect(AddMenuAction(menu, "&Redo", QKeySequence::Redo, writable && isRedoAvailable()),
+    connect(AddMenuAction(menu, texts::kRedo, QKeySequence::Redo, writable && isRedoAvailable()),
             &QAction::triggered, this, &QLineEdit::redo);
     menu->addSeparator();
-    connect(AddMenuAction(menu, "Cu&t", QKeySequence::Cut, writable && selected),
+    connect(AddMenuAction(menu, texts::kCut, QKeySequence::Cut, writable && selected),
             &QAction::triggered, this, &QLineEdit::cut);
-    connect(AddMenuAction(menu, "&Copy", QKeySequence::Copy, selected), &QAction::triggered, this,
-            &QLineEdit::copy);
-    const bool can_paste = m_filter ? !AcceptedText(clip).isEmpty() : !clip.isEmpty();
-    connect(AddMenuAction(menu, "&Paste", QKeySequence::Paste, writable && can_paste),
-            &QAction::triggered, this,
-            [this] { TypeText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
-    connect(AddMenuAction(menu, "Delete", QKeySequence::UnknownKey, writable && hasSelectedText()),
+    connect(AddMenuAction(menu, texts::kCopy, QKeySequence::Copy, selected), &QAction::triggered,
+            this, &QLineEdit::copy);
+    const bool can_paste =
+        m_filter ? !AcceptedText(clip, Entry::kPasted).isEmpty() : !clip.isEmpty();
+    connect(AddMenuAction(menu, texts::kPaste, QKeySequence::Paste, writable && can_paste),
+            &QAction::triggered, this, [this] { PasteClipboard(); });
+    connect(AddMenuAction(menu, texts::kDelete, QKeySequence::UnknownKey,
+                          writable && hasSelectedText()),
             &QAction::triggered, this, [this] { insert(QString()); });
     menu->addSeparator();
-    connect(AddMenuAction(menu, "Select All", QKeySequence::SelectAll, !text().isEmpty()),
+    connect(AddMenuAction(menu, texts::kSelectAll, QKeySequence::SelectAll, !text().isEmpty()),
             &QAction::triggered, this, &QLineEdit::selectAll);
     menu->popup(event->globalPos());
     event->accept();
+}
+
+void FilteredLineEdit::PasteClipboard() {
+    if (Guarded()) {
+        PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+    } else {
+        paste();
+    }
 }
 
 void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
@@ -251,7 +275,7 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (clipboard->supportsSelection() && !isReadOnly()) {
             deselect();
-            TypeText(clipboard->text(QClipboard::Selection));
+            PasteText(clipboard->text(QClipboard::Selection));
         }
         event->accept();
         return;
@@ -270,7 +294,7 @@ void FilteredLineEdit::dropEvent(QDropEvent* event) {
         return;
     }
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    TypeText(data->text());
+    PasteText(data->text());
     event->acceptProposedAction();
     setFocus(Qt::MouseFocusReason);
 }

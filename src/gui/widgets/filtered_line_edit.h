@@ -11,7 +11,8 @@
 // ellipsis and whole in its tool tip: a figure is never shown silently cut.
 //
 // With an input mask and no filter, the mask is the filter: every path types
-// its text key by key through it. With neither, it is a plain QLineEdit.
+// its text key by key through it. With neither, it is a plain QLineEdit whose
+// context menu, like every box's, speaks the open language.
 
 #include <QLineEdit>
 
@@ -37,9 +38,16 @@ public:
     // Inserts at the cursor (over the selection) what typing `text` would;
     // false when nothing of it lands.
     bool TypeText(const QString& text);
+    // The same for a paste or a drop, which replaces the selection as a whole:
+    // its characters are judged as if the selection were already gone, so
+    // that "2.5" pasted over a selected "1.5" is 2.5, not 25.
+    bool PasteText(const QString& text);
 
-    // The characters of `text` that typing would leave, as they would land.
-    QString AcceptedText(const QString& text) const;
+    // How a text comes in: key by key, or whole over the selection.
+    enum class Entry { kTyped, kPasted };
+    // The characters of `text` that typing (or pasting) would leave, as they
+    // would land.
+    QString AcceptedText(const QString& text, Entry entry = Entry::kTyped) const;
 
     // The text as the box shows it: whole, or cut with an ellipsis, and the
     // place it is drawn in.
@@ -57,7 +65,10 @@ protected:
 
 private:
     bool Guarded() const;
+    bool Enter(const QString& text, Entry entry);
     bool TypeThroughMask(const QString& text);
+    // The menu's Paste: through the filter or the mask when there is one.
+    void PasteClipboard();
 
     KeyFilter m_filter;
 };

@@ -92,7 +92,7 @@ void GridView::PasteIntoCurrentCell() {
     }
     if (FilteredLineEdit* editor = OpenCurrentCell()) {
         editor->selectAll();
-        editor->TypeText(clip);
+        editor->PasteText(clip);
     }
 }
 

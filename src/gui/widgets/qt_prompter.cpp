@@ -10,6 +10,7 @@
 #include "core/base/operation_error.h"
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/qt_convert.h"
+#include "gui/widgets/standard_texts.h"
 
 namespace orvanta {
 
@@ -17,6 +18,27 @@ namespace {
 
 QWidget* Owner() {
     return QApplication::activeWindow();
+}
+
+namespace texts = standard_texts;
+
+// Each standard button in the open language.
+void SayButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const CatalogueText*> buttons[] = {
+        {QMessageBox::Yes, &texts::kYes},
+        {QMessageBox::No, &texts::kNo},
+        {QMessageBox::Ok, &texts::kOk},
+        {QMessageBox::Ignore, &texts::kIgnore}};
+    for (const auto& [button, text] : buttons) {
+        if (QAbstractButton* shown = box.button(button)) {
+            shown->setText(StandardText(*text));
+        }
+    }
+}
+
+int Run(QMessageBox& box) {
+    SayButtons(box);
+    return box.exec();
 }
 
 std::unique_ptr<QFileDialog> MakeDialog(const FileDialogOptions& options,
@@ -36,9 +58,15 @@ std::unique_ptr<QFileDialog> MakeDialog(const FileDialogOptions& options,
     if (!options.initial_folder.empty()) {
         dialog->setDirectory(ToQt(options.initial_folder));
     }
-    if (!options.accept_label.empty()) {
-        dialog->setLabelText(QFileDialog::Accept, ToQt(options.accept_label));
-    }
+    dialog->setLabelText(QFileDialog::LookIn, StandardText(texts::kLookIn));
+    dialog->setLabelText(QFileDialog::FileName, StandardText(texts::kFileName));
+    dialog->setLabelText(QFileDialog::FileType, StandardText(texts::kFilesOfType));
+    dialog->setLabelText(QFileDialog::Reject, StandardText(texts::kCancel));
+    const QString accept =
+        options.accept_label.empty()
+            ? StandardText(mode == QFileDialog::AcceptSave ? texts::kSave : texts::kOpen)
+            : ToQt(options.accept_label);
+    dialog->setLabelText(QFileDialog::Accept, accept);
     return dialog;
 }
 
@@ -61,27 +89,27 @@ QtPrompter::QtPrompter(QString app_title, QString program_base_name)
 
 void QtPrompter::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, m_title, ToQt(text), QMessageBox::Ok, Owner());
-    box.exec();
+    Run(box);
 }
 
-bool QtPrompter::AskYesNo(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QObject::tr("Warning"), ToQt(text),
+bool QtPrompter::AskYesNo(const std::string& text, DefaultAnswer default_answer) {
+    QMessageBox box(QMessageBox::Warning, StandardText(texts::kWarning), ToQt(text),
                     QMessageBox::Yes | QMessageBox::No, Owner());
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    box.setDefaultButton(default_answer == DefaultAnswer::kNo ? QMessageBox::No : QMessageBox::Yes);
+    return Run(box) == QMessageBox::Yes;
 }
 
 bool QtPrompter::AskOkIgnore(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QObject::tr("Confirm"), ToQt(text),
+    QMessageBox box(QMessageBox::Question, StandardText(texts::kConfirm), ToQt(text),
                     QMessageBox::Ok | QMessageBox::Ignore, Owner());
     box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    return Run(box) == QMessageBox::Ok;
 }
 
 void QtPrompter::ShowError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, m_base_name, ToQt(ErrorReportText(text)),
                     QMessageBox::Ok, Owner());
-    box.exec();
+    Run(box);
 }
 
 std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogOptions& options) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The prompter on the desktop: Qt message boxes and file dialogs, each parented
-// to the window that is active when it appears.
+// to the window that is active when it appears, their buttons and labels in
+// the language of the open catalogue (standard_texts.h).
 
 #include <QString>
 
@@ -18,7 +19,7 @@ public:
     QtPrompter(QString app_title, QString program_base_name);
 
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text) override;
+    bool AskYesNo(const std::string& text, DefaultAnswer default_answer) override;
     bool AskOkIgnore(const std::string& text) override;
     void ShowError(const std::string& text) override;
     std::optional<std::string> AskSaveFile(const FileDialogOptions& options) override;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "common/core_fixture.h"
@@ -103,11 +104,26 @@ TEST_P(OddsTest, NegativeOddsFromAHandEditedRecordChangeNothing) {
 }
 
 TEST_P(OddsTest, KeysAndTheEnterCycle) {
-    // A second separator passes here, unlike on the sheet.
-    EXPECT_EQ(FilterOddsKey('.', Sep()), Sep());
-    EXPECT_EQ(FilterOddsKey(',', Sep()), Sep());
-    EXPECT_EQ(FilterOddsKey('a', Sep()), std::nullopt);
-    EXPECT_EQ(FilterOddsKey(kKeyEnter, Sep()), kKeyEnter);
+    // One separator per value, as on the sheet: "2,5.5" cannot be typed, and
+    // neither mark comes in twice.
+    struct Case {
+        char typed;
+        const char* current;
+        std::optional<char> lands;
+    };
+    const Case cases[] = {
+        {'.', "", Sep()},
+        {',', "2", Sep()},
+        {'5', "2.", '5'},
+        {'.', "2.5", std::nullopt},
+        {',', "2.5", std::nullopt},
+        {'a', "2", std::nullopt},
+        {kKeyEnter, "2.5", kKeyEnter},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FilterOddsKey(c.typed, Sep(), S(c.current)), c.lands)
+            << c.typed << " after " << c.current;
+    }
 
     EXPECT_EQ(NextOddsBox(1, "1.5"), 2);
     EXPECT_EQ(NextOddsBox(2, "3"), 3);

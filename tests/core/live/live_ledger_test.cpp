@@ -585,35 +585,59 @@ TEST_P(SaveAndReload, GivesTheSameGame) {
     EXPECT_EQ(w.ledger.Page().odds_1.text, odds[0]);
 }
 
-TEST(SaveGame, CurrentOddsAreSavedOnceAllThreeHoldText) {
+// Every change of the current odds is saved, a price typed before the others
+// too (an empty one is an empty field); the probabilities are worked out once
+// all three are there, and are blank, as a load shows them, while one is not.
+TEST(SaveGame, EveryChangeOfTheCurrentOddsIsSaved) {
     LedgerScene w;
     w.WriteRecord("a.lvo", "");
     w.Open();
     w.Select("a.lvo");
 
-    w.TypeOdds(&LivePage::odds_1, "2");
-    w.TypeOdds(&LivePage::odds_x, "4");
-    EXPECT_EQ(w.ReadRecord("a.lvo"), "");
+    struct Step {
+        TextBox LivePage::*box;
+        const char* typed;
+        const char* record;         // line 1 of the record afterwards
+        const char* probabilities;  // then shown
+    };
+    // clang-format off
+    const Step steps[] = {
+        {&LivePage::odds_1, "2", "2;;;",  "|| "},
+        {&LivePage::odds_x, "4", "2;4;;", "|| "},
+        {&LivePage::odds_2, "4", "2;4;4;", "50|25|25 0"},
+        {&LivePage::odds_x, "",  "2;;4;",  "|| "},
+        {&LivePage::odds_x, "5", "2;5;4;", "52.63|21.05|26.32 -5.26"},
+    };
+    // clang-format on
+    for (const Step& step : steps) {
+        w.TypeOdds(step.box, step.typed);
+        EXPECT_EQ(w.ReadRecord("a.lvo"), std::string(step.record) + "\r\n;;;;;;;;\r\n")
+            << step.typed;
+        EXPECT_EQ(w.Probabilities(), step.probabilities) << step.typed;
+    }
+    // What a half-typed set saved loads back as it stood.
+    w.TypeOdds(&LivePage::odds_1, "");
+    w.ledger.FillGameList();
+    w.Select("a.lvo");
+    EXPECT_EQ(w.ledger.Page().odds_1.text, "");
+    EXPECT_EQ(w.ledger.Page().odds_x.text, "5");
     EXPECT_EQ(w.Probabilities(), "|| ");
-    w.TypeOdds(&LivePage::odds_2, "4");
-    EXPECT_EQ(w.Probabilities(), "50|25|25 0");
-    EXPECT_EQ(w.ReadRecord("a.lvo"), "2;4;4;\r\n;;;;;;;;\r\n");
 
     // A zero fails: the results stay, and the record keeps the odds as typed.
+    w.TypeOdds(&LivePage::odds_1, "2");
     w.scene.prompter.ExpectError(kDivisionByZero);
     w.TypeOdds(&LivePage::odds_x, "0");
-    EXPECT_EQ(w.Probabilities(), "50|25|25 0");
+    EXPECT_EQ(w.Probabilities(), "52.63|21.05|26.32 -5.26");
     EXPECT_EQ(w.ReadRecord("a.lvo"), "2;0;4;\r\n;;;;;;;;\r\n");
-    w.TypeOdds(&LivePage::odds_x, "5");
-    EXPECT_EQ(w.ReadRecord("a.lvo"), "2;5;4;\r\n;;;;;;;;\r\n");
 }
 
 TEST(SaveGame, CurrentOddsWithNoGameLoadedAskForAFile) {
     LedgerScene w;
     w.Open();
+    // Each change would be saved: each asks for a game to save it in.
+    w.scene.prompter.ExpectMessage(kCreateFirstMessage, 3);
     w.TypeOdds(&LivePage::odds_1, "2");
     w.TypeOdds(&LivePage::odds_x, "4");
-    w.scene.prompter.ExpectMessage(kCreateFirstMessage);
     w.TypeOdds(&LivePage::odds_2, "4");
     EXPECT_EQ(w.Probabilities(), "50|25|25 0");
 

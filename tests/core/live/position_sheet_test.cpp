@@ -211,7 +211,8 @@ TEST_P(SheetTest, RowRule) {
             local.prompter.ExpectMessage(kRowRuleMessage);
         }
         const std::string others_before = Inputs(sheet, 2);
-        EXPECT_EQ(ValidateSheetEntry(sheet, c.col, 2, local.services), c.refused) << c.name;
+        EXPECT_EQ(ValidateSheetEntry(sheet, c.col, 2, Catalogue(), local.services), c.refused)
+            << c.name;
         if (c.refused) {
             EXPECT_EQ(sheet.positions.Cell(c.col, 2), "") << c.name;
         } else {

@@ -215,5 +215,25 @@ TEST_F(ParlayFilesTest, DeleteFilesRemovesEverySelectedFileAndPassesOverFailures
     EXPECT_TRUE(scene.folder.Exists("Arxeia/d.bet"));
 }
 
+// The dialogs name the file type, and the gap message says its piece, in the
+// catalogue's words; *.bet stays.
+TEST_F(ParlayFilesTest, TheDialogsAndTheGapMessageSpeakTheCatalogue) {
+    scene.folder.Write("Orvanta_EN.ini",
+                       "[FrmMain]\nParlayFiles=Parlay files\n"
+                       "[Message]\nFillFromFirstCell=Fill in the odds from the first row down\n");
+    const Catalogue english(scene.folder / "Orvanta_EN.ini");
+    EXPECT_EQ(ParlayFileFilter(english), "Parlay files|*.bet");
+    EXPECT_EQ(ParlayOpenDialogOptions(scene.platform, english).filter, "Parlay files|*.bet");
+
+    // Odds in rows 1 to 3 and 5: a gap.
+    scene.folder.Write("Arxeia/gap.bet", "");
+    sheet.selections.SetCell(ParlaySheet::kOddsCol, 5, "2");
+    SaveGridToFile(sheet.selections, InArxeia("gap.bet"), 0, nullptr);
+    scene.prompter.ExpectOpenFile(InArxeia("gap.bet"));
+    scene.prompter.ExpectMessage("Fill in the odds from the first row down");
+    EXPECT_EQ(LoadParlaySheet(sheet, scene.services, english), InArxeia("gap.bet"));
+    EXPECT_EQ(scene.prompter.Shown().front().dialog.filter, "Parlay files|*.bet");
+}
+
 }  // namespace
 }  // namespace orvanta

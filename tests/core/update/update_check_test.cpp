@@ -377,30 +377,58 @@ TEST(StartUpdateProgram, WithoutAStagedProgramTheListIsNotRead) {
     EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});
 }
 
-TEST(StartManualUpdate, StartsTheUpdateProgramOrSaysItIsMissing) {
-    {
+// The window closes only once the update program has taken over: when it is
+// missing or does not start, the message is shown and the unsaved pages stay.
+TEST(StartManualUpdate, ClosesOnlyOnceTheUpdateProgramHasStarted) {
+    struct Case {
+        const char* name;
+        bool there;
+        bool starts;
+        bool connected;
+        const char* message;  // nullptr: none
+        bool close;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"started",          true,  true,  true,  nullptr,             true},
+        {"missing",          false, true,  true,  kUpdaterMissingText, false},
+        {"does not start",   true,  false, true,  kUpdaterMissingText, false},
+        {"no connection",    true,  true,  false, kNoConnectionText,   false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
         UpdateScene scene;
-        EXPECT_TRUE(StartManualUpdate(scene.services, scene.catalogue));
-        EXPECT_EQ(scene.platform.started_programs, Strings{scene.Updater()});
-        EXPECT_TRUE(scene.platform.downloads.empty());
-    }
-    {
-        UpdateScene scene;
-        DeleteFile(scene.Updater());
+        if (!c.there) {
+            DeleteFile(scene.Updater());
+        }
         scene.folder.Write(kStagedUpdater, "staged");
-        scene.prompter.ExpectMessage(
-            "Προβλημα στο προγραμμα .Προσοχη...Orvanta_UpDate...επικοινωνηστε μαζι μας ");
-        EXPECT_TRUE(StartManualUpdate(scene.services, scene.catalogue));
-        EXPECT_TRUE(scene.platform.started_programs.empty());
-        EXPECT_TRUE(scene.folder.Exists(kStagedUpdater));  // the menu path swaps nothing in
+        scene.platform.start = [&c](const std::string&) { return c.starts; };
+        scene.platform.connected = c.connected;
+        if (c.message) {
+            scene.prompter.ExpectMessage(c.message);
+        }
+        EXPECT_EQ(StartManualUpdate(scene.services, scene.catalogue), c.close) << c.name;
+        const Strings tried = c.there && c.connected ? Strings{scene.Updater()} : Strings{};
+        EXPECT_EQ(scene.platform.started_programs, tried) << c.name;
+        EXPECT_TRUE(scene.platform.downloads.empty()) << c.name;
+        EXPECT_TRUE(scene.folder.Exists(kStagedUpdater)) << c.name;  // nothing swapped in
+        scene.prompter.VerifyAndClear();
     }
-    {
-        UpdateScene scene;
-        scene.platform.connected = false;
-        scene.prompter.ExpectMessage("Δεν υπάρχει σύνδεση internet!");
-        EXPECT_FALSE(StartManualUpdate(scene.services, scene.catalogue));
-        EXPECT_TRUE(scene.platform.started_programs.empty());
-    }
+}
+
+// The two messages in the catalogue's words; without one, as they always read.
+TEST(StartManualUpdate, SaysItsMessagesInTheCataloguesWords) {
+    UpdateScene scene;
+    DeleteFile(scene.Updater());
+    scene.folder.Write("texts.ini",
+                       "[Message]\r\nUpdaterMissing=The update program is missing.\r\n"
+                       "NoInternet=There is no internet connection!\r\n");
+    const Catalogue english(scene.folder / "texts.ini");
+    scene.prompter.ExpectMessage("The update program is missing.");
+    EXPECT_FALSE(StartManualUpdate(scene.services, english));
+    scene.platform.connected = false;
+    scene.prompter.ExpectMessage("There is no internet connection!");
+    EXPECT_FALSE(StartManualUpdate(scene.services, english));
 }
 
 // The package manager owns an installed program's files: with a list that would

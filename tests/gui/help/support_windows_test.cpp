@@ -486,6 +486,19 @@ private slots:
         QCOMPARE(scene.platform.started_programs,
                  std::vector<std::string>{scene.folder / kManualUpdaterName});
     }
+
+    // Without the update program nothing takes over: the message is shown and
+    // the window stays, with what was typed on its pages.
+    void theManualUpdateWithoutTheUpdateProgramKeepsTheWindowOpen() {
+        GuiScene scene;
+        auto window = OpenMainWindow(scene);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        scene.prompter.ExpectMessage(kUpdaterMissingText);
+        Find<QAction>(*window, MainWindowControls(), "update_item")->trigger();
+        QVERIFY(scene.prompter.AllShown());
+        QVERIFY(window->isVisible());
+        QVERIFY(scene.platform.started_programs.empty());
+    }
 };
 
 }  // namespace orvanta

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -36,6 +37,7 @@
 #include "gui/live/new_game_dialog.h"
 #include "gui/widgets/cover_picture.h"
 #include "gui/widgets/grid_view.h"
+#include "gui/widgets/printout.h"
 
 namespace orvanta {
 
@@ -68,6 +70,8 @@ struct LiveScene {
         window = std::make_unique<LiveWindow>(
             gui.services, catalogue,
             [this](QWidget* owner, int topic) { help.emplace_back(owner, topic); });
+        window->SetPrintOpener(
+            [this](QWidget*, const Printout& printout) { printouts.push_back(printout); });
         return *window;
     }
     LiveWindow& Open() {
@@ -224,6 +228,7 @@ struct LiveScene {
     testing::GuiScene gui;
     Catalogue catalogue;
     std::vector<std::pair<QWidget*, int>> help;
+    std::vector<Printout> printouts;
     std::unique_ptr<LiveWindow> window;
 };
 
@@ -264,7 +269,7 @@ private slots:
         // Every control is there under its layout name.
         for (const char* name : {"splitter", "game_list", "positions", "totals_panel",
                                  "current_odds_panel", "suggestion_panel", "exit", "new_game",
-                                 "delete_game", "suggest", "help", "picture"}) {
+                                 "delete_game", "suggest", "help", "print", "picture"}) {
             QVERIFY2(Child<QWidget>(window, name), name);
         }
         for (const char* label : {"totals_title",
@@ -320,9 +325,10 @@ private slots:
         QTest::mouseClick(scene.Button("help"), Qt::LeftButton);
         QCOMPARE(scene.help, (std::vector<std::pair<QWidget*, int>>{{&window, 5}}));
 
-        // Delete still asks, and finds nothing to delete.
+        // Delete still asks, with No for Enter, and finds nothing to delete.
         scene.gui.prompter.ExpectYesNo(kDeleteGameQuestion, true);
         QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
+        QVERIFY(scene.gui.prompter.Shown().back().default_answer == DefaultAnswer::kNo);
         QCOMPARE(window.Ledger().Page().game_list.RowCount(), 1);
 
         // Exit closes the window, and so does Escape.
@@ -378,10 +384,13 @@ private slots:
         QTest::addColumn<QString>("odds_title");
         QTest::addColumn<QString>("buy");
         QTest::addColumn<QString>("stake");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("new_tip");
         // clang-format off
-        QTest::newRow("defaults") << QString()        << "Live Orvanta" << "Protasi"                 << "live odds"                         << "Agora"                 << "Poso";
-        QTest::newRow("english")  << "Orvanta_EN.ini" << "Live Orvanta" << "Suggestion"              << "Live odds"                         << "Back"                  << "Stake";
-        QTest::newRow("greek")    << "Orvanta_GR.ini" << "Live Orvanta" << QStringLiteral("Πρόταση") << QStringLiteral("Τρέχουσες τιμές") << QStringLiteral("Αγορά") << QStringLiteral("Ποσό");
+        QTest::newRow("defaults") << QString()        << "Live Orvanta" << "Protasi"                 << "live odds"                         << "Agora"                 << "Poso"                 << "Help"                     << "List of Live Games"                 << "Νεος Αγωνας για Live Bet";
+        QTest::newRow("english")  << "Orvanta_EN.ini" << "Live Orvanta" << "Suggestion"              << "Live odds"                         << "Back"                  << "Stake"                << "Help"                     << "List of Live Games"                 << "New game for live betting";
+        QTest::newRow("greek")    << "Orvanta_GR.ini" << "Live Orvanta" << QStringLiteral("Πρόταση") << QStringLiteral("Τρέχουσες τιμές") << QStringLiteral("Αγορά") << QStringLiteral("Ποσό") << QStringLiteral("Βοήθεια") << QStringLiteral("Λίστα Live Αγώνων") << "Νεος Αγωνας για Live Bet";
         // clang-format on
     }
 
@@ -392,6 +401,9 @@ private slots:
         QFETCH(QString, odds_title);
         QFETCH(QString, buy);
         QFETCH(QString, stake);
+        QFETCH(QString, help);
+        QFETCH(QString, list);
+        QFETCH(QString, new_tip);
         LiveScene scene;
         if (!catalogue.isEmpty()) {
             scene.gui.AddCatalogues();
@@ -405,8 +417,57 @@ private slots:
         QCOMPARE(QString::fromStdString(scene.Cell(0, 0)), buy);
         QCOMPARE(QString::fromStdString(scene.Cell(3, 1)), stake);
         QCOMPARE(QString::fromStdString(scene.Cell(7, 1)), stake);
-        QCOMPARE(testing::ReadCaption(scene.Button("help")), QStringLiteral("Help"));
+        QCOMPARE(testing::ReadCaption(scene.Button("help")), help);
+        QCOMPARE(QString::fromStdString(window.Ledger().Page().game_list.Cell(0, 0)), list);
+        QCOMPARE(scene.Button("new_game")->toolTip(), new_tip);
         QCOMPARE(Child<QLabel>(window, "current_odds_column_x")->text(), QStringLiteral("X"));
+    }
+
+    // The window's messages in the words of the open catalogue.
+    void messagesSpeakTheOpenLanguage() {
+        LiveScene scene;
+        scene.gui.AddCatalogues();
+        scene.catalogue = Catalogue(scene.gui.folder / "Orvanta_EN.ini");
+        scene.Record("2008_03_15;20-45;G.lvo");
+        scene.Open();
+        scene.gui.prompter.ExpectMessage("First create the game you will work on.");
+        scene.TypeCell(0, 2, QStringLiteral("2"));
+        scene.gui.prompter.ExpectYesNo("Delete this game?", false);
+        QTest::mouseClick(scene.Button("delete_game"), Qt::LeftButton);
+        scene.ClickListRow(1);
+        scene.gui.prompter.ExpectMessage(
+            "Only one odds value (buy or sell) and one stake are allowed per row");
+        scene.TypeCell(0, 2, QStringLiteral("2"));
+        scene.TypeCell(1, 2, QStringLiteral("3"));
+        QVERIFY(scene.gui.prompter.AllShown());
+        QTRY_VERIFY(scene.Sheet()->IsEditing());
+        PressKey(Qt::Key_Escape);
+    }
+
+    // Print previews the sheet and the three panels under it as they stand,
+    // headed by the window's caption and the loaded game.
+    void printHandsOverTheSheetAndThePanels() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        scene.Record(game, "2;4;4;\r\n2;;;10;;;;;\r\n");
+        LiveWindow& window = scene.Open();
+        QTest::mouseClick(scene.Button("print"), Qt::LeftButton);
+        scene.ClickListRow(1);
+        scene.Box("odds_1")->setFocus();
+        QTest::keyClick(scene.Box("odds_1"), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(scene.printouts.size(), std::size_t(2));
+        QCOMPARE(scene.printouts[0].title, QStringLiteral("Live Orvanta"));
+        const Printout& printout = scene.printouts[1];
+        QCOMPARE(printout.title, QStringLiteral("Live Orvanta: ") + QString::fromStdString(game));
+        QCOMPARE(printout.parts.size(), 2);
+        QCOMPARE(printout.parts[0].widget.data(), static_cast<QWidget*>(scene.Sheet()));
+        QCOMPARE(printout.parts[1].widget.data(), static_cast<QWidget*>(&window));
+        QRect band;
+        for (const char* panel : {"current_odds_panel", "suggestion_panel", "totals_panel"}) {
+            band |= Child<QWidget>(window, panel)->geometry();
+        }
+        QCOMPARE(printout.parts[1].area, band);
+        QCOMPARE(scene.BoxText("odds_1"), std::string("2"));
     }
 
     void newCreatesTheRecordAndListsItByItsStamp() {
@@ -696,10 +757,10 @@ private slots:
         QCOMPARE(scene.Cell(0, 2), std::string("2"));
         QCOMPARE(scene.SheetRows(), 4);
 
-        // Current odds: the message comes once the set is full.
+        // Current odds: every change would be saved, so each asks for a game.
+        scene.gui.prompter.ExpectMessage(kCreateFirstMessage, 3);
         scene.TypeBox("odds_1", QStringLiteral("2"));
         scene.TypeBox("odds_x", QStringLiteral("4"));
-        scene.gui.prompter.ExpectMessage(kCreateFirstMessage);
         scene.TypeBox("odds_2", QStringLiteral("4"));
         QVERIFY(scene.gui.prompter.AllShown());
         QCOMPARE(scene.BoxText("probability_1"), std::string("50"));
@@ -759,6 +820,11 @@ private slots:
         sheet->SetCurrentCell(4, 2);
         Type(QStringLiteral(","));
         QVERIFY(!sheet->IsEditing());
+        // A paste replaces the cell's text: its mark is the value's first.
+        QGuiApplication::clipboard()->setText(QStringLiteral("2.5"));
+        QTest::keyClick(sheet, Qt::Key_V, Qt::ControlModifier);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(scene.Cell(4, 2), std::string("2,5"));
         // Letters and signs never get in.
         sheet->SetCurrentCell(0, 3);
         Type(QStringLiteral("a-+"));
@@ -820,7 +886,7 @@ private slots:
         QVERIFY(scene.gui.prompter.AllShown());
     }
 
-    void currentOddsComputeAndSaveOnlyWhenAllThreeAreSet() {
+    void everyChangeOfTheCurrentOddsIsSavedAndTakesOneMark() {
         LiveScene scene;
         const std::string game = "2008_03_15;20-45;G.lvo";
         scene.Record(game);
@@ -833,12 +899,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), scene.Box("odds_1"));
         Type(QStringLiteral("x2"));
         QCOMPARE(scene.BoxText("odds_1"), std::string("2"));
+        // A price is saved as it is typed, before the others are there.
+        QCOMPARE(scene.Content(game), std::string("2;;;\r\n;;;;;;;;\r\n"));
         PressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), scene.Box("odds_x"));
         Type(QStringLiteral("4"));
         PressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), scene.Box("odds_2"));
-        QCOMPARE(scene.Content(game), std::string());
+        QCOMPARE(scene.Content(game), std::string("2;4;;\r\n;;;;;;;;\r\n"));
         QCOMPARE(scene.BoxText("probability_1"), std::string());
 
         Type(QStringLiteral("4"));
@@ -859,8 +927,18 @@ private slots:
         QVERIFY(scene.gui.prompter.AllShown());
         QCOMPARE(scene.BoxText("probability_2"), std::string("25"));
         QCOMPARE(scene.Content(game), std::string("2;4;0;\r\n;;;;;;;;\r\n"));
-        // A typed "," becomes the separator.
+        // A typed "," becomes the separator, and a second mark, typed or
+        // pasted, never gets in: "2,5.5" is no price.
         PressKey(Qt::Key_Backspace);
+        QCOMPARE(scene.Content(game), std::string("2;4;;\r\n;;;;;;;;\r\n"));
+        QCOMPARE(scene.BoxText("probability_2"), std::string());
+        Type(QStringLiteral("2,5.5"));
+        QCOMPARE(scene.BoxText("odds_2"), std::string("2.55"));
+        scene.Box("odds_2")->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("5,5.5"));
+        QTest::keyClick(scene.Box("odds_2"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(scene.BoxText("odds_2"), std::string("5.55"));
+        scene.Box("odds_2")->selectAll();
         Type(QStringLiteral("5,5"));
         QCOMPARE(scene.BoxText("odds_2"), std::string("5.5"));
         QCOMPARE(scene.Content(game), std::string("2;4;5.5;\r\n;;;;;;;;\r\n"));

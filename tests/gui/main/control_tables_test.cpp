@@ -69,7 +69,7 @@ const std::vector<std::string> kLiveWindowNames = {
     "Edit21", "Label18", "Edit16", "Edit17", "Edit18",
     "GroupBox1", "Label1", "Label2", "Label3", "Label4", "Label6", "Edit4", "Edit5", "Edit6",
     "Label5", "Edit1", "Edit2", "Edit3", "Label7", "Edit7", "Edit8", "Edit9",
-    "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn1", "Image1"};
+    "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn6", "BitBtn5", "BitBtn1", "Image1"};
 const std::vector<std::string> kNewGameNames = {
     "FrmLiveOrvantaNewGame", "Label1", "DateTimePicker1", "Label2", "meTime", "Label3",
     "edAgona", "BitBtn1", "BitBtn2"};
@@ -124,6 +124,9 @@ void CheckRows(QObject& window, const ControlTable<Page>& table, const Catalogue
             if (auto* widget = qobject_cast<QWidget*>(control)) {
                 const QString spoken = Spoken(widget);
                 QVERIFY2(!spoken.isEmpty() && spoken != name, row.object_name);
+                if (row.tool_tip) {
+                    QCOMPARE(widget->toolTip(), ToQt(catalogue.Read(*row.tool_tip)));
+                }
             }
         }
     }
@@ -391,9 +394,10 @@ private slots:
                  QStringLiteral("ODDS, Wager, Win Pay"));
         QCOMPARE(Spoken(testing::Edit(*main, &ParlaySheet::total_staked)),
                  QStringLiteral("Sum : Staked"));
+        // The tool tip, in the open language.
         QCOMPARE(
             Spoken(Find(*main, ParlayControls(), parlay_captions::kSave), QAccessible::Description),
-            QStringLiteral("Σωσιμο του Παρολι"));
+            QStringLiteral("Save the parlay sheet"));
         QCOMPARE(Spoken(Find(*main, OddsControls(), &OddsPage::prices), QAccessible::Description),
                  QStringLiteral("EU DECIMAL, UK FRACTIONAL, US WHOLE +,-, PROBABILITY(%)"));
 

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+
 #include "core/update/vendor.h"
 #include "gui/main/arbitrage_tab.h"
 #include "gui/main/main_window.h"
@@ -194,7 +196,7 @@ private slots:
         QTest::newRow("Help item")       << "help_item"        << "Help"           << "Help"           << "Βοήθεια";
         QTest::newRow("About item")      << "about_item"       << "About"          << "About"          << "Πληροφορίες";
         QTest::newRow("update item")     << "update_item"      << "UpDate Program" << "Update Program" << "Ενημέρωση Προγράμματος";
-        QTest::newRow("Language menu")   << "language_menu"    << "Language"       << "Language"       << "Language";
+        QTest::newRow("Language menu")   << "language_menu"    << "Language"       << "Language"       << "Γλώσσα";
         QTest::newRow("Greek item")      << "greek_item"       << "Ελληνικά"       << "Ελληνικά"       << "Ελληνικά";
         QTest::newRow("English item")    << "english_item"     << "English"        << "English"        << "English";
         QTest::newRow("Exit item")       << "exit_item"        << "Exit"           << "Exit"           << "Έξοδος";
@@ -275,6 +277,8 @@ private slots:
 
         scene.prompter.ExpectYesNo("Clear All Information ?", false);
         QTest::mouseClick(MainControl<QPushButton>(*window, "clear"), Qt::LeftButton);
+        // Enter presses No: a stray key never wipes a page.
+        QVERIFY(scene.prompter.Shown().back().default_answer == DefaultAnswer::kNo);
         QCOMPARE(Cell(tab, 0, 1), QStringLiteral("2"));
         QCOMPARE(Edit(*window, &A::multiplier)->text(), QStringLiteral("3"));
 
@@ -399,12 +403,29 @@ private slots:
         QCOMPARE(Cell(Arbitrage(*window), 0, 1), QString());
     }
 
-    void printDoesNothingAndExitOpensTheHomePage() {
+    // Print previews the page in front, from the menu and by Ctrl+P, headed by
+    // its tab's caption.
+    void printShowsThePageInFrontAndExitOpensTheHomePage() {
         GuiScene scene;
         Recorded recorded;
         auto window = MakeWindow(scene, recorded);
         QVERIFY(testing::ShowAndActivate(window.get()));
         MainControl<QAction>(*window, "print_item")->trigger();
+        testing::Pages(*window)->setCurrentIndex(MainWindow::kOdds);
+        Edit(*window, &OddsPage::cut_percent)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(recorded.printouts.size(), std::size_t(2));
+        const std::pair<QString, MainWindow::Page> expected[] = {
+            {QStringLiteral("ARBITRAGE"), MainWindow::kArbitrage},
+            {QStringLiteral("ODDS"), MainWindow::kOdds}};
+        for (std::size_t i = 0; i < recorded.printouts.size(); ++i) {
+            const Printout& printout = recorded.printouts[i];
+            QCOMPARE(printout.title, expected[i].first);
+            QCOMPARE(printout.parts.size(), 1);
+            QCOMPARE(printout.parts[0].widget.data(),
+                     static_cast<QWidget*>(window->Tab(expected[i].second)));
+            QVERIFY(printout.parts[0].area.isEmpty());
+        }
         QVERIFY(window->isVisible());
         QVERIFY(scene.platform.opened_urls.empty());
         MainControl<QAction>(*window, "exit_item")->trigger();
@@ -441,6 +462,31 @@ private slots:
         QVERIFY(window->CurrentCatalogue().FileName().empty());
         QVERIFY(window->close());
         QVERIFY(window->CurrentCatalogue().FileName().empty());
+    }
+
+    // The desktop's calculator is looked for on the PATH; when there is none,
+    // the command says so rather than doing nothing.
+    void calculatorSaysSoWhenThereIsNone() {
+        testing::TempFolder bin;
+        const struct PathBack {
+            QByteArray path = qgetenv("PATH");
+            ~PathBack() { qputenv("PATH", path); }
+        } path_back;
+        qputenv("PATH", QByteArray::fromStdString(bin.Path()));
+        GuiScene scene;
+        Recorded recorded;
+        auto window = MakeWindow(scene, recorded);
+        QVERIFY(testing::ShowAndActivate(window.get()));
+        scene.prompter.ExpectMessage("No calculator program was found.");
+        MainControl<QAction>(*window, "calculator_item")->trigger();
+        QVERIFY(scene.prompter.AllShown());
+        QVERIFY(scene.platform.started_programs.empty());
+
+        bin.Write("galculator", "#!/bin/sh\n");
+        std::filesystem::permissions(bin / "galculator", std::filesystem::perms::owner_all);
+        MainControl<QAction>(*window, "calculator_item")->trigger();
+        QCOMPARE(scene.platform.started_programs, std::vector<std::string>{bin / "galculator"});
+        QVERIFY(window->isVisible());
     }
 
     void manualUpdateGoesToItsOpener() {

@@ -156,7 +156,8 @@ private slots:
     }
 
     // Each label of the two pages under its own caption, in Greek at start-up
-    // and in English after the switch; the odds page's "GANIOTA" in both.
+    // and in English after the switch; the two pages name the bookmaker's cut
+    // alike.
     void captionsFollowTheLanguage_data() {
         QTest::addColumn<bool>("odds");  // else the probability page
         QTest::addColumn<QString>("label");
@@ -170,7 +171,7 @@ private slots:
         QTest::newRow("probability margin")  << false << "margin_label"         << "ΠΕΡΙΘΩΡΙΟ"    << "MARGIN";
         QTest::newRow("probability return")  << false << "return_percent_label" << "ΕΠΙΣΤΡΟΦΗ %"  << "RETURN %";
         QTest::newRow("probability cut")     << false << "cut_percent_label"    << "ΓΚΑΝΙΟΤΑ %"   << "BOOK CUT %";
-        QTest::newRow("odds cut")            << true  << "cut_percent_label"    << "GANIOTA"      << "GANIOTA";
+        QTest::newRow("odds cut")            << true  << "cut_percent_label"    << "ΓΚΑΝΙΟΤΑ %"   << "BOOK CUT %";
         // clang-format on
     }
 

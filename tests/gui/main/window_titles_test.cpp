@@ -119,7 +119,7 @@ private slots:
                 prompter.ShowMessage("Error Value");
                 break;
             case 1:
-                prompter.AskYesNo("Clear All Information ?");
+                prompter.AskYesNo("Clear All Information ?", DefaultAnswer::kNo);
                 break;
             default:
                 prompter.ShowError("Invalid stream format");

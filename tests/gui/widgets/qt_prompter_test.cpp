@@ -62,12 +62,14 @@ private slots:
     void onlyYesGoesOn() {
         QtPrompter prompter(QStringLiteral("Orvanta"), QStringLiteral("Orvanta"));
         bool answer = false;
-        SeenBox box = Answer(QMessageBox::Yes,
-                             [&] { answer = prompter.AskYesNo("Clear All Information ?"); });
+        SeenBox box = Answer(QMessageBox::Yes, [&] {
+            answer = prompter.AskYesNo("Clear All Information ?", DefaultAnswer::kNo);
+        });
         QVERIFY(answer);
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons.size(), 2);
-        box = Answer(QMessageBox::No, [&] { answer = prompter.AskYesNo("Delete game ?"); });
+        box = Answer(QMessageBox::No,
+                     [&] { answer = prompter.AskYesNo("Delete game ?", DefaultAnswer::kYes); });
         QVERIFY(!answer);
     }
 
