@@ -18,6 +18,7 @@
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/main/window_openers.h"
+#include "monkey/paper_printer.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 #include "monkey/checks.h"
@@ -104,6 +105,7 @@ void LiveWindowMonkey::Start() {
 
 void LiveWindowMonkey::Open() {
     m_window = std::make_unique<LiveWindow>(GetServices(), m_catalogue, m_open_help);
+    m_window->SetPrintOpener(PaintOnPaper);
     m_window->show();
     m_window->activateWindow();
     if (!QTest::qWaitForWindowActive(m_window.get())) {

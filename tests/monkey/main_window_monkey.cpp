@@ -26,6 +26,7 @@
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/main/window_openers.h"
+#include "monkey/paper_printer.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 #include "monkey/checks.h"
@@ -123,6 +124,7 @@ std::string SmallGridBytes() {
 
 MainWindowMonkey::MainWindowMonkey(std::uint64_t seed) : Monkey("main", seed) {
     m_openers = DesktopOpeners(GetServices());
+    m_openers.print_preview = PaintOnPaper;
 }
 
 MainWindowMonkey::~MainWindowMonkey() = default;

@@ -61,7 +61,7 @@ inline constexpr CatalogueText kRowRule{
     "epitrepete mono 1 timi stis apodoseis (agora h polisi) kai poso ana grami"};
 
 // The new-game dialog's Ok with no name given.
-inline constexpr CatalogueText kGameNameMissing{"FrmLiveOrvanta", "NoGameName",
+inline constexpr CatalogueText kGameNameMissing{"FrmLiveOrvantaNewGame", "NoGameName",
                                                 "Give the match a name"};
 
 // The new-game dialog, a window of its own.

@@ -17,12 +17,16 @@ namespace orvanta {
 
 // A screen reader's actions on a cell, through the hooks a click runs.
 struct GridAccess {
-    // What a click on a cell does: the page may refuse the cell (and act on
-    // it, as the parlay sheet's result cells do), else it becomes current.
+    // What a click on a cell does: the page may act on it in place (as the
+    // parlay sheet's result cells flip) or refuse it, else it becomes current.
     static void Press(GridView& view, int col, int row) {
         RunGuarded(view.m_errors, [&] {
             const QModelIndex at = view.m_model->index(row, col);
             if (view.m_inert || !at.isValid() || view.m_model->IsFixed(col, row)) {
+                return;
+            }
+            if (view.m_cell_activated && !view.m_model->Grid().HasCheckBox(col, row) &&
+                view.m_cell_activated(col, row)) {
                 return;
             }
             if (at != view.currentIndex() && view.m_select_cell && !view.m_select_cell(col, row)) {

@@ -355,17 +355,17 @@ private slots:
         QVERIFY(testing::ShowAndActivate(&about));
         CheckRows(about, AboutBoxControls(), open);
         QCOMPARE(Unnamed(about), QStringList());
+        CheckWindowMnemonics(about, QStringLiteral("about"));
     }
 
     // The prompter's boxes: their buttons, and the row they stand in.
     void everyMessageBoxNamesItsControls() {
         QtPrompter prompter(QStringLiteral("Orvanta"), QStringLiteral("Orvanta"));
         QCOMPARE(UnnamedInBox([&] { prompter.ShowMessage("Standart Lost"); }), QStringList());
-        QCOMPARE(UnnamedInBox([&] { prompter.AskYesNo("Clear All Information ?"); }),
+        QCOMPARE(UnnamedInBox([&] { prompter.AskYesNo("Clear All Information ?", DefaultAnswer::kNo); }),
                  QStringList());
         QCOMPARE(UnnamedInBox([&] { prompter.AskOkIgnore("UploadNewVersion"); }), QStringList());
         QCOMPARE(UnnamedInBox([&] { prompter.ShowError("I/O error 5"); }), QStringList());
-        CheckWindowMnemonics(about, QStringLiteral("about"));
     }
 
     // A box is named by the label in front of it, which is linked to it; a box

@@ -49,7 +49,8 @@ QStringList CutTexts(QWidget* window) {
     for (QLabel* label : window->findChildren<QLabel*>()) {
         const QFontMetrics metrics = label->fontMetrics();
         if (label->isVisible() && !label->text().isEmpty() &&
-            (metrics.horizontalAdvance(label->text()) > label->contentsRect().width() ||
+            (metrics.size(Qt::TextShowMnemonic, label->text()).width() >
+                 label->contentsRect().width() ||
              metrics.height() > label->contentsRect().height())) {
             cut << where(label, label->text());
         }
@@ -57,7 +58,8 @@ QStringList CutTexts(QWidget* window) {
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
         if (button->isVisible() &&
-            (button->fontMetrics().horizontalAdvance(button->text()) + icon + 4 > button->width() ||
+            (button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + icon + 4 >
+                 button->width() ||
              button->fontMetrics().height() > button->height())) {
             cut << where(button, button->text());
         }
@@ -238,7 +240,7 @@ private slots:
             QCOMPARE(window.size(), QSize(865, 568));
         }
         QScrollArea* scroller = Scroller(&window);
-        for (const char* name : {"new_game", "delete_game", "suggest", "help", "exit"}) {
+        for (const char* name : {"new_game", "delete_game", "suggest", "print", "help", "exit"}) {
             auto* button = testing::Find<QPushButton>(window, LiveWindowControls(), name);
             scroller->ensureWidgetVisible(button);
             QVERIFY2(scroller->viewport()->rect().contains(

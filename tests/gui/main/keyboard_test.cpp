@@ -223,8 +223,8 @@ private slots:
               "for_probable_x", "for_probable_2", "game_wager_1",   "game_wager_x",
               "game_wager_2",   "return_1",       "return_x",       "return_2",
               "result_1",       "result_x",       "result_2",       "new_game",
-              "delete_game",    "suggest",        "help",           "exit",
-              "game_list"}) {
+              "delete_game",    "suggest",        "print",          "help",
+              "exit",           "game_list"}) {
             expected << control(name);
         }
         QCOMPARE(QApplication::focusWidget(), control("game_list"));
