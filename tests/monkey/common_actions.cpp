@@ -238,9 +238,9 @@ void Monkey::WalkAGridByKeyboard(GridView* grid) {
         Note(QStringLiteral("no grid in view"));
         return;
     }
-    static const char* const kWalk[] = {"Left",   "Right",     "Up",       "Down",     "Tab",
-                                        "Shift+Tab", "Home",   "End",      "PageDown", "PageUp",
-                                        "Ctrl+Home", "Ctrl+End", "space",  "Enter",    "7"};
+    static const char* const kWalk[] = {"Left",      "Right",    "Up",    "Down",     "Tab",
+                                        "Shift+Tab", "Home",     "End",   "PageDown", "PageUp",
+                                        "Ctrl+Home", "Ctrl+End", "space", "Enter",    "7"};
     Rng& rng = Chance();
     std::vector<const Key*> keys;
     QStringList names;

@@ -18,10 +18,10 @@
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/main/window_openers.h"
-#include "monkey/paper_printer.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 #include "monkey/checks.h"
+#include "monkey/paper_printer.h"
 #include "monkey/user_input.h"
 
 namespace orvanta::monkey {

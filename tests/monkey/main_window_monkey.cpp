@@ -26,10 +26,10 @@
 #include "gui/main/parlay_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/main/window_openers.h"
-#include "monkey/paper_printer.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 #include "monkey/checks.h"
+#include "monkey/paper_printer.h"
 #include "monkey/user_input.h"
 
 namespace orvanta::monkey {

@@ -29,8 +29,8 @@
 #include "gui/widgets/font_scale.h"
 #include "gui/widgets/menu_keys.h"
 #include "gui/widgets/qt_convert.h"
-#include "gui/widgets/window_fit.h"
 #include "gui/widgets/standard_texts.h"
+#include "gui/widgets/window_fit.h"
 
 namespace orvanta {
 

@@ -19,8 +19,8 @@
 
 #include "gui/widgets/elided_text.h"
 #include "gui/widgets/qt_convert.h"
-#include "gui/widgets/wrapped_tip.h"
 #include "gui/widgets/standard_texts.h"
+#include "gui/widgets/wrapped_tip.h"
 
 namespace orvanta {
 

@@ -362,8 +362,9 @@ private slots:
     void everyMessageBoxNamesItsControls() {
         QtPrompter prompter(QStringLiteral("Orvanta"), QStringLiteral("Orvanta"));
         QCOMPARE(UnnamedInBox([&] { prompter.ShowMessage("Standart Lost"); }), QStringList());
-        QCOMPARE(UnnamedInBox([&] { prompter.AskYesNo("Clear All Information ?", DefaultAnswer::kNo); }),
-                 QStringList());
+        QCOMPARE(
+            UnnamedInBox([&] { prompter.AskYesNo("Clear All Information ?", DefaultAnswer::kNo); }),
+            QStringList());
         QCOMPARE(UnnamedInBox([&] { prompter.AskOkIgnore("UploadNewVersion"); }), QStringList());
         QCOMPARE(UnnamedInBox([&] { prompter.ShowError("I/O error 5"); }), QStringList());
     }

@@ -657,8 +657,8 @@ private slots:
         }
         QCOMPARE(total, FontScale(font).Across(32 * 15));
         QVERIFY(own ? view.rowHeight(1) == 21
-                    : view.rowHeight(1) >= 21 + QFontMetrics(font).height() -
-                                               QFontMetrics(ProgramFont()).height());
+                    : view.rowHeight(1) >=
+                          21 + QFontMetrics(font).height() - QFontMetrics(ProgramFont()).height());
         QCOMPARE(grid.ColWidth(0), 32);
         QCOMPARE(view.FullSize().width(), total + 2 * view.frameWidth());
         const testing::DrawnTextReport report = testing::CheckDrawnText(&view);
