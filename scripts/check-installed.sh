@@ -141,7 +141,7 @@ live=$(wait_for '^Live Orvanta$')
 xdotool windowmove "$live" 0 0
 sleep 0.3
 click "$live" 43 547
-newgame=$(wait_for 'FrmLiveOrvantaNewGame')
+newgame=$(wait_for '^(Νέος Αγώνας Live|New Live Game)$')
 click "$newgame" 190 77
 xdotool type --delay 40 "Installed - Check"
 sleep 0.2

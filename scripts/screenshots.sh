@@ -107,7 +107,7 @@ xdotool windowmove "$live" 0 0
 sleep 0.3
 lclick() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 lclick "$live" 43 547
-newgame=$(wait_for_window 'FrmLiveOrvantaNewGame')
+newgame=$(wait_for_window '^(Νέος Αγώνας Live|New Live Game)$')
 lclick "$newgame" 190 77
 type_text "Panathinaikos - Olympiakos"
 lclick "$newgame" 182 112
