@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -252,6 +253,14 @@ void Monkey::WalkAGridByKeyboard(GridView* grid) {
     CloseOpenMenus();
     grid->setFocus(Qt::TabFocusReason);
     for (const Key* key : keys) {
+        // The walk is over once the keys have left the grid: a Space on the
+        // button Tab reached would press it, and a second file command in one
+        // step would leave the first one's checks nothing to check against.
+        const QWidget* focus = QApplication::focusWidget();
+        if (!focus || (focus != grid && !grid->isAncestorOf(focus))) {
+            Note(QStringLiteral("the focus has left the grid"));
+            break;
+        }
         QWidget* target = KeyTarget(Window());
         Touch(target);
         Press(target, *key);

@@ -132,12 +132,20 @@ QList<Measured> MeasureTexts(QWidget* window) {
 
 QStringList Unreadable(const QList<Measured>& texts) {
     QStringList faults;
+    const Measured* least = nullptr;
     for (const Measured& text : texts) {
+        if (!least || text.contrast < least->contrast) {
+            least = &text;
+        }
         if (text.contrast < kReadableContrast) {
             faults << QStringLiteral("%1: %2 on %3, %4:1")
                           .arg(text.where, text.text.name(), text.background.name())
                           .arg(text.contrast, 0, 'f', 2);
         }
+    }
+    if (least) {
+        qInfo("%d texts, the least contrast %.2f:1 (%s)", int(texts.size()), least->contrast,
+              qPrintable(least->where));
     }
     return faults;
 }
