@@ -6,6 +6,7 @@
 // background is the colour most of its place shows, its text the pixel that
 // stands out most from it.
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QHash>
 #include <QImage>
@@ -14,10 +15,13 @@
 #include <QPalette>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <string>
 
 #include "core/i18n/catalogue.h"
+#include "gui/help/help_window.h"
 #include "gui/live/live_window.h"
 #include "gui/live/live_window_controls.h"
 #include "gui/main/program_setup.h"
@@ -249,6 +253,47 @@ private slots:
         QVERIFY(texts.size() > 30);
         const QStringList faults = Unreadable(texts);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // The help pages colour their own text, so they give it their own paper.
+    void theHelpReads_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Greek") << QStringLiteral("GR");
+        QTest::newRow("English") << QStringLiteral("EN");
+    }
+
+    void theHelpReads() {
+        QFETCH(QString, language);
+        GuiScene scene;
+        for (const QString& name :
+             {"Orvanta_" + language + ".ini", "Orvanta_" + language + "Help.htm"}) {
+            scene.folder.Write(
+                name.toStdString(),
+                ReadFileBytes(std::string(ORVANTA_RESOURCES_DIR) + "/" + name.toStdString(),
+                              1 << 22));
+        }
+        const Catalogue catalogue(scene.folder / ("Orvanta_" + language + ".ini").toStdString());
+        HelpWindow help(scene.services, catalogue);
+        QVERIFY(testing::ShowAndActivate(&help));
+        auto* page = testing::Find<QTextBrowser>(help, HelpWindowControls(), "page");
+        QVERIFY(!page->toPlainText().isEmpty());
+        const QImage image = help.grab().toImage();
+        // The page's first paragraph of running text: its rectangle holds
+        // nothing but that text and the paper under it.
+        QTextBlock block = page->document()->begin();
+        while (block.isValid() &&
+               (block.blockFormat().headingLevel() != 0 || block.length() < 80)) {
+            block = block.next();
+        }
+        QVERIFY(block.isValid());
+        const QRectF paragraph = page->document()->documentLayout()->blockBoundingRect(block);
+        const QPoint origin = page->viewport()->mapTo(&help, QPoint());
+        const Measured text =
+            Measure(image, paragraph.toRect().translated(origin), QStringLiteral("help"));
+        QVERIFY2(text.contrast >= kReadableContrast,
+                 qPrintable(QStringLiteral("%1 on %2, %3:1")
+                                .arg(text.text.name(), text.background.name())
+                                .arg(text.contrast)));
     }
 };
 
