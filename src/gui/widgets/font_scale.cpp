@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace orvanta {
 
@@ -31,12 +32,29 @@ bool DesktopNamesFont(const QFont& font) {
 }
 
 FontScale::FontScale(const QFont& font) {
-    QFont base = ProgramFont();
-    base.setBold(font.bold());
-    const QFontMetricsF own(base);
-    const QFontMetricsF given(font);
-    m_across = std::max(1.0, given.horizontalAdvance(kFigures) / own.horizontalAdvance(kFigures));
-    m_extra_height = std::max(0, Ceil(given.height() - own.height()));
+    // Asked for at every size a grid works out, for a handful of fonts: each
+    // is measured once. Fonts and their metrics belong to the GUI thread.
+    struct Measured {
+        QFont font;
+        double across;
+        int extra_height;
+    };
+    static std::vector<Measured> measured;
+    auto known = std::find_if(measured.begin(), measured.end(),
+                              [&font](const Measured& m) { return m.font == font; });
+    if (known == measured.end()) {
+        QFont base = ProgramFont();
+        base.setBold(font.bold());
+        const QFontMetricsF own(base);
+        const QFontMetricsF given(font);
+        measured.push_back(
+            {font,
+             std::max(1.0, given.horizontalAdvance(kFigures) / own.horizontalAdvance(kFigures)),
+             std::max(0, Ceil(given.height() - own.height()))});
+        known = measured.end() - 1;
+    }
+    m_across = known->across;
+    m_extra_height = known->extra_height;
 }
 
 int FontScale::Across(int width) const {

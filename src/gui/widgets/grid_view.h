@@ -103,6 +103,8 @@ public:
     // The narrowest a column is shown or dragged: room for "…" beside the
     // check box its cells may have, so that a cut never goes unmarked.
     int MinimumColumnWidth(int col) const;
+    // Those of the columns from `first` up to `last`, worked out together.
+    std::vector<int> MinimumColumnWidths(int first, int last) const;
     // The width that shows the column's longest text whole.
     int ColumnTextWidth(int col) const;
     // The width a column needs to show `text` whole in its cell of `row`.

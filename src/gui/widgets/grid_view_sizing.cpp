@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
+#include <map>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/grid_view.h"
@@ -54,31 +56,48 @@ void GridView::AutoSizeColumn(int col) {
 }
 
 int GridView::MinimumColumnWidth(int col) const {
-    const TextGrid& grid = m_model->Grid();
     if (col < 0 || col >= m_model->columnCount()) {
         return 0;
     }
+    return MinimumColumnWidths(col, col + 1).front();
+}
+
+std::vector<int> GridView::MinimumColumnWidths(int first, int last) const {
+    const TextGrid& grid = m_model->Grid();
     // Laid out in a wide probe, a cell shows what its margins and check box
-    // take; a check box or the fixed rows' font is all that differs by row.
-    // The grid line is drawn in the column too, outside the cell.
+    // take; a check box, the fixed rows' font and the row's height are all
+    // that differ, so each kind of cell is laid out once for all columns.
     constexpr int kProbeWidth = 1000;
     const int grid_line = showGrid() ? 1 : 0;
     const QString ellipsis(QChar(0x2026));
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    std::set<std::pair<bool, bool>> kinds;
-    int narrowest = 0;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (!kinds.insert({grid.HasCheckBox(col, row), m_model->IsFixed(col, row)}).second) {
-            continue;
+    std::map<std::tuple<bool, bool, int, QString>, int> taken_by_kind;
+    std::vector<int> widths;
+    for (int col = first; col < last; ++col) {
+        int narrowest = 0;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            const QModelIndex index = m_model->index(row, col);
+            const QVariant cell_font = m_model->data(index, Qt::FontRole);
+            const auto kind = std::make_tuple(
+                grid.HasCheckBox(col, row), m_model->IsFixed(col, row), rowHeight(row),
+                cell_font.isValid() ? cell_font.value<QFont>().key() : QString());
+            auto known = taken_by_kind.find(kind);
+            if (known == taken_by_kind.end()) {
+                option.rect = QRect(0, 0, kProbeWidth, rowHeight(row));
+                const DrawnText drawn = Delegate().LayOut(option, index);
+                const int taken = kProbeWidth - drawn.area.width() + grid_line;
+                known =
+                    taken_by_kind
+                        .emplace(kind,
+                                 taken + QFontMetrics(drawn.font, this).horizontalAdvance(ellipsis))
+                        .first;
+            }
+            narrowest = std::max(narrowest, known->second);
         }
-        option.rect = QRect(0, 0, kProbeWidth, rowHeight(row));
-        const DrawnText drawn = Delegate().LayOut(option, m_model->index(row, col));
-        const int taken = kProbeWidth - drawn.area.width() + grid_line;
-        narrowest =
-            std::max(narrowest, taken + QFontMetrics(drawn.font, this).horizontalAdvance(ellipsis));
+        widths.push_back(narrowest);
     }
-    return narrowest;
+    return widths;
 }
 
 int GridView::WidthToShow(const QString& text, int col, int row) const {
@@ -125,6 +144,7 @@ void GridView::ApplyColumnWidths() {
         total += ShownColWidth(c);
     }
     const int spare = m_fills_width && total > 0 ? viewport()->width() - total : 0;
+    const std::vector<int> least = MinimumColumnWidths(0, cols);
     int given = 0;
     for (int c = 0; c < cols; ++c) {
         int width = ShownColWidth(c);
@@ -134,7 +154,7 @@ void GridView::ApplyColumnWidths() {
             given += share;
             width += share;
         }
-        horizontalHeader()->resizeSection(c, std::max(width, MinimumColumnWidth(c)));
+        horizontalHeader()->resizeSection(c, std::max(width, least[c]));
     }
     KeepRowsInView();
 }
@@ -164,8 +184,9 @@ void GridView::CheckColumnWidthsLater() {
     m_widths_check_queued = true;
     QTimer::singleShot(0, this, [this] {
         m_widths_check_queued = false;
+        const std::vector<int> least = MinimumColumnWidths(0, m_model->columnCount());
         for (int col = 0; col < m_model->columnCount(); ++col) {
-            if (columnWidth(col) < MinimumColumnWidth(col)) {
+            if (columnWidth(col) < least[col]) {
                 ApplyColumnWidths();
                 return;
             }
@@ -177,8 +198,10 @@ QSize GridView::FullSize() const {
     const TextGrid& grid = m_model->Grid();
     int width = 2 * frameWidth();
     int height = 2 * frameWidth();
+    const int cols = std::min(grid.ColCount(), m_model->columnCount());
+    const std::vector<int> least = MinimumColumnWidths(0, cols);
     for (int c = 0; c < grid.ColCount(); ++c) {
-        width += std::max(ShownColWidth(c), MinimumColumnWidth(c));
+        width += std::max(ShownColWidth(c), c < cols ? least[c] : 0);
     }
     for (int r = 0; r < grid.RowCount(); ++r) {
         height += ShownRowHeight(r);
