@@ -65,8 +65,8 @@ std::vector<QLineEdit*> NumberBoxes(const QWidget& window) {
 // A text a user types into the converter: a price in some format, often a
 // little wrong ("1/0", "+0", "evens", a mark too many).
 QString PriceText(Rng& rng) {
-    static const char* const kPieces[] = {"1",  "2",  "5",  "0", "33", "100", ".",   ",",
-                                          "/",  "+",  "-",  "%", "e",  "evens", "1/0", "3/2"};
+    static const char* const kPieces[] = {"1", "2", "5", "0", "33", "100",   ".",   ",",
+                                          "/", "+", "-", "%", "e",  "evens", "1/0", "3/2"};
     QString text;
     const int pieces = rng.Between(1, 5);
     for (int i = 0; i < pieces; ++i) {

@@ -166,13 +166,20 @@ void WriteDoubleChanceProbabilities(TextGrid& prices, const PageNumbers& value, 
 // A price's text in `format`.
 const std::string& TextOf(const PriceTexts& texts, OddsFormat format) {
     switch (format) {
-        case OddsFormat::kDecimal: return texts.decimal;
-        case OddsFormat::kFractional: return texts.fractional;
-        case OddsFormat::kAmerican: return texts.american;
-        case OddsFormat::kHongKong: return texts.hong_kong;
-        case OddsFormat::kMalay: return texts.malay;
-        case OddsFormat::kIndonesian: return texts.indonesian;
-        case OddsFormat::kPercent: return texts.percent;
+        case OddsFormat::kDecimal:
+            return texts.decimal;
+        case OddsFormat::kFractional:
+            return texts.fractional;
+        case OddsFormat::kAmerican:
+            return texts.american;
+        case OddsFormat::kHongKong:
+            return texts.hong_kong;
+        case OddsFormat::kMalay:
+            return texts.malay;
+        case OddsFormat::kIndonesian:
+            return texts.indonesian;
+        case OddsFormat::kPercent:
+            return texts.percent;
     }
     return texts.decimal;
 }
@@ -204,13 +211,20 @@ std::string ExamplePrice(OddsFormat format, char separator) {
 
 TextBox OddsPage::*ConverterBox(OddsFormat format) {
     switch (format) {
-        case OddsFormat::kDecimal: return &OddsPage::price_decimal;
-        case OddsFormat::kFractional: return &OddsPage::price_fractional;
-        case OddsFormat::kAmerican: return &OddsPage::price_american;
-        case OddsFormat::kHongKong: return &OddsPage::price_hong_kong;
-        case OddsFormat::kMalay: return &OddsPage::price_malay;
-        case OddsFormat::kIndonesian: return &OddsPage::price_indonesian;
-        case OddsFormat::kPercent: return &OddsPage::price_percent;
+        case OddsFormat::kDecimal:
+            return &OddsPage::price_decimal;
+        case OddsFormat::kFractional:
+            return &OddsPage::price_fractional;
+        case OddsFormat::kAmerican:
+            return &OddsPage::price_american;
+        case OddsFormat::kHongKong:
+            return &OddsPage::price_hong_kong;
+        case OddsFormat::kMalay:
+            return &OddsPage::price_malay;
+        case OddsFormat::kIndonesian:
+            return &OddsPage::price_indonesian;
+        case OddsFormat::kPercent:
+            return &OddsPage::price_percent;
     }
     return &OddsPage::price_decimal;
 }
@@ -225,8 +239,8 @@ void ConvertPrice(OddsPage& page, OddsFormat typed, char separator, const Catalo
         } catch (const OperationError&) {
             // The reader's own words are English only; the page says it in
             // the user's language and shows how a price is written there.
-            page.price_problem = catalogue.Read(odds_captions::kNotAPrice) + " " +
-                                 ExamplePrice(typed, separator);
+            page.price_problem =
+                catalogue.Read(odds_captions::kNotAPrice) + " " + ExamplePrice(typed, separator);
         }
     }
     ShowEveryFormat(page, texts, typed);

@@ -71,8 +71,7 @@ inline constexpr CatalogueText kConverterDecimal{"FrmMain", "OddsConverterDecima
 inline constexpr CatalogueText kConverterFractional{"FrmMain", "OddsConverterFractional",
                                                     "Fractional"};
 inline constexpr CatalogueText kConverterAmerican{"FrmMain", "OddsConverterAmerican", "American"};
-inline constexpr CatalogueText kConverterHongKong{"FrmMain", "OddsConverterHongKong",
-                                                  "Hong Kong"};
+inline constexpr CatalogueText kConverterHongKong{"FrmMain", "OddsConverterHongKong", "Hong Kong"};
 inline constexpr CatalogueText kConverterMalay{"FrmMain", "OddsConverterMalay", "Malay"};
 inline constexpr CatalogueText kConverterIndonesian{"FrmMain", "OddsConverterIndonesian",
                                                     "Indonesian"};

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
+#include "core/base/handler_guard.h"
 #include "core/markets/market_grid_rules.h"
 #include "gui/main/main_window_captions.h"
 #include "gui/main/page_widgets.h"
-#include "core/base/handler_guard.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
 
@@ -31,25 +31,32 @@ const ControlTable<P>& OddsControls() {
         C::Label("LblConverter", "converter_label", captions::kConverter),
         C::Label("LblDecimal", "price_decimal_label", captions::kConverterDecimal),
         C::Box("edtDecimal", "price_decimal", &P::price_decimal)
-            .NamedBy("price_decimal_label").DescribedBy("converter_label"),
+            .NamedBy("price_decimal_label")
+            .DescribedBy("converter_label"),
         C::Label("LblFractional", "price_fractional_label", captions::kConverterFractional),
         C::Box("edtFractional", "price_fractional", &P::price_fractional)
-            .NamedBy("price_fractional_label").DescribedBy("converter_label"),
+            .NamedBy("price_fractional_label")
+            .DescribedBy("converter_label"),
         C::Label("LblAmerican", "price_american_label", captions::kConverterAmerican),
         C::Box("edtAmerican", "price_american", &P::price_american)
-            .NamedBy("price_american_label").DescribedBy("converter_label"),
+            .NamedBy("price_american_label")
+            .DescribedBy("converter_label"),
         C::Label("LblHongKong", "price_hong_kong_label", captions::kConverterHongKong),
         C::Box("edtHongKong", "price_hong_kong", &P::price_hong_kong)
-            .NamedBy("price_hong_kong_label").DescribedBy("converter_label"),
+            .NamedBy("price_hong_kong_label")
+            .DescribedBy("converter_label"),
         C::Label("LblMalay", "price_malay_label", captions::kConverterMalay),
         C::Box("edtMalay", "price_malay", &P::price_malay)
-            .NamedBy("price_malay_label").DescribedBy("converter_label"),
+            .NamedBy("price_malay_label")
+            .DescribedBy("converter_label"),
         C::Label("LblIndonesian", "price_indonesian_label", captions::kConverterIndonesian),
         C::Box("edtIndonesian", "price_indonesian", &P::price_indonesian)
-            .NamedBy("price_indonesian_label").DescribedBy("converter_label"),
+            .NamedBy("price_indonesian_label")
+            .DescribedBy("converter_label"),
         C::Label("LblImplied", "price_percent_label", captions::kConverterPercent),
         C::Box("edtImplied", "price_percent", &P::price_percent)
-            .NamedBy("price_percent_label").DescribedBy("converter_label"),
+            .NamedBy("price_percent_label")
+            .DescribedBy("converter_label"),
         // Says why a typed text gives no price; empty while it does.
         C::Make<QLabel>("LblPriceProblem", "price_problem").NamedBy("converter_label"),
     };
@@ -195,7 +202,8 @@ QLayout* OddsTab::ConverterLayout(const QFont& bold) {
     strip->addWidget(title, 0, 0, 1, columns);
     for (int c = 0; c < columns; ++c) {
         // The caption is the row that names the box.
-        const char* caption_row = RowOf(OddsControls(), ConverterBox(kConverterFormats[c]))->named_by;
+        const char* caption_row =
+            RowOf(OddsControls(), ConverterBox(kConverterFormats[c]))->named_by;
         auto* caption = m_controls.Made<QLabel>(caption_row);
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         strip->addWidget(caption, 1, c, Qt::AlignHCenter);

@@ -368,11 +368,11 @@ TEST(FindFraction, OutOfRangeValues) {
 TEST_P(OddsTest, ConverterShowsThePriceInEveryOtherFormat) {
     page.price_fractional.text = "5/2";
     ConvertPrice(page, OddsFormat::kFractional, Sep(), catalogue);
-    const std::array<std::string, 7> shown = {
-        page.price_decimal.text,   page.price_fractional.text, page.price_american.text,
-        page.price_hong_kong.text, page.price_malay.text,      page.price_indonesian.text,
-        page.price_percent.text};
-    const std::array<std::string, 7> expected = {S("3.50"), "5/2",      "+250",    S("2.50"),
+    const std::array<std::string, 7> shown = {page.price_decimal.text,  page.price_fractional.text,
+                                              page.price_american.text, page.price_hong_kong.text,
+                                              page.price_malay.text,    page.price_indonesian.text,
+                                              page.price_percent.text};
+    const std::array<std::string, 7> expected = {S("3.50"),  "5/2",     "+250",    S("2.50"),
                                                  S("-0.40"), S("2.50"), S("28.57")};
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(page.price_problem, "");
@@ -395,20 +395,16 @@ TEST_P(OddsTest, ConverterNamesATextThatIsNoPriceAndShowsNoFigures) {
         const char* text;
         const char* example;
     };
-    const Case cases[] = {{OddsFormat::kAmerican, "+0", "+150"},
-                          {OddsFormat::kAmerican, "-50", "+150"},
-                          {OddsFormat::kDecimal, "1", "2.50"},
-                          {OddsFormat::kFractional, "3/0", "3/2"},
-                          {OddsFormat::kFractional, "1/0", "3/2"},
-                          {OddsFormat::kFractional, "abc", "3/2"},
-                          {OddsFormat::kPercent, "100", "40.00"},
-                          {OddsFormat::kMalay, "2", "-0.67"}};
+    const Case cases[] = {
+        {OddsFormat::kAmerican, "+0", "+150"},   {OddsFormat::kAmerican, "-50", "+150"},
+        {OddsFormat::kDecimal, "1", "2.50"},     {OddsFormat::kFractional, "3/0", "3/2"},
+        {OddsFormat::kFractional, "1/0", "3/2"}, {OddsFormat::kFractional, "abc", "3/2"},
+        {OddsFormat::kPercent, "100", "40.00"},  {OddsFormat::kMalay, "2", "-0.67"}};
     for (const Case& c : cases) {
         page.*ConverterBox(c.format) = TextBox{c.text, std::nullopt};
         ConvertPrice(page, c.format, Sep(), english);
         for (const OddsFormat other : kConverterFormats) {
-            EXPECT_EQ((page.*ConverterBox(other)).text, other == c.format ? c.text : "")
-                << c.text;
+            EXPECT_EQ((page.*ConverterBox(other)).text, other == c.format ? c.text : "") << c.text;
         }
         EXPECT_EQ(page.price_problem, "Not a price in this format; for example " + S(c.example))
             << c.text;
