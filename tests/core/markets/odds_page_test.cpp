@@ -360,9 +360,6 @@ TEST(FindFraction, OutOfRangeValues) {
     EXPECT_EQ(FindFraction(0.0449), std::make_pair(0, 0));
 }
 
-}  // namespace
-}  // namespace orvanta
-
 // The converter: the box typed in keeps its text, the others follow; nothing
 // typed empties them, and so does a text that is no price, which is named.
 TEST_P(OddsTest, ConverterShowsThePriceInEveryOtherFormat) {
@@ -438,3 +435,6 @@ TEST(OddsConverter, EachBoxTakesTheKeysOfItsFormat) {
         EXPECT_EQ(FilterPriceKey('.', c.format, ','), ',');
     }
 }
+
+}  // namespace
+}  // namespace orvanta
