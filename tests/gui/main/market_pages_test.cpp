@@ -79,7 +79,7 @@ QString ConverterProblem(const QWidget& window) {
     return testing::Find<QLabel>(window, OddsControls(), "price_problem")->text();
 }
 
-QStringList PriceTexts(const TextGrid& prices) {
+QStringList TeamRecordPrices(const TextGrid& prices) {
     QStringList texts;
     for (int row = OddsPage::kDecimalRow; row <= OddsPage::kProbabilityRow; ++row) {
         for (int col = 1; col <= OddsPage::kResultCols; ++col) {
@@ -363,16 +363,16 @@ private slots:
         }
         SetBox(Edit(*scene.window, &OddsPage::cut_percent), QStringLiteral("6"));
         scene.Calculate();
-        const QStringList prices = PriceTexts(tab->Page().prices);
+        const QStringList prices = TeamRecordPrices(tab->Page().prices);
         QCOMPARE(prices.mid(0, 12), QStringList({"2.09", "3.42", "3.42", "1.3", "1.3", "1.71",
                                                  "12/11", "12/5", "12/5", "3/10", "3/10", "5/7"}));
         const QList<QLineEdit*> boxes = ConverterBoxes(*scene.window);
         SetBox(boxes[0], QStringLiteral("2.09"));
         QCOMPARE(boxes[1]->text(), QStringLiteral("109/100"));
         QCOMPARE(boxes[2]->text(), QStringLiteral("+109"));
-        QCOMPARE(PriceTexts(tab->Page().prices), prices);
+        QCOMPARE(TeamRecordPrices(tab->Page().prices), prices);
         scene.Calculate();
-        QCOMPARE(PriceTexts(tab->Page().prices), prices);
+        QCOMPARE(TeamRecordPrices(tab->Page().prices), prices);
         QCOMPARE(boxes[0]->text(), QStringLiteral("2.09"));
     }
 
