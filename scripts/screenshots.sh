@@ -100,9 +100,9 @@ type_text "6"
 calculate
 shot "$main" odds
 
-# The converter under the prices: Tab from the cut's box reaches its first box.
-click 453 141
-key Tab
+# The converter under the prices: a price typed into its Decimal box.
+click 68 333
+key ctrl+a
 type_text "2.33"
 shot "$main" odds_converter_gr
 
@@ -143,9 +143,9 @@ close_help "$help"
 click 334 8
 key Up Right Down Return
 sleep 0.5
-# The converter in English (the ODDS page stays in front), its first box typed again.
-click 453 141
-key Tab ctrl+a
+# The converter in English (the ODDS page stays in front), a price typed again.
+click 68 333
+key ctrl+a
 type_text "2.33"
 shot "$main" odds_converter_en
 click 40 33
