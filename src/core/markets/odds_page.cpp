@@ -163,32 +163,37 @@ void WriteDoubleChanceProbabilities(TextGrid& prices, const PageNumbers& value, 
     }
 }
 
-// A price's text in `format`.
-const std::string& TextOf(const PriceTexts& texts, OddsFormat format) {
-    switch (format) {
-        case OddsFormat::kDecimal:
-            return texts.decimal;
-        case OddsFormat::kFractional:
-            return texts.fractional;
-        case OddsFormat::kAmerican:
-            return texts.american;
-        case OddsFormat::kHongKong:
-            return texts.hong_kong;
-        case OddsFormat::kMalay:
-            return texts.malay;
-        case OddsFormat::kIndonesian:
-            return texts.indonesian;
-        case OddsFormat::kPercent:
-            return texts.percent;
+// Where each format's text of a price goes: its member of PriceTexts and its
+// box of the converter.
+struct ConverterField {
+    OddsFormat format;
+    std::string PriceTexts::*text;
+    TextBox OddsPage::*box;
+};
+constexpr ConverterField kConverterFields[] = {
+    {OddsFormat::kDecimal, &PriceTexts::decimal, &OddsPage::price_decimal},
+    {OddsFormat::kFractional, &PriceTexts::fractional, &OddsPage::price_fractional},
+    {OddsFormat::kAmerican, &PriceTexts::american, &OddsPage::price_american},
+    {OddsFormat::kHongKong, &PriceTexts::hong_kong, &OddsPage::price_hong_kong},
+    {OddsFormat::kMalay, &PriceTexts::malay, &OddsPage::price_malay},
+    {OddsFormat::kIndonesian, &PriceTexts::indonesian, &OddsPage::price_indonesian},
+    {OddsFormat::kPercent, &PriceTexts::percent, &OddsPage::price_percent},
+};
+
+const ConverterField& FieldOf(OddsFormat format) {
+    for (const ConverterField& field : kConverterFields) {
+        if (field.format == format) {
+            return field;
+        }
     }
-    return texts.decimal;
+    return kConverterFields[0];
 }
 
 // Every box of the converter but the typed one.
 void ShowEveryFormat(OddsPage& page, const PriceTexts& texts, std::optional<OddsFormat> typed) {
     for (const OddsFormat format : kConverterFormats) {
         if (format != typed) {
-            (page.*ConverterBox(format)).text = TextOf(texts, format);
+            (page.*ConverterBox(format)).text = texts.*FieldOf(format).text;
         }
     }
 }
@@ -204,29 +209,13 @@ std::string ExamplePrice(OddsFormat format, char separator) {
     example.decimal = 2.5;
     example.numerator = 3;
     example.denominator = 2;
-    return TextOf(PriceInEveryFormat(example, separator), format);
+    return PriceInEveryFormat(example, separator).*FieldOf(format).text;
 }
 
 }  // namespace
 
 TextBox OddsPage::*ConverterBox(OddsFormat format) {
-    switch (format) {
-        case OddsFormat::kDecimal:
-            return &OddsPage::price_decimal;
-        case OddsFormat::kFractional:
-            return &OddsPage::price_fractional;
-        case OddsFormat::kAmerican:
-            return &OddsPage::price_american;
-        case OddsFormat::kHongKong:
-            return &OddsPage::price_hong_kong;
-        case OddsFormat::kMalay:
-            return &OddsPage::price_malay;
-        case OddsFormat::kIndonesian:
-            return &OddsPage::price_indonesian;
-        case OddsFormat::kPercent:
-            return &OddsPage::price_percent;
-    }
-    return &OddsPage::price_decimal;
+    return FieldOf(format).box;
 }
 
 void ConvertPrice(OddsPage& page, OddsFormat typed, char separator, const Catalogue& catalogue) {

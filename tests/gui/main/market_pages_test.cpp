@@ -48,6 +48,18 @@ struct Scene {
     }
     OddsTab* Odds() const { return static_cast<OddsTab*>(window->Tab(MainWindow::kOdds)); }
     void Calculate() const { testing::ClickCalculate(*window); }
+    // The help's example on the ODDS page: two teams' records, a 6 % cut.
+    void PriceTheHelpsMatch() const {
+        const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
+        for (int row = 1; row <= 2; ++row) {
+            for (int col = 1; col <= 3; ++col) {
+                TypeInto(Odds()->RecordsGrid(), col, row,
+                         QString::fromLatin1(counts[row - 1][col - 1]));
+            }
+        }
+        SetBox(Edit(*window, &OddsPage::cut_percent), QStringLiteral("6"));
+        Calculate();
+    }
     template <typename Page>
     QString Box(TextBox Page::*field) const {
         return Edit(*window, field)->text();
@@ -234,15 +246,7 @@ private slots:
         Scene scene;
         QVERIFY(scene.Show(MainWindow::kOdds));
         OddsTab* tab = scene.Odds();
-        const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
-        for (int row = 1; row <= 2; ++row) {
-            for (int col = 1; col <= 3; ++col) {
-                TypeInto(tab->RecordsGrid(), col, row,
-                         QString::fromLatin1(counts[row - 1][col - 1]));
-            }
-        }
-        SetBox(Edit(*scene.window, &OddsPage::cut_percent), QStringLiteral("6"));
-        scene.Calculate();
+        scene.PriceTheHelpsMatch();
         const QStringList expected[4] = {{"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
                                          {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
                                          {"109", "240", "240", "-333", "-333", "-140"},
@@ -348,21 +352,27 @@ private slots:
         QCOMPARE(ConverterProblem(*scene.window), QString());
     }
 
+    // The line under the converter is in the language of the window, also
+    // when the language changes while it shows.
+    void theConvertersMessageFollowsTheLanguage() {
+        Scene scene('.', true);
+        QVERIFY(scene.Show(MainWindow::kOdds));
+        SetBox(ConverterBoxes(*scene.window)[2], QStringLiteral("+0"));
+        QCOMPARE(ConverterProblem(*scene.window),
+                 QStringLiteral("Δεν είναι απόδοση αυτής της μορφής· για παράδειγμα +150"));
+        testing::MainControl<QAction>(*scene.window, "english_item")->trigger();
+        QCOMPARE(ConverterProblem(*scene.window),
+                 QStringLiteral("Not a price in this format; for example +150"));
+        QCOMPARE(ConverterBoxes(*scene.window)[2]->text(), QStringLiteral("+0"));
+    }
+
     // The team-record prices keep their own fraction search and US rule: the
     // converter neither writes them nor feeds Calculate.
     void theConverterLeavesTheTeamRecordPricesAlone() {
         Scene scene;
         QVERIFY(scene.Show(MainWindow::kOdds));
         OddsTab* tab = scene.Odds();
-        const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
-        for (int row = 1; row <= 2; ++row) {
-            for (int col = 1; col <= 3; ++col) {
-                TypeInto(tab->RecordsGrid(), col, row,
-                         QString::fromLatin1(counts[row - 1][col - 1]));
-            }
-        }
-        SetBox(Edit(*scene.window, &OddsPage::cut_percent), QStringLiteral("6"));
-        scene.Calculate();
+        scene.PriceTheHelpsMatch();
         const QStringList prices = TeamRecordPrices(tab->Page().prices);
         QCOMPARE(prices.mid(0, 12), QStringList({"2.09", "3.42", "3.42", "1.3", "1.3", "1.71",
                                                  "12/11", "12/5", "12/5", "3/10", "3/10", "5/7"}));
