@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <cctype>
 #include <cstddef>
 #include <optional>
 
@@ -53,8 +54,10 @@ std::pair<const Subcommand*, const SubcommandOption*> FindOption(const Subcomman
     return {nullptr, nullptr};
 }
 
+// "-110" is an American price and "-0.5" a Malay one, not options.
 bool IsOption(const std::string& arg) {
-    return arg.size() > 1 && arg[0] == '-';
+    return arg.size() > 1 && arg[0] == '-' &&
+           !(std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.' || arg[1] == ',');
 }
 
 Problem SetSeparator(CalcRequest& request, const std::string& value) {
