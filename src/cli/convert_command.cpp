@@ -5,6 +5,7 @@
 
 #include "cli/calc_session.h"
 #include "cli/subcommand.h"
+#include "core/base/operation_error.h"
 #include "core/markets/odds_formats.h"
 #include "core/numeric/number_text.h"
 
@@ -29,8 +30,12 @@ std::string WithSign(double value, char sep) {
 // writes; the fraction exact where the price gives one. The signs are the
 // bookmakers': American + from evens up, Malay - above evens, Indonesian -
 // below them.
-void AddPrice(FigureBoxes& boxes, CalcSession& session, OddsFormat from) {
-    const Price price = ReadPrice(session.Request().cells.front(), from);
+FigureBoxes PriceFigures(CalcSession& session, OddsFormat from) {
+    const std::vector<std::string>& prices = session.Request().cells;
+    if (prices.size() != 1) {
+        throw OperationError("Convert one price at a time");
+    }
+    const Price price = ReadPrice(prices.front(), from);
     const char sep = session.Separator();
     const double d = price.decimal;
     const double winnings = d - 1.0;
@@ -44,17 +49,13 @@ void AddPrice(FigureBoxes& boxes, CalcSession& session, OddsFormat from) {
     figures.Add("indonesian", "Indonesian",
                 NumberToText(d >= 2.0 ? winnings : -1.0 / winnings, sep));
     figures.Add("percent", "Implied %", NumberToText(100.0 / d, sep));
-    boxes = std::move(figures);
+    return figures;
 }
 
 int RunConvert(CalcSession& session) {
     const OddsFormat from =
         FormatFromKey(session.Request().convert_from.value_or("")).value_or(OddsFormat::kDecimal);
-    FigureBoxes figures;
-    session.Run([&] { AddPrice(figures, session, from); });
-    PageReport report;
-    figures.AddTo(report);
-    return session.Finish(std::move(report));
+    return session.FinishFigures([&] { return PriceFigures(session, from); });
 }
 
 }  // namespace
@@ -63,12 +64,7 @@ Subcommand ConvertSubcommand() {
     return {"convert",
             "[--from decimal|fractional|american|hong-kong|malay|indonesian|percent] PRICE",
             {{"--from", SetFrom}},
-            [](CalcRequest& request, const std::vector<std::string>& args) -> Problem {
-                if (args.size() != 1) {
-                    return "convert takes exactly one price";
-                }
-                return TakeTexts(request, args);
-            },
+            TakeTexts,
             RunConvert};
 }
 

@@ -23,7 +23,7 @@ Problem SetMethod(CalcRequest& request, const std::string& value) {
 
 // Every figure of the book, worked out before any is shown, so that a failure
 // leaves no half of them behind.
-void AddFairBook(FigureBoxes& boxes, CalcSession& session, MarginMethod method) {
+FigureBoxes FairBookFigures(CalcSession& session, MarginMethod method) {
     std::vector<double> odds;
     for (const std::string& text : session.Request().cells) {
         odds.push_back(ReadPrice(text, OddsFormat::kDecimal).decimal);
@@ -47,12 +47,12 @@ void AddFairBook(FigureBoxes& boxes, CalcSession& session, MarginMethod method) 
             outside.push_back(k);
         }
     }
-    boxes = std::move(figures);
     for (const std::string& k : outside) {
         session.Console().ShowMessage("The " + std::string(MethodKey(method)) +
                                       " method gives outcome " + k +
                                       " a probability outside 0 to 100%: it has no fair odds");
     }
+    return figures;
 }
 
 int RunFair(CalcSession& session) {
@@ -61,13 +61,7 @@ int RunFair(CalcSession& session) {
         MethodFromKey(request.fair_method.value_or("")).value_or(MarginMethod::kProportional);
     FigureBoxes method_box;
     method_box.Add("method", "Method", std::string(MethodKey(method)));
-    FigureBoxes figures;
-    session.Run([&] { AddFairBook(figures, session, method); });
-
-    PageReport report;
-    method_box.AddTo(report);
-    figures.AddTo(report);
-    return session.Finish(std::move(report));
+    return session.FinishFigures([&] { return FairBookFigures(session, method); }, method_box);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ KellyOutcome ReadOutcome(const std::string& text) {
     return outcome;
 }
 
-void AddStakes(FigureBoxes& boxes, CalcSession& session) {
+FigureBoxes StakeFigures(CalcSession& session) {
     const CalcRequest& request = session.Request();
     std::vector<KellyOutcome> outcomes;
     for (const std::string& text : request.cells) {
@@ -72,15 +72,11 @@ void AddStakes(FigureBoxes& boxes, CalcSession& session) {
     }
     figures.Add("total_stake_percent", "Total stake %", NumberToText(100.0 * stakes.total, sep));
     figures.Add("growth_percent", "Expected growth %", NumberToText(100.0 * stakes.growth, sep));
-    boxes = std::move(figures);
+    return figures;
 }
 
 int RunKelly(CalcSession& session) {
-    FigureBoxes figures;
-    session.Run([&] { AddStakes(figures, session); });
-    PageReport report;
-    figures.AddTo(report);
-    return session.Finish(std::move(report));
+    return session.FinishFigures([&] { return StakeFigures(session); });
 }
 
 }  // namespace
