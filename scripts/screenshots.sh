@@ -100,6 +100,12 @@ type_text "6"
 calculate
 shot "$main" odds
 
+# The converter under the prices: a price typed into its Decimal box.
+click 68 333
+key ctrl+a
+type_text "2.33"
+shot "$main" odds_converter_gr
+
 # The live betting window: a new game, three positions and the current odds.
 click 268 8
 live=$(wait_for_window '^Live Orvanta$')
@@ -137,6 +143,11 @@ close_help "$help"
 click 334 8
 key Up Right Down Return
 sleep 0.5
+# The converter in English (the ODDS page stays in front), a price typed again.
+click 68 333
+key ctrl+a
+type_text "2.33"
+shot "$main" odds_converter_en
 click 40 33
 key F1
 help=$(wait_for_window '^Orvanta Help$')

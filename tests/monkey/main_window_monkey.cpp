@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,8 +11,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <iterator>
+
 #include "core/base/file_io.h"
 #include "core/base/paths.h"
+#include "core/markets/odds_page.h"
 #include "core/numeric/key_filter.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
@@ -56,6 +60,19 @@ std::vector<QLineEdit*> NumberBoxes(const QWidget& window) {
     return {Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::multiplier),
             Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::win_pay_target),
             Find<QLineEdit>(window, OddsControls(), &OddsPage::cut_percent)};
+}
+
+// A text a user types into the converter: a price in some format, often a
+// little wrong ("1/0", "+0", "evens", a mark too many).
+QString PriceText(Rng& rng) {
+    static const char* const kPieces[] = {"1", "2", "5", "0", "33", "100",   ".",   ",",
+                                          "/", "+", "-", "%", "e",  "evens", "1/0", "3/2"};
+    QString text;
+    const int pieces = rng.Between(1, 5);
+    for (int i = 0; i < pieces; ++i) {
+        text += QLatin1String(kPieces[rng.Below(static_cast<int>(std::size(kPieces)))]);
+    }
+    return text;
 }
 
 // The differences between the sheet on screen and the one a file brought back.
@@ -205,6 +222,7 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"keys on a grid", 2,
          [this] { WalkAGridByKeyboard(PickFrom(Visible<GridView>(m_window.get()), Chance())); }},
         {"Alt and a letter", 3, [this] { PressAMnemonic(); }},
+        {"type a price into the converter", 5, [this] { TypeAPrice(); }},
     };
 }
 
@@ -246,6 +264,41 @@ void MainWindowMonkey::ShowPage(int page) {
         Note(QStringLiteral("to the tab %1").arg(bar->tabText(page)));
         CloseOpenMenus();
         Click(bar, bar->tabRect(page).center());
+    }
+}
+
+void MainWindowMonkey::TypeAPrice() {
+    ShowPage(MainWindow::kOdds);
+    Rng& rng = Chance();
+    const OddsFormat format =
+        kConverterFormats[rng.Below(static_cast<int>(std::size(kConverterFormats)))];
+    auto* box = Find<QLineEdit>(*m_window, OddsControls(), ConverterBox(format));
+    const QString text = PriceText(rng);
+    Note(QStringLiteral("%1 into %2").arg(text, box->objectName()));
+    ClickWidget(box);
+    if (rng.Percent(50)) {
+        box->selectAll();
+    }
+    Touch(box);
+    TypeText(box, text);
+}
+
+// Each converter box holds what its key filter lets through; a price that
+// cannot be read leaves nothing but itself in the strip.
+void MainWindowMonkey::CheckConverter(QStringList& faults) {
+    const char separator = Separator();
+    int filled = 0;
+    for (const OddsFormat format : kConverterFormats) {
+        auto* box = Find<QLineEdit>(*m_window, OddsControls(), ConverterBox(format));
+        const KeyFilter price = [format, separator](char typed, const std::string&) {
+            return FilterPriceKey(typed, format, separator);
+        };
+        CheckFiltered(box->objectName(), box->text(), price, faults);
+        filled += box->text().isEmpty() ? 0 : 1;
+    }
+    const auto* problem = Find<QLabel>(*m_window, OddsControls(), "price_problem");
+    if (!problem->text().isEmpty() && filled > 1) {
+        faults << QStringLiteral("the converter shows figures beside \"%1\"").arg(problem->text());
     }
 }
 
@@ -350,6 +403,7 @@ void MainWindowMonkey::Check(QStringList& faults) {
             CheckFiltered(box->objectName(), box->text(), number, faults);
         }
     }
+    CheckConverter(faults);
     for (const auto& [name, grid] : NumberGrids(*window)) {
         // A check box's cell holds no text: nothing may be typed into it.
         if (grid && grid->IsEditing() &&

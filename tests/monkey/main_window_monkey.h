@@ -7,7 +7,8 @@
 // the program again over the same folder.
 //
 // Beside what holds in every window: every number cell and box holds what its
-// key filter lets through, and a sheet saved to a .bet file loads into a
+// key filter lets through, the converter shows no figures beside a price it
+// cannot read, and a sheet saved to a .bet file loads into a
 // fresh sheet as the same cells.
 
 #include <memory>
@@ -55,7 +56,9 @@ private:
     void DragAColumnEdge();
     void FireUpdateCheck();
     void CloseWindow();
+    void TypeAPrice();
 
+    void CheckConverter(QStringList& faults);
     void CheckSavedSheet(const std::string& path, QStringList& faults);
 
     MainWindowOpeners m_openers;

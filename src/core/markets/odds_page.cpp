@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/base/operation_error.h"
+#include "core/numeric/key_filter.h"
 #include "core/numeric/number_text.h"
 #include "core/numeric/page_numbers.h"
 
@@ -161,7 +163,77 @@ void WriteDoubleChanceProbabilities(TextGrid& prices, const PageNumbers& value, 
     }
 }
 
+// Where each format's text of a price goes: its member of PriceTexts and its
+// box of the converter.
+struct ConverterField {
+    OddsFormat format;
+    std::string PriceTexts::*text;
+    TextBox OddsPage::*box;
+};
+constexpr ConverterField kConverterFields[] = {
+    {OddsFormat::kDecimal, &PriceTexts::decimal, &OddsPage::price_decimal},
+    {OddsFormat::kFractional, &PriceTexts::fractional, &OddsPage::price_fractional},
+    {OddsFormat::kAmerican, &PriceTexts::american, &OddsPage::price_american},
+    {OddsFormat::kHongKong, &PriceTexts::hong_kong, &OddsPage::price_hong_kong},
+    {OddsFormat::kMalay, &PriceTexts::malay, &OddsPage::price_malay},
+    {OddsFormat::kIndonesian, &PriceTexts::indonesian, &OddsPage::price_indonesian},
+    {OddsFormat::kPercent, &PriceTexts::percent, &OddsPage::price_percent},
+};
+
+const ConverterField& FieldOf(OddsFormat format) {
+    for (const ConverterField& field : kConverterFields) {
+        if (field.format == format) {
+            return field;
+        }
+    }
+    return kConverterFields[0];
+}
+
+// Every box of the converter but the typed one.
+void ShowEveryFormat(OddsPage& page, const PriceTexts& texts, std::optional<OddsFormat> typed) {
+    for (const OddsFormat format : kConverterFormats) {
+        if (format != typed) {
+            (page.*ConverterBox(format)).text = texts.*FieldOf(format).text;
+        }
+    }
+}
+
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// One price in every format, to show how a price is written in each: 3/2
+// against 2.50, +150, -0.67.
+std::string ExamplePrice(OddsFormat format, char separator) {
+    Price example;
+    example.decimal = 2.5;
+    example.numerator = 3;
+    example.denominator = 2;
+    return PriceInEveryFormat(example, separator).*FieldOf(format).text;
+}
+
 }  // namespace
+
+TextBox OddsPage::*ConverterBox(OddsFormat format) {
+    return FieldOf(format).box;
+}
+
+void ConvertPrice(OddsPage& page, OddsFormat typed, char separator, const Catalogue& catalogue) {
+    const std::string& text = (page.*ConverterBox(typed)).text;
+    page.price_problem.clear();
+    PriceTexts texts;
+    if (!IsBlank(text)) {
+        try {
+            texts = PriceInEveryFormat(ReadPrice(text, typed), separator);
+        } catch (const OperationError&) {
+            // The reader's own words are English only; the page says it in
+            // the user's language and shows how a price is written there.
+            page.price_problem =
+                catalogue.Read(odds_captions::kNotAPrice) + " " + ExamplePrice(typed, separator);
+        }
+    }
+    ShowEveryFormat(page, texts, typed);
+}
 
 OddsPage::OddsPage() : records(4, 3), prices(kResultCols + 1, 5) {
     records.SetDefaultSizes(70, 21);
@@ -193,6 +265,8 @@ void CaptionOdds(OddsPage& page, const Catalogue& catalogue) {
 void ClearOdds(OddsPage& page, const Catalogue& catalogue) {
     CaptionOdds(page, catalogue);
     page.cut_percent.text = "0";
+    ShowEveryFormat(page, PriceTexts{}, std::nullopt);
+    page.price_problem.clear();
     for (int c = OddsPage::kWinsCol; c <= OddsPage::kLossesCol; ++c) {
         page.records.SetCell(c, OddsPage::kHomeRow, "");
         page.records.SetCell(c, OddsPage::kAwayRow, "");
@@ -203,6 +277,21 @@ void ClearOdds(OddsPage& page, const Catalogue& catalogue) {
             page.prices.SetBackground(c, r, kPriceRowColours[r - 1]);
         }
     }
+}
+
+std::optional<char> FilterPriceKey(char typed, OddsFormat format, char separator) {
+    if (const std::optional<char> number = FilterNumberKey(typed, separator)) {
+        return number;
+    }
+    const bool is_signed = format == OddsFormat::kAmerican || format == OddsFormat::kMalay ||
+                           format == OddsFormat::kIndonesian;
+    const bool is_letter = (typed >= 'a' && typed <= 'z') || (typed >= 'A' && typed <= 'Z');
+    if ((is_signed && (typed == '+' || typed == '-')) ||
+        (format == OddsFormat::kFractional && (typed == '/' || is_letter)) ||
+        (format == OddsFormat::kPercent && typed == '%')) {
+        return typed;
+    }
+    return std::nullopt;
 }
 
 std::pair<int, int> FindFraction(double t) {

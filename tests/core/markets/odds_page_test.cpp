@@ -360,5 +360,81 @@ TEST(FindFraction, OutOfRangeValues) {
     EXPECT_EQ(FindFraction(0.0449), std::make_pair(0, 0));
 }
 
+// The converter: the box typed in keeps its text, the others follow; nothing
+// typed empties them, and so does a text that is no price, which is named.
+TEST_P(OddsTest, ConverterShowsThePriceInEveryOtherFormat) {
+    page.price_fractional.text = "5/2";
+    ConvertPrice(page, OddsFormat::kFractional, Sep(), catalogue);
+    const std::array<std::string, 7> shown = {page.price_decimal.text,  page.price_fractional.text,
+                                              page.price_american.text, page.price_hong_kong.text,
+                                              page.price_malay.text,    page.price_indonesian.text,
+                                              page.price_percent.text};
+    const std::array<std::string, 7> expected = {S("3.50"),  "5/2",     "+250",    S("2.50"),
+                                                 S("-0.40"), S("2.50"), S("28.57")};
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(page.price_problem, "");
+
+    page.price_fractional.text = " ";
+    ConvertPrice(page, OddsFormat::kFractional, Sep(), catalogue);
+    EXPECT_EQ(page.price_decimal.text, "");
+    EXPECT_EQ(page.price_percent.text, "");
+    EXPECT_EQ(page.price_fractional.text, " ");
+    EXPECT_EQ(page.price_problem, "");
+}
+
+TEST_P(OddsTest, ConverterNamesATextThatIsNoPriceAndShowsNoFigures) {
+    const Catalogue english(std::string(ORVANTA_RESOURCES_DIR) + "/Orvanta_EN.ini");
+    page.price_decimal.text = S("2.5");
+    ConvertPrice(page, OddsFormat::kDecimal, Sep(), english);
+    ASSERT_EQ(page.price_american.text, "+150");
+    struct Case {
+        OddsFormat format;
+        const char* text;
+        const char* example;
+    };
+    const Case cases[] = {
+        {OddsFormat::kAmerican, "+0", "+150"},   {OddsFormat::kAmerican, "-50", "+150"},
+        {OddsFormat::kDecimal, "1", "2.50"},     {OddsFormat::kFractional, "3/0", "3/2"},
+        {OddsFormat::kFractional, "1/0", "3/2"}, {OddsFormat::kFractional, "abc", "3/2"},
+        {OddsFormat::kPercent, "100", "40.00"},  {OddsFormat::kMalay, "2", "-0.67"}};
+    for (const Case& c : cases) {
+        page.*ConverterBox(c.format) = TextBox{c.text, std::nullopt};
+        ConvertPrice(page, c.format, Sep(), english);
+        for (const OddsFormat other : kConverterFormats) {
+            EXPECT_EQ((page.*ConverterBox(other)).text, other == c.format ? c.text : "") << c.text;
+        }
+        EXPECT_EQ(page.price_problem, "Not a price in this format; for example " + S(c.example))
+            << c.text;
+    }
+    ClearOdds(page, english);
+    EXPECT_EQ(page.price_problem, "");
+    EXPECT_EQ(page.price_american.text, "");
+}
+
+TEST(OddsConverter, EachBoxTakesTheKeysOfItsFormat) {
+    struct Case {
+        OddsFormat format;
+        const char* takes;
+        const char* drops;
+    };
+    const Case cases[] = {{OddsFormat::kDecimal, "0123456789", "+-/%e "},
+                          {OddsFormat::kFractional, "0123456789/evensEVS", "+-% "},
+                          {OddsFormat::kAmerican, "0123456789+-", "/%e "},
+                          {OddsFormat::kHongKong, "0123456789", "+-/%e "},
+                          {OddsFormat::kMalay, "0123456789+-", "/%e "},
+                          {OddsFormat::kIndonesian, "0123456789+-", "/%e "},
+                          {OddsFormat::kPercent, "0123456789%", "+-/e "}};
+    for (const Case& c : cases) {
+        for (const char* key = c.takes; *key; ++key) {
+            EXPECT_EQ(FilterPriceKey(*key, c.format, ','), *key) << FormatKey(c.format);
+        }
+        for (const char* key = c.drops; *key; ++key) {
+            EXPECT_EQ(FilterPriceKey(*key, c.format, ','), std::nullopt) << FormatKey(c.format);
+        }
+        // Either decimal mark becomes the user's.
+        EXPECT_EQ(FilterPriceKey('.', c.format, ','), ',');
+    }
+}
+
 }  // namespace
 }  // namespace orvanta

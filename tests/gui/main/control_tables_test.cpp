@@ -60,7 +60,11 @@ const std::vector<std::string> kArbitrageNames = {
 const std::vector<std::string> kProbabilityNames = {
     "AdvProbability", "Label9", "Label10", "Label11", "Label12", "Edit9", "Label13", "Edit10",
     "Label14", "Edit11"};
-const std::vector<std::string> kOddsNames = {"AdvOdds", "AdvOdds1", "Label15", "Edit12"};
+const std::vector<std::string> kOddsNames = {
+    "AdvOdds", "AdvOdds1", "Label15", "Edit12", "LblConverter", "LblDecimal", "edtDecimal",
+    "LblFractional", "edtFractional", "LblAmerican", "edtAmerican", "LblHongKong", "edtHongKong",
+    "LblMalay", "edtMalay", "LblIndonesian", "edtIndonesian", "LblImplied", "edtImplied",
+    "LblPriceProblem"};
 const std::vector<std::string> kLiveWindowNames = {
     "FrmLiveOrvanta", "Splitter1", "AdvStringGrid1", "AdvStringGrid2",
     "GroupBox2", "Label8", "Label9", "Label10", "Label11", "Label13", "Edit13", "Edit14", "Edit15",

@@ -180,6 +180,10 @@ private slots:
         TypeInto(probability->Grid(), 1, 1, QStringLiteral("3.40"));
         testing::ClickCalculate(window);
 
+        // The converter's line under its boxes, with the longest text it shows.
+        pages->setCurrentIndex(MainWindow::kOdds);
+        QLineEdit* fractional = testing::Edit(window, ConverterBox(OddsFormat::kFractional));
+        testing::SetBox(fractional, QStringLiteral("1/0"));
         QScrollArea* scroller = Scroller(&window);
         QWidget* client = scroller->widget();
         QVERIFY(client->width() > 606);

@@ -2,7 +2,9 @@
 // types them.
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -46,6 +48,18 @@ struct Scene {
     }
     OddsTab* Odds() const { return static_cast<OddsTab*>(window->Tab(MainWindow::kOdds)); }
     void Calculate() const { testing::ClickCalculate(*window); }
+    // The help's example on the ODDS page: two teams' records, a 6 % cut.
+    void PriceTheHelpsMatch() const {
+        const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
+        for (int row = 1; row <= 2; ++row) {
+            for (int col = 1; col <= 3; ++col) {
+                TypeInto(Odds()->RecordsGrid(), col, row,
+                         QString::fromLatin1(counts[row - 1][col - 1]));
+            }
+        }
+        SetBox(Edit(*window, &OddsPage::cut_percent), QStringLiteral("6"));
+        Calculate();
+    }
     template <typename Page>
     QString Box(TextBox Page::*field) const {
         return Edit(*window, field)->text();
@@ -55,6 +69,37 @@ struct Scene {
     Recorded recorded;
     std::unique_ptr<MainWindow> window;
 };
+
+// The converter's box of each format, in the order they stand.
+QList<QLineEdit*> ConverterBoxes(const QWidget& window) {
+    QList<QLineEdit*> boxes;
+    for (const OddsFormat format : kConverterFormats) {
+        boxes << Edit(window, ConverterBox(format));
+    }
+    return boxes;
+}
+
+QStringList Texts(const QList<QLineEdit*>& boxes) {
+    QStringList texts;
+    for (const QLineEdit* box : boxes) {
+        texts << box->text();
+    }
+    return texts;
+}
+
+QString ConverterProblem(const QWidget& window) {
+    return testing::Find<QLabel>(window, OddsControls(), "price_problem")->text();
+}
+
+QStringList TeamRecordPrices(const TextGrid& prices) {
+    QStringList texts;
+    for (int row = OddsPage::kDecimalRow; row <= OddsPage::kProbabilityRow; ++row) {
+        for (int col = 1; col <= OddsPage::kResultCols; ++col) {
+            texts << CellText(prices, col, row);
+        }
+    }
+    return texts;
+}
 
 }  // namespace
 
@@ -201,15 +246,7 @@ private slots:
         Scene scene;
         QVERIFY(scene.Show(MainWindow::kOdds));
         OddsTab* tab = scene.Odds();
-        const char* counts[2][3] = {{"10", "5", "5"}, {"6", "6", "8"}};
-        for (int row = 1; row <= 2; ++row) {
-            for (int col = 1; col <= 3; ++col) {
-                TypeInto(tab->RecordsGrid(), col, row,
-                         QString::fromLatin1(counts[row - 1][col - 1]));
-            }
-        }
-        SetBox(Edit(*scene.window, &OddsPage::cut_percent), QStringLiteral("6"));
-        scene.Calculate();
+        scene.PriceTheHelpsMatch();
         const QStringList expected[4] = {{"2.09", "3.42", "3.42", "1.3", "1.3", "1.71"},
                                          {"12/11", "12/5", "12/5", "3/10", "3/10", "5/7"},
                                          {"109", "240", "240", "-333", "-333", "-140"},
@@ -239,6 +276,128 @@ private slots:
         scene.Calculate();
         QCOMPARE(scene.Box(&OddsPage::cut_percent), QStringLiteral("0"));
         QCOMPARE(CellText(tab->Page().prices, 1, 1), QStringLiteral("3"));
+    }
+
+    // A price typed key by key into one box of the converter: the others show
+    // it in their formats, the typed box keeps the text and the cursor.
+    void theConverterFollowsTheBoxTypedIn_data() {
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<QString>("text");
+        // Decimal, Fractional, American, Hong Kong, Malay, Indonesian, Implied %.
+        QTest::addColumn<QStringList>("shown");
+        auto row = [](const char* name, char separator, int typed, const char* text,
+                      const QStringList& shown) {
+            QTest::newRow(name) << separator << typed << QString::fromLatin1(text) << shown;
+        };
+        row("decimal", '.', 0, "2.33",
+            {"2.33", "133/100", "+133", "1.33", "-0.75", "1.33", "42.92"});
+        row("decimal, comma", ',', 0, "2.33",
+            {"2,33", "133/100", "+133", "1,33", "-0,75", "1,33", "42,92"});
+        row("fractional", '.', 1, "5/2", {"3.50", "5/2", "+250", "2.50", "-0.40", "2.50", "28.57"});
+        row("evens", '.', 1, "evens", {"2.00", "evens", "+100", "1.00", "1.00", "1.00", "50.00"});
+        row("american minus", '.', 2, "-200",
+            {"1.50", "1/2", "-200", "0.50", "0.50", "-2.00", "66.67"});
+        row("american plus", '.', 2, "+150",
+            {"2.50", "3/2", "+150", "1.50", "-0.67", "1.50", "40.00"});
+        row("hong kong", '.', 3, "0.8", {"1.80", "4/5", "-125", "0.8", "0.80", "-1.25", "55.56"});
+        row("malay", '.', 4, "-0.5", {"3.00", "2/1", "+200", "2.00", "-0.5", "2.00", "33.33"});
+        row("indonesian", '.', 5, "-1.25",
+            {"1.80", "4/5", "-125", "0.80", "0.80", "-1.25", "55.56"});
+        row("implied", '.', 6, "40%", {"2.50", "3/2", "+150", "1.50", "-0.67", "1.50", "40%"});
+    }
+
+    void theConverterFollowsTheBoxTypedIn() {
+        QFETCH(char, separator);
+        QFETCH(int, typed);
+        QFETCH(QString, text);
+        QFETCH(QStringList, shown);
+        Scene scene(separator);
+        QVERIFY(scene.Show(MainWindow::kOdds));
+        const QList<QLineEdit*> boxes = ConverterBoxes(*scene.window);
+        SetBox(boxes[typed], text);
+        QCOMPARE(Texts(boxes), shown);
+        QCOMPARE(boxes[typed]->cursorPosition(), text.size());
+        QCOMPARE(ConverterProblem(*scene.window), QString());
+    }
+
+    // A text that is no price empties the other boxes and says so under them,
+    // without a message box; the next key that makes it a price brings them back.
+    void aTextThatIsNoPriceShowsNoFigures() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kOdds));
+        const QList<QLineEdit*> boxes = ConverterBoxes(*scene.window);
+        SetBox(boxes[0], QStringLiteral("2.5"));
+        SetBox(boxes[1], QStringLiteral("3/0"));
+        QCOMPARE(Texts(boxes), QStringList({"", "3/0", "", "", "", "", ""}));
+        QCOMPARE(ConverterProblem(*scene.window),
+                 QStringLiteral("Not a price in this format; for example 3/2"));
+        QTest::keyClick(boxes[1], Qt::Key_Backspace);
+        QTest::keyClicks(boxes[1], QStringLiteral("2"));
+        QCOMPARE(boxes[0]->text(), QStringLiteral("2.50"));
+        QCOMPARE(ConverterProblem(*scene.window), QString());
+
+        const char* bad[][2] = {{"2", "+0"}, {"0", "0.5"}, {"1", "1/0"}, {"4", "0"}, {"6", "100"}};
+        for (const auto& [box, text] : bad) {
+            SetBox(boxes[QString::fromLatin1(box).toInt()], QString::fromLatin1(text));
+            QVERIFY2(ConverterProblem(*scene.window).startsWith(QStringLiteral("Not a price")),
+                     text);
+            QCOMPARE(Texts(boxes).join(QString()), QString::fromLatin1(text));
+        }
+        // Only what a price of the box can hold is typed at all.
+        SetBox(boxes[0], QStringLiteral("a2/+5"));
+        QCOMPARE(boxes[0]->text(), QStringLiteral("25"));
+        SetBox(boxes[0], QString());
+        QCOMPARE(Texts(boxes).join(QString()), QString());
+        QCOMPARE(ConverterProblem(*scene.window), QString());
+    }
+
+    // The line under the converter is in the language of the window, also
+    // when the language changes while it shows.
+    void theConvertersMessageFollowsTheLanguage() {
+        Scene scene('.', true);
+        QVERIFY(scene.Show(MainWindow::kOdds));
+        SetBox(ConverterBoxes(*scene.window)[2], QStringLiteral("+0"));
+        QCOMPARE(ConverterProblem(*scene.window),
+                 QStringLiteral("Δεν είναι απόδοση αυτής της μορφής· για παράδειγμα +150"));
+        testing::MainControl<QAction>(*scene.window, "english_item")->trigger();
+        QCOMPARE(ConverterProblem(*scene.window),
+                 QStringLiteral("Not a price in this format; for example +150"));
+        QCOMPARE(ConverterBoxes(*scene.window)[2]->text(), QStringLiteral("+0"));
+    }
+
+    // The team-record prices keep their own fraction search and US rule: the
+    // converter neither writes them nor feeds Calculate.
+    void theConverterLeavesTheTeamRecordPricesAlone() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kOdds));
+        OddsTab* tab = scene.Odds();
+        scene.PriceTheHelpsMatch();
+        const QStringList prices = TeamRecordPrices(tab->Page().prices);
+        QCOMPARE(prices.mid(0, 12), QStringList({"2.09", "3.42", "3.42", "1.3", "1.3", "1.71",
+                                                 "12/11", "12/5", "12/5", "3/10", "3/10", "5/7"}));
+        const QList<QLineEdit*> boxes = ConverterBoxes(*scene.window);
+        SetBox(boxes[0], QStringLiteral("2.09"));
+        QCOMPARE(boxes[1]->text(), QStringLiteral("109/100"));
+        QCOMPARE(boxes[2]->text(), QStringLiteral("+109"));
+        QCOMPARE(TeamRecordPrices(tab->Page().prices), prices);
+        scene.Calculate();
+        QCOMPARE(TeamRecordPrices(tab->Page().prices), prices);
+        QCOMPARE(boxes[0]->text(), QStringLiteral("2.09"));
+    }
+
+    // Tab and Enter go from the cut through the converter's boxes in order.
+    void theConverterIsOnTheWayTabAndEnterGo() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kOdds));
+        const QList<QLineEdit*> boxes = ConverterBoxes(*scene.window);
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Return}) {
+            Edit(*scene.window, &OddsPage::cut_percent)->setFocus();
+            for (QLineEdit* box : boxes) {
+                PressKey(key);
+                QCOMPARE(QApplication::focusWidget(), box);
+            }
+        }
     }
 
     void oddsKeysAndTheDisplayOnlyGrid() {
