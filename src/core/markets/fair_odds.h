@@ -35,9 +35,9 @@ std::string_view ParameterName(MarginMethod method);
 
 struct FairBook {
     MarginMethod method = MarginMethod::kProportional;
-    double parameter = 0.0;              // k, z, c or the amount taken; 0 for Proportional
-    double margin = 0.0;                 // sum r - 1 (below 0 for a book that pays more than it takes)
-    std::vector<double> probabilities;   // one per odds, as fractions; they add up to 1
+    double parameter = 0.0;  // k, z, c or the amount taken; 0 for Proportional
+    double margin = 0.0;     // sum r - 1 (below 0 for a book that pays more than it takes)
+    std::vector<double> probabilities;  // one per odds, as fractions; they add up to 1
     // Whether every probability lies strictly between 0 and 1. Additive on long
     // shots gives negative ones: they are returned, and this says they are unsound.
     bool in_range = true;

@@ -15,10 +15,10 @@ struct KellyOutcome {
 };
 
 struct KellyStakes {
-    std::vector<double> edge;    // p x O - 1 for each outcome, as a fraction
-    std::vector<double> stake;   // share of the bankroll for each outcome (0 when none)
-    double total = 0.0;          // the shares added up
-    double growth = 0.0;         // expected log growth of the bankroll per bet
+    std::vector<double> edge;   // p x O - 1 for each outcome, as a fraction
+    std::vector<double> stake;  // share of the bankroll for each outcome (0 when none)
+    double total = 0.0;         // the shares added up
+    double growth = 0.0;        // expected log growth of the bankroll per bet
 };
 
 // Throws OperationError with a clear English message on an empty set, a

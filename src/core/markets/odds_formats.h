@@ -9,7 +9,15 @@
 
 namespace orvanta {
 
-enum class OddsFormat { kDecimal, kFractional, kAmerican, kHongKong, kMalay, kIndonesian, kPercent };
+enum class OddsFormat {
+    kDecimal,
+    kFractional,
+    kAmerican,
+    kHongKong,
+    kMalay,
+    kIndonesian,
+    kPercent
+};
 
 // "decimal", "fractional", "american", "hong-kong", "malay", "indonesian", "percent".
 std::string_view FormatKey(OddsFormat format);
