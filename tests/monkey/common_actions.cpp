@@ -232,6 +232,21 @@ void Monkey::PressAMnemonic() {
     const QString text = QString(QChar(static_cast<char16_t>(keys[0].key()))).toLower();
     QTest::sendKeyEvent(QTest::Click, KeyTarget(Window()), keys[0].key(), text,
                         keys[0].keyboardModifiers());
+    // A mnemonic clicks its button as an animation: the click itself comes a
+    // moment later, and it belongs to this step, not to whichever step next
+    // lets the events run.
+    for (int waited = 0; waited < 2000 && AButtonIsDown(); waited += 10) {
+        QTest::qWait(10);
+    }
+}
+
+bool Monkey::AButtonIsDown() {
+    for (QAbstractButton* button : Visible<QAbstractButton>(Window())) {
+        if (button->isDown()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Monkey::WalkAGridByKeyboard(GridView* grid) {

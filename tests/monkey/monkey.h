@@ -170,6 +170,7 @@ protected:
     void ClickAControl();
     // Alt with the mnemonic of a button or a menu bar command of the window.
     void PressAMnemonic();
+    bool AButtonIsDown();
     // A run of keys that move about a grid and act on its cells (arrows, Tab,
     // Home, End, the page keys, Space, Enter, a digit), with the focus in it.
     void WalkAGridByKeyboard(GridView* grid);
