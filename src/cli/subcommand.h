@@ -38,6 +38,12 @@ struct CalcRequest {
     std::vector<ParlaySelectionArg> selections;
     std::vector<std::pair<int, std::string>> stakes;  // (row, text), in the order given
     std::optional<std::string> save_path;
+
+    // probability: the margin method and the value rows.
+    std::optional<std::string> probability_method;
+    std::vector<std::pair<int, std::string>> probability_offered;  // (outcome, odds text)
+    std::optional<std::string> probability_bankroll;
+    std::optional<std::string> probability_fraction;
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.

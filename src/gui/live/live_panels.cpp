@@ -49,6 +49,15 @@ QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls)
         }
         ++row;
     }
+    for (const auto& [caption, control] : panel.wide_lines) {
+        grid->addWidget(controls.Made(caption), row, 0);
+        QWidget* widget = controls.Made(control);
+        if (auto* box = qobject_cast<FilteredLineEdit*>(widget)) {
+            box->setReadOnly(true);
+        }
+        grid->addWidget(widget, row, 1, 1, 3);
+        ++row;
+    }
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);
     return group;

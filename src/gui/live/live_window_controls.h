@@ -7,6 +7,7 @@
 #include <QColor>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "core/live/live_ledger.h"
@@ -31,6 +32,8 @@ struct LivePanelLayout {
     const char* title;
     std::array<const char*, 3> columns;
     std::vector<LivePanelLine> lines;
+    // Rows of a caption and one control across the three columns.
+    std::vector<std::pair<const char*, const char*>> wide_lines = {};
 };
 
 // The current-odds, suggestion and totals panels, from left to right.

@@ -1,13 +1,17 @@
 #include "gui/main/probability_tab.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/base/handler_guard.h"
+#include "core/markets/method_choice.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/keyboard_access.h"
+#include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
 
@@ -19,7 +23,8 @@ const ControlTable<P>& ProbabilityControls() {
     static const ControlTable<P> table = {
         C::Grid("AdvProbability", "outcomes", &P::outcomes)
             .NamedBy("title")
-            .DescribedBy("odds_row, probability_row"),
+            .DescribedBy("odds_row, probability_row, fair_odds_row, offered_row, edge_row, "
+                         "stake_row"),
         C::Label("Label9", "title", captions::kTitle),
         C::Label("Label10", "odds_row", captions::kOddsRow),
         C::Label("Label11", "probability_row", captions::kProbabilityRow),
@@ -29,6 +34,25 @@ const ControlTable<P>& ProbabilityControls() {
         C::Box("Edit10", "return_percent", &P::return_percent).NamedBy("return_percent_label"),
         C::Label("Label14", "cut_percent_label", captions::kCutPercent),
         C::Box("Edit11", "cut_percent", &P::cut_percent).NamedBy("cut_percent_label"),
+        // The margin's method and what the prices of another bookmaker are worth.
+        C::Label("Label17", "fair_odds_row", captions::kFairOddsRow),
+        C::Label("Label18", "offered_row", captions::kOfferedRow),
+        C::Label("Label19", "edge_row", captions::kEdgeRow),
+        C::Label("Label20", "stake_row", captions::kStakeRow),
+        C::Label("Label21", "method_label", captions::kMethod),
+        C::Make<QComboBox>("ComboBox1", "method").NamedBy("method_label"),
+        C::Label("Label22", "parameter_label", captions::kParameter),
+        C::Box("Edit14", "parameter", &P::parameter).NamedBy("parameter_label"),
+        C::Box("Edit15", "range_note", &P::range_note).NamedBy("probability_row"),
+        C::Label("Label23", "bankroll_label", captions::kBankroll),
+        C::Box("Edit16", "bankroll", &P::bankroll).NamedBy("bankroll_label"),
+        C::Label("Label24", "kelly_fraction_label", captions::kKellyFraction),
+        C::Box("Edit17", "kelly_fraction", &P::kelly_fraction).NamedBy("kelly_fraction_label"),
+        C::Label("Label25", "total_stake_label", captions::kTotalStakePercent),
+        C::Box("Edit18", "total_stake_percent", &P::total_stake_percent)
+            .NamedBy("total_stake_label"),
+        C::Label("Label26", "growth_label", captions::kGrowthPercent),
+        C::Box("Edit19", "growth_percent", &P::growth_percent).NamedBy("growth_label"),
     };
     return table;
 }
@@ -40,16 +64,34 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
 
     m_grid = m_controls.Grid(&P::outcomes);
     BindOddsRowGrid(m_grid, m_services);
+    // The prices another bookmaker offers are typed in like the book's odds.
+    TextGrid& cells = m_page.outcomes;
+    auto typed_row = [&cells](int col, int row) {
+        return cells.Contains(col, row) && (row == P::kOddsRow || row == P::kOfferedRow);
+    };
+    m_grid->SetCanEdit(typed_row);
+    m_grid->SetSelectCell(typed_row);
+    m_method = m_controls.Made<QComboBox>("method");
+    for (MarginMethod method : MarginMethods()) {
+        m_method->addItem(QString(), static_cast<int>(method));
+    }
+    m_page.method = RememberedMethod(m_services.platform.UserFolder());
+    ShowMethod();
+    connect(m_method, QOverload<int>::of(&QComboBox::activated), this,
+            &ProbabilityTab::OnMethodChosen);
     LayOut();
 }
 
 void ProbabilityTab::LayOut() {
     QVBoxLayout* page = TitledGridLayout(
         this, m_controls.Made<QLabel>("title"), m_grid,
-        {m_controls.Made<QLabel>("odds_row"), m_controls.Made<QLabel>("probability_row")});
+        {m_controls.Made<QLabel>("odds_row"), m_controls.Made<QLabel>("probability_row"),
+         m_controls.Made<QLabel>("fair_odds_row"), m_controls.Made<QLabel>("offered_row"),
+         m_controls.Made<QLabel>("edge_row"), m_controls.Made<QLabel>("stake_row")});
     page->addSpacing(20);
 
-    // The results one under the other, each with its caption in front.
+    // The book's results one under the other, each with its caption in front;
+    // the method and the value boxes in a second column.
     QGridLayout* boxes = CaptionedBoxGrid();
     const struct {
         const char* label;
@@ -67,13 +109,75 @@ void ProbabilityTab::LayOut() {
     auto* boxes_row = new QHBoxLayout();
     boxes_row->addStretch(1);
     boxes_row->addLayout(boxes);
+    boxes_row->addSpacing(Across(this, 30));
+    boxes_row->addLayout(LayOutMethodBoxes());
     boxes_row->addStretch(2);
     page->addLayout(boxes_row);
+    FilteredLineEdit* note = m_controls.Box(&P::range_note);
+    ShowResultIn(note);
+    note->setFrame(false);
+    page->addWidget(note);
     page->addStretch(1);
+}
+
+QGridLayout* ProbabilityTab::LayOutMethodBoxes() {
+    QGridLayout* boxes = CaptionedBoxGrid();
+    auto* method_label = m_controls.Made<QLabel>("method_label");
+    method_label->setBuddy(m_method);
+    AddCaptionedBox(boxes, method_label, m_method, 0, 0);
+    const struct {
+        const char* label;
+        TextBox P::*box;
+        bool typed;
+    } places[] = {{"parameter_label", &P::parameter, false},
+                  {"bankroll_label", &P::bankroll, true},
+                  {"kelly_fraction_label", &P::kelly_fraction, true},
+                  {"total_stake_label", &P::total_stake_percent, false},
+                  {"growth_label", &P::growth_percent, false}};
+    int row = 1;
+    for (const auto& place : places) {
+        FilteredLineEdit* box = m_controls.Box(place.box);
+        box->setFixedWidth(Across(this, kBoxWidth));
+        if (place.typed) {
+            box->SetKeyFilter(NumberKeyFilter(m_services));
+        } else {
+            ShowResultIn(box);
+        }
+        AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, row++, 0);
+    }
+    return boxes;
+}
+
+void ProbabilityTab::ShowMethod() {
+    m_method->setCurrentIndex(m_method->findData(static_cast<int>(m_page.method)));
+}
+
+void ProbabilityTab::OnMethodChosen(int index) {
+    RunGuarded(m_services.prompter, [&] {
+        m_page.method = static_cast<MarginMethod>(m_method->itemData(index).toInt());
+        RememberMethod(m_services.platform.UserFolder(), m_page.method, m_services.write_faults);
+    });
+    // Figures worked out by the method before would now pass for this one's.
+    bool calculated = false;
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        calculated = calculated || !m_page.outcomes.Cell(c, P::kProbabilityRow).empty();
+    }
+    if (calculated) {
+        RunGuarded(m_services.prompter, [this] { Calculate(); });
+    }
+}
+
+void ProbabilityTab::FollowRememberedMethod() {
+    m_page.method = RememberedMethod(m_services.platform.UserFolder());
+    ShowMethod();
 }
 
 QWidget* ProbabilityTab::FirstInput() const {
     return m_grid;
+}
+
+QList<QWidget*> ProbabilityTab::EnterMovesFocus() const {
+    return {m_controls.Box(&P::bankroll), m_controls.Box(&P::kelly_fraction)};
 }
 
 void ProbabilityTab::Clear() {
@@ -82,11 +186,15 @@ void ProbabilityTab::Clear() {
 }
 
 void ProbabilityTab::Calculate() {
-    m_controls.Boxes().Around([this] { CalculateProbability(m_page, m_services); });
+    m_controls.Boxes().Around([this] { CalculateProbability(m_page, m_services, m_catalogue); });
 }
 
 void ProbabilityTab::Caption() {
     m_controls.Caption(m_catalogue);
+    const std::vector<MarginMethod>& methods = MarginMethods();
+    for (int i = 0; i < m_method->count(); ++i) {
+        m_method->setItemText(i, ToQt(m_catalogue.Read(MethodCaption(methods[i]))));
+    }
 }
 
 }  // namespace orvanta

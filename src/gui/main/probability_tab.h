@@ -4,6 +4,9 @@
 #include "gui/main/calculator_tab.h"
 #include "gui/widgets/control_table.h"
 
+class QComboBox;
+class QGridLayout;
+
 namespace orvanta {
 
 // The page's controls.
@@ -21,16 +24,25 @@ public:
     void Caption() override;
     orvanta::HelpTopic HelpTopic() const override { return kHelpProbability; }
     QWidget* FirstInput() const override;
+    QList<QWidget*> EnterMovesFocus() const override;
 
     ProbabilityPage& Page() { return m_page; }
     GridView* Grid() const { return m_grid; }
+    QComboBox* MethodChoice() const { return m_method; }
+
+    // The method as last remembered, which the live window may have changed.
+    void FollowRememberedMethod();
 
 private:
     void LayOut();
+    QGridLayout* LayOutMethodBoxes();
+    void OnMethodChosen(int index);
+    void ShowMethod();
 
     ProbabilityPage m_page;
     Controls<ProbabilityPage> m_controls;
     GridView* m_grid = nullptr;
+    QComboBox* m_method = nullptr;
 };
 
 }  // namespace orvanta
