@@ -88,53 +88,41 @@ void ProbabilityTab::LayOut() {
         {m_controls.Made<QLabel>("odds_row"), m_controls.Made<QLabel>("probability_row"),
          m_controls.Made<QLabel>("fair_odds_row"), m_controls.Made<QLabel>("offered_row"),
          m_controls.Made<QLabel>("edge_row"), m_controls.Made<QLabel>("stake_row")});
-    page->addSpacing(20);
+    page->addSpacing(12);
 
-    // The book's results one under the other, each with its caption in front;
-    // the method and the value boxes in a second column.
-    QGridLayout* boxes = CaptionedBoxGrid();
-    const struct {
-        const char* label;
-        TextBox P::*box;
-    } places[] = {{"margin_label", &P::margin},
-                  {"return_percent_label", &P::return_percent},
-                  {"cut_percent_label", &P::cut_percent}};
-    int row = 0;
-    for (const auto& place : places) {
-        FilteredLineEdit* box = m_controls.Box(place.box);
-        box->setFixedWidth(Across(this, kBoxWidth));
-        ShowResultIn(box);
-        AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, row++, 0);
-    }
+    // Three columns of boxes, each with its caption in front: the book's
+    // figures, the method with what the prices are staked from, and the stakes.
+    QGridLayout* boxes = LayOutBoxes();
     auto* boxes_row = new QHBoxLayout();
     boxes_row->addStretch(1);
     boxes_row->addLayout(boxes);
-    boxes_row->addSpacing(Across(this, 30));
-    boxes_row->addLayout(LayOutMethodBoxes());
-    boxes_row->addStretch(2);
+    boxes_row->addStretch(1);
     page->addLayout(boxes_row);
     FilteredLineEdit* note = m_controls.Box(&P::range_note);
     ShowResultIn(note);
     note->setFrame(false);
+    note->setAlignment(Qt::AlignHCenter);
     page->addWidget(note);
     page->addStretch(1);
 }
 
-QGridLayout* ProbabilityTab::LayOutMethodBoxes() {
+QGridLayout* ProbabilityTab::LayOutBoxes() {
     QGridLayout* boxes = CaptionedBoxGrid();
-    auto* method_label = m_controls.Made<QLabel>("method_label");
-    method_label->setBuddy(m_method);
-    AddCaptionedBox(boxes, method_label, m_method, 0, 0);
+    boxes->setVerticalSpacing(6);
     const struct {
         const char* label;
         TextBox P::*box;
         bool typed;
-    } places[] = {{"parameter_label", &P::parameter, false},
-                  {"bankroll_label", &P::bankroll, true},
-                  {"kelly_fraction_label", &P::kelly_fraction, true},
-                  {"total_stake_label", &P::total_stake_percent, false},
-                  {"growth_label", &P::growth_percent, false}};
-    int row = 1;
+        int row;
+        int col;
+    } places[] = {{"margin_label", &P::margin, false, 0, 0},
+                  {"return_percent_label", &P::return_percent, false, 1, 0},
+                  {"cut_percent_label", &P::cut_percent, false, 2, 0},
+                  {"parameter_label", &P::parameter, false, 1, 2},
+                  {"bankroll_label", &P::bankroll, true, 2, 2},
+                  {"kelly_fraction_label", &P::kelly_fraction, true, 0, 4},
+                  {"total_stake_label", &P::total_stake_percent, false, 1, 4},
+                  {"growth_label", &P::growth_percent, false, 2, 4}};
     for (const auto& place : places) {
         FilteredLineEdit* box = m_controls.Box(place.box);
         box->setFixedWidth(Across(this, kBoxWidth));
@@ -143,8 +131,13 @@ QGridLayout* ProbabilityTab::LayOutMethodBoxes() {
         } else {
             ShowResultIn(box);
         }
-        AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, row++, 0);
+        AddCaptionedBox(boxes, m_controls.Made<QLabel>(place.label), box, place.row, place.col);
     }
+    auto* method_label = m_controls.Made<QLabel>("method_label");
+    method_label->setBuddy(m_method);
+    m_method->setFixedWidth(Across(this, kBoxWidth + 20));
+    m_controls.Box(&P::parameter)->setFixedWidth(Across(this, kBoxWidth + 20));
+    AddCaptionedBox(boxes, method_label, m_method, 0, 2);
     return boxes;
 }
 

@@ -35,7 +35,7 @@ public:
 
 private:
     void LayOut();
-    QGridLayout* LayOutMethodBoxes();
+    QGridLayout* LayOutBoxes();
     void OnMethodChosen(int index);
     void ShowMethod();
 

@@ -178,12 +178,12 @@ private slots:
         QTest::newRow("fair odds")           << false << "fair_odds_row"        << "ΔΙΚΑΙΗ ΑΠΟΔΟΣΗ" << "FAIR ODDS";
         QTest::newRow("offered odds")        << false << "offered_row"          << "ΑΛΛΗ ΑΠΟΔΟΣΗ" << "OFFERED ODDS";
         QTest::newRow("edge")                << false << "edge_row"             << "ΠΛΕΟΝΕΚΤΗΜΑ %" << "EDGE %";
-        QTest::newRow("kelly stake")         << false << "stake_row"            << "ΠΟΝΤΑΡΙΣΜΑ KELLY" << "KELLY STAKE";
+        QTest::newRow("kelly stake")         << false << "stake_row"            << "ΠΟΣΟ KELLY" << "KELLY STAKE";
         QTest::newRow("method")              << false << "method_label"         << "ΜΕΘΟΔΟΣ"      << "METHOD";
         QTest::newRow("bankroll")            << false << "bankroll_label"       << "ΚΕΦΑΛΑΙΟ"     << "BANKROLL";
         QTest::newRow("kelly fraction")      << false << "kelly_fraction_label" << "ΚΛΑΣΜΑ KELLY" << "KELLY FRACTION";
-        QTest::newRow("total stake")         << false << "total_stake_label"    << "ΣΥΝΟΛΙΚΟ ΠΟΝΤΑΡΙΣΜΑ %" << "TOTAL STAKE %";
-        QTest::newRow("growth")              << false << "growth_label"         << "ΑΝΑΜΕΝΟΜΕΝΗ ΑΥΞΗΣΗ %" << "GROWTH %";
+        QTest::newRow("total stake")         << false << "total_stake_label"    << "ΠΟΝΤΑΡΙΣΜΑ %" << "TOTAL STAKE %";
+        QTest::newRow("growth")              << false << "growth_label"         << "ΑΥΞΗΣΗ %" << "GROWTH %";
         // clang-format on
     }
 
