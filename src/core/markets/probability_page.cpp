@@ -129,12 +129,14 @@ void ShowValue(P& page, const Probabilities& probability, Services& services,
     if (!offered) {
         return;
     }
-    const double bankroll = value(page.bankroll.text);
+    // An empty box is no figure to report as unreadable: it is no bankroll.
+    const double bankroll = page.bankroll.text.empty() ? 0.0 : value(page.bankroll.text);
     if (!(bankroll > 0.0)) {
         services.prompter.ShowMessage(catalogue.Read(captions::kBadBankroll));
         return;
     }
-    const double fraction = value(page.kelly_fraction.text);
+    const double fraction =
+        page.kelly_fraction.text.empty() ? 0.0 : value(page.kelly_fraction.text);
     if (!(fraction > 0.0 && fraction <= 1.0)) {
         services.prompter.ShowMessage(catalogue.Read(captions::kBadFraction));
         return;

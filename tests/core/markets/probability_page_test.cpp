@@ -394,8 +394,8 @@ TEST(MethodChoice, IsRememberedAndAnythingElseIsProportional) {
         RememberMethod(folder, method, nullptr);
         EXPECT_EQ(RememberedMethod(folder), method);
     }
-    for (const std::string bytes :
-         {"", "shin shin", std::string("shin\0", 5), std::string(100000, 'x'), "\xff\xfe"}) {
+    for (const std::string& bytes : std::vector<std::string>{
+             "", "shin shin", std::string("shin\0", 5), std::string(100000, 'x'), "\xff\xfe"}) {
         scene.folder.Write(kMethodChoiceFile, bytes);
         EXPECT_EQ(RememberedMethod(folder), MarginMethod::kProportional) << bytes.size();
     }
