@@ -116,7 +116,7 @@ int RunProbability(CalcSession& session) {
             report.boxes.end(),
             {{"method", captions::kMethod.fallback, &method},
              {"parameter", captions::kParameter.fallback, &page.parameter},
-             {"range_note", captions::kOutOfRange.fallback, &page.range_note},
+             {"range_note", captions::kProbabilityRow.fallback, &page.range_note},
              {"bankroll", captions::kBankroll.fallback, &page.bankroll},
              {"kelly_fraction", captions::kKellyFraction.fallback, &page.kelly_fraction},
              {"total_stake_percent", captions::kTotalStakePercent.fallback,
