@@ -87,6 +87,18 @@ void FillPage(CalcSession& session, ProbabilityPage& page) {
     }
 }
 
+void AddValueBoxes(PageReport& report, const ProbabilityPage& page, const TextBox& method) {
+    report.boxes.insert(
+        report.boxes.end(),
+        {{"method", captions::kMethod.fallback, &method},
+         {"parameter", captions::kParameter.fallback, &page.parameter},
+         {"range_note", captions::kProbabilityRow.fallback, &page.range_note},
+         {"bankroll", captions::kBankroll.fallback, &page.bankroll},
+         {"kelly_fraction", captions::kKellyFraction.fallback, &page.kelly_fraction},
+         {"total_stake_percent", captions::kTotalStakePercent.fallback, &page.total_stake_percent},
+         {"growth_percent", captions::kGrowthPercent.fallback, &page.growth_percent}});
+}
+
 int RunProbability(CalcSession& session) {
     ProbabilityPage page;
     ClearProbability(page);
@@ -112,16 +124,7 @@ int RunProbability(CalcSession& session) {
                     {"ganiota_percent", captions::kCutPercent.fallback, &page.cut_percent}};
     const TextBox method{std::string(MethodKey(page.method)), std::nullopt};
     if (value) {
-        report.boxes.insert(
-            report.boxes.end(),
-            {{"method", captions::kMethod.fallback, &method},
-             {"parameter", captions::kParameter.fallback, &page.parameter},
-             {"range_note", captions::kProbabilityRow.fallback, &page.range_note},
-             {"bankroll", captions::kBankroll.fallback, &page.bankroll},
-             {"kelly_fraction", captions::kKellyFraction.fallback, &page.kelly_fraction},
-             {"total_stake_percent", captions::kTotalStakePercent.fallback,
-              &page.total_stake_percent},
-             {"growth_percent", captions::kGrowthPercent.fallback, &page.growth_percent}});
+        AddValueBoxes(report, page, method);
     }
     const int status = session.Finish(std::move(report));
     // A bankroll, fraction or price the value rows cannot use is said in a

@@ -54,6 +54,33 @@ void ShowByMethod(P& page, const Probabilities& probability, char sep) {
     }
 }
 
+// Each outcome's probability by the method, written to the PROBABILITY % row
+// (by the page's own arithmetic for Proportional), and given back unrounded.
+Probabilities ShowProbabilities(P& page, const std::optional<FairBook>& fair,
+                                const std::vector<int>& columns, double book,
+                                const PageNumbers& value, char sep) {
+    TextGrid& grid = page.outcomes;
+    Probabilities probability;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int c = columns[i];
+        probability[c] = fair ? fair->probabilities[i]
+                              : CheckedDivide(100.0, value(grid.Cell(c, P::kOddsRow))) / book;
+    }
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        // An outcome taken out of the book has no probability any more.
+        if (!probability[c]) {
+            grid.SetCell(c, P::kProbabilityRow, "");
+        }
+        grid.SetBackground(c, P::kProbabilityRow, kColourLightGreen);
+    }
+    if (fair) {
+        ShowByMethod(page, probability, sep);
+    } else {
+        ShowProportional(page, value, sep);
+    }
+    return probability;
+}
+
 void ShowFairOdds(P& page, const Probabilities& probability, char sep, const Catalogue& catalogue) {
     std::string out_of_range;
     for (int c = 0; c < P::kOutcomes; ++c) {
@@ -116,6 +143,23 @@ std::optional<Offers> ReadOffers(const P& page, const Probabilities& probability
     return offers;
 }
 
+// The bankroll and the Kelly fraction; false after the message when one
+// cannot be used. An empty box is no figure to report as unreadable.
+bool ReadStakeBoxes(const P& page, const PageNumbers& value, Services& services,
+                    const Catalogue& catalogue, double& bankroll, double& fraction) {
+    bankroll = page.bankroll.text.empty() ? 0.0 : value(page.bankroll.text);
+    if (!(bankroll > 0.0)) {
+        services.prompter.ShowMessage(catalogue.Read(captions::kBadBankroll));
+        return false;
+    }
+    fraction = page.kelly_fraction.text.empty() ? 0.0 : value(page.kelly_fraction.text);
+    if (!(fraction > 0.0 && fraction <= 1.0)) {
+        services.prompter.ShowMessage(catalogue.Read(captions::kBadFraction));
+        return false;
+    }
+    return true;
+}
+
 // The edges and the Kelly stakes of the outcomes with an offered price.
 void ShowValue(P& page, const Probabilities& probability, Services& services,
                const Catalogue& catalogue) {
@@ -130,15 +174,9 @@ void ShowValue(P& page, const Probabilities& probability, Services& services,
         return;
     }
     // An empty box is no figure to report as unreadable: it is no bankroll.
-    const double bankroll = page.bankroll.text.empty() ? 0.0 : value(page.bankroll.text);
-    if (!(bankroll > 0.0)) {
-        services.prompter.ShowMessage(catalogue.Read(captions::kBadBankroll));
-        return;
-    }
-    const double fraction =
-        page.kelly_fraction.text.empty() ? 0.0 : value(page.kelly_fraction.text);
-    if (!(fraction > 0.0 && fraction <= 1.0)) {
-        services.prompter.ShowMessage(catalogue.Read(captions::kBadFraction));
+    double bankroll = 0.0;
+    double fraction = 0.0;
+    if (!ReadStakeBoxes(page, value, services, catalogue, bankroll, fraction)) {
         return;
     }
     const std::optional<Offers> offers = ReadOffers(page, probability, value, services, catalogue);
@@ -255,24 +293,7 @@ void CalculateProbability(ProbabilityPage& page, Services& services, const Catal
     // so that it reads as one (100 - 97.93 is 2.0699999999999932 in double).
     page.cut_percent.text = NumberToText(Round2(100.0 - value(page.return_percent.text)), sep);
 
-    Probabilities probability;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int c = columns[i];
-        probability[c] = fair ? fair->probabilities[i]
-                              : CheckedDivide(100.0, value(grid.Cell(c, P::kOddsRow))) / book;
-    }
-    for (int c = 0; c < P::kOutcomes; ++c) {
-        // An outcome taken out of the book has no probability any more.
-        if (!probability[c]) {
-            grid.SetCell(c, P::kProbabilityRow, "");
-        }
-        grid.SetBackground(c, P::kProbabilityRow, kColourLightGreen);
-    }
-    if (fair) {
-        ShowByMethod(page, probability, sep);
-    } else {
-        ShowProportional(page, value, sep);
-    }
+    const Probabilities probability = ShowProbabilities(page, fair, columns, book, value, sep);
     page.parameter.text = fair ? ParameterText(*fair, sep, catalogue) : "";
     ShowFairOdds(page, probability, sep, catalogue);
     ShowValue(page, probability, services, catalogue);

@@ -1,5 +1,6 @@
 #include "gui/live/live_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -311,6 +312,8 @@ bool LiveWindow::PrepareToShow() {
     for (int i = 0; i < choice->count(); ++i) {
         choice->setItemText(i, ToQt(m_catalogue.Read(MethodCaption(MarginMethods()[i]))));
     }
+    // The choice's list, which a screen reader finds inside it, goes by its name.
+    choice->view()->setAccessibleName(choice->accessibleName());
     bool filled = false;
     RunGuarded(m_services.prompter, [&] {
         m_ledger.Open();

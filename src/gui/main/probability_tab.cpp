@@ -1,5 +1,6 @@
 #include "gui/main/probability_tab.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -184,6 +185,8 @@ void ProbabilityTab::Calculate() {
 
 void ProbabilityTab::Caption() {
     m_controls.Caption(m_catalogue);
+    // The choice's list, which a screen reader finds inside it, goes by its name.
+    m_method->view()->setAccessibleName(m_method->accessibleName());
     const std::vector<MarginMethod>& methods = MarginMethods();
     for (int i = 0; i < m_method->count(); ++i) {
         m_method->setItemText(i, ToQt(m_catalogue.Read(MethodCaption(methods[i]))));
