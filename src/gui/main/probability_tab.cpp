@@ -105,6 +105,17 @@ void ProbabilityTab::LayOut() {
     note->setAlignment(Qt::AlignHCenter);
     page->addWidget(note);
     page->addStretch(1);
+
+    // Tab goes row by row, as the boxes are laid out, then to the note.
+    const QList<QWidget*> order = {
+        m_controls.Box(&P::margin),         m_method,
+        m_controls.Box(&P::kelly_fraction), m_controls.Box(&P::return_percent),
+        m_controls.Box(&P::parameter),      m_controls.Box(&P::total_stake_percent),
+        m_controls.Box(&P::cut_percent),    m_controls.Box(&P::bankroll),
+        m_controls.Box(&P::growth_percent), note};
+    for (int i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 QGridLayout* ProbabilityTab::LayOutBoxes() {
