@@ -509,6 +509,10 @@ void LiveWindow::ShowBoxes() {
     const QSignalBlocker block_x(m_odds_boxes[1]);
     const QSignalBlocker block_2(m_odds_boxes[2]);
     m_controls.Boxes().Show();
+    // The parameter's box is narrow: its whole text, the note of a probability
+    // out of range too, is in its tool tip.
+    auto* parameter = m_controls.Box(&LivePage::method_parameter);
+    parameter->setToolTip(parameter->text());
 }
 
 void LiveWindow::ShowPage() {

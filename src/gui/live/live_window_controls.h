@@ -7,7 +7,6 @@
 #include <QColor>
 
 #include <array>
-#include <utility>
 #include <vector>
 
 #include "core/live/live_ledger.h"
@@ -32,8 +31,10 @@ struct LivePanelLayout {
     const char* title;
     std::array<const char*, 3> columns;
     std::vector<LivePanelLine> lines;
-    // Rows of a caption and one control across the three columns.
-    std::vector<std::pair<const char*, const char*>> wide_lines = {};
+    // A control beside the title, and one beside the last row's single box,
+    // each across the columns "X" and "2"; nullptr for none.
+    const char* beside_title = nullptr;
+    const char* beside_last = nullptr;
 };
 
 // The current-odds, suggestion and totals panels, from left to right.

@@ -103,6 +103,7 @@ void ProbabilityTab::LayOut() {
     ShowResultIn(note);
     note->setFrame(false);
     note->setAlignment(Qt::AlignHCenter);
+    note->setVisible(false);
     page->addWidget(note);
     page->addStretch(1);
 
@@ -188,10 +189,23 @@ QList<QWidget*> ProbabilityTab::EnterMovesFocus() const {
 void ProbabilityTab::Clear() {
     ClearProbability(m_page);
     m_controls.Boxes().Show();
+    ShowNote();
 }
 
 void ProbabilityTab::Calculate() {
-    m_controls.Boxes().Around([this] { CalculateProbability(m_page, m_services, m_catalogue); });
+    try {
+        m_controls.Boxes().Around(
+            [this] { CalculateProbability(m_page, m_services, m_catalogue); });
+    } catch (...) {
+        ShowNote();
+        throw;
+    }
+    ShowNote();
+}
+
+void ProbabilityTab::ShowNote() {
+    // Only a note that says something takes room, and the focus, on the page.
+    m_controls.Box(&P::range_note)->setVisible(!m_page.range_note.text.empty());
 }
 
 void ProbabilityTab::Caption() {

@@ -38,6 +38,7 @@ private:
     QGridLayout* LayOutBoxes();
     void OnMethodChosen(int index);
     void ShowMethod();
+    void ShowNote();
 
     ProbabilityPage m_page;
     Controls<ProbabilityPage> m_controls;

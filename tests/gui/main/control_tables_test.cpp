@@ -67,7 +67,7 @@ const std::vector<std::string> kLiveWindowNames = {
     "FrmLiveOrvanta", "Splitter1", "AdvStringGrid1", "AdvStringGrid2",
     "GroupBox2", "Label8", "Label9", "Label10", "Label11", "Label13", "Edit13", "Edit14", "Edit15",
     "Label12", "Edit10", "Edit11", "Edit12", "Label20", "edtGaniota",
-    "Label21", "ComboBox1", "Label22", "Edit22",
+    "ComboBox1", "Edit22",
     "GroupBox3", "Label14", "Label15", "Label16", "Label17", "Label19", "Edit19", "Edit20",
     "Edit21", "Label18", "Edit16", "Edit17", "Edit18",
     "GroupBox1", "Label1", "Label2", "Label3", "Label4", "Label6", "Edit4", "Edit5", "Edit6",

@@ -210,12 +210,12 @@ private slots:
         testing::Pages(*window)->setCurrentIndex(MainWindow::kProbability);
         static_cast<ProbabilityTab*>(window->Tab(MainWindow::kProbability))->Grid()->setFocus();
         auto box = [&](TextBox Q::*field) { return testing::Edit(*window, field); };
-        QCOMPARE(TabWalk(12),
+        QCOMPARE(TabWalk(11),
                  (QList<QWidget*>{
                      box(&Q::margin), Find<QWidget>(*window, ProbabilityControls(), "method"),
                      box(&Q::kelly_fraction), box(&Q::return_percent), box(&Q::parameter),
                      box(&Q::total_stake_percent), box(&Q::cut_percent), box(&Q::bankroll),
-                     box(&Q::growth_percent), box(&Q::range_note), calculate, clear}));
+                     box(&Q::growth_percent), calculate, clear}));
         // Enter goes on from the boxes a user types into.
         box(&Q::bankroll)->setFocus();
         PressKey(Qt::Key_Return);
