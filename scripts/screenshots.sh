@@ -164,7 +164,7 @@ shot "$help" help_en
 close_help "$help"
 
 # The PROBABILITY page by Shin's method, in English.
-click 205 33
+click 259 33
 click 341 252
 key Down Down Down Return
 calculate

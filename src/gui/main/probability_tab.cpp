@@ -7,9 +7,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <vector>
+
 #include "core/base/handler_guard.h"
 #include "core/markets/method_choice.h"
 #include "gui/main/page_widgets.h"
+#include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/keyboard_access.h"
 #include "gui/widgets/qt_convert.h"
@@ -80,6 +84,11 @@ ProbabilityTab::ProbabilityTab(Services& services, const Catalogue& catalogue, Q
     ShowMethod();
     connect(m_method, QOverload<int>::of(&QComboBox::activated), this,
             &ProbabilityTab::OnMethodChosen);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        m_rest_widths.push_back(m_page.outcomes.ColWidth(c));
+    }
+    connect(&m_grid->Model(), &QAbstractItemModel::dataChanged, this,
+            [this] { MakeRoomForFigures(); });
     LayOut();
 }
 
@@ -152,6 +161,39 @@ QGridLayout* ProbabilityTab::LayOutBoxes() {
     m_controls.Box(&P::parameter)->setFixedWidth(Across(this, kBoxWidth + 20));
     AddCaptionedBox(boxes, method_label, m_method, 0, 2);
     return boxes;
+}
+
+// A column shows its figures whole (a stake of a large bankroll is wider than
+// the column); the columns without figures give up the room that takes, down
+// to what shows their header.
+void ProbabilityTab::MakeRoomForFigures() {
+    TextGrid& grid = m_page.outcomes;
+    const FontScale scale = m_grid->Scale();
+    // A grown column may come out a pixel narrower than its width grown alone.
+    const int rounding = scale.AcrossFactor() > 1.0 ? 1 : 0;
+    std::vector<bool> with_figures(P::kOutcomes);
+    std::vector<int> least(P::kOutcomes);
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        int widest = 0;
+        for (int r = P::kOddsRow; r < P::kRows; ++r) {
+            if (!grid.Cell(c, r).empty()) {
+                with_figures[c] = true;
+                widest = std::max(widest, m_grid->WidthToShow(ToQt(grid.Cell(c, r)), c, r));
+            }
+        }
+        least[c] = with_figures[c] ? scale.AcrossBack(widest) + rounding
+                                   : scale.AcrossBack(m_grid->WidthToShow(
+                                         ToQt(grid.Cell(c, 0)) + QStringLiteral("  "), c, 0));
+    }
+    const std::vector<int> widths = SharedWidths(m_rest_widths, with_figures, least);
+    // Narrowed first, so that the columns never overrun the grid on the way.
+    for (const bool narrower : {true, false}) {
+        for (int c = 0; c < P::kOutcomes; ++c) {
+            if (widths[c] != grid.ColWidth(c) && (widths[c] < grid.ColWidth(c)) == narrower) {
+                grid.SetColWidth(c, widths[c]);
+            }
+        }
+    }
 }
 
 void ProbabilityTab::ShowMethod() {

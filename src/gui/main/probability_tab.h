@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/markets/probability_page.h"
 #include "gui/main/calculator_tab.h"
 #include "gui/widgets/control_table.h"
@@ -39,11 +41,14 @@ private:
     void OnMethodChosen(int index);
     void ShowMethod();
     void ShowNote();
+    void MakeRoomForFigures();
 
     ProbabilityPage m_page;
     Controls<ProbabilityPage> m_controls;
     GridView* m_grid = nullptr;
     QComboBox* m_method = nullptr;
+    // The columns' own widths, which figures may borrow from.
+    std::vector<int> m_rest_widths;
 };
 
 }  // namespace orvanta

@@ -256,6 +256,31 @@ private slots:
         QCOMPARE(next_tab->MethodChoice()->currentText(), QStringLiteral("Shin"));
     }
 
+    // Additive takes more from the long shot than it has: the figure is on red,
+    // a note under the boxes names the outcome, and no fair odds stand for it.
+    void aProbabilityOutOfRangeIsNoted() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        QLineEdit* note = Edit(*scene.window, &ProbabilityPage::range_note);
+        QVERIFY(!note->isVisible());
+        const QString odds[] = {"1.2", "5", "100"};
+        for (int col = 0; col < 3; ++col) {
+            TypeInto(tab->Grid(), col, ProbabilityPage::kOddsRow, odds[col]);
+        }
+        auto* method = testing::Find<QComboBox>(*scene.window, ProbabilityControls(), "method");
+        method->setFocus();
+        QTest::keyClick(method, Qt::Key_Down);
+        scene.Calculate();
+        const TextGrid& cells = tab->Page().outcomes;
+        QCOMPARE(CellText(cells, 2, ProbabilityPage::kProbabilityRow), QStringLiteral("-0.44"));
+        QCOMPARE(CellText(cells, 2, ProbabilityPage::kFairOddsRow), QString());
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("out of range: 3"));
+        QTest::keyClick(method, Qt::Key_Down);
+        QVERIFY(!note->isVisible());
+    }
+
     // What the value rows cannot use is said once, and no figure stands for it.
     void aBadBankrollIsSaid() {
         Scene scene;
