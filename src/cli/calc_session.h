@@ -51,6 +51,17 @@ public:
 
     // Prints the page and answers the exit status.
     int Finish(PageReport report);
+    // For figures that no page holds: `work` answers them under the error edge,
+    // so that a failure shows none of them, only the boxes `shown` before it.
+    template <typename Work>
+    int FinishFigures(Work&& work, const FigureBoxes& shown = {}) {
+        FigureBoxes figures;
+        Run([&] { figures = work(); });
+        PageReport report;
+        shown.AddTo(report);
+        figures.AddTo(report);
+        return Finish(std::move(report));
+    }
     // A file named on the command line that cannot be read: one line, status 2.
     int Unreadable(const std::string& path, const std::string& reason);
 

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <cctype>
 #include <cstddef>
 #include <optional>
 
@@ -57,6 +58,12 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
 }
 
+// "-110" (an American price) or "-0.6" (a Malay one).
+bool IsNegativeNumber(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-' &&
+           (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.' || arg[1] == ',');
+}
+
 Problem SetSeparator(CalcRequest& request, const std::string& value) {
     if (value != "." && value != ",") {
         return "--separator takes \".\" or \",\"";
@@ -100,7 +107,7 @@ public:
     ParsedCommandLine Read() {
         for (m_next = 0; m_next < m_args.size() && !m_done;) {
             const std::string& arg = m_args[m_next++];
-            if (m_options_ended || !IsOption(arg)) {
+            if (m_options_ended || !IsOption(arg) || IsSignedArgument(arg)) {
                 TakeWord(arg);
             } else if (arg == "--") {
                 m_options_ended = true;
@@ -115,6 +122,12 @@ public:
     }
 
 private:
+    // A subcommand that reads its own arguments takes prices with their sign;
+    // elsewhere a grid cell takes none, and "-2" stays an unknown option.
+    bool IsSignedArgument(const std::string& arg) const {
+        return m_subcommand && m_subcommand->take_positionals == TakeTexts && IsNegativeNumber(arg);
+    }
+
     void TakeWord(const std::string& arg) {
         if (m_subcommand) {
             m_positionals.push_back(arg);

@@ -5,6 +5,7 @@
 // the checked check-box cells, the messages shown and the general error report.
 // The report only points at the page, which must outlive it.
 
+#include <deque>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -40,6 +41,30 @@ struct PageReport {
     std::vector<BoxReport> boxes;
     std::vector<std::string> messages;
     std::optional<std::string> error;
+};
+
+// Figures a subcommand works out itself, with no page's boxes to hold them.
+// The boxes stay where they are as more are added, so the report may point at
+// them; they must outlive it.
+class FigureBoxes {
+public:
+    void Add(const std::string& name, const std::string& label, const std::string& text) {
+        m_boxes.push_back({name, label, TextBox{text, std::nullopt}});
+    }
+    // Every box, in the order added, after the report's own.
+    void AddTo(PageReport& report) const {
+        for (const Entry& entry : m_boxes) {
+            report.boxes.push_back({entry.name, entry.label, &entry.box});
+        }
+    }
+
+private:
+    struct Entry {
+        std::string name;
+        std::string label;
+        TextBox box;
+    };
+    std::deque<Entry> m_boxes;
 };
 
 // The version of the JSON output's shape and names; scripts rely on both, so a

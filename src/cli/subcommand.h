@@ -44,6 +44,13 @@ struct CalcRequest {
     std::vector<std::pair<int, std::string>> probability_offered;  // (outcome, odds text)
     std::optional<std::string> probability_bankroll;
     std::optional<std::string> probability_fraction;
+
+    // fair, kelly and convert, as typed: checked when they are used, so that a
+    // wrong figure is reported like any other operation's error.
+    std::optional<std::string> fair_method;     // a MethodKey
+    std::optional<std::string> kelly_fraction;  // 1 when none
+    std::optional<std::string> kelly_bankroll;  // stakes in money only with one
+    std::optional<std::string> convert_from;    // a FormatKey; decimal when none
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.
@@ -83,6 +90,9 @@ Subcommand ProbabilitySubcommand();
 Subcommand OddsSubcommand();
 Subcommand ParlaySubcommand();
 Subcommand LiveSubcommand();
+Subcommand FairSubcommand();
+Subcommand KellySubcommand();
+Subcommand ConvertSubcommand();
 
 // A text a user could type into a number cell of the grids: the key filters let
 // only digits, "." and "," through, and a command line must not drop characters
@@ -93,6 +103,11 @@ bool IsTypeableNumber(const std::string& text);
 // one a typeable number.
 Problem TakeNumberCells(CalcRequest& request, const std::vector<std::string>& args,
                         std::size_t most);
+
+// The positional arguments as texts, whatever they hold: for subcommands that
+// read them when they calculate, so that one that is no figure is reported as
+// the calculation's error, with its reason.
+Problem TakeTexts(CalcRequest& request, const std::vector<std::string>& args);
 
 std::string Quoted(const std::string& text);
 

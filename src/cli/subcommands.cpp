@@ -6,8 +6,8 @@ namespace orvanta {
 
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
-        ArbitrageSubcommand(), ProbabilitySubcommand(), OddsSubcommand(),
-        ParlaySubcommand(),    LiveSubcommand(),
+        ArbitrageSubcommand(), ProbabilitySubcommand(), OddsSubcommand(),  ParlaySubcommand(),
+        LiveSubcommand(),      FairSubcommand(),        KellySubcommand(), ConvertSubcommand(),
     };
     return table;
 }
@@ -32,6 +32,11 @@ Problem TakeNumberCells(CalcRequest& request, const std::vector<std::string>& ar
             return "a grid cell takes only digits, \".\" and \",\": " + Quoted(text);
         }
     }
+    request.cells = args;
+    return std::nullopt;
+}
+
+Problem TakeTexts(CalcRequest& request, const std::vector<std::string>& args) {
     request.cells = args;
     return std::nullopt;
 }

@@ -9,52 +9,59 @@
 
 namespace orvanta {
 
+namespace {
+
+struct MethodName {
+    MarginMethod method;
+    std::string_view key;
+    std::string_view parameter;
+};
+
+constexpr MethodName kMethodNames[] = {
+    {MarginMethod::kProportional, "proportional", ""},
+    {MarginMethod::kAdditive, "additive", "taken"},
+    {MarginMethod::kPower, "power", "k"},
+    {MarginMethod::kShin, "shin", "z"},
+    {MarginMethod::kOddsRatio, "odds-ratio", "c"},
+};
+
+const MethodName& NameOf(MarginMethod method) {
+    for (const MethodName& name : kMethodNames) {
+        if (name.method == method) {
+            return name;
+        }
+    }
+    return kMethodNames[0];
+}
+
+}  // namespace
+
 const std::vector<MarginMethod>& MarginMethods() {
-    static const std::vector<MarginMethod> methods = {
-        MarginMethod::kProportional, MarginMethod::kAdditive, MarginMethod::kPower,
-        MarginMethod::kShin, MarginMethod::kOddsRatio};
+    static const std::vector<MarginMethod> methods = [] {
+        std::vector<MarginMethod> all;
+        for (const MethodName& name : kMethodNames) {
+            all.push_back(name.method);
+        }
+        return all;
+    }();
     return methods;
 }
 
 std::string_view MethodKey(MarginMethod method) {
-    switch (method) {
-        case MarginMethod::kProportional:
-            return "proportional";
-        case MarginMethod::kAdditive:
-            return "additive";
-        case MarginMethod::kPower:
-            return "power";
-        case MarginMethod::kShin:
-            return "shin";
-        case MarginMethod::kOddsRatio:
-            return "odds-ratio";
-    }
-    return "proportional";
+    return NameOf(method).key;
 }
 
 std::optional<MarginMethod> MethodFromKey(std::string_view key) {
-    for (MarginMethod method : MarginMethods()) {
-        if (MethodKey(method) == key) {
-            return method;
+    for (const MethodName& name : kMethodNames) {
+        if (name.key == key) {
+            return name.method;
         }
     }
     return std::nullopt;
 }
 
 std::string_view ParameterName(MarginMethod method) {
-    switch (method) {
-        case MarginMethod::kProportional:
-            return "";
-        case MarginMethod::kAdditive:
-            return "taken";
-        case MarginMethod::kPower:
-            return "k";
-        case MarginMethod::kShin:
-            return "z";
-        case MarginMethod::kOddsRatio:
-            return "c";
-    }
-    return "";
+    return NameOf(method).parameter;
 }
 
 namespace {

@@ -305,6 +305,9 @@ std::string Signed(const std::string& magnitude, bool negative) {
 
 PriceTexts PriceInEveryFormat(const Price& price, char separator) {
     const double d = price.decimal;
+    if (!std::isfinite(d) || !(d > 1.0)) {
+        throw OperationError("Decimal odds must be greater than 1");
+    }
     const double winnings = d - 1.0;
     PriceTexts texts;
     texts.decimal = Decimals(d, separator);

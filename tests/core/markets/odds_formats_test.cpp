@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,9 @@ TEST(OddsFormatsTest, RefusesWhatIsNoPrice) {
     for (const auto& [text, format] : bad) {
         EXPECT_THROW(ReadPrice(text, format), OperationError)
             << FormatKey(format) << " \"" << text << "\"";
+    }
+    for (double decimal : {1.0, 0.0, -2.0, std::nan(""), HUGE_VAL}) {
+        EXPECT_THROW(PriceInEveryFormat(Price{decimal, 0, 0}, '.'), OperationError) << decimal;
     }
     try {
         ReadPrice("3/0", F::kFractional);
