@@ -87,6 +87,26 @@ type_text "3.50"; key Return
 calculate
 shot "$main" probability
 
+# The same book by Shin's method, with another bookmaker's prices on 1 and 3
+# staked by Kelly from a bankroll of 1000; then back to the default method,
+# which the live window shares.
+probability_method() {
+    click 129 168
+    type_text "2.40"; key Return
+    click 193 168
+    type_text "4"; key Return
+    click 331 308
+    key ctrl+a
+    type_text "1000"
+    click 341 252
+    key Down Down Down Return
+    calculate
+}
+proportional_again() { click 341 252; key Up Up Up Return; }
+probability_method
+shot "$main" probability_method_gr
+proportional_again
+
 # ODDS: two teams' records with a 6 % margin.
 click 300 33
 for cell in "277 89 10" "362 89 5" "447 89 5" "277 110 6" "362 110 6" "447 110 8"; do
@@ -153,6 +173,14 @@ key F1
 help=$(wait_for_window '^Orvanta Help$')
 shot "$help" help_en
 close_help "$help"
+
+# The PROBABILITY page by Shin's method, in English.
+click 259 33
+click 341 252
+key Down Down Down Return
+calculate
+shot "$main" probability_method_en
+proportional_again
 
 # The About box, the Help menu's second item.
 click 241 8

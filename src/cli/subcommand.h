@@ -39,6 +39,12 @@ struct CalcRequest {
     std::vector<std::pair<int, std::string>> stakes;  // (row, text), in the order given
     std::optional<std::string> save_path;
 
+    // probability: the margin method and the value rows.
+    std::optional<std::string> probability_method;
+    std::vector<std::pair<int, std::string>> probability_offered;  // (outcome, odds text)
+    std::optional<std::string> probability_bankroll;
+    std::optional<std::string> probability_fraction;
+
     // fair, kelly and convert, as typed: checked when they are used, so that a
     // wrong figure is reported like any other operation's error.
     std::optional<std::string> fair_method;     // a MethodKey

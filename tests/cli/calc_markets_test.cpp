@@ -111,6 +111,54 @@ TEST_P(CalcMarketsTest, Probability) {
                            "GANIOTA %  5.31\n"));
 }
 
+TEST_P(CalcMarketsTest, ProbabilityByAMethodWithOfferedPrices) {
+    // As the window shows the page: Shin's probabilities, the fair odds, and
+    // Kelly stakes of a bankroll of 1000 on the two offered prices.
+    const auto json = Json({"probability", "--method", "shin", "--offered", "1:2,40", "--offered",
+                            "3:4", "--bankroll", "1000", "2.10", "3.40", "3.50"});
+    const auto rows = GridRows(json, "outcomes");
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(Slice(rows[2], 0, 2), S({"45.58", "27.62", "26.8"}));
+    EXPECT_EQ(Slice(rows[3], 0, 2), S({"2.19", "3.62", "3.73"}));
+    EXPECT_EQ(Slice(rows[4], 0, 2), S({"2.40", "", "4"}));
+    EXPECT_EQ(Slice(rows[5], 0, 2), S({"9.4", "", "7.18"}));
+    EXPECT_EQ(Slice(rows[6], 0, 2), S({"110.52", "", "60.77"}));
+    EXPECT_EQ(BoxTexts(json, {"margin", "method", "parameter", "range_note", "bankroll",
+                              "kelly_fraction", "total_stake_percent"}),
+              S({"5.6", "shin", "z = 0.0281", "", "1000", "1", "17.13"}));
+
+    // Proportional asked for by name prints the page's own figures in full.
+    const auto own = Json({"probability", "--method", "proportional", "2.10", "3.40", "3.50"});
+    EXPECT_EQ(Slice(GridRows(own, "outcomes")[2], 0, 2), S({"45.09", "27.85", "27.05"}));
+    EXPECT_EQ(BoxTexts(own, {"method", "parameter"}), (Texts{"proportional", ""}));
+}
+
+TEST_P(CalcMarketsTest, ProbabilityRefusesWhatTheValueRowsCannotUse) {
+    struct Case {
+        Texts args;
+        int status;
+        const char* says;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{"probability", "--method", "fair", "2", "2"},                         2, "unknown method"},
+        {{"probability", "--offered", "16:2", "2", "2"},                        2, "--offered takes K:ODDS"},
+        {{"probability", "--offered", "2.5", "2", "2"},                         2, "--offered takes K:ODDS"},
+        {{"probability", "--bankroll", "5x", "2", "2"},                         2, "--bankroll takes a number"},
+        {{"probability", "--offered", "1:2.5", "--bankroll", "0", "2", "2"},    1, "The bankroll must be greater than 0."},
+        {{"probability", "--offered", "1:2.5", "--fraction", "1.5", "2", "2"},  1, "The Kelly fraction must be greater than 0 and at most 1."},
+        {{"probability", "--offered", "1:1", "2", "2"},                         1, "Offered odds must be greater than 1."},
+        {{"probability", "--method", "shin", "1.5"},                            1, ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[2]);
+        const auto output = Run(c.args);
+        EXPECT_EQ(output.status, c.status) << output.err;
+        EXPECT_NE(output.err.find(c.says), std::string::npos) << output.err;
+    }
+}
+
 TEST_P(CalcMarketsTest, OddsFromTheTeamsRecords) {
     struct Case {
         Texts args;

@@ -21,6 +21,7 @@
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "core/live/record_folder.h"
+#include "core/markets/method_choice.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
 #include "core/parlay/parlay_sheet.h"
@@ -138,6 +139,17 @@ const Writer kWriters[] = {
                    fault.wording);
          EXPECT_EQ(RememberedCatalogue(folder), kGreekCatalogue);
          RememberCatalogue(folder, kEnglishCatalogue, nullptr);
+     }},
+    {"margin method choice", "Orvanta.method",
+     [](CoreScene& scene) { scene.folder.Write("Orvanta.method", "shin\n"); },
+     [](CoreScene& scene, const StepFault& fault) {
+         const std::string folder = scene.folder.Path();
+         EXPECT_EQ(ThrownText([&] {
+                       RememberMethod(folder, MarginMethod::kPower, scene.services.write_faults);
+                   }),
+                   fault.wording);
+         EXPECT_EQ(RememberedMethod(folder), MarginMethod::kShin);
+         RememberMethod(folder, MarginMethod::kPower, nullptr);
      }},
 };
 

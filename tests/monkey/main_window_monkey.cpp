@@ -59,7 +59,9 @@ std::vector<std::pair<QString, GridView*>> NumberGrids(const QWidget& window) {
 std::vector<QLineEdit*> NumberBoxes(const QWidget& window) {
     return {Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::multiplier),
             Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::win_pay_target),
-            Find<QLineEdit>(window, OddsControls(), &OddsPage::cut_percent)};
+            Find<QLineEdit>(window, OddsControls(), &OddsPage::cut_percent),
+            Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::bankroll),
+            Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::kelly_fraction)};
 }
 
 // A text a user types into the converter: a price in some format, often a

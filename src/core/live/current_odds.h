@@ -10,6 +10,8 @@
 
 #include "core/base/services.h"
 #include "core/grid/text_box.h"
+#include "core/i18n/catalogue.h"
+#include "core/markets/fair_odds.h"
 
 namespace orvanta {
 
@@ -20,13 +22,23 @@ struct CurrentOddsPanel {
     TextBox probability_1, probability_x, probability_2;
     // 100 minus the payout per cent.
     TextBox bookmaker_cut;
+    // How the margin is taken out of the probabilities (a setting shared with
+    // the PROBABILITY page, not part of the game), and the method's parameter
+    // with its name, "" for Proportional; it also says when a probability is
+    // out of range.
+    MarginMethod method = MarginMethod::kProportional;
+    TextBox method_parameter;
 };
 
 bool HasAllCurrentOdds(const CurrentOddsPanel& panel);
 
 // Throws OperationError("Floating point division by zero") on an odds of 0,
 // and "Floating point overflow" on odds so small that the book leaves the
-// double range, before any result box is written.
+// double range, before any result box is written; so does a book the method
+// has no answer for. Proportional keeps the panel's own arithmetic; another
+// method's probabilities are rounded to two decimals, one out of range on red.
+void CalculateProbabilities(CurrentOddsPanel& panel, Services& services,
+                            const Catalogue& catalogue);
 void CalculateProbabilities(CurrentOddsPanel& panel, Services& services);
 
 // What a typed character becomes in the three odds boxes, given the box's text

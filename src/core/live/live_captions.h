@@ -74,4 +74,9 @@ inline constexpr CatalogueText kOk{"FrmLiveOrvantaNewGame", "Ok", "Ok"};
 inline constexpr CatalogueText kCancel{"FrmLiveOrvantaNewGame", "Cancel", "Cancel"};
 }  // namespace new_game
 
+// The current-odds panel's margin method, shared with the PROBABILITY page.
+inline constexpr CatalogueText kMethod{"FrmLiveOrvanta", "Method", "Method"};
+inline constexpr CatalogueText kParameter{"FrmLiveOrvanta", "Parameter", "Parameter"};
+inline constexpr CatalogueText kOutOfRange{"FrmLiveOrvanta", "OutOfRange", "out of range"};
+
 }  // namespace orvanta::live_captions

@@ -98,9 +98,11 @@ void LiveLedger::DeleteGame() {
 }
 
 void LiveLedger::ClearOddsPanel() {
-    for (TextBox* box : {&m_page.probability_1, &m_page.probability_x, &m_page.probability_2,
-                         &m_page.odds_1, &m_page.odds_x, &m_page.odds_2, &m_page.bookmaker_cut}) {
+    for (TextBox* box :
+         {&m_page.probability_1, &m_page.probability_x, &m_page.probability_2, &m_page.odds_1,
+          &m_page.odds_x, &m_page.odds_2, &m_page.bookmaker_cut, &m_page.method_parameter}) {
         box->text.clear();
+        box->colour.reset();
     }
 }
 
@@ -164,7 +166,7 @@ std::optional<OperationError> LiveLedger::ShowCurrentOdds(const LiveGameRecord& 
     m_page.odds_2.text = record.current_odds[2];
     if (HasAllCurrentOdds(m_page)) {
         try {
-            CalculateProbabilities(m_page, m_services);
+            CalculateProbabilities(m_page, m_services, m_catalogue);
         } catch (const OperationError& e) {
             return e;
         }
@@ -232,14 +234,15 @@ EventParts LiveLedger::CurrentOddsChanged() {
     if (!HasAllCurrentOdds(m_page)) {
         // Figures of odds no longer shown would pass for theirs.
         for (TextBox* box : {&m_page.probability_1, &m_page.probability_x, &m_page.probability_2,
-                             &m_page.bookmaker_cut}) {
+                             &m_page.bookmaker_cut, &m_page.method_parameter}) {
             box->text.clear();
+            box->colour.reset();
         }
         // A price typed before the others is kept all the same: the record
         // holds an empty field for each one missing.
         return {[this] { SaveGame(); }};
     }
-    return {[this] { CalculateProbabilities(m_page, m_services); },
+    return {[this] { CalculateProbabilities(m_page, m_services, m_catalogue); },
             // Odds that cannot be worked out are still what the user typed.
             [this] { SaveGame(); }};
 }

@@ -28,7 +28,7 @@ QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls)
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    grid->addWidget(title, 0, 0, 1, 4);
+    grid->addWidget(title, 0, 0, 1, panel.beside_title ? 2 : 4);
 
     for (int k = 0; k < 3; ++k) {
         auto* label = controls.Made<QLabel>(panel.columns[static_cast<std::size_t>(k)]);
@@ -48,6 +48,14 @@ QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls)
             }
         }
         ++row;
+    }
+    if (panel.beside_title) {
+        grid->addWidget(controls.Made(panel.beside_title), 0, 2, 1, 2);
+    }
+    if (panel.beside_last) {
+        auto* box = controls.Made<FilteredLineEdit>(panel.beside_last);
+        box->setReadOnly(true);
+        grid->addWidget(box, row - 1, 2, 1, 2);
     }
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);

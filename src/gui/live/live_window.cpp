@@ -1,7 +1,9 @@
 #include "gui/live/live_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +30,8 @@
 #include "core/live/current_odds.h"
 #include "core/live/position_sheet.h"
 #include "core/live/record_folder.h"
+#include "core/markets/method_choice.h"
+#include "core/markets/probability_page.h"
 #include "gui/live/live_panels.h"
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
@@ -95,6 +99,7 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
     LayOut();
     WireSheet();
     WireCurrentOdds();
+    WireMethod();
 
     m_list->SetCanEdit([](int, int) { return false; });
     // A click, a move of the current row, Enter or Space: the row's game.
@@ -252,6 +257,33 @@ void LiveWindow::WireCurrentOdds() {
     }
 }
 
+void LiveWindow::WireMethod() {
+    auto* choice = m_controls.Made<QComboBox>("method");
+    for (MarginMethod method : MarginMethods()) {
+        choice->addItem(QString(), static_cast<int>(method));
+    }
+    m_ledger.Page().method = RememberedMethod(m_services.platform.UserFolder());
+    choice->setCurrentIndex(choice->findData(static_cast<int>(m_ledger.Page().method)));
+    connect(choice, QOverload<int>::of(&QComboBox::activated), this, &LiveWindow::OnMethodChosen);
+}
+
+void LiveWindow::OnMethodChosen(int index) {
+    LivePage& page = m_ledger.Page();
+    RunGuarded(m_services.prompter, [&] {
+        page.method = static_cast<MarginMethod>(
+            m_controls.Made<QComboBox>("method")->itemData(index).toInt());
+        RememberMethod(m_services.platform.UserFolder(), page.method, m_services.write_faults);
+    });
+    // The method is no part of the game: its record stays as it is.
+    RunGuarded(m_services.prompter, [&] {
+        m_typed_odds.Collect();
+        if (HasAllCurrentOdds(page)) {
+            CalculateProbabilities(page, m_services, m_catalogue);
+        }
+    });
+    ShowBoxes();
+}
+
 int LiveWindow::exec() {
     if (!PrepareToShow()) {
         return QDialog::Rejected;
@@ -276,6 +308,12 @@ void LiveWindow::setVisible(bool visible) {
 
 bool LiveWindow::PrepareToShow() {
     m_controls.Caption(m_catalogue);
+    auto* choice = m_controls.Made<QComboBox>("method");
+    for (int i = 0; i < choice->count(); ++i) {
+        choice->setItemText(i, ToQt(m_catalogue.Read(MethodCaption(MarginMethods()[i]))));
+    }
+    // The choice's list, which a screen reader finds inside it, goes by its name.
+    choice->view()->setAccessibleName(choice->accessibleName());
     bool filled = false;
     RunGuarded(m_services.prompter, [&] {
         m_ledger.Open();
@@ -471,6 +509,10 @@ void LiveWindow::ShowBoxes() {
     const QSignalBlocker block_x(m_odds_boxes[1]);
     const QSignalBlocker block_2(m_odds_boxes[2]);
     m_controls.Boxes().Show();
+    // The parameter's box is narrow: its whole text, the note of a probability
+    // out of range too, is in its tool tip.
+    auto* parameter = m_controls.Box(&LivePage::method_parameter);
+    parameter->setToolTip(parameter->text());
 }
 
 void LiveWindow::ShowPage() {

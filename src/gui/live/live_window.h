@@ -84,6 +84,8 @@ private:
     // After the list is filled: a list of one game loads it.
     void LoadSoleGame();
     void OnCurrentOddsChanged();
+    void WireMethod();
+    void OnMethodChosen(int index);
     bool OnOddsKeyPress(QLineEdit* box, QKeyEvent* event);
 
     // Puts the page's boxes and the list's current row on screen.

@@ -1,5 +1,6 @@
 #include "gui/live/live_window_controls.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QSplitter>
 
@@ -36,6 +37,9 @@ ControlTable<P> CurrentOddsRows() {
             .NamedBy("probability_label current_odds_column_2"),
         C::Label("Label20", "bookmaker_cut_label", captions::kBookmakerCut),
         C::Box("edtGaniota", "bookmaker_cut", &P::bookmaker_cut).NamedBy("bookmaker_cut_label"),
+        // Beside the title and the cut, so that the panel keeps its size.
+        C::Make<QComboBox>("ComboBox1", "method").Named(captions::kMethod),
+        C::Box("Edit22", "method_parameter", &P::method_parameter).Named(captions::kParameter),
     };
 }
 
@@ -128,7 +132,8 @@ const std::vector<LivePanelLayout>& LivePanels() {
          {"current_odds_column_1", "current_odds_column_x", "current_odds_column_2"},
          {{"odds_label", {"odds_1", "odds_x", "odds_2"}},
           {"probability_label", {"probability_1", "probability_x", "probability_2"}},
-          {"bookmaker_cut_label", {"bookmaker_cut", nullptr, nullptr}}}},
+          {"bookmaker_cut_label", {"bookmaker_cut", nullptr, nullptr}}},
+         "method", "method_parameter"},
         {"suggestion_panel", QColor(192, 192, 192), "suggestion_title",
          {"suggestion_column_1", "suggestion_column_x", "suggestion_column_2"},
          {{"for_positive_label", {"for_positive_1", "for_positive_x", "for_positive_2"}},

@@ -31,6 +31,10 @@ struct LivePanelLayout {
     const char* title;
     std::array<const char*, 3> columns;
     std::vector<LivePanelLine> lines;
+    // A control beside the title, and one beside the last row's single box,
+    // each across the columns "X" and "2"; nullptr for none.
+    const char* beside_title = nullptr;
+    const char* beside_last = nullptr;
 };
 
 // The current-odds, suggestion and totals panels, from left to right.

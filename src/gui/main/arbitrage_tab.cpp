@@ -42,37 +42,6 @@ const ControlTable<P>& ArbitrageControls() {
     return table;
 }
 
-namespace {
-
-// Widths that share out the grid's own: a column with odds widens to at
-// least `least`, and the columns without give up what that takes, each down
-// to no less than its `least` (its header).
-std::vector<int> SharedWidths(const std::vector<int>& rest, const std::vector<bool>& with_odds,
-                              const std::vector<int>& least) {
-    std::vector<int> widths = rest;
-    int spare = 0;
-    int without = 0;
-    for (std::size_t c = 0; c < rest.size(); ++c) {
-        spare += rest[c];
-        if (with_odds[c]) {
-            widths[c] = std::max(rest[c], least[c]);
-            spare -= widths[c];
-        } else {
-            ++without;
-        }
-    }
-    for (std::size_t c = 0; c < rest.size() && without > 0; ++c) {
-        if (!with_odds[c]) {
-            widths[c] = std::clamp(spare / without, std::min(least[c], rest[c]), rest[c]);
-            spare -= widths[c];
-            --without;
-        }
-    }
-    return widths;
-}
-
-}  // namespace
-
 ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidget* parent)
     : CalculatorTab(services, catalogue, parent),
       m_controls(this, m_page, services.prompter, ArbitrageControls()) {

@@ -372,6 +372,8 @@ void MainWindow::OnLive() {
     Guarded([this] {
         if (m_openers.open_live) {
             m_openers.open_live(this);
+            // The live window shares the margin method, and may have changed it.
+            static_cast<ProbabilityTab*>(m_tabs[kProbability])->FollowRememberedMethod();
         }
     });
 }

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "core/markets/market_grid_rules.h"
 #include "core/numeric/key_filter.h"
 #include "gui/widgets/grid_view.h"
@@ -79,6 +81,33 @@ QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
     grid_row->addStretch(1);
     layout->addLayout(grid_row);
     return layout;
+}
+
+// Widths that share out the grid's own: a column with odds widens to at
+// least `least`, and the columns without give up what that takes, each down
+// to no less than its `least` (its header).
+std::vector<int> SharedWidths(const std::vector<int>& rest, const std::vector<bool>& with_odds,
+                              const std::vector<int>& least) {
+    std::vector<int> widths = rest;
+    int spare = 0;
+    int without = 0;
+    for (std::size_t c = 0; c < rest.size(); ++c) {
+        spare += rest[c];
+        if (with_odds[c]) {
+            widths[c] = std::max(rest[c], least[c]);
+            spare -= widths[c];
+        } else {
+            ++without;
+        }
+    }
+    for (std::size_t c = 0; c < rest.size() && without > 0; ++c) {
+        if (!with_odds[c]) {
+            widths[c] = std::clamp(spare / without, std::min(least[c], rest[c]), rest[c]);
+            spare -= widths[c];
+            --without;
+        }
+    }
+    return widths;
 }
 
 }  // namespace orvanta

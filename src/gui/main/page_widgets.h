@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <vector>
 
 #include "core/base/services.h"
 #include "gui/widgets/filtered_line_edit.h"
@@ -39,6 +40,12 @@ QVBoxLayout* TitledGridLayout(QWidget* page, QLabel* title, GridView* grid,
 // A grid of boxes, each with its caption in front of it, right-aligned.
 QGridLayout* CaptionedBoxGrid();
 void AddCaptionedBox(QGridLayout* grid, QLabel* caption, QWidget* box, int row, int col);
+
+// Widths that share out the grid's own: a column with figures widens to at
+// least `least`, and the columns without give up what that takes, each down
+// to no less than its `least` (its header).
+std::vector<int> SharedWidths(const std::vector<int>& rest, const std::vector<bool>& with_odds,
+                              const std::vector<int>& least);
 
 // The width of a page's edit boxes at the program's font.
 inline constexpr int kBoxWidth = 80;

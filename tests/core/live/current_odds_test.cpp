@@ -57,6 +57,46 @@ TEST_P(OddsTest, WorkedExamples) {
     }
 }
 
+TEST_P(OddsTest, ProbabilitiesByTheChosenMethod) {
+    // Worked out apart from the program by each method's definition; the cut
+    // is the book's and the same for every method.
+    struct Case {
+        MarginMethod method;
+        const char* results;
+        const char* parameter;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {MarginMethod::kProportional, "50.39|27.42|22.2 6.78",   ""},
+        {MarginMethod::kAdditive,     "51.63|26.99|21.38 6.78",  "taken = 0.0243"},
+        {MarginMethod::kPower,        "51.67|26.89|21.44 6.78",  "k = 1.0732"},
+        {MarginMethod::kShin,         "51.31|27.09|21.6 6.78",   "z = 0.0366"},
+        {MarginMethod::kOddsRatio,    "51.17|27.06|21.77 6.78",  "c = 1.1229"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(MethodKey(c.method)));
+        CoreScene scene(Sep());
+        CurrentOddsPanel panel = Panel("1.85", "3.40", "4.20");
+        panel.method = c.method;
+        CalculateProbabilities(panel, scene.services);
+        EXPECT_EQ(Results(panel), S(c.results));
+        EXPECT_EQ(panel.method_parameter.text, S(c.parameter));
+        EXPECT_FALSE(panel.probability_1.colour);
+    }
+}
+
+TEST_P(OddsTest, AProbabilityOutOfRangeIsMarked) {
+    CoreScene scene(Sep());
+    CurrentOddsPanel panel = Panel("1.2", "5", "100");
+    panel.method = MarginMethod::kAdditive;
+    CalculateProbabilities(panel, scene.services);
+    EXPECT_EQ(panel.probability_2.text, S("-0.44"));
+    EXPECT_EQ(panel.probability_2.colour, kColourRed);
+    EXPECT_FALSE(panel.probability_1.colour);
+    EXPECT_EQ(panel.method_parameter.text, S("taken = 0.0144") + "; out of range");
+}
+
 TEST_P(OddsTest, AZeroOddsFailsAndKeepsTheResults) {
     // Odds so small that 100 / odds leaves the double range: the payout would
     // come out as 0 and the margin as 100 if the book's overflow went unseen.

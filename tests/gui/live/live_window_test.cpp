@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,6 +31,7 @@
 #include "core/live/game_record.h"
 #include "core/live/live_ledger.h"
 #include "core/live/position_sheet.h"
+#include "core/markets/method_choice.h"
 #include "gui/find_control.h"
 #include "gui/gui_scene.h"
 #include "gui/live/live_window.h"
@@ -894,6 +896,43 @@ private slots:
         PressKey(Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QCOMPARE(scene.Content(game), std::string(";;;\r\n2;;;10;;;;;\r\n;;;;;;;;\r\n"));
+        QVERIFY(scene.gui.prompter.AllShown());
+    }
+
+    // The method the PROBABILITY page left is the panel's too; choosing
+    // another works the odds out again without touching the game's record.
+    void theCurrentOddsFollowTheChosenMethod() {
+        LiveScene scene;
+        const std::string game = "2008_03_15;20-45;G.lvo";
+        const std::string record = "1.85;3.40;4.20;\r\n;;;;;;;;\r\n";
+        scene.Record(game, record);
+        RememberMethod(scene.gui.platform.UserFolder(), MarginMethod::kPower, nullptr);
+        scene.Open();
+        scene.ClickListRow(1);
+        QCOMPARE(scene.BoxText("probability_1"), std::string("51.67"));
+        QCOMPARE(scene.BoxText("probability_x"), std::string("26.89"));
+        QCOMPARE(scene.BoxText("probability_2"), std::string("21.44"));
+        QCOMPARE(scene.BoxText("bookmaker_cut"), std::string("6.78"));
+        QCOMPARE(scene.BoxText("method_parameter"), std::string("k = 1.0732"));
+        QVERIFY(scene.Box("method_parameter")->isReadOnly());
+
+        auto* method = testing::Find<QComboBox>(*scene.window, LiveWindowControls(), "method");
+        QVERIFY(method);
+        QCOMPARE(method->currentText(), QStringLiteral("Power"));
+        method->setFocus();
+        QTest::keyClick(method, Qt::Key_Down);
+        QCOMPARE(scene.BoxText("probability_1"), std::string("51.31"));
+        QCOMPARE(scene.BoxText("method_parameter"), std::string("z = 0.0366"));
+        QCOMPARE(RememberedMethod(scene.gui.platform.UserFolder()), MarginMethod::kShin);
+        QCOMPARE(scene.Content(game), record);
+        // Back to the panel's own arithmetic, to the last digit.
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(method, Qt::Key_Up);
+        }
+        QCOMPARE(method->currentIndex(), 0);
+        QCOMPARE(scene.BoxText("probability_1"), std::string("50.39"));
+        QCOMPARE(scene.BoxText("probability_2"), std::string("22.2"));
+        QCOMPARE(scene.BoxText("method_parameter"), std::string());
         QVERIFY(scene.gui.prompter.AllShown());
     }
 

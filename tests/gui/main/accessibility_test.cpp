@@ -76,7 +76,8 @@ private slots:
         QCOMPARE(ColumnHeaders(arbitrage).size(), 13);
         QCOMPARE(ColumnHeaders(arbitrage).last(), QStringLiteral("13"));
         auto* probability = Find(*main, ProbabilityControls(), &ProbabilityPage::outcomes);
-        QCOMPARE(RowHeaders(probability), (QStringList{"ODDS", "PROBABILITY %"}));
+        QCOMPARE(RowHeaders(probability), (QStringList{"ODDS", "PROBABILITY %", "FAIR ODDS",
+                                                       "OFFERED ODDS", "EDGE %", "KELLY STAKE"}));
         auto* records = Find(*main, OddsControls(), &OddsPage::records);
         QCOMPARE(ColumnHeaders(records), (QStringList{"WINS", "DRAWS", "LOSSES"}));
         QCOMPARE(RowHeaders(records), (QStringList{"HOME TEAM", "AWAY TEAM"}));

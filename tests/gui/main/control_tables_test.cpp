@@ -59,7 +59,9 @@ const std::vector<std::string> kArbitrageNames = {
     "Edit6", "Label16", "Edit13", "Label6", "Edit7", "Label7", "Edit8"};
 const std::vector<std::string> kProbabilityNames = {
     "AdvProbability", "Label9", "Label10", "Label11", "Label12", "Edit9", "Label13", "Edit10",
-    "Label14", "Edit11"};
+    "Label14", "Edit11",
+    "Label17", "Label18", "Label19", "Label20", "Label21", "ComboBox1", "Label22", "Edit14",
+    "Edit15", "Label23", "Edit16", "Label24", "Edit17", "Label25", "Edit18", "Label26", "Edit19"};
 const std::vector<std::string> kOddsNames = {
     "AdvOdds", "AdvOdds1", "Label15", "Edit12", "LblConverter", "LblDecimal", "edtDecimal",
     "LblFractional", "edtFractional", "LblAmerican", "edtAmerican", "LblHongKong", "edtHongKong",
@@ -69,6 +71,7 @@ const std::vector<std::string> kLiveWindowNames = {
     "FrmLiveOrvanta", "Splitter1", "AdvStringGrid1", "AdvStringGrid2",
     "GroupBox2", "Label8", "Label9", "Label10", "Label11", "Label13", "Edit13", "Edit14", "Edit15",
     "Label12", "Edit10", "Edit11", "Edit12", "Label20", "edtGaniota",
+    "ComboBox1", "Edit22",
     "GroupBox3", "Label14", "Label15", "Label16", "Label17", "Label19", "Edit19", "Edit20",
     "Edit21", "Label18", "Edit16", "Edit17", "Edit18",
     "GroupBox1", "Label1", "Label2", "Label3", "Label4", "Label6", "Edit4", "Edit5", "Edit6",

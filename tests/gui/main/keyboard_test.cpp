@@ -204,6 +204,22 @@ private slots:
         for (TextBox P::*sum : {&P::total_staked, &P::total_returned, &P::total_profit}) {
             QVERIFY(testing::Edit(*window, sum)->isReadOnly());
         }
+
+        // The PROBABILITY page's three columns of boxes, row by row.
+        using Q = ProbabilityPage;
+        testing::Pages(*window)->setCurrentIndex(MainWindow::kProbability);
+        static_cast<ProbabilityTab*>(window->Tab(MainWindow::kProbability))->Grid()->setFocus();
+        auto box = [&](TextBox Q::*field) { return testing::Edit(*window, field); };
+        QCOMPARE(TabWalk(11),
+                 (QList<QWidget*>{
+                     box(&Q::margin), Find<QWidget>(*window, ProbabilityControls(), "method"),
+                     box(&Q::kelly_fraction), box(&Q::return_percent), box(&Q::parameter),
+                     box(&Q::total_stake_percent), box(&Q::cut_percent), box(&Q::bankroll),
+                     box(&Q::growth_percent), calculate, clear}));
+        // Enter goes on from the boxes a user types into.
+        box(&Q::bankroll)->setFocus();
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), box(&Q::growth_percent));
     }
 
     // The live window: the list, the sheet, then the panels under it one after
@@ -216,15 +232,22 @@ private slots:
             return Find<QWidget>(window, LiveWindowControls(), name);
         };
         QList<QWidget*> expected;
-        for (const char* name :
-             {"positions",      "odds_1",         "odds_x",         "odds_2",
-              "probability_1",  "probability_x",  "probability_2",  "bookmaker_cut",
-              "for_positive_1", "for_positive_x", "for_positive_2", "for_probable_1",
-              "for_probable_x", "for_probable_2", "game_wager_1",   "game_wager_x",
-              "game_wager_2",   "return_1",       "return_x",       "return_2",
-              "result_1",       "result_x",       "result_2",       "new_game",
-              "delete_game",    "suggest",        "print",          "help",
-              "exit",           "game_list"}) {
+        for (const char* name : {"positions",      "odds_1",
+                                 "odds_x",         "odds_2",
+                                 "probability_1",  "probability_x",
+                                 "probability_2",  "bookmaker_cut",
+                                 "method",         "method_parameter",
+                                 "for_positive_1", "for_positive_x",
+                                 "for_positive_2", "for_probable_1",
+                                 "for_probable_x", "for_probable_2",
+                                 "game_wager_1",   "game_wager_x",
+                                 "game_wager_2",   "return_1",
+                                 "return_x",       "return_2",
+                                 "result_1",       "result_x",
+                                 "result_2",       "new_game",
+                                 "delete_game",    "suggest",
+                                 "print",          "help",
+                                 "exit",           "game_list"}) {
             expected << control(name);
         }
         QCOMPARE(QApplication::focusWidget(), control("game_list"));

@@ -3,12 +3,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
+#include "core/base/paths.h"
+#include "core/markets/method_choice.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/probability_tab.h"
 #include "gui/main_window_scene.h"
@@ -217,6 +220,15 @@ private slots:
         QTest::newRow("probability return")  << false << "return_percent_label" << "ΕΠΙΣΤΡΟΦΗ %"  << "RETURN %";
         QTest::newRow("probability cut")     << false << "cut_percent_label"    << "ΓΚΑΝΙΟΤΑ %"   << "BOOK CUT %";
         QTest::newRow("odds cut")            << true  << "cut_percent_label"    << "ΓΚΑΝΙΟΤΑ %"   << "BOOK CUT %";
+        QTest::newRow("fair odds")           << false << "fair_odds_row"        << "ΔΙΚΑΙΗ ΑΠΟΔΟΣΗ" << "FAIR ODDS";
+        QTest::newRow("offered odds")        << false << "offered_row"          << "ΑΛΛΗ ΑΠΟΔΟΣΗ" << "OFFERED ODDS";
+        QTest::newRow("edge")                << false << "edge_row"             << "ΠΛΕΟΝΕΚΤΗΜΑ %" << "EDGE %";
+        QTest::newRow("kelly stake")         << false << "stake_row"            << "ΠΟΣΟ KELLY" << "KELLY STAKE";
+        QTest::newRow("method")              << false << "method_label"         << "ΜΕΘΟΔΟΣ"      << "METHOD";
+        QTest::newRow("bankroll")            << false << "bankroll_label"       << "ΚΕΦΑΛΑΙΟ"     << "BANKROLL";
+        QTest::newRow("kelly fraction")      << false << "kelly_fraction_label" << "ΚΛΑΣΜΑ KELLY" << "KELLY FRACTION";
+        QTest::newRow("total stake")         << false << "total_stake_label"    << "ΠΟΝΤΑΡΙΣΜΑ %" << "TOTAL STAKE %";
+        QTest::newRow("growth")              << false << "growth_label"         << "ΑΥΞΗΣΗ %" << "GROWTH %";
         // clang-format on
     }
 
@@ -240,6 +252,95 @@ private slots:
         QCOMPARE(shown->text(), english);
         QCOMPARE(CellText(scene.Odds()->Page().records, 1, 0), QStringLiteral("WINS"));
         QCOMPARE(CellText(scene.Odds()->Page().prices, 0, 1), QStringLiteral("EU DECIMAL"));
+    }
+
+    // Another bookmaker's prices against the book, staked by Kelly; then the
+    // method chosen by keyboard works the page out again and is remembered.
+    void methodAndOfferedOddsThroughTheWindow() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        const TextGrid& cells = tab->Page().outcomes;
+        const QString odds[] = {"2.10", "3.40", "3.50"};
+        for (int col = 0; col < 3; ++col) {
+            TypeInto(tab->Grid(), col, ProbabilityPage::kOddsRow, odds[col]);
+        }
+        TypeInto(tab->Grid(), 0, ProbabilityPage::kOfferedRow, QStringLiteral("2.40"));
+        TypeInto(tab->Grid(), 2, ProbabilityPage::kOfferedRow, QStringLiteral("4"));
+        SetBox(Edit(*scene.window, &ProbabilityPage::bankroll), QStringLiteral("1000"));
+        scene.Calculate();
+        QCOMPARE(CellText(cells, 2, ProbabilityPage::kProbabilityRow), QStringLiteral("27.05"));
+        QCOMPARE(CellText(cells, 0, ProbabilityPage::kFairOddsRow), QStringLiteral("2.22"));
+        QCOMPARE(CellText(cells, 0, ProbabilityPage::kEdgeRow), QStringLiteral("8.22"));
+        QCOMPARE(CellText(cells, 0, ProbabilityPage::kStakeRow), QStringLiteral("102.79"));
+        QCOMPARE(CellText(cells, 2, ProbabilityPage::kStakeRow), QStringLiteral("61.67"));
+        QCOMPARE(CellText(cells, 1, ProbabilityPage::kStakeRow), QString());
+        QCOMPARE(scene.Box(&ProbabilityPage::total_stake_percent), QStringLiteral("16.45"));
+        QCOMPARE(scene.Box(&ProbabilityPage::growth_percent), QStringLiteral("0.6972"));
+        QCOMPARE(scene.Box(&ProbabilityPage::parameter), QString());
+
+        auto* method = testing::Find<QComboBox>(*scene.window, ProbabilityControls(), "method");
+        QVERIFY(method);
+        method->setFocus();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(method, Qt::Key_Down);
+        }
+        QCOMPARE(tab->Page().method, MarginMethod::kShin);
+        QCOMPARE(scene.Box(&ProbabilityPage::parameter), QStringLiteral("z = 0.0281"));
+        QCOMPARE(CellText(cells, 0, ProbabilityPage::kProbabilityRow), QStringLiteral("45.58"));
+        QCOMPARE(CellText(cells, 0, ProbabilityPage::kEdgeRow), QStringLiteral("9.4"));
+        QCOMPARE(CellText(cells, 0, ProbabilityPage::kStakeRow), QStringLiteral("110.52"));
+        QCOMPARE(scene.Box(&ProbabilityPage::total_stake_percent), QStringLiteral("17.13"));
+        QCOMPARE(RememberedMethod(scene.gui.platform.UserFolder()), MarginMethod::kShin);
+
+        // The next window starts with it.
+        Recorded recorded;
+        const auto next = testing::MakeWindow(scene.gui, recorded);
+        auto* next_tab = static_cast<ProbabilityTab*>(next->Tab(MainWindow::kProbability));
+        QCOMPARE(next_tab->Page().method, MarginMethod::kShin);
+        QCOMPARE(next_tab->MethodChoice()->currentText(), QStringLiteral("Shin"));
+    }
+
+    // Additive takes more from the long shot than it has: the figure is on red,
+    // a note under the boxes names the outcome, and no fair odds stand for it.
+    void aProbabilityOutOfRangeIsNoted() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        QLineEdit* note = Edit(*scene.window, &ProbabilityPage::range_note);
+        QVERIFY(!note->isVisible());
+        const QString odds[] = {"1.2", "5", "100"};
+        for (int col = 0; col < 3; ++col) {
+            TypeInto(tab->Grid(), col, ProbabilityPage::kOddsRow, odds[col]);
+        }
+        auto* method = testing::Find<QComboBox>(*scene.window, ProbabilityControls(), "method");
+        method->setFocus();
+        QTest::keyClick(method, Qt::Key_Down);
+        scene.Calculate();
+        const TextGrid& cells = tab->Page().outcomes;
+        QCOMPARE(CellText(cells, 2, ProbabilityPage::kProbabilityRow), QStringLiteral("-0.44"));
+        QCOMPARE(CellText(cells, 2, ProbabilityPage::kFairOddsRow), QString());
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("out of range: 3"));
+        QTest::keyClick(method, Qt::Key_Down);
+        QVERIFY(!note->isVisible());
+    }
+
+    // What the value rows cannot use is said once, and no figure stands for it.
+    void aBadBankrollIsSaid() {
+        Scene scene;
+        QVERIFY(scene.Show(MainWindow::kProbability));
+        ProbabilityTab* tab = scene.Probability();
+        TypeInto(tab->Grid(), 0, ProbabilityPage::kOddsRow, QStringLiteral("2"));
+        TypeInto(tab->Grid(), 1, ProbabilityPage::kOddsRow, QStringLiteral("2"));
+        TypeInto(tab->Grid(), 0, ProbabilityPage::kOfferedRow, QStringLiteral("2.5"));
+        SetBox(Edit(*scene.window, &ProbabilityPage::bankroll), QStringLiteral("0"));
+        scene.gui.prompter.ExpectMessage("The bankroll must be greater than 0.");
+        scene.Calculate();
+        QCOMPARE(CellText(tab->Page().outcomes, 0, ProbabilityPage::kProbabilityRow),
+                 QStringLiteral("50"));
+        QCOMPARE(CellText(tab->Page().outcomes, 0, ProbabilityPage::kStakeRow), QString());
+        QCOMPARE(scene.Box(&ProbabilityPage::total_stake_percent), QString());
     }
 
     void oddsThroughTheWindow() {
