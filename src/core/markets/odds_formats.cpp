@@ -12,6 +12,13 @@ namespace orvanta {
 
 namespace {
 
+// The longest price a bookmaker prints is far below this.
+constexpr double kMostDecimalOdds = 1e6;
+
+}  // namespace
+
+namespace {
+
 struct FormatName {
     OddsFormat format;
     std::string_view key;
@@ -210,8 +217,9 @@ Price ReadPercent(std::string_view text) {
 
 }  // namespace
 
-Price ReadPrice(std::string_view text, OddsFormat format) {
-    text = Trimmed(text);
+namespace {
+
+Price ReadAnyPrice(std::string_view text, OddsFormat format) {
     if (format == OddsFormat::kFractional) {
         return ReadFractional(text);
     }
@@ -247,6 +255,18 @@ Price ReadPrice(std::string_view text, OddsFormat format) {
             break;
     }
     NotAPrice(text, format);
+}
+
+}  // namespace
+
+Price ReadPrice(std::string_view text, OddsFormat format) {
+    const Price price = ReadAnyPrice(Trimmed(text), format);
+    // Beyond what any book prints, the other formats' figures would run to
+    // hundreds of digits (a long Indonesian price is a decimal of 1E299).
+    if (price.decimal > kMostDecimalOdds) {
+        throw OperationError("A price above 1000000 in decimal odds is not one a bookmaker prints");
+    }
+    return price;
 }
 
 namespace {

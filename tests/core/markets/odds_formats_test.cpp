@@ -62,7 +62,7 @@ const std::vector<Reading>& OwnReadings() {
         {"1", F::kMalay, 2.0, 1, 1, 0.0},
         {"-1", F::kIndonesian, 2.0, 1, 1, 0.0},
         {"33.33", F::kPercent, 100.0 / 33.33, 6667, 3333, 1e-15},
-        {"12345678901234567890.5", F::kDecimal, 12345678901234567890.5, 0, 0, 1e4},
+        {"1.23456789012345678905", F::kDecimal, 1.23456789012345678905, 0, 0, 1e-15},
     };
     return readings;
 }
@@ -143,15 +143,38 @@ TEST(OddsFormatsTest, ShowsTheExactFractionAndTheUsersDecimalMark) {
 
 TEST(OddsFormatsTest, RefusesWhatIsNoPrice) {
     const std::vector<std::pair<std::string, OddsFormat>> bad = {
-        {"+0", F::kAmerican},     {"+50", F::kAmerican},     {"-99.9", F::kAmerican},
-        {"-50", F::kDecimal},     {"1", F::kDecimal},        {"0.5", F::kDecimal},
-        {"3/0", F::kFractional},  {"1/0", F::kFractional},   {"0/1", F::kFractional},
-        {"-3/2", F::kFractional}, {"abc", F::kDecimal},      {"abc", F::kFractional},
-        {"", F::kDecimal},        {"2..5", F::kDecimal},     {"1e5", F::kDecimal},
-        {"0", F::kMalay},         {"1.5", F::kMalay},        {"-1.01", F::kMalay},
-        {"0.5", F::kIndonesian},  {"-0.99", F::kIndonesian}, {"0", F::kHongKong},
-        {"-0.5", F::kHongKong},   {"0", F::kPercent},        {"100", F::kPercent},
-        {"120%", F::kPercent},    {"+", F::kAmerican},       {"2.5x", F::kDecimal},
+        {"+0", F::kAmerican},
+        {"+50", F::kAmerican},
+        {"-99.9", F::kAmerican},
+        {"-50", F::kDecimal},
+        {"1", F::kDecimal},
+        {"0.5", F::kDecimal},
+        {"3/0", F::kFractional},
+        {"1/0", F::kFractional},
+        {"0/1", F::kFractional},
+        {"-3/2", F::kFractional},
+        {"abc", F::kDecimal},
+        {"abc", F::kFractional},
+        {"", F::kDecimal},
+        {"2..5", F::kDecimal},
+        {"1e5", F::kDecimal},
+        {"0", F::kMalay},
+        {"1.5", F::kMalay},
+        {"-1.01", F::kMalay},
+        {"0.5", F::kIndonesian},
+        {"-0.99", F::kIndonesian},
+        {"0", F::kHongKong},
+        {"-0.5", F::kHongKong},
+        {"0", F::kPercent},
+        {"100", F::kPercent},
+        {"120%", F::kPercent},
+        {"+", F::kAmerican},
+        {"2.5x", F::kDecimal},
+        // Beyond any book's longest price the other formats would need an exponent.
+        {"1000000.01", F::kDecimal},
+        {"777777777777777777777", F::kIndonesian},
+        {"+100000000", F::kAmerican},
+        {"0.00009", F::kPercent},
     };
     for (const auto& [text, format] : bad) {
         EXPECT_THROW(ReadPrice(text, format), OperationError)
@@ -170,6 +193,18 @@ TEST(OddsFormatsTest, RefusesWhatIsNoPrice) {
     } catch (const OperationError& e) {
         EXPECT_STREQ(e.what(), "\"abc\" is not a price in decimal odds");
     }
+}
+
+// The longest price there is still reads in every format as the boxes take it:
+// digits, a sign, a mark, a fraction bar, never an exponent.
+TEST(OddsFormatsTest, TheLongestPriceHasNoExponentInAnyFormat) {
+    const PriceTexts texts = PriceInEveryFormat(ReadPrice("1000000", F::kDecimal), '.');
+    for (const std::string& text :
+         {texts.decimal, texts.fractional, texts.american, texts.hong_kong, texts.malay,
+          texts.indonesian, texts.percent}) {
+        EXPECT_EQ(text.find_first_not_of("+-0123456789./"), std::string::npos) << text;
+    }
+    EXPECT_EQ(texts.american, "+99999900");
 }
 
 TEST(OddsFormatsTest, KeysGoBothWays) {
