@@ -169,6 +169,18 @@ QGridLayout* ProbabilityTab::LayOutBoxes() {
 void ProbabilityTab::MakeRoomForFigures() {
     TextGrid& grid = m_page.outcomes;
     const FontScale scale = m_grid->Scale();
+    // Every cell's change calls here, a colour's too (Clear recolours the whole
+    // grid): the widths follow only the texts and the font.
+    std::vector<std::string> shown{std::to_string(scale.AcrossFactor())};
+    for (int c = 0; c < P::kOutcomes; ++c) {
+        for (int r = 0; r < P::kRows; ++r) {
+            shown.push_back(grid.Cell(c, r));
+        }
+    }
+    if (shown == m_room_made_for) {
+        return;
+    }
+    m_room_made_for = std::move(shown);
     // A grown column may come out a pixel narrower than its width grown alone.
     const int rounding = scale.AcrossFactor() > 1.0 ? 1 : 0;
     std::vector<bool> with_figures(P::kOutcomes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/markets/probability_page.h"
@@ -47,6 +48,8 @@ private:
     Controls<ProbabilityPage> m_controls;
     GridView* m_grid = nullptr;
     QComboBox* m_method = nullptr;
+    // The texts and font the columns' room was last made for.
+    std::vector<std::string> m_room_made_for;
     // The columns' own widths, which figures may borrow from.
     std::vector<int> m_rest_widths;
 };
