@@ -51,6 +51,9 @@ struct CalcRequest {
     std::optional<std::string> kelly_fraction;  // 1 when none
     std::optional<std::string> kelly_bankroll;  // stakes in money only with one
     std::optional<std::string> convert_from;    // a FormatKey; decimal when none
+
+    // live: the exchange's commission the suggestions are net of, in per cent.
+    std::optional<std::string> live_commission;
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.

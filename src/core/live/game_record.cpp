@@ -63,6 +63,12 @@ bool IsBlank(char c) {
 
 LiveGameRecord ParseGameRecord(std::string_view bytes) {
     LiveGameRecord record;
+    // A text editor may put a UTF-8 byte-order mark before the first line; it
+    // is no part of the first price.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
     std::size_t pos = 0;
     bool first_line = true;
     // An empty file still has its (empty) first line; a final line break opens

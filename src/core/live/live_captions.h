@@ -46,8 +46,11 @@ inline constexpr CatalogueText kCurrentOddsTip{"FrmLiveOrvanta", "TrehonTimesHin
 inline constexpr CatalogueText kNewGameTip{"FrmLiveOrvanta", "NewHint", "Νεος Αγωνας για Live Bet"};
 inline constexpr CatalogueText kDeleteGameTip{"FrmLiveOrvanta", "DeleteHint",
                                               "Διαγραφη του αγωνα απο την λιστα"};
-inline constexpr CatalogueText kSuggestionTip{"FrmLiveOrvanta", "ProtasiHint",
-                                              "Υπογισμος για παιχνιδι"};
+// The suggestion button's tip, since it acts, says what it does.
+inline constexpr CatalogueText kSuggestionTip{
+    "FrmLiveOrvanta", "ProtasiHint",
+    "Προσθέτει στο φύλλο τα ποσά της επάνω γραμμής ως αγορές στις τρέχουσες αποδόσεις, αφού "
+    "ρωτήσει"};
 inline constexpr CatalogueText kDeleteGameQuestion{"FrmLiveOrvanta", "DeleteGameQuestion",
                                                    "Delete game ?"};
 inline constexpr CatalogueText kRecordProblem{"FrmLiveOrvanta", "RecordProblem",
@@ -78,5 +81,31 @@ inline constexpr CatalogueText kCancel{"FrmLiveOrvantaNewGame", "Cancel", "Cance
 inline constexpr CatalogueText kMethod{"FrmLiveOrvanta", "Method", "Method"};
 inline constexpr CatalogueText kParameter{"FrmLiveOrvanta", "Parameter", "Parameter"};
 inline constexpr CatalogueText kOutOfRange{"FrmLiveOrvanta", "OutOfRange", "out of range"};
+
+// The suggestion panel's figures: the exchange's commission they are net of,
+// each row's result, and the word a row gives instead of figures, or beside
+// them when they need one.
+inline constexpr CatalogueText kCommission{"FrmLiveOrvanta", "Commission", "Commission %"};
+inline constexpr CatalogueText kCommissionTip{
+    "FrmLiveOrvanta", "CommissionHint",
+    "The exchange's commission on net winnings, in per cent; the suggestions are net of it"};
+inline constexpr CatalogueText kCommissionRange{"FrmLiveOrvanta", "CommissionRange",
+                                                "The commission is a figure from 0 to 100"};
+inline constexpr CatalogueText kOddsAboveOne{"FrmLiveOrvanta", "OddsAboveOne",
+                                             "The current odds must be figures above 1"};
+inline constexpr CatalogueText kPositionLevel{"FrmLiveOrvanta", "PositionLevel",
+                                              "The position is level: no stakes are needed"};
+inline constexpr CatalogueText kLeastLoss{"FrmLiveOrvanta", "LeastLoss",
+                                          "A loss is the best that can be locked in"};
+inline constexpr CatalogueText kOthersCovered{"FrmLiveOrvanta", "OthersCovered",
+                                              "The other outcomes are at zero or above already"};
+inline constexpr CatalogueText kCannotCover{
+    "FrmLiveOrvanta", "CannotCover",
+    "No back stakes at these odds keep the other outcomes at zero or above"};
+inline constexpr CatalogueText kNothingToAdd{"FrmLiveOrvanta", "NothingToAdd",
+                                             "There are no stakes to add"};
+inline constexpr CatalogueText kAddBacksQuestion{
+    "FrmLiveOrvanta", "AddBacksQuestion",
+    "Add the upper row's stakes to the sheet as back positions at the current odds?"};
 
 }  // namespace orvanta::live_captions

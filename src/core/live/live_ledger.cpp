@@ -9,6 +9,7 @@
 #include "core/base/file_io.h"
 #include "core/base/operation_error.h"
 #include "core/base/paths.h"
+#include "core/base/remembered_setting.h"
 #include "core/i18n/catalogue.h"
 #include "core/live/game_record.h"
 #include "core/live/live_captions.h"
@@ -57,6 +58,7 @@ void LiveLedger::FillGameList() {
     m_list_row = games == 0 ? 0 : std::clamp(m_list_row, 1, games);
 
     ClearPositionSheet(m_page, m_catalogue);
+    ClearSuggestions(m_page);
     m_current_file.clear();
 }
 
@@ -107,7 +109,7 @@ void LiveLedger::ClearOddsPanel() {
 }
 
 EventParts LiveLedger::LoadGame(int row) {
-    return {[this, row] { ReadGame(row); }, [this] { RecalculateSheet(m_page, m_services); }};
+    return {[this, row] { ReadGame(row); }, [this] { RecalculateAll(); }};
 }
 
 EventParts LiveLedger::LoadGameUnlessLoaded(int row) {
@@ -137,6 +139,7 @@ void LiveLedger::ReadGame(int row) {
 
     ClearPositionSheet(m_page, m_catalogue);
     ClearOddsPanel();
+    ClearSuggestions(m_page);
     m_current_file.clear();
 
     const std::string& name = list.Cell(0, row);
@@ -215,12 +218,55 @@ void LiveLedger::SheetEditEnded() {
     // The record keeps what was typed, also when the figures cannot be
     // worked out: it must never fall behind the sheet on screen.
     try {
-        RecalculateSheet(m_page, m_services);
+        RecalculateAll();
     } catch (const OperationError&) {
         SaveGame();
         throw;
     }
     SaveGame();
+}
+
+void LiveLedger::RecalculateAll() {
+    try {
+        RecalculateSheet(m_page, m_services);
+    } catch (const OperationError&) {
+        ClearSuggestions(m_page);
+        throw;
+    }
+    UpdateSuggestions();
+}
+
+void LiveLedger::UpdateSuggestions() {
+    CalculateSuggestions(m_page, m_page, m_page, m_services.separator, m_catalogue);
+}
+
+void LiveLedger::CommissionChanged() {
+    UpdateSuggestions();
+    const auto commission = CommissionFraction(m_page.commission.text, m_services.separator);
+    if (commission) {
+        RememberCommission(m_services.platform.UserFolder(), *commission * 100,
+                           m_services.write_faults);
+    }
+}
+
+void LiveLedger::AddSureBacks() {
+    const std::vector<SuggestedBack> backs = SureBacks(m_page, m_page, m_services.separator);
+    if (backs.empty()) {
+        std::string message = m_catalogue.Read(live_captions::kNothingToAdd);
+        if (!m_page.sure_note.text.empty()) {
+            message += "\n" + m_page.sure_note.text;
+        }
+        m_services.prompter.ShowMessage(message);
+        return;
+    }
+    // The backs are money the user is to place: nothing goes on the sheet
+    // unless asked for.
+    if (!m_services.prompter.AskYesNo(m_catalogue.Read(live_captions::kAddBacksQuestion),
+                                      DefaultAnswer::kNo)) {
+        return;
+    }
+    AddBackRows(m_page, backs);
+    SheetEditEnded();
 }
 
 bool LiveLedger::CheckSheetEntry(int col, int row, const std::string& text_before) {
@@ -238,11 +284,22 @@ EventParts LiveLedger::CurrentOddsChanged() {
             box->text.clear();
             box->colour.reset();
         }
+        UpdateSuggestions();
         // A price typed before the others is kept all the same: the record
         // holds an empty field for each one missing.
         return {[this] { SaveGame(); }};
     }
-    return {[this] { CalculateProbabilities(m_page, m_services, m_catalogue); },
+    return {[this] {
+                // Odds the probabilities fail on are no odds to suggest backs
+                // at either: the panel says so.
+                try {
+                    CalculateProbabilities(m_page, m_services, m_catalogue);
+                } catch (const OperationError&) {
+                    UpdateSuggestions();
+                    throw;
+                }
+                UpdateSuggestions();
+            },
             // Odds that cannot be worked out are still what the user typed.
             [this] { SaveGame(); }};
 }

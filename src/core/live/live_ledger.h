@@ -31,6 +31,7 @@
 #include "core/live/game_record.h"
 #include "core/live/live_captions.h"
 #include "core/live/position_sheet.h"
+#include "core/live/suggestions.h"
 
 namespace orvanta {
 
@@ -44,10 +45,10 @@ inline constexpr const char* kCreateFirstMessage = live_captions::kCreateFirst.f
 inline constexpr const char* kGameExistsMessage = live_captions::kGameExists.fallback;
 
 // What the live window shows, as texts: the game list, the loaded game's
-// position sheet with its totals, and its current odds with what they imply.
-// The sheet and the panel are bases, so that each of their fields is a field
-// of the page as well.
-struct LivePage : PositionSheet, CurrentOddsPanel {
+// position sheet with its totals, its current odds with what they imply, and
+// the suggestions drawn from both. The sheet and the panels are bases, so that
+// each of their fields is a field of the page as well.
+struct LivePage : PositionSheet, CurrentOddsPanel, SuggestionPanel {
     LivePage();
 
     // A fixed header row, then one record file name a row.
@@ -137,7 +138,25 @@ public:
     // that cannot be worked out and odds with a price still missing.
     [[nodiscard]] EventParts CurrentOddsChanged();
 
+    // The suggestions worked out afresh from what the page shows now; after a
+    // change of the margin method, which may make another outcome the likeliest.
+    void UpdateSuggestions();
+
+    // The commission was typed: the suggestions follow it, and one that is a
+    // figure from 0 to 100 is kept for the next start. The record is no
+    // concern of it.
+    void CommissionChanged();
+
+    // The suggestion button: asks (No by default) whether the upper row's
+    // backs go on the sheet, and on Yes adds them as back rows at the current
+    // odds, recalculates and saves as after an edit. With no backs to add it
+    // says so and changes nothing.
+    void AddSureBacks();
+
 private:
+    // The sheet recalculated, then the suggestions from its new totals; when the
+    // totals cannot be worked out, no suggestion is left standing on the old ones.
+    void RecalculateAll();
     void ClearOddsPanel();
     void ReadGame(int row);
     // The record's current odds into their boxes and their probabilities worked

@@ -28,8 +28,10 @@
 #include "core/base/handler_guard.h"
 #include "core/base/paths.h"
 #include "core/live/current_odds.h"
+#include "core/live/live_captions.h"
 #include "core/live/position_sheet.h"
 #include "core/live/record_folder.h"
+#include "core/live/suggestions.h"
 #include "core/markets/method_choice.h"
 #include "core/markets/probability_page.h"
 #include "gui/live/live_panels.h"
@@ -100,6 +102,7 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
     WireSheet();
     WireCurrentOdds();
     WireMethod();
+    WireCommission();
 
     m_list->SetCanEdit([](int, int) { return false; });
     // A click, a move of the current row, Enter or Space: the row's game.
@@ -107,15 +110,12 @@ LiveWindow::LiveWindow(Services& services, const Catalogue& catalogue, HelpOpene
     m_list->installEventFilter(this);
 
     const std::pair<const char*, void (LiveWindow::*)()> buttons[] = {
-        {"new_game", &LiveWindow::OnNewGame},
-        {"delete_game", &LiveWindow::OnDeleteGame},
-        {"help", &LiveWindow::OnHelp},
-        {"print", &LiveWindow::OnPrint},
-        {"exit", &LiveWindow::OnExit}};
+        {"new_game", &LiveWindow::OnNewGame}, {"delete_game", &LiveWindow::OnDeleteGame},
+        {"help", &LiveWindow::OnHelp},        {"print", &LiveWindow::OnPrint},
+        {"suggest", &LiveWindow::OnSuggest},  {"exit", &LiveWindow::OnExit}};
     for (const auto& [button, handler] : buttons) {
         connect(m_controls.Made<QPushButton>(button), &QPushButton::clicked, this, handler);
     }
-    // The suggestion button is built but has no action.
 
     // F1 from every control, as in the main window: the shortcut comes before
     // the focused control (a cell editor too) sees the key.
@@ -235,7 +235,7 @@ void LiveWindow::WireSheet() {
     m_sheet->SetEditingDone([this](int, int) {
         // The figures worked out before a failure are shown all the same.
         RunGuarded(m_services.prompter, [this] {
-            m_typed_odds.Collect();
+            m_typed_boxes.Collect();
             m_ledger.SheetEditEnded();
         });
         ShowBoxes();
@@ -247,7 +247,7 @@ void LiveWindow::WireCurrentOdds() {
     for (std::size_t i = 0; i < m_odds_boxes.size(); ++i) {
         FilteredLineEdit* box = m_controls.Box(fields[i]);
         m_odds_boxes[i] = box;
-        m_typed_odds.Bind(box, &(m_ledger.Page().*fields[i]));
+        m_typed_boxes.Bind(box, &(m_ledger.Page().*fields[i]));
         box->setReadOnly(false);
         box->installEventFilter(this);
         box->SetKeyFilter([this](char typed, const std::string& current) {
@@ -276,10 +276,41 @@ void LiveWindow::OnMethodChosen(int index) {
     });
     // The method is no part of the game: its record stays as it is.
     RunGuarded(m_services.prompter, [&] {
-        m_typed_odds.Collect();
+        m_typed_boxes.Collect();
         if (HasAllCurrentOdds(page)) {
             CalculateProbabilities(page, m_services, m_catalogue);
         }
+    });
+    // Another method may make another outcome the likeliest.
+    m_ledger.UpdateSuggestions();
+    ShowBoxes();
+}
+
+void LiveWindow::WireCommission() {
+    FilteredLineEdit* box = m_controls.Box(&LivePage::commission);
+    m_typed_boxes.Bind(box, &m_ledger.Page().commission);
+    box->setReadOnly(false);
+    box->SetKeyFilter([this](char typed, const std::string& current) {
+        return FilterOddsKey(typed, m_services.separator, current);
+    });
+    m_ledger.Page().commission.text =
+        RememberedCommission(m_services.platform.UserFolder(), m_services.separator);
+    // Only what the user types: showing the page sets the box too.
+    connect(box, &QLineEdit::textEdited, this, &LiveWindow::OnCommissionEdited);
+}
+
+void LiveWindow::OnCommissionEdited() {
+    RunGuarded(m_services.prompter, [this] {
+        m_typed_boxes.Collect();
+        m_ledger.CommissionChanged();
+    });
+    ShowBoxes();
+}
+
+void LiveWindow::OnSuggest() {
+    RunGuarded(m_services.prompter, [this] {
+        m_typed_boxes.Collect();
+        m_ledger.AddSureBacks();
     });
     ShowBoxes();
 }
@@ -461,7 +492,7 @@ void LiveWindow::OnListFocused() {
 void LiveWindow::OnCurrentOddsChanged() {
     EventParts parts;
     RunGuarded(m_services.prompter, [&] {
-        m_typed_odds.Collect();
+        m_typed_boxes.Collect();
         parts = m_ledger.CurrentOddsChanged();
     });
     RunEachGuarded(m_services.prompter, parts);
@@ -513,6 +544,24 @@ void LiveWindow::ShowBoxes() {
     // out of range too, is in its tool tip.
     auto* parameter = m_controls.Box(&LivePage::method_parameter);
     parameter->setToolTip(parameter->text());
+    m_controls.Made<QLabel>("suggestion_note")->setText(SuggestionNotes());
+}
+
+QString LiveWindow::SuggestionNotes() const {
+    // A word that holds for both rows is said once; a row's own word after its name.
+    const LivePage& page = m_ledger.Page();
+    if (page.sure_note.text == page.probable_note.text) {
+        return ToQt(page.sure_note.text);
+    }
+    QStringList notes;
+    for (const auto& [row, note] :
+         {std::make_pair(&live_captions::kForPositive, &page.sure_note),
+          std::make_pair(&live_captions::kForProbable, &page.probable_note)}) {
+        if (!note->text.empty()) {
+            notes << ToQt(m_catalogue.Read(*row) + ": " + note->text);
+        }
+    }
+    return notes.join(QLatin1Char('\n'));
 }
 
 void LiveWindow::ShowPage() {

@@ -86,11 +86,16 @@ private:
     void OnCurrentOddsChanged();
     void WireMethod();
     void OnMethodChosen(int index);
+    void WireCommission();
+    void OnCommissionEdited();
+    void OnSuggest();
     bool OnOddsKeyPress(QLineEdit* box, QKeyEvent* event);
 
     // Puts the page's boxes and the list's current row on screen.
     void ShowPage();
     void ShowBoxes();
+    // The suggestion rows' notes as the line under them shows them.
+    QString SuggestionNotes() const;
     void FitListPane();
     // What the sheet's pane needs to show every column whole.
     int SheetPaneWidth() const;
@@ -108,7 +113,8 @@ private:
     GridView* m_sheet = nullptr;
     // The current odds of "1", "X" and "2", in the order Enter goes round them.
     std::array<QLineEdit*, 3> m_odds_boxes{};
-    BoxBinding m_typed_odds;
+    // The boxes the user types into: the current odds and the commission.
+    BoxBinding m_typed_boxes;
     // exec() has prepared the window already for the show it is about to make.
     bool m_prepared = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QSplitter>
 
 #include "core/live/live_captions.h"
@@ -43,28 +44,41 @@ ControlTable<P> CurrentOddsRows() {
     };
 }
 
-// Nothing fills the suggestion panel's boxes.
+// The suggestions: the commission they are net of beside the title, then a
+// row of backs and their result for each way out, and a line for what a row
+// has to say in words.
 ControlTable<P> SuggestionRows() {
     return {
         C::Make<QGroupBox>("GroupBox3", "suggestion_panel").NamedBy("suggestion_title"),
         C::Label("Label14", "suggestion_title", captions::kSuggestion),
+        C::Label("Label21", "commission_label", captions::kCommission)
+            .Tip(captions::kCommissionTip),
+        C::Box("Edit26", "commission", &P::commission)
+            .NamedBy("commission_label")
+            .Tip(captions::kCommissionTip),
         C::Label("Label15", "suggestion_column_1", "1"),
         C::Label("Label16", "suggestion_column_x", "X"),
         C::Label("Label17", "suggestion_column_2", "2"),
+        C::Label("Label22", "suggestion_column_result", captions::kResult),
         C::Label("Label19", "for_positive_label", captions::kForPositive),
-        C::Make<FilteredLineEdit>("Edit19", "for_positive_1")
+        C::Box("Edit19", "for_positive_1", &P::sure_1)
             .NamedBy("for_positive_label suggestion_column_1"),
-        C::Make<FilteredLineEdit>("Edit20", "for_positive_x")
+        C::Box("Edit20", "for_positive_x", &P::sure_x)
             .NamedBy("for_positive_label suggestion_column_x"),
-        C::Make<FilteredLineEdit>("Edit21", "for_positive_2")
+        C::Box("Edit21", "for_positive_2", &P::sure_2)
             .NamedBy("for_positive_label suggestion_column_2"),
+        C::Box("Edit24", "for_positive_result", &P::sure_result)
+            .NamedBy("for_positive_label suggestion_column_result"),
         C::Label("Label18", "for_probable_label", captions::kForProbable),
-        C::Make<FilteredLineEdit>("Edit16", "for_probable_1")
+        C::Box("Edit16", "for_probable_1", &P::probable_1)
             .NamedBy("for_probable_label suggestion_column_1"),
-        C::Make<FilteredLineEdit>("Edit17", "for_probable_x")
+        C::Box("Edit17", "for_probable_x", &P::probable_x)
             .NamedBy("for_probable_label suggestion_column_x"),
-        C::Make<FilteredLineEdit>("Edit18", "for_probable_2")
+        C::Box("Edit18", "for_probable_2", &P::probable_2)
             .NamedBy("for_probable_label suggestion_column_2"),
+        C::Box("Edit25", "for_probable_result", &P::probable_result)
+            .NamedBy("for_probable_label suggestion_column_result"),
+        C::Make<QLabel>("Label23", "suggestion_note").NamedBy("suggestion_title"),
     };
 }
 
@@ -111,7 +125,7 @@ const ControlTable<LivePage>& LiveWindowControls() {
             {C::Button("BitBtn2", "new_game", captions::kNewGame).Tip(captions::kNewGameTip),
              C::Button("BitBtn3", "delete_game", captions::kDeleteGame)
                  .Tip(captions::kDeleteGameTip),
-             // The suggestion panel's button, which does nothing.
+             // Puts the upper suggestion's backs on the sheet, after asking.
              C::Button("BitBtn4", "suggest", captions::kSuggestion).Tip(captions::kSuggestionTip),
              // Puts the sheet and the panels on paper.
              C::Button("BitBtn6", "print", captions::kPrint),
@@ -136,8 +150,12 @@ const std::vector<LivePanelLayout>& LivePanels() {
          "method", "method_parameter"},
         {"suggestion_panel", QColor(192, 192, 192), "suggestion_title",
          {"suggestion_column_1", "suggestion_column_x", "suggestion_column_2"},
-         {{"for_positive_label", {"for_positive_1", "for_positive_x", "for_positive_2"}},
-          {"for_probable_label", {"for_probable_1", "for_probable_x", "for_probable_2"}}}},
+         {{"for_positive_label", {"for_positive_1", "for_positive_x", "for_positive_2"},
+           "for_positive_result"},
+          {"for_probable_label", {"for_probable_1", "for_probable_x", "for_probable_2"},
+           "for_probable_result"}},
+         "commission_label", nullptr, "commission", "suggestion_column_result",
+         "suggestion_note"},
         {"totals_panel", ToQColor(kColourLightGreen), "totals_title",
          {"totals_column_1", "totals_column_x", "totals_column_2"},
          {{"game_wager_label", {"game_wager_1", "game_wager_x", "game_wager_2"}},

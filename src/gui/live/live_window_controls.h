@@ -21,6 +21,8 @@ const ControlTable<LivePage>& LiveWindowControls();
 struct LivePanelLine {
     const char* caption;
     std::array<const char*, 3> boxes;
+    // A box under the panel's result column; nullptr when it has none.
+    const char* result = nullptr;
 };
 
 // One of the three panels under the sheet, all laid out alike: a coloured
@@ -35,6 +37,12 @@ struct LivePanelLayout {
     // each across the columns "X" and "2"; nullptr for none.
     const char* beside_title = nullptr;
     const char* beside_last = nullptr;
+    // A box at the end of the title's row; a fourth column's caption after
+    // "2", whose boxes the lines name; and a label across the panel under its
+    // lines. nullptr for none.
+    const char* title_box = nullptr;
+    const char* result_column = nullptr;
+    const char* notes = nullptr;
 };
 
 // The current-odds, suggestion and totals panels, from left to right.

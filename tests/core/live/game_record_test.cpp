@@ -52,6 +52,11 @@ TEST(GameRecord, ReadingRules) {
         {"blank lines between rows",       "1;2;3;\r\n\r\n\n2;;;1;\r\n\r\n",                                     "1|2|3",          {"2|||1||||"}},
         // Found by fuzzing: a CR inside a line would load but never save back.
         {"stray carriage returns",         ",;\r\x0f;\r\n2\r;;;1\r0;\n",                                         ",|\x0f|",        {"2|||10||||"}},
+        // A text editor's byte-order mark is no part of the first price; one
+        // further in stays where it is.
+        {"UTF-8 byte-order mark",          "\xEF\xBB\xBF" "1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n",                  "1.85|3.40|4.20", {"2|||10||||"}},
+        {"byte-order mark alone",          "\xEF\xBB\xBF",                                                       "||",             {}},
+        {"mark after the first line",      "1;2;3;\r\n\xEF\xBB\xBF" "2;;;10;\r\n",                                "1|2|3",          {"\xEF\xBB\xBF" "2|||10||||"}},
     };
     // clang-format on
     for (const ReadCase& c : cases) {

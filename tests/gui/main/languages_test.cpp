@@ -48,7 +48,10 @@ const CatalogueText* const kOnceFixed[] = {
     &texts::kYes, &texts::kNo, &texts::kOk, &texts::kCancel, &texts::kIgnore, &texts::kWarning,
     &texts::kConfirm, &texts::kLookIn, &texts::kFileName, &texts::kFilesOfType, &texts::kOpen,
     &texts::kSave, &texts::kPrintPreview, &texts::kUndo, &texts::kRedo, &texts::kCut,
-    &texts::kCopy, &texts::kPaste, &texts::kDelete, &texts::kSelectAll};
+    &texts::kCopy, &texts::kPaste, &texts::kDelete, &texts::kSelectAll,
+    &live::kCommission, &live::kCommissionTip, &live::kCommissionRange, &live::kOddsAboveOne,
+    &live::kPositionLevel, &live::kLeastLoss, &live::kOthersCovered, &live::kCannotCover,
+    &live::kNothingToAdd, &live::kAddBacksQuestion};
 // clang-format on
 
 // Letters without their accents, in capitals: "Γκανιότα" reads as "ΓΚΑΝΙΟΤΑ".
