@@ -170,22 +170,70 @@ TEST_P(CalcLiveTest, Table) {
                             "                     1.5         20    -30     20   20\n"
                             "       3.4     5                       -5      17   -5\n"
                             "\n"
-                            "Game Wager 1    -10\n"
-                            "Game Wager X    5\n"
-                            "Game Wager 2    0\n"
-                            "Return 1        -15\n"
-                            "Return X        27\n"
-                            "Return 2        5\n"
-                            "Result 1        -5\n"
-                            "Result X        22\n"
-                            "Result 2        5\n"
-                            "Current odds 1  1.85\n"
-                            "Current odds X  3.40\n"
-                            "Current odds 2  4.20\n"
-                            "Probability 1   50.39\n"
-                            "Probability X   27.42\n"
-                            "Probability 2   22.2\n"
-                            "Ganiota         6.78\n"));
+                            "Game Wager 1     -10\n"
+                            "Game Wager X     5\n"
+                            "Game Wager 2     0\n"
+                            "Return 1         -15\n"
+                            "Return X         27\n"
+                            "Return 2         5\n"
+                            "Result 1         -5\n"
+                            "Result X         22\n"
+                            "Result 2         5\n"
+                            "Current odds 1   1.85\n"
+                            "Current odds X   3.40\n"
+                            "Current odds 2   4.20\n"
+                            "Probability 1    50.39\n"
+                            "Probability X    27.42\n"
+                            "Probability 2    22.2\n"
+                            "Ganiota          6.78\n"
+                            "Green up 1       14.59\n"
+                            "Green up X       0\n"
+                            "Green up 2       4.05\n"
+                            "Green up result  3.35\n"
+                            "Let run 1        0\n"
+                            "Let run X        0\n"
+                            "Let run 2        0\n"
+                            "Let run result   -5     [red]\n"));
+}
+
+// The suggestion panel's rows as boxes, net of the commission given; a row
+// that cannot be worked out is empty and says why among the messages.
+TEST_P(CalcLiveTest, Suggestions) {
+    TempFolder folder;
+    const std::string game = folder / "2008_03_15;20-45;G.lvo";
+    folder.Write("2008_03_15;20-45;G.lvo", "2;3.6;4;\r\n3;;;10;;;;;\r\n");
+    const Texts boxes = {"hedge_sure_1",      "hedge_sure_x",         "hedge_sure_2",
+                         "hedge_sure_result", "hedge_probable_1",     "hedge_probable_x",
+                         "hedge_probable_2",  "hedge_probable_result"};
+    struct Case {
+        Texts options;
+        Texts figures;
+        Texts messages;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{},                       {"0", "8.33", "7.5", "4.16", "0", "5.89", "5.3", "8.81"}, {}},
+        {{"--commission", "5"},    {"0", "8.65", "7.79", "3.55", "0", "6.38", "5.75", "7.87"}, {}},
+        {{"--commission", "0.0"},  {"0", "8.33", "7.5", "4.16", "0", "5.89", "5.3", "8.81"}, {}},
+        {{"--commission", "100.5"}, Texts(8, ""), {"The commission is a figure from 0 to 100"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        Texts args = {"live"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(game);
+        args.push_back("--json");
+        const auto output = Run(args);
+        EXPECT_EQ(output.status, 0) << output.err;
+        const auto json = testing::ParseJson(output.out);
+        EXPECT_EQ(BoxTexts(json, boxes), S(c.figures)) << ::testing::PrintToString(c.options);
+        EXPECT_EQ(json["messages"].Texts(), c.messages);
+    }
+    EXPECT_EQ(folder.Read("2008_03_15;20-45;G.lvo"), "2;3.6;4;\r\n3;;;10;;;;;\r\n");
+
+    const auto refused = Run({"live", "--commission", "five", game});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--commission takes a percentage"), std::string::npos);
 }
 
 }  // namespace

@@ -139,6 +139,8 @@ std::vector<Monkey::Action> LiveWindowMonkey::Actions() {
         {"drop", 4, [this] { DropSomething(); }},
         {"New", 5, [this] { ClickButton(Button("new_game")); }},
         {"Delete", 3, [this] { ClickButton(Button("delete_game")); }},
+        // Asks whether to add the suggested backs; the answer is random.
+        {"Suggestion", 4, [this] { ClickButton(Button("suggest")); }},
         {"Exit", 1, [this] { ClickButton(Button("exit")); }},
         {"close box", 1, [this] { m_window->close(); }},
         {"language switch", 1, [this] { SwitchLanguage(); }},

@@ -12,9 +12,13 @@ QRectF CoverPicture::ShownPart() const {
     if (place.isEmpty() || picture.isEmpty()) {
         return {};
     }
-    const double scale =
-        std::max(place.width() / picture.width(), place.height() / picture.height());
-    const QSizeF shown(place.width() / scale, place.height() / scale);
+    const double across = place.width() / picture.width();
+    const double down = place.height() / picture.height();
+    // The side that fills the place is the picture's whole side, exactly:
+    // dividing it back by the scale could make it a hair larger than the
+    // picture (351 pixels of a 960 one came back as 960.0000000000001).
+    const QSizeF shown = across >= down ? QSizeF(picture.width(), place.height() / across)
+                                        : QSizeF(place.width() / down, picture.height());
     return {QPointF((picture.width() - shown.width()) / 2, (picture.height() - shown.height()) / 2),
             shown};
 }

@@ -72,8 +72,9 @@ const std::vector<std::string> kLiveWindowNames = {
     "GroupBox2", "Label8", "Label9", "Label10", "Label11", "Label13", "Edit13", "Edit14", "Edit15",
     "Label12", "Edit10", "Edit11", "Edit12", "Label20", "edtGaniota",
     "ComboBox1", "Edit22",
-    "GroupBox3", "Label14", "Label15", "Label16", "Label17", "Label19", "Edit19", "Edit20",
-    "Edit21", "Label18", "Edit16", "Edit17", "Edit18",
+    "GroupBox3", "Label14", "Label21", "Edit26", "Label15", "Label16", "Label17", "Label22",
+    "Label19", "Edit19", "Edit20", "Edit21", "Edit24", "Label18", "Edit16", "Edit17", "Edit18",
+    "Edit25", "Label23",
     "GroupBox1", "Label1", "Label2", "Label3", "Label4", "Label6", "Edit4", "Edit5", "Edit6",
     "Label5", "Edit1", "Edit2", "Edit3", "Label7", "Edit7", "Edit8", "Edit9",
     "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn6", "BitBtn5", "BitBtn1", "Image1"};
