@@ -182,6 +182,21 @@ calculate
 shot "$main" probability_method_en
 proportional_again
 
+# The live window in English, its one game loaded, the suggestions net of an
+# exchange's 2 % commission; the commission is set back to 0 after.
+click 183 8
+live=$(wait_for_window '^Live Orvanta$')
+xdotool windowmove "$live" 0 0
+sleep 0.5
+lclick "$live" 557 411
+key ctrl+a
+type_text "2"
+shot "$live" live_suggestion_en
+key ctrl+a
+type_text "0"
+lclick "$live" 821 547
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+
 # The About box, the Help menu's second item.
 click 241 8
 key Down Down Return
