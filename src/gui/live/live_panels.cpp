@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "gui/widgets/elided_label.h"
 #include "gui/widgets/filtered_line_edit.h"
 #include "gui/widgets/fixed_colours.h"
 
@@ -13,17 +14,10 @@ namespace orvanta {
 
 namespace {
 
-// Wide enough for a four-figure sum with sign and two decimals.
-constexpr int kBoxWidth = 58;
-
-}  // namespace
-
-namespace {
-
 FilteredLineEdit* PlaceBox(const ControlSet& controls, QGridLayout* grid, const char* name, int row,
-                           int col) {
+                           int col, int width) {
     auto* box = controls.Made<FilteredLineEdit>(name);
-    box->setFixedWidth(kBoxWidth);
+    box->setFixedWidth(width);
     box->setReadOnly(true);
     grid->addWidget(box, row, col);
     return box;
@@ -56,7 +50,7 @@ void PlaceTitleRow(const LivePanelLayout& panel, const ControlSet& controls, QGr
         grid->addWidget(beside, 0, 2, 1, 2);
     }
     if (panel.title_box) {
-        PlaceBox(controls, grid, panel.title_box, 0, 4);
+        PlaceBox(controls, grid, panel.title_box, 0, 4, panel.box_width);
     }
 }
 
@@ -77,11 +71,11 @@ QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls)
         grid->addWidget(controls.Made(line.caption), row, 0);
         for (int k = 0; k < 3; ++k) {
             if (const char* box_name = line.boxes[static_cast<std::size_t>(k)]) {
-                PlaceBox(controls, grid, box_name, row, k + 1);
+                PlaceBox(controls, grid, box_name, row, k + 1, panel.box_width);
             }
         }
         if (line.result) {
-            PlaceBox(controls, grid, line.result, row, 4);
+            PlaceBox(controls, grid, line.result, row, 4, panel.box_width);
         }
         ++row;
     }
@@ -91,9 +85,9 @@ QGroupBox* LayOutPanel(const LivePanelLayout& panel, const ControlSet& controls)
         grid->addWidget(box, row - 1, 2, 1, 2);
     }
     if (panel.notes) {
-        auto* notes = controls.Made<QLabel>(panel.notes);
-        notes->setWordWrap(true);
-        notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Room for a remark on each line, whether there is one or not.
+        auto* notes = controls.Made<ElidedLabel>(panel.notes);
+        notes->SetLines(static_cast<int>(panel.lines.size()));
         grid->addWidget(notes, row++, 0, 1, panel.result_column ? 5 : 4);
     }
     grid->setColumnStretch(0, 1);

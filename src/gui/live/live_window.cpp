@@ -38,6 +38,7 @@
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/widgets/cover_picture.h"
+#include "gui/widgets/elided_label.h"
 #include "gui/widgets/font_scale.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/qt_convert.h"
@@ -544,7 +545,7 @@ void LiveWindow::ShowBoxes() {
     // out of range too, is in its tool tip.
     auto* parameter = m_controls.Box(&LivePage::method_parameter);
     parameter->setToolTip(parameter->text());
-    m_controls.Made<QLabel>("suggestion_note")->setText(SuggestionNotes());
+    m_controls.Made<ElidedLabel>("suggestion_note")->SetFullText(SuggestionNotes());
 }
 
 QString LiveWindow::SuggestionNotes() const {

@@ -7,6 +7,7 @@
 
 #include "core/live/live_captions.h"
 #include "gui/widgets/cover_picture.h"
+#include "gui/widgets/elided_label.h"
 #include "gui/widgets/qt_convert.h"
 
 namespace orvanta {
@@ -78,7 +79,7 @@ ControlTable<P> SuggestionRows() {
             .NamedBy("for_probable_label suggestion_column_2"),
         C::Box("Edit25", "for_probable_result", &P::probable_result)
             .NamedBy("for_probable_label suggestion_column_result"),
-        C::Make<QLabel>("Label23", "suggestion_note").NamedBy("suggestion_title"),
+        C::Make<ElidedLabel>("Label23", "suggestion_note").NamedBy("suggestion_title"),
     };
 }
 
@@ -155,7 +156,7 @@ const std::vector<LivePanelLayout>& LivePanels() {
           {"for_probable_label", {"for_probable_1", "for_probable_x", "for_probable_2"},
            "for_probable_result"}},
          "commission_label", nullptr, "commission", "suggestion_column_result",
-         "suggestion_note"},
+         "suggestion_note", 55},
         {"totals_panel", ToQColor(kColourLightGreen), "totals_title",
          {"totals_column_1", "totals_column_x", "totals_column_2"},
          {{"game_wager_label", {"game_wager_1", "game_wager_x", "game_wager_2"}},

@@ -43,6 +43,10 @@ struct LivePanelLayout {
     const char* title_box = nullptr;
     const char* result_column = nullptr;
     const char* notes = nullptr;
+    // How wide each box is: enough for a four-figure sum with sign and two
+    // decimals. A panel of four columns takes a little less, so that the band
+    // keeps the window's width.
+    int box_width = 58;
 };
 
 // The current-odds, suggestion and totals panels, from left to right.

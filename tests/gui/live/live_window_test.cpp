@@ -40,6 +40,7 @@
 #include "gui/live/live_window_controls.h"
 #include "gui/live/new_game_dialog.h"
 #include "gui/widgets/cover_picture.h"
+#include "gui/widgets/elided_label.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/printout.h"
 
@@ -957,7 +958,7 @@ private slots:
         scene.Box("commission")->selectAll();
         scene.TypeBox("commission", QStringLiteral("150"));
         QCOMPARE(row("for_positive"), std::string("|||"));
-        QCOMPARE(Child<QLabel>(*scene.window, "suggestion_note")->text(),
+        QCOMPARE(Child<ElidedLabel>(*scene.window, "suggestion_note")->FullText(),
                  QString::fromUtf8(live_captions::kCommissionRange.fallback));
         // What is kept is the last figure typed that was one: "15" of "150".
         QCOMPARE(RememberedCommission(scene.gui.platform.UserFolder(), '.'), std::string("15"));
@@ -992,7 +993,7 @@ private slots:
         scene.Box("odds_x")->selectAll();
         scene.TypeBox("odds_x", QStringLiteral("1"));
         QCOMPARE(row("for_positive"), std::string("|||"));
-        QCOMPARE(Child<QLabel>(*scene.window, "suggestion_note")->text(),
+        QCOMPARE(Child<ElidedLabel>(*scene.window, "suggestion_note")->FullText(),
                  QString::fromUtf8(live_captions::kOddsAboveOne.fallback));
         QVERIFY(scene.gui.prompter.AllShown());
     }
