@@ -98,10 +98,9 @@ inline constexpr CatalogueText kPositionLevel{"FrmLiveOrvanta", "PositionLevel",
 inline constexpr CatalogueText kLeastLoss{"FrmLiveOrvanta", "LeastLoss",
                                           "A loss is the best that can be locked in"};
 inline constexpr CatalogueText kOthersCovered{"FrmLiveOrvanta", "OthersCovered",
-                                              "The other outcomes are at zero or above already"};
+                                              "The other outcomes lose nothing already"};
 inline constexpr CatalogueText kCannotCover{
-    "FrmLiveOrvanta", "CannotCover",
-    "No back stakes at these odds keep the other outcomes at zero or above"};
+    "FrmLiveOrvanta", "CannotCover", "No back stakes at these odds cover the other outcomes"};
 inline constexpr CatalogueText kNothingToAdd{"FrmLiveOrvanta", "NothingToAdd",
                                              "There are no stakes to add"};
 inline constexpr CatalogueText kAddBacksQuestion{
