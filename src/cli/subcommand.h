@@ -51,6 +51,13 @@ struct CalcRequest {
     std::optional<std::string> kelly_fraction;  // 1 when none
     std::optional<std::string> kelly_bankroll;  // stakes in money only with one
     std::optional<std::string> convert_from;    // a FormatKey; decimal when none
+
+    // slip, as typed, and parlay's named system.
+    std::optional<std::string> slip_type;
+    std::optional<std::string> slip_stake;
+    bool slip_each_way = false;
+    std::optional<std::string> parlay_system;
+    std::optional<std::string> parlay_unit;
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.
@@ -62,6 +69,7 @@ using OptionSetter = Problem (*)(CalcRequest& request, const std::string& value)
 struct SubcommandOption {
     const char* name;  // "--multiplier"
     OptionSetter set;
+    bool flag = false;  // takes no value: `set` is handed ""
 };
 
 // The setter of an option that keeps its text as given, in `kField`.
@@ -93,6 +101,7 @@ Subcommand LiveSubcommand();
 Subcommand FairSubcommand();
 Subcommand KellySubcommand();
 Subcommand ConvertSubcommand();
+Subcommand SlipSubcommand();
 
 // A text a user could type into a number cell of the grids: the key filters let
 // only digits, "." and "," through, and a command line must not drop characters

@@ -9,13 +9,14 @@ namespace {
 constexpr int kMaxDigits = 15;
 constexpr int kMaxDecimals = 9;
 
-// Digits with at most one decimal mark ('.' or `separator`).
+// Digits with at most one decimal mark, either one: a slip's odds are copied
+// from pages written with either.
 std::optional<SlipFraction> ParseDecimal(std::string_view text, char separator) {
     SlipFraction value{0, 1};
     int digits = 0;
     bool after_mark = false;
     for (char c : text) {
-        if ((c == '.' || c == separator) && !after_mark) {
+        if ((c == '.' || c == ',' || c == separator) && !after_mark) {
             after_mark = true;
             continue;
         }

@@ -37,7 +37,7 @@ inline constexpr CatalogueText kWrongLegs{"BetSlip", "WrongLegs",
                                           "This bet does not fit the number of legs entered"};
 }  // namespace slip_captions
 
-// A plain figure ("2.5", "2,5" with the comma as `separator`, "12") or, where
+// A plain figure ("2.5", "2,5", "12": either decimal mark) or, where
 // `fraction` allows, "N/D". Nothing when unreadable or when it would not fit
 // exactly (more than 15 digits, more than 9 after the mark); a fraction with 0
 // below the line sets `zero_below`.
