@@ -18,7 +18,6 @@ namespace orvanta {
 namespace slip_captions {
 inline constexpr CatalogueText kSystem{"FrmMain", "NamedSystem", "System"};
 inline constexpr CatalogueText kUnit{"FrmMain", "NamedSystemUnit", "Unit stake"};
-inline constexpr CatalogueText kFill{"FrmMain", "NamedSystemFill", "Fill"};
 // Followed by the cover's name and the selections it needs ("Yankee: 4").
 inline constexpr CatalogueText kWrongSelections{"Message", "NamedSystemSelections",
                                                 "This system needs another number of selections"};
