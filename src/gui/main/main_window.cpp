@@ -262,7 +262,8 @@ void MainWindow::Guarded(Handler&& handler) {
 }
 
 CalculatorTab* MainWindow::FrontTab() const {
-    return m_tabs[static_cast<std::size_t>(std::clamp(m_pages->currentIndex(), 0, 3))];
+    return m_tabs[static_cast<std::size_t>(
+        std::clamp(m_pages->currentIndex(), 0, static_cast<int>(m_tabs.size()) - 1))];
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
