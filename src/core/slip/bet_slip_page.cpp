@@ -14,7 +14,7 @@ namespace {
 using P = BetSlipPage;
 namespace captions = bet_slip_captions;
 
-constexpr int kColWidths[P::kCols] = {24, 54, 62, 54, 62, 56, 64};
+constexpr int kColWidths[P::kCols] = {24, 54, 70, 58, 58, 56, 64};
 constexpr int kRowHeight = 18;
 
 void ShowResult(P& page, int row, const Catalogue& catalogue) {

@@ -260,7 +260,6 @@ void ParlayTab::Caption() {
     m_controls.Caption(m_catalogue);
     m_system->view()->setAccessibleName(m_system->accessibleName());
     m_system->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_system->setPlaceholderText(ToQt(m_catalogue.Read(slip_captions::kSystem)));
     const std::vector<const SlipKind*> covers = FullCovers();
     for (int i = 0; i < m_system->count(); ++i) {
         m_system->setItemText(
