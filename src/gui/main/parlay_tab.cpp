@@ -80,6 +80,7 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     ClearParlaySheet(m_sheet, m_catalogue);
     m_grid->setFixedSize(m_grid->FullSize());
     QWidget* foot = LayOutFoot();
+    LayOutSystemRow(foot, FontScale(font()));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(2, 2, 2, 0);
@@ -166,7 +167,6 @@ QWidget* ParlayTab::LayOutFoot() {
         right = std::max(right, box->geometry().right());
     }
     foot->setMinimumWidth(right + 1);
-    LayOutSystemRow(foot, scale);
     return foot;
 }
 
