@@ -55,7 +55,7 @@ if box=$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null | head -1) 
 fi
 
 # Positions inside the main window (menu bar included), at the program's fonts.
-calculate() { click 70 446; }
+calculate() { click 70 458; }
 
 # ARBITRAGE: two bookmakers' odds, scale mode.
 click 103 108
@@ -126,6 +126,29 @@ key ctrl+a
 type_text "2.33"
 shot "$main" odds_converter_gr
 
+# BET SLIP: a Lucky 15 each way, the second leg Lost (Space on its result), the
+# third Placed at a fifth of the odds.
+click 380 33
+click 60 99
+type_text "3/2"; key Return
+type_text "3"; key Return
+type_text "4"; key Return
+type_text "1.8"; key Return
+click 60 117
+key Right space space
+click 60 135
+key Right space
+click 361 135
+type_text "1/5"; key Return
+click 544 86
+key End Up Up Up Up Up Up Return
+click 536 117
+type_text "1"
+click 504 146
+calculate
+shot "$main" bet_slip_gr
+click 300 33
+
 # The live betting window: a new game, three positions and the current odds.
 click 268 8
 live=$(wait_for_window '^Live Orvanta$')
@@ -168,6 +191,10 @@ click 68 333
 key ctrl+a
 type_text "2.33"
 shot "$main" odds_converter_en
+# The same slip in English.
+click 400 30
+shot "$main" bet_slip_en
+click 337 30
 click 40 33
 key F1
 help=$(wait_for_window '^Orvanta Help$')

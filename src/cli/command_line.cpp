@@ -89,6 +89,9 @@ std::string UsageText() {
         "  --version      the program's version\n"
         "  SELECTION      odds, then /L for a LOST selection and /B for a banker\n"
         "  --stake K=TEXT the stake per combination of the system in row K\n"
+        "  --system NAME  parlay: the stakes of a full cover (trixie ... goliath), --unit each\n"
+        "  LEG            slip: ODDS[:won|placed|lost|void][:dh=TIED[/PLACES_LEFT]][:r4=PENCE]\n"
+        "                 [:terms=N/D]; odds decimal, fractional (5/2) or evens\n"
         "Messages go to standard error. Exit status: 0 when the calculation ran to\n"
         "its end, 1 when the page reported an error, 2 for wrong usage or a file\n"
         "that cannot be read.\n";
@@ -154,26 +157,33 @@ private:
                 return;
             }
             m_parsed.request.json = true;
-        } else if (const auto set = SetterOf(arg, name)) {
-            TakeValue(name, inline_value, *set);
+        } else if (const SubcommandOption* option = OptionOf(arg, name)) {
+            if (!option->flag) {
+                TakeValue(name, inline_value, option->set);
+            } else if (inline_value) {
+                Fail(name + " takes no value");
+            } else if (const Problem problem = option->set(m_parsed.request, "")) {
+                Fail(*problem);
+            }
         }
     }
 
-    // The option's setter: a common one, or the subcommand's own.
-    std::optional<OptionSetter> SetterOf(const std::string& arg, const std::string& name) {
+    // The option: a common one, or the subcommand's own.
+    const SubcommandOption* OptionOf(const std::string& arg, const std::string& name) {
+        static const SubcommandOption separator{"--separator", SetSeparator};
         if (name == "--separator") {
-            return SetSeparator;
+            return &separator;
         }
         const auto [owner, option] = FindOption(m_subcommand, name);
         if (!option) {
             Fail("unknown option " + Quoted(arg));
-            return std::nullopt;
+            return nullptr;
         }
         if (owner != m_subcommand) {
             Fail(name + " belongs after the subcommand " + owner->name);
-            return std::nullopt;
+            return nullptr;
         }
-        return option->set;
+        return option;
     }
 
     void TakeValue(const std::string& name, const std::optional<std::string>& inline_value,

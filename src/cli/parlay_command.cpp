@@ -2,9 +2,11 @@
 
 #include "cli/calc_session.h"
 #include "cli/subcommand.h"
+#include "core/base/operation_error.h"
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
 #include "core/parlay/parlay_sheet.h"
+#include "core/slip/named_system.h"
 
 namespace orvanta {
 
@@ -70,6 +72,15 @@ Problem SetSavePath(CalcRequest& request, const std::string& value) {
     return std::nullopt;
 }
 
+// The unit is typed into the stake cells as a user types it.
+Problem SetUnit(CalcRequest& request, const std::string& value) {
+    if (!IsTypeableNumber(value)) {
+        return "a stake cell takes only digits, \".\" and \",\": " + Quoted(value);
+    }
+    request.parlay_unit = value;
+    return std::nullopt;
+}
+
 // Selections in row order, or one sheet file alone.
 Problem TakeSelections(CalcRequest& request, const std::vector<std::string>& args) {
     std::vector<ParlaySelectionArg> selections;
@@ -107,6 +118,28 @@ void TypeSelections(CalcSession& session, ParlaySheet& sheet) {
             });
         }
     }
+}
+
+// The named system chosen with its unit stake, as in the window: the stakes
+// filled and the sheet calculated, or the reason it does not fit as the error.
+void FillSystem(CalcSession& session, ParlaySheet& sheet) {
+    const CalcRequest& request = session.Request();
+    session.Run([&] {
+        const SlipKind* cover = FindSlipKind(*request.parlay_system);
+        if (!cover || !IsFullCover(*cover)) {
+            std::string names;
+            for (const SlipKind* each : FullCovers()) {
+                names += std::string(" ") + each->key;
+            }
+            throw OperationError(Quoted(*request.parlay_system) +
+                                 " is no named system; --system takes one of:" + names);
+        }
+        const std::string unit = request.parlay_unit.value_or("");
+        if (auto problem =
+                FillNamedSystem(sheet, *cover, unit, session.Page(), session.Captions())) {
+            throw OperationError(*problem);
+        }
+    });
 }
 
 // The stakes typed, Calculate pressed when a user would, the sheet saved when asked.
@@ -157,6 +190,11 @@ int RunParlay(CalcSession& session) {
     } else {
         TypeSelections(session, sheet);
     }
+    if (request.parlay_system && !session.Failed()) {
+        // The choice calculates on its own, as Load does.
+        FillSystem(session, sheet);
+        calculate = !request.stakes.empty();
+    }
     if (!session.Failed()) {
         StakeCalculateSave(session, sheet, calculate);
     }
@@ -166,11 +204,15 @@ int RunParlay(CalcSession& session) {
 }  // namespace
 
 Subcommand ParlaySubcommand() {
-    return {"parlay",
-            "[FILE.bet | SELECTION...] [--stake K=TEXT]... [--save FILE.bet]",
-            {{"--stake", SetStake}, {"--save", SetSavePath}},
-            TakeSelections,
-            RunParlay};
+    return {
+        "parlay",
+        "[FILE.bet | SELECTION...] [--system NAME --unit S] [--stake K=TEXT]... [--save FILE.bet]",
+        {{"--stake", SetStake},
+         {"--save", SetSavePath},
+         {"--system", KeepText<&CalcRequest::parlay_system>},
+         {"--unit", SetUnit}},
+        TakeSelections,
+        RunParlay};
 }
 
 }  // namespace orvanta

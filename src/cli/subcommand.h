@@ -54,6 +54,13 @@ struct CalcRequest {
 
     // live: the exchange's commission the suggestions are net of, in per cent.
     std::optional<std::string> live_commission;
+
+    // slip, as typed, and parlay's named system.
+    std::optional<std::string> slip_type;
+    std::optional<std::string> slip_stake;
+    bool slip_each_way = false;
+    std::optional<std::string> parlay_system;
+    std::optional<std::string> parlay_unit;
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.
@@ -65,6 +72,7 @@ using OptionSetter = Problem (*)(CalcRequest& request, const std::string& value)
 struct SubcommandOption {
     const char* name;  // "--multiplier"
     OptionSetter set;
+    bool flag = false;  // takes no value: `set` is handed ""
 };
 
 // The setter of an option that keeps its text as given, in `kField`.
@@ -96,6 +104,7 @@ Subcommand LiveSubcommand();
 Subcommand FairSubcommand();
 Subcommand KellySubcommand();
 Subcommand ConvertSubcommand();
+Subcommand SlipSubcommand();
 
 // A text a user could type into a number cell of the grids: the key filters let
 // only digits, "." and "," through, and a command line must not drop characters

@@ -15,6 +15,7 @@
 #include "gui/find_control.h"
 #include "gui/gui_scene.h"
 #include "gui/main/arbitrage_tab.h"
+#include "gui/main/bet_slip_tab.h"
 #include "gui/main/main_window.h"
 #include "gui/main/main_window_captions.h"
 #include "gui/main/odds_tab.h"
@@ -61,6 +62,9 @@ inline const ControlTable<OddsPage>& ControlsOf(const OddsPage*) {
 }
 inline const ControlTable<ParlaySheet>& ControlsOf(const ParlaySheet*) {
     return ParlayControls();
+}
+inline const ControlTable<BetSlipPage>& ControlsOf(const BetSlipPage*) {
+    return BetSlipControls();
 }
 
 // The box of a page that shows `field`.

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,11 +22,13 @@
 #include "core/parlay/grid_file.h"
 #include "core/parlay/parlay_files.h"
 #include "core/parlay/parlay_sheet.h"
+#include "core/slip/named_system.h"
 #include "gui/find_control.h"
 #include "gui/help/about_dialog.h"
 #include "gui/help/help_window.h"
 #include "gui/live/live_window.h"
 #include "gui/main/arbitrage_tab.h"
+#include "gui/main/bet_slip_tab.h"
 #include "gui/main/main_window_captions.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
@@ -61,7 +65,20 @@ std::vector<QLineEdit*> NumberBoxes(const QWidget& window) {
             Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::win_pay_target),
             Find<QLineEdit>(window, OddsControls(), &OddsPage::cut_percent),
             Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::bankroll),
-            Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::kelly_fraction)};
+            Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::kelly_fraction),
+            Find<QLineEdit>(window, BetSlipControls(), &BetSlipPage::stake),
+            Find<QLineEdit>(window, ParlayControls(), "unit")};
+}
+
+// A leg's text as a user types one: odds of every kind, often a little wrong.
+QString LegText(Rng& rng) {
+    static const char* const kPieces[] = {"1", "2", "5", "0",     "11",  "100", ".",
+                                          ",", "/", "e", "evens", "1/0", "5/2", "90"};
+    QString text;
+    for (int i = rng.Between(1, 3); i > 0; --i) {
+        text += QLatin1String(kPieces[rng.Below(static_cast<int>(std::size(kPieces)))]);
+    }
+    return text;
 }
 
 // A text a user types into the converter: a price in some format, often a
@@ -225,6 +242,8 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
          [this] { WalkAGridByKeyboard(PickFrom(Visible<GridView>(m_window.get()), Chance())); }},
         {"Alt and a letter", 3, [this] { PressAMnemonic(); }},
         {"type a price into the converter", 5, [this] { TypeAPrice(); }},
+        {"fill the bet slip", 5, [this] { FillTheBetSlip(); }},
+        {"choose a named system", 2, [this] { ChooseANamedSystem(); }},
     };
 }
 
@@ -301,6 +320,71 @@ void MainWindowMonkey::CheckConverter(QStringList& faults) {
     const auto* problem = Find<QLabel>(*m_window, OddsControls(), "price_problem");
     if (!problem->text().isEmpty() && filled > 1) {
         faults << QStringLiteral("the converter shows figures beside \"%1\"").arg(problem->text());
+    }
+}
+
+// A leg typed into the slip, a result clicked on, the bet or each way chosen,
+// and now and then Calculate.
+void MainWindowMonkey::FillTheBetSlip() {
+    ShowPage(MainWindow::kBetSlip);
+    Rng& rng = Chance();
+    auto* slip = static_cast<BetSlipTab*>(m_window->Tab(MainWindow::kBetSlip));
+    GridView* grid = slip->Grid();
+    const int row = rng.Between(1, kMaxSlipLegs);
+    const int col = rng.Between(BetSlipPage::kOddsCol, BetSlipPage::kCols - 1);
+    if (col == BetSlipPage::kResultCol) {
+        Note(QStringLiteral("the result of leg %1").arg(row));
+        Click(grid->viewport(), grid->visualRect(grid->model()->index(row, col)).center());
+    } else {
+        const QString text = LegText(rng);
+        Note(QStringLiteral("%1 into (%2,%3) of the slip").arg(text).arg(col).arg(row));
+        grid->setFocus();
+        grid->SetCurrentCell(col, row);
+        TypeText(grid, text);
+        Press(grid, KeyNamed("Enter"));
+    }
+    if (rng.Percent(20)) {
+        QComboBox* kind = slip->KindChoice();
+        const int index = rng.Below(kind->count());
+        Note(QStringLiteral("the bet %1").arg(kind->itemText(index)));
+        kind->setCurrentIndex(index);
+        emit kind->activated(index);
+    }
+    if (rng.Percent(10)) {
+        ClickWidget(slip->EachWay());
+    }
+    if (rng.Percent(30)) {
+        ClickButton(Button("calculate"));
+    }
+}
+
+void MainWindowMonkey::ChooseANamedSystem() {
+    ShowPage(MainWindow::kParlay);
+    Rng& rng = Chance();
+    auto* unit = Find<QLineEdit>(*m_window, ParlayControls(), "unit");
+    if (rng.Percent(50)) {
+        ClickWidget(unit);
+        unit->selectAll();
+        Touch(unit);
+        TypeText(unit, QString::number(rng.Between(0, 20)));
+    }
+    QComboBox* system = Parlay()->SystemChoice();
+    const int index = rng.Below(system->count());
+    Note(QStringLiteral("the system %1").arg(system->itemText(index)));
+    system->setCurrentIndex(index);
+    emit system->activated(index);
+}
+
+// The slip shows all of its figures or none of them.
+void MainWindowMonkey::CheckBetSlip(QStringList& faults) {
+    int shown = 0;
+    for (TextBox BetSlipPage::*box :
+         {&BetSlipPage::bets, &BetSlipPage::total_stake, &BetSlipPage::total_return,
+          &BetSlipPage::profit, &BetSlipPage::win_return, &BetSlipPage::place_return}) {
+        shown += Find<QLineEdit>(*m_window, BetSlipControls(), box)->text().isEmpty() ? 0 : 1;
+    }
+    if (shown != 0 && shown != 6) {
+        faults << QStringLiteral("the bet slip shows %1 of its 6 figures").arg(shown);
     }
 }
 
@@ -406,6 +490,7 @@ void MainWindowMonkey::Check(QStringList& faults) {
         }
     }
     CheckConverter(faults);
+    CheckBetSlip(faults);
     for (const auto& [name, grid] : NumberGrids(*window)) {
         // A check box's cell holds no text: nothing may be typed into it.
         if (grid && grid->IsEditing() &&

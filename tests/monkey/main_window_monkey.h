@@ -57,6 +57,9 @@ private:
     void FireUpdateCheck();
     void CloseWindow();
     void TypeAPrice();
+    void FillTheBetSlip();
+    void ChooseANamedSystem();
+    void CheckBetSlip(QStringList& faults);
 
     void CheckConverter(QStringList& faults);
     void CheckSavedSheet(const std::string& path, QStringList& faults);

@@ -16,6 +16,8 @@ std::string HelpAnchor(HelpTopic topic) {
             return "#oddscalc";
         case kHelpLive:
             return "#liveorvanta";
+        case kHelpBetSlip:
+            return "#betslip";
         default:
             return std::string();
     }

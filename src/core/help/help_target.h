@@ -8,7 +8,7 @@
 
 namespace orvanta {
 
-// What the opener asks for; 0 (and anything past the live window) is the page's top.
+// What the opener asks for; 0 (and anything past the bet slip) is the page's top.
 enum HelpTopic : int {
     kHelpTop = 0,
     kHelpParlay = 1,
@@ -16,9 +16,10 @@ enum HelpTopic : int {
     kHelpProbability = 3,
     kHelpOdds = 4,
     kHelpLive = 5,
+    kHelpBetSlip = 6,
 };
 
-// "#parlay", "#arbitrage", "#probability", "#oddscalc", "#liveorvanta" for 1 to 5; ""
+// "#parlay", "#arbitrage", "#probability", "#oddscalc", "#liveorvanta", "#betslip" for 1 to 6; ""
 // for any other number.
 std::string HelpAnchor(HelpTopic topic);
 

@@ -21,6 +21,7 @@
 #include "core/help/about_texts.h"
 #include "core/update/version_info.h"
 #include "gui/main/arbitrage_tab.h"
+#include "gui/main/bet_slip_tab.h"
 #include "gui/main/main_window_captions.h"
 #include "gui/main/odds_tab.h"
 #include "gui/main/parlay_tab.h"
@@ -41,11 +42,12 @@ const ControlTable<NoPage>& MainWindowControls() {
     static const ControlTable<NoPage> table = {
         C::Own("FrmMain", "window"),
         C::Own("PageControl1", "pages")
-            .NamedBy("parlay_page, arbitrage_page, probability_page, odds_page"),
+            .NamedBy("parlay_page, arbitrage_page, probability_page, odds_page, bet_slip_page"),
         C::Own("TSParlayBetting", "parlay_page", captions::kParlayPage),
         C::Own("TSArbitrage", "arbitrage_page", captions::kArbitragePage),
         C::Own("TSProbability", "probability_page", captions::kProbabilityPage),
         C::Own("TSOdds", "odds_page", captions::kOddsPage),
+        C::Own("TSBetSlip", "bet_slip_page", captions::kBetSlipPage),
         C::Own("Panel4", "command_panel").NamedBy("calculate, clear"),
         C::Own("BitBtn1", "calculate", captions::kCalculate),
         C::Own("BitBtn2", "clear", captions::kClear),
@@ -189,10 +191,12 @@ void MainWindow::BuildPages() {
     m_tabs[kArbitrage] = new ArbitrageTab(m_services, m_catalogue, m_pages);
     m_tabs[kProbability] = new ProbabilityTab(m_services, m_catalogue, m_pages);
     m_tabs[kOdds] = new OddsTab(m_services, m_catalogue, m_pages);
+    m_tabs[kBetSlip] = new BetSlipTab(m_services, m_catalogue, m_pages);
     const std::pair<Page, const char*> pages[] = {{kParlay, "parlay_page"},
                                                   {kArbitrage, "arbitrage_page"},
                                                   {kProbability, "probability_page"},
-                                                  {kOdds, "odds_page"}};
+                                                  {kOdds, "odds_page"},
+                                                  {kBetSlip, "bet_slip_page"}};
     for (const auto& [page, control] : pages) {
         m_pages->addTab(m_controls.Name(m_tabs[page], control), QString());
     }
@@ -258,7 +262,8 @@ void MainWindow::Guarded(Handler&& handler) {
 }
 
 CalculatorTab* MainWindow::FrontTab() const {
-    return m_tabs[static_cast<std::size_t>(std::clamp(m_pages->currentIndex(), 0, 3))];
+    return m_tabs[static_cast<std::size_t>(
+        std::clamp(m_pages->currentIndex(), 0, static_cast<int>(m_tabs.size()) - 1))];
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -52,7 +52,7 @@ public:
     ~MainWindow() override;
 
     // The order of the pages' tabs.
-    enum Page { kParlay = 0, kArbitrage = 1, kProbability = 2, kOdds = 3 };
+    enum Page { kParlay = 0, kArbitrage = 1, kProbability = 2, kOdds = 3, kBetSlip = 4 };
 
     const Catalogue& CurrentCatalogue() const { return m_catalogue; }
     CalculatorTab* Tab(Page page) const { return m_tabs[page]; }
@@ -107,7 +107,7 @@ private:
     QWidget* m_client = nullptr;
     QScrollArea* m_scroller = nullptr;
     QTabWidget* m_pages = nullptr;
-    std::array<CalculatorTab*, 4> m_tabs{};
+    std::array<CalculatorTab*, 5> m_tabs{};
     QPushButton* m_calculate = nullptr;
     QPushButton* m_clear = nullptr;
     QTimer* m_update_timer = nullptr;

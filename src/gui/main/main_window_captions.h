@@ -11,6 +11,7 @@ inline constexpr CatalogueText kParlayPage{"FrmMain", "PARLAY_BETTING", "PARLAY_
 inline constexpr CatalogueText kArbitragePage{"FrmMain", "ARBITRAGE", "ARBITRAGE"};
 inline constexpr CatalogueText kProbabilityPage{"FrmMain", "PROBABILITY", "PROBABILITY"};
 inline constexpr CatalogueText kOddsPage{"FrmMain", "ODDS", "ODDS"};
+inline constexpr CatalogueText kBetSlipPage{"FrmMain", "BET_SLIP", "BET SLIP"};
 inline constexpr CatalogueText kCalculate{"FrmMain", "BtnCalculat", "Calculate"};
 inline constexpr CatalogueText kClear{"FrmMain", "Clear", "Clear"};
 inline constexpr CatalogueText kPrint{"FrmMain", "Print", "Print"};

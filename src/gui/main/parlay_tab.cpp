@@ -1,6 +1,8 @@
 #include "gui/main/parlay_tab.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -11,6 +13,8 @@
 
 #include "core/base/handler_guard.h"
 #include "core/parlay/parlay_files.h"
+#include "core/slip/bet_slip_page.h"
+#include "core/slip/named_system.h"
 #include "gui/main/main_window_captions.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/drawn_icons.h"
@@ -44,6 +48,11 @@ const ControlTable<P>& ParlayControls() {
             .NamedBy("sum_label")
             .Named(captions::kColumnHeaders[P::kProfitCol]),
         C::Make<QWidget>("Panel1", "foot").NamedBy("save, load, delete_files"),
+        // A named full cover fills the stakes, with the unit typed beside it.
+        C::Label("LblSystem", "system_label", slip_captions::kSystem),
+        C::Make<QComboBox>("CmbSystem", "system").NamedBy("system_label"),
+        C::Label("LblUnitStake", "unit_label", slip_captions::kUnit),
+        C::Make<FilteredLineEdit>("EdtUnitStake", "unit").NamedBy("unit_label"),
     };
     return table;
 }
@@ -51,6 +60,8 @@ const ControlTable<P>& ParlayControls() {
 namespace {
 
 constexpr int kFootHeight = 31;
+// The named systems' row under the file buttons.
+constexpr int kSystemRowHeight = 26;
 
 QRect ScaledPlace(const FontScale& scale, const QRect& place) {
     return {scale.Across(place.x()), place.y(), scale.Across(place.width()),
@@ -69,6 +80,7 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
     ClearParlaySheet(m_sheet, m_catalogue);
     m_grid->setFixedSize(m_grid->FullSize());
     QWidget* foot = LayOutFoot();
+    LayOutSystemRow(foot, FontScale(font()));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(2, 2, 2, 0);
@@ -83,6 +95,8 @@ ParlayTab::ParlayTab(Services& services, const Catalogue& catalogue, QWidget* pa
             [this] { OnLoad(); });
     connect(m_controls.Made<QPushButton>("delete_files"), &QPushButton::clicked, this,
             [this] { OnDeleteFiles(); });
+    connect(m_system, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { OnSystemChosen(); });
 }
 
 void ParlayTab::BindSheet() {
@@ -156,6 +170,77 @@ QWidget* ParlayTab::LayOutFoot() {
     return foot;
 }
 
+// Under the file buttons: the named system and its unit stake.
+void ParlayTab::LayOutSystemRow(QWidget* foot, const FontScale& scale) {
+    foot->setFixedHeight(scale.Down(kFootHeight) + scale.Down(kSystemRowHeight));
+    m_system = m_controls.Made<QComboBox>("system");
+    for (std::size_t i = 0; i < FullCovers().size(); ++i) {
+        m_system->addItem(QString());
+    }
+    m_system->setCurrentIndex(-1);
+    m_unit = m_controls.Made<FilteredLineEdit>("unit");
+    m_unit->SetKeyFilter(NumberKeyFilter(m_services));
+    for (const char* label : {"system_label", "unit_label"}) {
+        m_controls.Made<QLabel>(label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    m_controls.Made<QLabel>("system_label")->setBuddy(m_system);
+    m_controls.Made<QLabel>("unit_label")->setBuddy(m_unit);
+    for (QWidget* widget : {static_cast<QWidget*>(m_controls.Made<QLabel>("system_label")),
+                            static_cast<QWidget*>(m_system),
+                            static_cast<QWidget*>(m_controls.Made<QLabel>("unit_label")),
+                            static_cast<QWidget*>(m_unit)}) {
+        widget->setParent(foot);
+    }
+    PlaceSystemRow();
+    // Tab goes from the file buttons to the system and its unit, then the sums.
+    setTabOrder(m_controls.Made<QPushButton>("delete_files"), m_system);
+    setTabOrder(m_system, m_unit);
+    setTabOrder(m_unit, m_controls.Box(&P::total_staked));
+}
+
+// Each caption as wide as its text needs, from the place drawn for it on; the
+// row is placed again when the language changes.
+void ParlayTab::PlaceSystemRow() {
+    const FontScale scale(font());
+    const int y = scale.Down(kFootHeight) - 1;
+    const int height = scale.Down(kSystemRowHeight) - 3;
+    int x = scale.Across(2);
+    const struct {
+        QWidget* widget;
+        int width;
+    } places[] = {{m_controls.Made<QLabel>("system_label"), 56},
+                  {m_system, 130},
+                  {m_controls.Made<QLabel>("unit_label"), 74},
+                  {m_unit, 66}};
+    for (const auto& place : places) {
+        int width = scale.Across(place.width);
+        if (auto* label = qobject_cast<QLabel*>(place.widget)) {
+            width = std::max(width, label->sizeHint().width());
+        } else if (place.widget == m_system) {
+            width = std::max(width, m_system->sizeHint().width());
+        }
+        place.widget->setGeometry(x, y, width, height);
+        x += width + scale.Across(4);
+    }
+}
+
+void ParlayTab::OnSystemChosen() {
+    const int chosen = m_system->currentIndex();
+    if (chosen < 0) {
+        return;
+    }
+    RunGuarded(m_services.prompter, [&] {
+        const SlipKind& cover = *FullCovers()[static_cast<std::size_t>(chosen)];
+        const std::string unit = FromQt(m_unit->text());
+        m_controls.Boxes().Around([&] {
+            if (const auto problem =
+                    FillNamedSystem(m_sheet, cover, unit, m_services, m_catalogue)) {
+                m_services.prompter.ShowMessage(*problem);
+            }
+        });
+    });
+}
+
 QWidget* ParlayTab::FirstInput() const {
     return m_grid;
 }
@@ -173,6 +258,15 @@ void ParlayTab::Caption() {
     // The sheet's header first: screen readers read it as what the sheet holds.
     CaptionParlaySheet(m_sheet, m_catalogue);
     m_controls.Caption(m_catalogue);
+    m_system->view()->setAccessibleName(m_system->accessibleName());
+    m_system->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const std::vector<const SlipKind*> covers = FullCovers();
+    for (int i = 0; i < m_system->count(); ++i) {
+        m_system->setItemText(
+            i, ToQt(SlipKindName(*covers[static_cast<std::size_t>(i)], m_catalogue)) + " (" +
+                   QString::number(covers[static_cast<std::size_t>(i)]->legs) + ")");
+    }
+    PlaceSystemRow();
 }
 
 void ParlayTab::OnSave() {

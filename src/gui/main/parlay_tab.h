@@ -4,6 +4,13 @@
 #include "gui/main/calculator_tab.h"
 #include "gui/widgets/control_table.h"
 
+class QComboBox;
+
+namespace orvanta {
+class FilteredLineEdit;
+class FontScale;
+}  // namespace orvanta
+
 namespace orvanta {
 
 // The page's controls.
@@ -24,6 +31,7 @@ public:
 
     ParlaySheet& Sheet() { return m_sheet; }
     GridView* Grid() const { return m_grid; }
+    QComboBox* SystemChoice() const { return m_system; }
 
 private:
     void BindSheet();
@@ -31,10 +39,15 @@ private:
     void OnSave();
     void OnLoad();
     void OnDeleteFiles();
+    void LayOutSystemRow(QWidget* foot, const FontScale& scale);
+    void OnSystemChosen();
+    void PlaceSystemRow();
 
     ParlaySheet m_sheet;
     Controls<ParlaySheet> m_controls;
     GridView* m_grid = nullptr;
+    QComboBox* m_system = nullptr;
+    FilteredLineEdit* m_unit = nullptr;
 };
 
 }  // namespace orvanta

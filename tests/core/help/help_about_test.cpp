@@ -21,7 +21,8 @@ TEST(HelpTarget, EachTopicHasItsAnchor) {
         {3,   "#probability"},
         {4,   "#oddscalc"},
         {5,   "#liveorvanta"},
-        {6,   ""},
+        {6,   "#betslip"},
+        {7,   ""},
         {255, ""},
         {-1,  ""},
         // clang-format on

@@ -48,12 +48,14 @@ namespace {
 // clang-format off
 const std::vector<std::string> kMainWindowNames = {
     "FrmMain", "PageControl1", "TSParlayBetting", "TSArbitrage", "TSProbability", "TSOdds",
+    "TSBetSlip",
     "Panel4", "BitBtn1", "BitBtn2", "MainMenu1", "miClear", "miPrint", "miWinCalculator",
     "miLiveOrvanta", "miHelp", "miHelp", "miHelp1", "miAbout", "miUpDate", "miLanguage",
     "miLanguageGreek", "miLanguageEnglish", "miExit", "Timer1"};
 const std::vector<std::string> kParlayNames = {
     "AdvStringGrid1", "Button1", "Button2", "bbtnDelete", "LblSum", "Edit1", "Edit2", "Edit3",
-    "Panel1"};
+    "Panel1",
+    "LblSystem", "CmbSystem", "LblUnitStake", "EdtUnitStake"};
 const std::vector<std::string> kArbitrageNames = {
     "AdvCalcArbitrage", "Label8", "Label1", "Label2", "Label3", "Label4", "Edit5", "Label5",
     "Edit6", "Label16", "Edit13", "Label6", "Edit7", "Label7", "Edit8"};
@@ -67,6 +69,10 @@ const std::vector<std::string> kOddsNames = {
     "LblFractional", "edtFractional", "LblAmerican", "edtAmerican", "LblHongKong", "edtHongKong",
     "LblMalay", "edtMalay", "LblIndonesian", "edtIndonesian", "LblImplied", "edtImplied",
     "LblPriceProblem"};
+const std::vector<std::string> kBetSlipNames = {
+    "AdvBetSlip", "LblBetSlip", "LblBetType", "CmbBetType", "LblStakePerBet", "EdtStakePerBet",
+    "ChkEachWay", "LblBets", "EdtBets", "LblTotalStake", "EdtTotalStake", "LblReturn", "EdtReturn",
+    "LblProfit", "EdtProfit", "LblWinReturn", "EdtWinReturn", "LblPlaceReturn", "EdtPlaceReturn"};
 const std::vector<std::string> kLiveWindowNames = {
     "FrmLiveOrvanta", "Splitter1", "AdvStringGrid1", "AdvStringGrid2",
     "GroupBox2", "Label8", "Label9", "Label10", "Label11", "Label13", "Edit13", "Edit14", "Edit15",
@@ -284,6 +290,7 @@ private slots:
         QCOMPARE(ObjectNames(ArbitrageControls()), kArbitrageNames);
         QCOMPARE(ObjectNames(ProbabilityControls()), kProbabilityNames);
         QCOMPARE(ObjectNames(OddsControls()), kOddsNames);
+        QCOMPARE(ObjectNames(BetSlipControls()), kBetSlipNames);
         QCOMPARE(ObjectNames(LiveWindowControls()), kLiveWindowNames);
         QCOMPARE(ObjectNames(NewGameControls()), kNewGameNames);
         QCOMPARE(ObjectNames(HelpWindowControls()), kHelpWindowNames);
@@ -294,6 +301,7 @@ private slots:
         QCOMPARE(DomainNames(ArbitrageControls()).size(), int(kArbitrageNames.size()));
         QCOMPARE(DomainNames(ProbabilityControls()).size(), int(kProbabilityNames.size()));
         QCOMPARE(DomainNames(OddsControls()).size(), int(kOddsNames.size()));
+        QCOMPARE(DomainNames(BetSlipControls()).size(), int(kBetSlipNames.size()));
         QCOMPARE(DomainNames(LiveWindowControls()).size(), int(kLiveWindowNames.size()));
         QCOMPARE(DomainNames(NewGameControls()).size(), int(kNewGameNames.size()));
         QCOMPARE(DomainNames(HelpWindowControls()).size(), int(kHelpWindowNames.size()));
@@ -329,6 +337,9 @@ private slots:
         QCOMPARE(Unnamed(*main), QStringList());
         testing::Pages(*main)->setCurrentIndex(MainWindow::kOdds);
         CheckRows(*main, OddsControls(), open);
+        QCOMPARE(Unnamed(*main), QStringList());
+        testing::Pages(*main)->setCurrentIndex(MainWindow::kBetSlip);
+        CheckRows(*main, BetSlipControls(), open);
         QCOMPARE(Unnamed(*main), QStringList());
         // The walk reaches the menus, the pages' tabs and boxes and the grids' headers.
         const QSet<int> reached = WalkWindow(*main).roles;

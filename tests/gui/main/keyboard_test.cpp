@@ -195,9 +195,12 @@ private slots:
         auto foot = [&](const CatalogueText& caption) {
             return Find<QWidget>(*window, ParlayControls(), caption);
         };
-        QCOMPARE(TabWalk(8),
+        // The named system and its unit come after the file buttons they sit under.
+        QCOMPARE(TabWalk(10),
                  (QList<QWidget*>{foot(parlay_captions::kSave), foot(parlay_captions::kLoad),
                                   foot(parlay_captions::kDeleteFiles),
+                                  Find<QWidget>(*window, ParlayControls(), "system"),
+                                  Find<QWidget>(*window, ParlayControls(), "unit"),
                                   testing::Edit(*window, &P::total_staked),
                                   testing::Edit(*window, &P::total_returned),
                                   testing::Edit(*window, &P::total_profit), calculate, clear}));
@@ -220,6 +223,25 @@ private slots:
         box(&Q::bankroll)->setFocus();
         PressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), box(&Q::growth_percent));
+
+        // The BET SLIP page: from the legs to the bet, its stake and each way,
+        // then the figures down the column.
+        using S = BetSlipPage;
+        testing::Pages(*window)->setCurrentIndex(MainWindow::kBetSlip);
+        auto* slip = static_cast<BetSlipTab*>(window->Tab(MainWindow::kBetSlip));
+        slip->Grid()->setFocus();
+        slip->Grid()->SetCurrentCell(S::kTermsCol, 15);
+        auto slip_box = [&](TextBox S::*field) { return testing::Edit(*window, field); };
+        QCOMPARE(TabWalk(11),
+                 (QList<QWidget*>{
+                     Find<QWidget>(*window, BetSlipControls(), "kind"), slip_box(&S::stake),
+                     Find<QWidget>(*window, BetSlipControls(), "each_way"), slip_box(&S::bets),
+                     slip_box(&S::total_stake), slip_box(&S::total_return), slip_box(&S::profit),
+                     slip_box(&S::win_return), slip_box(&S::place_return), calculate, clear}));
+        slip_box(&S::stake)->setFocus();
+        PressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(),
+                 Find<QWidget>(*window, BetSlipControls(), "each_way"));
     }
 
     // The live window: the list, the sheet, then the panels under it one after
