@@ -51,6 +51,19 @@ struct CalcRequest {
     std::optional<std::string> kelly_fraction;  // 1 when none
     std::optional<std::string> kelly_bankroll;  // stakes in money only with one
     std::optional<std::string> convert_from;    // a FormatKey; decimal when none
+
+    // arbitrage at real books, as typed: (outcome, text) pairs for the grid.
+    std::vector<std::pair<int, std::string>> arbitrage_commission;
+    std::optional<std::pair<int, std::string>> arbitrage_fixed;
+    std::optional<std::string> arbitrage_round;
+    // lay, as typed; the mode is checked when parsed.
+    std::optional<std::string> lay_back_stake;
+    std::optional<std::string> lay_back_odds;
+    std::optional<std::string> lay_odds;
+    std::optional<std::string> lay_commission;
+    std::optional<std::string> lay_mode;
+    std::optional<std::string> lay_refund;
+    std::optional<std::string> lay_retention;
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.
@@ -93,6 +106,7 @@ Subcommand LiveSubcommand();
 Subcommand FairSubcommand();
 Subcommand KellySubcommand();
 Subcommand ConvertSubcommand();
+Subcommand LaySubcommand();
 
 // A text a user could type into a number cell of the grids: the key filters let
 // only digits, "." and "," through, and a command line must not drop characters

@@ -6,8 +6,9 @@ namespace orvanta {
 
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
-        ArbitrageSubcommand(), ProbabilitySubcommand(), OddsSubcommand(),  ParlaySubcommand(),
-        LiveSubcommand(),      FairSubcommand(),        KellySubcommand(), ConvertSubcommand(),
+        ArbitrageSubcommand(), ProbabilitySubcommand(), OddsSubcommand(),
+        ParlaySubcommand(),    LiveSubcommand(),        FairSubcommand(),
+        KellySubcommand(),     ConvertSubcommand(),     LaySubcommand(),
     };
     return table;
 }

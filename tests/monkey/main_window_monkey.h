@@ -57,6 +57,7 @@ private:
     void FireUpdateCheck();
     void CloseWindow();
     void TypeAPrice();
+    void TypeAtRealBooks();
 
     void CheckConverter(QStringList& faults);
     void CheckSavedSheet(const std::string& path, QStringList& faults);
