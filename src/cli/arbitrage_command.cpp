@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/calc_command.h"
 #include "cli/calc_session.h"
 #include "cli/subcommand.h"
 #include "core/markets/arbitrage_page.h"
@@ -107,7 +108,14 @@ int RunArbitrage(CalcSession& session) {
         report.boxes.push_back(
             {"worst_profit", captions::kWorstProfit.fallback, &page.worst_profit});
     }
-    return session.Finish(std::move(report));
+    const int status = session.Finish(std::move(report));
+    // A commission, fixed stake or step the page cannot use is said in a
+    // message and fails the run, so that a script does not take the figures
+    // left from before for an answer.
+    if (real_books && status == kExitDone && !session.Console().Messages().empty()) {
+        return kExitErrorReport;
+    }
+    return status;
 }
 
 }  // namespace

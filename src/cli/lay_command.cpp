@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/calc_command.h"
 #include "cli/calc_session.h"
 #include "cli/subcommand.h"
 #include "core/markets/arbitrage_page.h"
@@ -67,6 +68,9 @@ FigureBoxes LayFigures(CalcSession& session) {
     }
     CalculateBackLay(page, session.Page(), session.Captions());
     FigureBoxes figures;
+    if (page.lay_stake.text.empty()) {
+        return figures;
+    }
     figures.Add("lay_stake", captions::kLayStake.fallback, page.lay_stake.text);
     figures.Add("liability", captions::kLayLiability.fallback, page.lay_liability.text);
     figures.Add("result_back_wins", captions::kLayBackWins.fallback, page.lay_back_wins.text);
@@ -75,7 +79,13 @@ FigureBoxes LayFigures(CalcSession& session) {
 }
 
 int RunLay(CalcSession& session) {
-    return session.FinishFigures([&] { return LayFigures(session); });
+    const int status = session.FinishFigures([&] { return LayFigures(session); });
+    // A bet that cannot be laid is said in a message and fails the run, so that
+    // a script does not take the missing figures for an answer.
+    if (status == kExitDone && !session.Console().Messages().empty()) {
+        return kExitErrorReport;
+    }
+    return status;
 }
 
 }  // namespace

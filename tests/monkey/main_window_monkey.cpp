@@ -309,24 +309,28 @@ void MainWindowMonkey::TypeAtRealBooks() {
         kind->setCurrentIndex(index);
         emit kind->activated(index);
     } else {
-        Field field;
+        const QString figure =
+            rng.Percent(70) ? QString::number(rng.Between(0, 120)) : QStringLiteral("0,5");
         if (draw < 2) {
-            field.grid = grid;
-            field.col = rng.Below(ArbitragePage::kOutcomes);
-            field.row = draw == 0 ? ArbitragePage::kCommissionRow : ArbitragePage::kWagerRow;
+            const int col = rng.Below(ArbitragePage::kOutcomes);
+            const int row = draw == 0 ? ArbitragePage::kCommissionRow : ArbitragePage::kWagerRow;
+            Note(QStringLiteral("%1 into %2 (%3,%4)")
+                     .arg(figure, grid->objectName())
+                     .arg(col)
+                     .arg(row));
+            Click(grid->viewport(), CellRect(grid, col, row).center());
         } else {
             TextBox ArbitragePage::*const boxes[] = {
                 &ArbitragePage::round_to,       &ArbitragePage::lay_back_stake,
                 &ArbitragePage::lay_back_odds,  &ArbitragePage::lay_odds,
                 &ArbitragePage::lay_commission, &ArbitragePage::lay_refund,
                 &ArbitragePage::lay_retention};
-            field.box = Find<QLineEdit>(*m_window, *controls,
+            auto* box = Find<QLineEdit>(*m_window, *controls,
                                         boxes[rng.Below(static_cast<int>(std::size(boxes)))]);
+            Note(QStringLiteral("%1 into %2").arg(figure, box->objectName()));
+            ClickWidget(box);
+            box->selectAll();
         }
-        const QString figure =
-            rng.Percent(70) ? QString::number(rng.Between(0, 120)) : QStringLiteral("0,5");
-        Note(QStringLiteral("%1 into %2").arg(figure, Describe(field)));
-        GoTo(field, false);
         QWidget* target = KeyTarget(m_window.get());
         Touch(target);
         TypeText(target, figure);

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "core/base/operation_error.h"
 #include "core/markets/arbitrage_page.h"
 #include "core/numeric/number_text.h"
 
@@ -77,7 +76,8 @@ void CalculateBackLay(ArbitragePage& page, Services& services, const Catalogue& 
     const LayBet bet = ReadBet(page, sep, has_retention);
     const LayProblem problem = CheckLay(bet, has_retention);
     if (problem != LayProblem::kNone) {
-        throw OperationError(catalogue.Read(ProblemText(problem)));
+        services.prompter.ShowMessage(catalogue.Read(ProblemText(problem)) + ".");
+        return;
     }
     const LayResult result = CalculateLay(bet);
     auto signed_box = [sep](double v) {

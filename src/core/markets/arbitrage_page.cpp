@@ -104,7 +104,18 @@ struct Terms {
     double fixed_stake = 0.0;
 };
 
-Terms ReadTerms(const ArbitragePage& page, char sep, const Catalogue& catalogue) {
+// The message for a figure the page cannot use, naming the outcome it is of
+// when there is one.
+void Refuse(Services& services, const Catalogue& catalogue, const CatalogueText& text,
+            const std::string& outcome = "") {
+    services.prompter.ShowMessage(catalogue.Read(text) + (outcome.empty() ? "" : ": " + outcome) +
+                                  ".");
+}
+
+// Nothing, after its message, when one of the new fields holds no sound figure.
+std::optional<Terms> ReadTerms(const ArbitragePage& page, Services& services,
+                               const Catalogue& catalogue) {
+    const char sep = services.separator;
     Terms terms;
     const TextGrid& grid = page.outcomes;
     for (int c = 0; c < A::kOutcomes; ++c) {
@@ -114,14 +125,16 @@ Terms ReadTerms(const ArbitragePage& page, char sep, const Catalogue& catalogue)
         }
         const std::optional<double> percent = Strict(text, sep);
         if (!percent || *percent < 0.0 || *percent > 100.0) {
-            throw OperationError(catalogue.Read(captions::kBadCommission) + ": " + grid.Cell(c, 0));
+            Refuse(services, catalogue, captions::kBadCommission, grid.Cell(c, 0));
+            return std::nullopt;
         }
         terms.commission[c] = *percent / 100.0;
     }
     if (!page.round_to.text.empty()) {
         const std::optional<double> step = Strict(page.round_to.text, sep);
         if (!step || !(*step > 0.0)) {
-            throw OperationError(catalogue.Read(captions::kBadRoundStep));
+            Refuse(services, catalogue, captions::kBadRoundStep);
+            return std::nullopt;
         }
         terms.step = *step;
     }
@@ -129,7 +142,8 @@ Terms ReadTerms(const ArbitragePage& page, char sep, const Catalogue& catalogue)
     if (f >= 0 && !grid.Cell(f, A::kWagerRow).empty()) {
         const std::optional<double> stake = Strict(grid.Cell(f, A::kWagerRow), sep);
         if (!stake || !(*stake > 0.0) || OddsText(grid, f).empty()) {
-            throw OperationError(catalogue.Read(captions::kBadFixedStake) + ": " + grid.Cell(f, 0));
+            Refuse(services, catalogue, captions::kBadFixedStake, grid.Cell(f, 0));
+            return std::nullopt;
         }
         terms.fixed = f;
         terms.fixed_stake = *stake;
@@ -230,8 +244,8 @@ double RawWager(const ArbitragePage& page, const Plan& plan, double pays,
 
 // A step must leave every stake it rounds above 0; checked before any stake is
 // written, so that a refused step shows no figure.
-void CheckStep(const ArbitragePage& page, const Plan& plan, const Terms& terms,
-               const PageNumbers& value, const Catalogue& catalogue) {
+bool StepKeepsStakes(const ArbitragePage& page, const Plan& plan, const Terms& terms,
+                     const PageNumbers& value) {
     const TextGrid& grid = page.outcomes;
     for (int c = 0; c < A::kOutcomes; ++c) {
         if (OddsText(grid, c).empty() || c == terms.fixed) {
@@ -239,9 +253,10 @@ void CheckStep(const ArbitragePage& page, const Plan& plan, const Terms& terms,
         }
         const double raw = RawWager(page, plan, Effective(grid, c, terms, value), value);
         if (raw > 0.0 && !(RoundStake(raw, terms) > 0.0)) {
-            throw OperationError(catalogue.Read(captions::kRoundsToZero));
+            return false;
         }
     }
+    return true;
 }
 
 // The wager and Win Pay of every outcome with odds; a fixed stake stays as
@@ -327,7 +342,11 @@ bool BackLayTyped(const ArbitragePage& page) {
 void CalculateOutcomes(ArbitragePage& page, Services& services, const Catalogue& catalogue) {
     const PageNumbers value(services);
     const char sep = services.separator;
-    const Terms terms = ReadTerms(page, sep, catalogue);
+    const std::optional<Terms> read = ReadTerms(page, services, catalogue);
+    if (!read) {
+        return;
+    }
+    const Terms& terms = *read;
     if (terms.fixed < 0) {
         LeaveFixedStake(page);
     }
@@ -342,12 +361,14 @@ void CalculateOutcomes(ArbitragePage& page, Services& services, const Catalogue&
         plan.fixed = true;
         plan.target = terms.fixed_stake * Effective(page.outcomes, terms.fixed, terms, value);
         if (!(plan.target > 0.0)) {
-            throw OperationError(catalogue.Read(captions::kBadFixedStake) + ": " +
-                                 page.outcomes.Cell(terms.fixed, 0));
+            Refuse(services, catalogue, captions::kBadFixedStake,
+                   page.outcomes.Cell(terms.fixed, 0));
+            return;
         }
     }
-    if (terms.step > 0.0) {
-        CheckStep(page, plan, terms, value, catalogue);
+    if (terms.step > 0.0 && !StepKeepsStakes(page, plan, terms, value)) {
+        Refuse(services, catalogue, captions::kRoundsToZero);
+        return;
     }
     UseWinPayTarget(page, terms);
     ClearOutcomesWithoutOdds(page.outcomes);

@@ -71,19 +71,19 @@ inline constexpr CatalogueText kSureProfitPercent{"FrmMain", "SureProfit%", "Sur
 inline constexpr CatalogueText kSureProfit{"FrmMain", "SureProfit", "SureProfit"};
 
 // The stakes a bookmaker takes, and the back and lay group.
-inline constexpr CatalogueText kCommissionRow{"FrmMain", "CommissionPct", "COMMISSION %"};
+inline constexpr CatalogueText kCommissionRow{"FrmMain", "CommissionPct", "COMM. %"};
 inline constexpr CatalogueText kRoundTo{"FrmMain", "RoundStakesTo", "Round stakes to"};
 inline constexpr CatalogueText kWorstProfit{"FrmMain", "WorstCase", "Worst case"};
 inline constexpr CatalogueText kRoundingLoss{"FrmMain", "RoundingLoss",
                                              "LOSS: the rounded stakes lose money"};
 inline constexpr CatalogueText kBadCommission{
-    "FrmMain", "BadCommission", "A commission must be a number from 0 to 100 per cent"};
+    "Message", "BadCommission", "A commission must be a number from 0 to 100 per cent"};
 inline constexpr CatalogueText kBadFixedStake{
-    "FrmMain", "BadFixedStake", "A fixed stake must be a number above 0 on an outcome with odds"};
-inline constexpr CatalogueText kBadRoundStep{"FrmMain", "BadRoundStep",
+    "Message", "BadFixedStake", "A fixed stake must be a number above 0 on an outcome with odds"};
+inline constexpr CatalogueText kBadRoundStep{"Message", "BadRoundStep",
                                              "Round stakes to: a step above 0 is needed"};
 inline constexpr CatalogueText kRoundsToZero{
-    "FrmMain", "RoundsToZero", "Round stakes to: the step is so large that a stake rounds to 0"};
+    "Message", "RoundsToZero", "Round stakes to: the step is so large that a stake rounds to 0"};
 inline constexpr CatalogueText kLayGroup{"FrmMain", "BackLay", "Back and lay"};
 inline constexpr CatalogueText kLayBackStake{"FrmMain", "BackStake", "Back stake"};
 inline constexpr CatalogueText kLayBackOdds{"FrmMain", "BackOdds", "Back odds"};
@@ -100,18 +100,18 @@ inline constexpr CatalogueText kLayStake{"FrmMain", "LayStake", "Lay stake"};
 inline constexpr CatalogueText kLayLiability{"FrmMain", "Liability", "Liability"};
 inline constexpr CatalogueText kLayBackWins{"FrmMain", "IfBackWins", "If back wins"};
 inline constexpr CatalogueText kLayLayWins{"FrmMain", "IfLayWins", "If lay wins"};
-inline constexpr CatalogueText kBadBackStake{"FrmMain", "BadBackStake",
+inline constexpr CatalogueText kBadBackStake{"Message", "BadBackStake",
                                              "The back stake must be a number above 0"};
-inline constexpr CatalogueText kBadBackOdds{"FrmMain", "BadBackOdds",
+inline constexpr CatalogueText kBadBackOdds{"Message", "BadBackOdds",
                                             "The back odds must be a number above 1"};
-inline constexpr CatalogueText kBadLayOdds{"FrmMain", "BadLayOdds",
+inline constexpr CatalogueText kBadLayOdds{"Message", "BadLayOdds",
                                            "The lay odds must be a number above 1"};
 inline constexpr CatalogueText kBadBreakEven{
-    "FrmMain", "BadLayBreakEven", "The lay odds must be above the commission's break-even"};
-inline constexpr CatalogueText kBadRefund{"FrmMain", "BadRefund",
+    "Message", "BadLayBreakEven", "The lay odds must be above the commission's break-even"};
+inline constexpr CatalogueText kBadRefund{"Message", "BadRefund",
                                           "The refund must be a number of 0 or more"};
 inline constexpr CatalogueText kBadRetention{
-    "FrmMain", "BadRetention", "A refund needs its retention, a number from 0 to 100 per cent"};
+    "Message", "BadRetention", "A refund needs its retention, a number from 0 to 100 per cent"};
 }  // namespace arbitrage_captions
 
 // Blank odds, wagers, payouts and commissions; boxes back to "1", "0", "0%",
@@ -127,7 +127,7 @@ void FixArbitrageStake(ArbitragePage& page, int outcome);
 // profit and the worst case. Each outcome pays 1 + (O - 1)(1 - commission) per
 // unit; a fixed stake sets what every outcome pays; stakes other than the fixed
 // one are rounded to the step. A commission, fixed stake or step that is no
-// sound figure throws OperationError with its message before anything changes.
+// sound figure is said in a message, and nothing of the outcomes changes.
 // A zero odds beside positive ones, or a total wager of 0, throws
 // OperationError at the step that divides; what was written before stays.
 // Then the back and lay group, when anything is typed in it.
@@ -136,7 +136,7 @@ void CalculateArbitrage(ArbitragePage& page, Services& services, const Catalogue
 void CalculateArbitrage(ArbitragePage& page, Services& services);
 
 // The back and lay group alone: its four results, or, for input that is no
-// sound bet, OperationError with the reason and the results left empty.
+// sound bet, a message with the reason and the results left empty.
 void CalculateBackLay(ArbitragePage& page, Services& services, const Catalogue& catalogue);
 
 }  // namespace orvanta

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "core/numeric/key_filter.h"
 #include "gui/main/page_widgets.h"
 #include "gui/widgets/grid_view.h"
 #include "gui/widgets/keyboard_access.h"
@@ -99,13 +100,35 @@ ArbitrageTab::ArbitrageTab(Services& services, const Catalogue& catalogue, QWidg
     }
 }
 
-// Besides the odds, a stake the book caps is typed into its Wager cell and an
-// exchange's commission into its row; a typed stake is the fixed one.
+namespace {
+
+// A stake written with an exponent is none a book takes, and no key could
+// type it: its cell stays shut.
+bool Typeable(const std::string& text, char separator) {
+    for (const char c : text) {
+        const auto key = FilterNumberKey(c, separator);
+        if (!key || *key != c) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// Besides the odds, an outcome with odds takes a stake its book caps, typed
+// into its Wager cell, and an exchange's commission; a typed stake is the
+// fixed one.
 void ArbitrageTab::BindTypedRows() {
     TextGrid& cells = m_page.outcomes;
-    auto typed_row = [&cells](int col, int row) {
-        return cells.Contains(col, row) &&
-               (row == P::kOddsRow || row == P::kWagerRow || row == P::kCommissionRow);
+    const char separator = m_services.separator;
+    auto typed_row = [&cells, separator](int col, int row) {
+        if (!cells.Contains(col, row)) {
+            return false;
+        }
+        const bool outcome_row = row == P::kWagerRow || row == P::kCommissionRow;
+        return row == P::kOddsRow || (outcome_row && !cells.Cell(col, P::kOddsRow).empty() &&
+                                      Typeable(cells.Cell(col, row), separator));
     };
     m_grid->SetCanEdit(typed_row);
     m_grid->SetSelectCell(typed_row);
@@ -118,6 +141,9 @@ void ArbitrageTab::BindTypedRows() {
 
 void ArbitrageTab::BindBackLay() {
     m_lay_mode = m_controls.Made<QComboBox>("lay_mode");
+    // The kinds' long names must not widen the page: the list shows them whole.
+    m_lay_mode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_lay_mode->setMinimumContentsLength(14);
     for (int mode = 0; mode < 4; ++mode) {
         m_lay_mode->addItem(QString(), mode);
     }
@@ -197,7 +223,6 @@ void ArbitrageTab::LayOut() {
     boxes_row->addSpacing(Across(this, 60));
     boxes_row->addLayout(boxes);
     page->addLayout(boxes_row);
-    page->addSpacing(8);
     page->addLayout(BackLayLayout());
     page->addStretch(1);
 }
@@ -207,7 +232,7 @@ void ArbitrageTab::LayOut() {
 QLayout* ArbitrageTab::BackLayLayout() {
     auto* group = new QGridLayout();
     group->setHorizontalSpacing(4);
-    group->setVerticalSpacing(4);
+    group->setVerticalSpacing(2);
     group->addWidget(m_controls.Made<QLabel>("back_lay"), 0, 0, 1, 8);
     const struct {
         const char* label;
@@ -233,7 +258,7 @@ QLayout* ArbitrageTab::BackLayLayout() {
                 continue;
             }
             FilteredLineEdit* box = m_controls.Box(place.box);
-            box->setFixedWidth(Across(this, 56));
+            box->setFixedWidth(Across(this, 50));
             AddCaptionedBox(group, m_controls.Made<QLabel>(place.label), box, row + 1, 2 * col);
             m_enter_moves_focus.append(box);
         }

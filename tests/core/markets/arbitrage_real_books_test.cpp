@@ -8,7 +8,6 @@
 
 #include "common/core_fixture.h"
 #include "common/separators.h"
-#include "core/base/operation_error.h"
 #include "core/markets/arbitrage_page.h"
 
 namespace orvanta {
@@ -251,15 +250,19 @@ TEST_P(RealBooksTest, BadFiguresStopBeforeAnythingChanges) {
         const char* fixed;
         const char* round_to;
         const char* target;
-        CatalogueText message;
+        std::string message;
     } cases[] = {
-        {"commission above 100", 0, "101", "", "", "100", arbitrage_captions::kBadCommission},
-        {"commission below 0", 1, "-1", "", "", "100", arbitrage_captions::kBadCommission},
-        {"commission unreadable", 1, "5.5.5", "", "", "100", arbitrage_captions::kBadCommission},
-        {"fixed stake of 0", -1, "", "0", "", "100", arbitrage_captions::kBadFixedStake},
-        {"step of 0", -1, "", "", "0", "100", arbitrage_captions::kBadRoundStep},
+        {"commission above 100", 0, "101", "", "", "100",
+         "A commission must be a number from 0 to 100 per cent: 1."},
+        {"commission below 0", 1, "-1", "", "", "100",
+         "A commission must be a number from 0 to 100 per cent: 2."},
+        {"commission unreadable", 1, "5.5.5", "", "", "100",
+         "A commission must be a number from 0 to 100 per cent: 2."},
+        {"fixed stake of 0", -1, "", "0", "", "100",
+         "A fixed stake must be a number above 0 on an outcome with odds: 2."},
+        {"step of 0", -1, "", "", "0", "100", "Round stakes to: a step above 0 is needed."},
         {"step that rounds a stake to 0", -1, "", "", "100", "30",
-         arbitrage_captions::kRoundsToZero},
+         "Round stakes to: the step is so large that a stake rounds to 0."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -275,13 +278,9 @@ TEST_P(RealBooksTest, BadFiguresStopBeforeAnythingChanges) {
         }
         page.round_to.text = S(c.round_to);
         page.win_pay_target.text = c.target;
-        std::string error = "no error";
-        try {
-            CalculateArbitrage(page, scene.services);
-        } catch (const OperationError& e) {
-            error = e.what();
-        }
-        EXPECT_EQ(error.rfind(c.message.fallback, 0), 0u) << error;
+        scene.prompter.ExpectMessage(c.message);
+        CalculateArbitrage(page, scene.services);
+        scene.prompter.VerifyAndClear();
         // No figure and not even the used-once target has moved.
         EXPECT_EQ(Cell(0, A::kWagerRow), "");
         EXPECT_EQ(Cell(0, A::kWinPayRow), "");
@@ -310,12 +309,9 @@ TEST_P(RealBooksTest, BackAndLayGroup) {
 
     // A refund without its retention shows no figure.
     page.lay_mode = LayMode::kRefund;
-    try {
-        CalculateArbitrage(page, scene.services);
-        ADD_FAILURE() << "no error";
-    } catch (const OperationError& e) {
-        EXPECT_EQ(std::string(e.what()), arbitrage_captions::kBadRetention.fallback);
-    }
+    scene.prompter.ExpectMessage("A refund needs its retention, a number from 0 to 100 per cent.");
+    CalculateArbitrage(page, scene.services);
+    scene.prompter.VerifyAndClear();
     EXPECT_EQ(page.lay_stake.text, "");
     EXPECT_EQ(page.lay_lay_wins.text, "");
 }

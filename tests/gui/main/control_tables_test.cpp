@@ -404,7 +404,7 @@ private slots:
         auto* outcomes = Find(*main, ArbitrageControls(), &ArbitragePage::outcomes);
         QCOMPARE(Spoken(outcomes), QStringLiteral("Outcomes"));
         QCOMPARE(Spoken(outcomes, QAccessible::Description),
-                 QStringLiteral("ODDS, Wager, Win Pay"));
+                 QStringLiteral("ODDS, Wager, Win Pay, COMM. %"));
         QCOMPARE(Spoken(testing::Edit(*main, &ParlaySheet::total_staked)),
                  QStringLiteral("Sum : Staked"));
         // The tool tip, in the open language.
