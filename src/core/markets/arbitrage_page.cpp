@@ -22,12 +22,12 @@ namespace {
 
 using A = ArbitragePage;
 
-// The fixed stake stands apart from the computed ones: white and bold.
+// The fixed stake stands apart from the computed ones: white, as the cells
+// typed into are.
 void MarkWager(TextGrid& grid, int c, bool fixed) {
     grid.SetBackground(c, A::kWagerRow, fixed ? kColourWhite : kColourLightGreen);
-    CellProps props = *grid.Props(c, A::kWagerRow);
-    props.font_style = fixed ? kFontBold : 0;
-    grid.SetProps(c, A::kWagerRow, props);
+    // The background alone tells no listener; the cell's properties do.
+    grid.SetProps(c, A::kWagerRow, *grid.Props(c, A::kWagerRow));
 }
 
 void ClearBackLay(ArbitragePage& page) {

@@ -119,7 +119,7 @@ inline constexpr CatalogueText kBadRetention{
 void ClearArbitrage(ArbitragePage& page);
 
 // The user typed a stake into the outcome's Wager cell: it is the fixed one
-// from now on, marked apart from the computed stakes. An empty cell fixes
+// from now on, marked apart from the computed stakes (white, not green). An empty cell fixes
 // nothing.
 void FixArbitrageStake(ArbitragePage& page, int outcome);
 
