@@ -71,24 +71,11 @@ void FillRealBooks(CalcSession& session, ArbitragePage& page) {
     }
 }
 
-int RunArbitrage(CalcSession& session) {
+// The page as printed; without the options of real books as it always has
+// been. `outcomes` is the grid shown, which the report points at.
+PageReport ReportOf(const ArbitragePage& page, bool real_books, TextGrid& outcomes) {
     namespace captions = arbitrage_captions;
-    const CalcRequest& request = session.Request();
-    ArbitragePage page;
-    ClearArbitrage(page);
-    session.TypeRow(page.outcomes, ArbitragePage::kOddsRow, request.cells);
-    if (request.multiplier) {
-        page.multiplier.text = *request.multiplier;
-    }
-    if (request.win_pay_target) {
-        page.win_pay_target.text = *request.win_pay_target;
-    }
-    FillRealBooks(session, page);
-    session.Run([&] { CalculateArbitrage(page, session.Page(), session.Captions()); });
-
-    // Without the options of real books the page prints as it always has.
-    const bool real_books = AsksForRealBooks(request);
-    TextGrid outcomes = page.outcomes;
+    outcomes = page.outcomes;
     std::vector<std::string> rows = {"", captions::kOddsRow.fallback, captions::kWagerRow.fallback,
                                      captions::kWinPayRow.fallback};
     if (real_books) {
@@ -108,7 +95,26 @@ int RunArbitrage(CalcSession& session) {
         report.boxes.push_back(
             {"worst_profit", captions::kWorstProfit.fallback, &page.worst_profit});
     }
-    const int status = session.Finish(std::move(report));
+    return report;
+}
+
+int RunArbitrage(CalcSession& session) {
+    const CalcRequest& request = session.Request();
+    ArbitragePage page;
+    ClearArbitrage(page);
+    session.TypeRow(page.outcomes, ArbitragePage::kOddsRow, request.cells);
+    if (request.multiplier) {
+        page.multiplier.text = *request.multiplier;
+    }
+    if (request.win_pay_target) {
+        page.win_pay_target.text = *request.win_pay_target;
+    }
+    FillRealBooks(session, page);
+    session.Run([&] { CalculateArbitrage(page, session.Page(), session.Captions()); });
+
+    const bool real_books = AsksForRealBooks(request);
+    TextGrid outcomes = page.outcomes;
+    const int status = session.Finish(ReportOf(page, real_books, outcomes));
     // A commission, fixed stake or step the page cannot use is said in a
     // message and fails the run, so that a script does not take the figures
     // left from before for an answer.

@@ -227,6 +227,32 @@ void ArbitrageTab::LayOut() {
     page->addStretch(1);
 }
 
+namespace {
+
+struct BackLayPlace {
+    const char* label;
+    TextBox P::*box;
+};
+
+// What is typed in two rows and what it gives in a third, four to a row; the
+// kind's list takes the first two places of its row.
+const BackLayPlace kBackLayPlaces[3][4] = {
+    {{"lay_back_stake_label", &P::lay_back_stake},
+     {"lay_back_odds_label", &P::lay_back_odds},
+     {"lay_odds_label", &P::lay_odds},
+     {"lay_commission_label", &P::lay_commission}},
+    {{"lay_mode_label", nullptr},
+     {nullptr, nullptr},
+     {"lay_refund_label", &P::lay_refund},
+     {"lay_retention_label", &P::lay_retention}},
+    {{"lay_stake_label", &P::lay_stake},
+     {"lay_liability_label", &P::lay_liability},
+     {"lay_back_wins_label", &P::lay_back_wins},
+     {"lay_lay_wins_label", &P::lay_lay_wins}},
+};
+
+}  // namespace
+
 // The back and lay group under the boxes: its heading, then what is typed in
 // two rows and what it gives in a third, four to a row.
 QLayout* ArbitrageTab::BackLayLayout() {
@@ -234,26 +260,9 @@ QLayout* ArbitrageTab::BackLayLayout() {
     group->setHorizontalSpacing(4);
     group->setVerticalSpacing(2);
     group->addWidget(m_controls.Made<QLabel>("back_lay"), 0, 0, 1, 8);
-    const struct {
-        const char* label;
-        TextBox P::*box;
-    } places[3][4] = {
-        {{"lay_back_stake_label", &P::lay_back_stake},
-         {"lay_back_odds_label", &P::lay_back_odds},
-         {"lay_odds_label", &P::lay_odds},
-         {"lay_commission_label", &P::lay_commission}},
-        {{"lay_mode_label", nullptr},
-         {nullptr, nullptr},
-         {"lay_refund_label", &P::lay_refund},
-         {"lay_retention_label", &P::lay_retention}},
-        {{"lay_stake_label", &P::lay_stake},
-         {"lay_liability_label", &P::lay_liability},
-         {"lay_back_wins_label", &P::lay_back_wins},
-         {"lay_lay_wins_label", &P::lay_lay_wins}},
-    };
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 4; ++col) {
-            const auto& place = places[row][col];
+            const BackLayPlace& place = kBackLayPlaces[row][col];
             if (!place.box) {
                 continue;
             }
@@ -263,7 +272,6 @@ QLayout* ArbitrageTab::BackLayLayout() {
             m_enter_moves_focus.append(box);
         }
     }
-    // The kind's list takes the first two places of its row.
     auto* mode_label = m_controls.Made<QLabel>("lay_mode_label");
     mode_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     group->addWidget(mode_label, 2, 0);
