@@ -64,6 +64,25 @@ type_text "1.8"; key Return
 calculate
 shot "$main" arbitrage
 
+# The same page at real books: 2 % commission on outcome 1, at most 50 on
+# outcome 2, stakes in whole units, and a free bet of 50 (stake not returned)
+# at 3 laid at 3.05 with 5 % commission.
+click 108 168
+type_text "2"; key Return
+click 158 126
+type_text "50"; key Return
+click 230 310
+type_text "1"
+for box in "129 354 50" "275 354 3" "423 354 3.05" "570 354 5"; do
+    set -- $box
+    click "$1" "$2"
+    type_text "$3"
+done
+click 216 378
+key Down Return
+calculate
+shot "$main" arbitrage_real_books_gr
+
 # PARLAY BETTING: three selections, the third lost, stakes on singles, doubles, treble.
 click 40 33
 click 80 79
@@ -208,6 +227,11 @@ key Down Down Down Return
 calculate
 shot "$main" probability_method_en
 proportional_again
+
+# The ARBITRAGE page at real books, as the Greek scene left it, in English.
+click 170 33
+calculate
+shot "$main" arbitrage_real_books_en
 
 # The live window in English, its one game loaded, the suggestions net of an
 # exchange's 2 % commission; the commission is set back to 0 after.

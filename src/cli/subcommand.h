@@ -61,6 +61,19 @@ struct CalcRequest {
     bool slip_each_way = false;
     std::optional<std::string> parlay_system;
     std::optional<std::string> parlay_unit;
+
+    // arbitrage at real books, as typed: (outcome, text) pairs for the grid.
+    std::vector<std::pair<int, std::string>> arbitrage_commission;
+    std::optional<std::pair<int, std::string>> arbitrage_fixed;
+    std::optional<std::string> arbitrage_round;
+    // lay, as typed; the mode is checked when parsed.
+    std::optional<std::string> lay_back_stake;
+    std::optional<std::string> lay_back_odds;
+    std::optional<std::string> lay_odds;
+    std::optional<std::string> lay_commission;
+    std::optional<std::string> lay_mode;
+    std::optional<std::string> lay_refund;
+    std::optional<std::string> lay_retention;
 };
 
 // What a parsing step found wrong, in words for the user; nothing when all is well.
@@ -104,6 +117,7 @@ Subcommand LiveSubcommand();
 Subcommand FairSubcommand();
 Subcommand KellySubcommand();
 Subcommand ConvertSubcommand();
+Subcommand LaySubcommand();
 Subcommand SlipSubcommand();
 
 // A text a user could type into a number cell of the grids: the key filters let

@@ -6,9 +6,9 @@ namespace orvanta {
 
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
-        ArbitrageSubcommand(), ProbabilitySubcommand(), OddsSubcommand(),
-        ParlaySubcommand(),    LiveSubcommand(),        FairSubcommand(),
-        KellySubcommand(),     ConvertSubcommand(),     SlipSubcommand(),
+        ArbitrageSubcommand(), ProbabilitySubcommand(), OddsSubcommand(),  ParlaySubcommand(),
+        LiveSubcommand(),      FairSubcommand(),        KellySubcommand(), ConvertSubcommand(),
+        LaySubcommand(),       SlipSubcommand(),
     };
     return table;
 }

@@ -63,6 +63,13 @@ std::vector<std::pair<QString, GridView*>> NumberGrids(const QWidget& window) {
 std::vector<QLineEdit*> NumberBoxes(const QWidget& window) {
     return {Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::multiplier),
             Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::win_pay_target),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::round_to),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::lay_back_stake),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::lay_back_odds),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::lay_odds),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::lay_commission),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::lay_refund),
+            Find<QLineEdit>(window, ArbitrageControls(), &ArbitragePage::lay_retention),
             Find<QLineEdit>(window, OddsControls(), &OddsPage::cut_percent),
             Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::bankroll),
             Find<QLineEdit>(window, ProbabilityControls(), &ProbabilityPage::kelly_fraction),
@@ -244,6 +251,7 @@ std::vector<Monkey::Action> MainWindowMonkey::Actions() {
         {"type a price into the converter", 5, [this] { TypeAPrice(); }},
         {"fill the bet slip", 5, [this] { FillTheBetSlip(); }},
         {"choose a named system", 2, [this] { ChooseANamedSystem(); }},
+        {"type at real books", 5, [this] { TypeAtRealBooks(); }},
     };
 }
 
@@ -302,6 +310,53 @@ void MainWindowMonkey::TypeAPrice() {
     }
     Touch(box);
     TypeText(box, text);
+}
+
+// The ARBITRAGE page's fields for real books: a commission, a fixed stake,
+// the rounding step, the back and lay group and its kind, then often Calculate.
+void MainWindowMonkey::TypeAtRealBooks() {
+    ShowPage(MainWindow::kArbitrage);
+    Rng& rng = Chance();
+    const auto* controls = &ArbitrageControls();
+    auto* grid = Find<GridView>(*m_window, *controls, &ArbitragePage::outcomes);
+    const int draw = rng.Below(5);
+    if (draw == 4) {
+        auto* kind = Find<QComboBox>(*m_window, *controls, "lay_mode");
+        const int index = rng.Below(kind->count());
+        Note(QStringLiteral("kind %1 in %2").arg(index).arg(kind->objectName()));
+        kind->setCurrentIndex(index);
+        emit kind->activated(index);
+    } else {
+        const QString figure =
+            rng.Percent(70) ? QString::number(rng.Between(0, 120)) : QStringLiteral("0,5");
+        if (draw < 2) {
+            const int col = rng.Below(ArbitragePage::kOutcomes);
+            const int row = draw == 0 ? ArbitragePage::kCommissionRow : ArbitragePage::kWagerRow;
+            Note(QStringLiteral("%1 into %2 (%3,%4)")
+                     .arg(figure, grid->objectName())
+                     .arg(col)
+                     .arg(row));
+            Click(grid->viewport(), CellRect(grid, col, row).center());
+        } else {
+            TextBox ArbitragePage::*const boxes[] = {
+                &ArbitragePage::round_to,       &ArbitragePage::lay_back_stake,
+                &ArbitragePage::lay_back_odds,  &ArbitragePage::lay_odds,
+                &ArbitragePage::lay_commission, &ArbitragePage::lay_refund,
+                &ArbitragePage::lay_retention};
+            auto* box = Find<QLineEdit>(*m_window, *controls,
+                                        boxes[rng.Below(static_cast<int>(std::size(boxes)))]);
+            Note(QStringLiteral("%1 into %2").arg(figure, box->objectName()));
+            ClickWidget(box);
+            box->selectAll();
+        }
+        QWidget* target = KeyTarget(m_window.get());
+        Touch(target);
+        TypeText(target, figure);
+        Press(KeyTarget(m_window.get()), KeyNamed("Enter"));
+    }
+    if (rng.Percent(60)) {
+        ClickButton(Button("calculate"));
+    }
 }
 
 // Each converter box holds what its key filter lets through; a price that

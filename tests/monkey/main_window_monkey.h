@@ -60,6 +60,7 @@ private:
     void FillTheBetSlip();
     void ChooseANamedSystem();
     void CheckBetSlip(QStringList& faults);
+    void TypeAtRealBooks();
 
     void CheckConverter(QStringList& faults);
     void CheckSavedSheet(const std::string& path, QStringList& faults);

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+class QComboBox;
+class QLayout;
+
 #include "core/markets/arbitrage_page.h"
 #include "gui/main/calculator_tab.h"
 #include "gui/widgets/control_table.h"
@@ -30,13 +33,18 @@ public:
 
 private:
     void BindBoxes();
+    void BindTypedRows();
+    void BindBackLay();
     void LayOut();
+    QLayout* BackLayLayout();
+    void ShowStakeState();
     void MakeRoomForFigures();
     void SetColumnWidths(const std::vector<int>& widths);
 
     ArbitragePage m_page;
     Controls<ArbitragePage> m_controls;
     GridView* m_grid = nullptr;
+    QComboBox* m_lay_mode = nullptr;
     QList<QWidget*> m_enter_moves_focus;
     // The columns' widths with nothing typed, and which columns had odds when
     // the widths were last shared out.

@@ -65,14 +65,14 @@ TEST(ArbitrageLayout, GridShapeAndInitialTexts) {
     ArbitragePage page;
     const TextGrid& grid = page.outcomes;
     EXPECT_EQ(grid.ColCount(), 13);
-    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.FixedRows(), 1);
     EXPECT_EQ(grid.FixedCols(), 0);
     for (int c = 0; c < 13; ++c) {
         EXPECT_EQ(grid.Cell(c, 0), std::to_string(c + 1));
         EXPECT_EQ(grid.ColWidth(c), 39);
     }
-    for (int r = 0; r < 4; ++r) {
+    for (int r = 0; r < 5; ++r) {
         EXPECT_EQ(grid.RowHeight(r), 21);
     }
 
@@ -92,7 +92,7 @@ TEST(ArbitrageLayout, GridShapeAndInitialTexts) {
     EXPECT_EQ(page.sure_profit.colour, kColourWhite);
     EXPECT_EQ(page.total_wager.text, "0");
     for (int c = 0; c < 13; ++c) {
-        for (int r = 1; r <= 3; ++r) {
+        for (int r = 1; r <= 4; ++r) {
             EXPECT_EQ(grid.Cell(c, r), "") << c << "," << r;
         }
         EXPECT_EQ(grid.Background(c, kWager), kColourLightGreen);

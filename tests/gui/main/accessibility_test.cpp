@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(RowHeaders(parlay), QStringList(15, QStringLiteral("-")));
 
         auto* arbitrage = Find(*main, ArbitrageControls(), &ArbitragePage::outcomes);
-        QCOMPARE(RowHeaders(arbitrage), (QStringList{"ODDS", "Wager", "Win Pay"}));
+        QCOMPARE(RowHeaders(arbitrage), (QStringList{"ODDS", "Wager", "Win Pay", "COMM. %"}));
         QCOMPARE(ColumnHeaders(arbitrage).size(), 13);
         QCOMPARE(ColumnHeaders(arbitrage).last(), QStringLiteral("13"));
         auto* probability = Find(*main, ProbabilityControls(), &ProbabilityPage::outcomes);

@@ -58,7 +58,12 @@ const std::vector<std::string> kParlayNames = {
     "LblSystem", "CmbSystem", "LblUnitStake", "EdtUnitStake"};
 const std::vector<std::string> kArbitrageNames = {
     "AdvCalcArbitrage", "Label8", "Label1", "Label2", "Label3", "Label4", "Edit5", "Label5",
-    "Edit6", "Label16", "Edit13", "Label6", "Edit7", "Label7", "Edit8"};
+    "Edit6", "Label16", "Edit13", "Label6", "Edit7", "Label7", "Edit8",
+    // Stakes a bookmaker takes, and the back and lay group.
+    "Label60", "Label61", "Edit60", "Label62", "Edit61", "Edit62", "Label63", "Label64", "Edit63",
+    "Label65", "Edit64", "Label66", "Edit65", "Label67", "Edit66", "Label68", "ComboBox60",
+    "Label69", "Edit67", "Label70", "Edit68", "Label71", "Edit69", "Label72", "Edit70", "Label73",
+    "Edit71", "Label74", "Edit72"};
 const std::vector<std::string> kProbabilityNames = {
     "AdvProbability", "Label9", "Label10", "Label11", "Label12", "Edit9", "Label13", "Edit10",
     "Label14", "Edit11",
@@ -411,7 +416,7 @@ private slots:
         auto* outcomes = Find(*main, ArbitrageControls(), &ArbitragePage::outcomes);
         QCOMPARE(Spoken(outcomes), QStringLiteral("Outcomes"));
         QCOMPARE(Spoken(outcomes, QAccessible::Description),
-                 QStringLiteral("ODDS, Wager, Win Pay"));
+                 QStringLiteral("ODDS, Wager, Win Pay, COMM. %"));
         QCOMPARE(Spoken(testing::Edit(*main, &ParlaySheet::total_staked)),
                  QStringLiteral("Sum : Staked"));
         // The tool tip, in the open language.

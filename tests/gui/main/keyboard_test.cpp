@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QMenu>
 #include <QTabBar>
@@ -179,10 +180,30 @@ private slots:
         auto* clear = MainControl<QPushButton>(*window, main_window_captions::kClear);
         QWidget* tabs = testing::Pages(*window)->tabBar();
         auto arbitrage = [&](TextBox A::*box) { return testing::Edit(*window, box); };
-        QCOMPARE(TabWalk(8),
-                 (QList<QWidget*>{arbitrage(&A::multiplier), arbitrage(&A::win_pay_target),
-                                  arbitrage(&A::total_wager), arbitrage(&A::sure_profit_percent),
-                                  arbitrage(&A::sure_profit), calculate, clear, tabs}));
+        // The worst case and the rounding step make a row of their own, and the
+        // back and lay group follows the boxes, its kind between its two rows.
+        auto* lay_kind = testing::Find<QComboBox>(*window, ArbitrageControls(), "lay_mode");
+        QCOMPARE(TabWalk(21), (QList<QWidget*>{arbitrage(&A::multiplier),
+                                               arbitrage(&A::win_pay_target),
+                                               arbitrage(&A::total_wager),
+                                               arbitrage(&A::sure_profit_percent),
+                                               arbitrage(&A::sure_profit),
+                                               arbitrage(&A::worst_profit),
+                                               arbitrage(&A::round_to),
+                                               arbitrage(&A::lay_back_stake),
+                                               arbitrage(&A::lay_back_odds),
+                                               arbitrage(&A::lay_odds),
+                                               arbitrage(&A::lay_commission),
+                                               lay_kind,
+                                               arbitrage(&A::lay_refund),
+                                               arbitrage(&A::lay_retention),
+                                               arbitrage(&A::lay_stake),
+                                               arbitrage(&A::lay_liability),
+                                               arbitrage(&A::lay_back_wins),
+                                               arbitrage(&A::lay_lay_wins),
+                                               calculate,
+                                               clear,
+                                               tabs}));
         // Enter goes the way Tab does from the boxes.
         arbitrage(&A::win_pay_target)->setFocus();
         PressKey(Qt::Key_Return);
