@@ -67,16 +67,6 @@ struct Written {
     double value = 0.0;
 };
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 [[noreturn]] void NotAPrice(std::string_view text, OddsFormat format) {
     throw OperationError("\"" + std::string(text) + "\" is not a price in " +
                          std::string(FormatKey(format)) + " odds");
@@ -202,7 +192,7 @@ Price ReadPercent(std::string_view text) {
     if (!text.empty() && text.back() == '%') {
         text.remove_suffix(1);
     }
-    const auto w = ReadWritten(Trimmed(text));
+    const auto w = ReadWritten(TrimmedBlanks(text));
     if (!w) {
         NotAPrice(text, OddsFormat::kPercent);
     }
@@ -260,7 +250,7 @@ Price ReadAnyPrice(std::string_view text, OddsFormat format) {
 }  // namespace
 
 Price ReadPrice(std::string_view text, OddsFormat format) {
-    const Price price = ReadAnyPrice(Trimmed(text), format);
+    const Price price = ReadAnyPrice(TrimmedBlanks(text), format);
     // Beyond what any book prints, the other formats' figures would run to
     // hundreds of digits (a long Indonesian price is a decimal of 1E299).
     if (price.decimal > kMostDecimalOdds) {

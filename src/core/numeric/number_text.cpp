@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -224,6 +225,16 @@ void AppendScientific(std::string& out, const SignificantDigits& d, char separat
 }
 
 }  // namespace
+
+std::string_view TrimmedBlanks(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 std::string NormaliseDecimalMark(const std::string& text, char separator) {
     std::string out = text;

@@ -12,10 +12,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvanta {
 
 class Prompter;
+
+// The text without the blanks (spaces, tabs, line breaks) around it: what a
+// reader of typed figures and prices looks at.
+std::string_view TrimmedBlanks(std::string_view text);
 
 // Replaces every "." and "," by the separator; empty text stays empty.
 std::string NormaliseDecimalMark(const std::string& text, char separator);

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/numeric/number_text.h"
+
 namespace orvanta {
 
 namespace {
@@ -50,16 +52,6 @@ bool IsEvens(std::string_view text) {
     throw OperationError(catalogue.Read(text));
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // a/b below c/d, by cross products that fit: every part is below 2^50 or 2^32.
 bool Below(SlipFraction a, SlipFraction b) {
     return static_cast<long double>(a.num) * b.den < static_cast<long double>(b.num) * a.den;
@@ -69,7 +61,7 @@ bool Below(SlipFraction a, SlipFraction b) {
 
 std::optional<SlipFraction> ParseSlipFigure(std::string_view text, char separator, bool fraction,
                                             bool* zero_below) {
-    text = Trimmed(text);
+    text = TrimmedBlanks(text);
     const std::size_t slash = text.find('/');
     if (!fraction || slash == std::string_view::npos) {
         return ParseDecimal(text, separator);
@@ -89,7 +81,7 @@ std::optional<SlipFraction> ParseSlipFigure(std::string_view text, char separato
 }
 
 SlipFraction ReadSlipOdds(std::string_view text, char separator, const Catalogue& catalogue) {
-    if (IsEvens(Trimmed(text))) {
+    if (IsEvens(TrimmedBlanks(text))) {
         return {2, 1};
     }
     bool zero_below = false;
@@ -97,7 +89,7 @@ SlipFraction ReadSlipOdds(std::string_view text, char separator, const Catalogue
     if (zero_below) {
         Refuse(catalogue, slip_captions::kZeroBelow);
     }
-    if (odds && Trimmed(text).find('/') != std::string_view::npos) {
+    if (odds && TrimmedBlanks(text).find('/') != std::string_view::npos) {
         odds->num += odds->den;  // 5/2 pays its stake back too: 7/2 as decimal odds
     }
     // Above 1, and at most a million as every price in the program.
@@ -116,7 +108,7 @@ SlipFraction ReadSlipStake(std::string_view text, char separator, const Catalogu
 }
 
 SlipFraction ReadSlipRule4(std::string_view text, char separator, const Catalogue& catalogue) {
-    if (Trimmed(text).empty()) {
+    if (TrimmedBlanks(text).empty()) {
         return {0, 1};
     }
     const auto pence = ParseSlipFigure(text, separator, false);
@@ -127,7 +119,7 @@ SlipFraction ReadSlipRule4(std::string_view text, char separator, const Catalogu
 }
 
 SlipFraction ReadSlipTerms(std::string_view text, char separator, const Catalogue& catalogue) {
-    if (Trimmed(text).empty()) {
+    if (TrimmedBlanks(text).empty()) {
         return {1, 4};
     }
     bool zero_below = false;
