@@ -9,7 +9,8 @@ namespace orvanta {
 namespace {
 
 constexpr int kMaxDigits = 15;
-constexpr int kMaxDecimals = 9;
+// Nine decimals at most: the denominator stays far below 2^32.
+constexpr std::uint64_t kMaxDenominator = 1000000000u;
 
 // Digits with at most one decimal mark, either one: a slip's odds are copied
 // from pages written with either.
@@ -30,7 +31,7 @@ std::optional<SlipFraction> ParseDecimal(std::string_view text, char separator) 
         }
         value.num = value.num * 10 + static_cast<std::uint64_t>(c - '0');
         if (after_mark) {
-            if (value.den == 1000000000u) {
+            if (value.den == kMaxDenominator) {
                 return std::nullopt;
             }
             value.den *= 10;
