@@ -64,9 +64,10 @@ bool IsBlank(char c) {
 LiveGameRecord ParseGameRecord(std::string_view bytes) {
     LiveGameRecord record;
     // A text editor may put a UTF-8 byte-order mark before the first line; it
-    // is no part of the first price.
+    // is no part of the first price. Every one goes: a second one left in the
+    // price would be saved at the file's start and read back as a mark.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    while (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
     std::size_t pos = 0;

@@ -56,6 +56,9 @@ TEST(GameRecord, ReadingRules) {
         // further in stays where it is.
         {"UTF-8 byte-order mark",          "\xEF\xBB\xBF" "1.85;3.40;4.20;\r\n2;;;10;;;;;\r\n",                  "1.85|3.40|4.20", {"2|||10||||"}},
         {"byte-order mark alone",          "\xEF\xBB\xBF",                                                       "||",             {}},
+        // Found by fuzzing: a second mark kept in the price was saved at the
+        // file's start, and the record read back changed.
+        {"byte-order mark twice",          "\xEF\xBB\xBF\xEF\xBB\xBF" "2;3;4;\r\n",                                  "2|3|4",          {}},
         {"mark after the first line",      "1;2;3;\r\n\xEF\xBB\xBF" "2;;;10;\r\n",                                "1|2|3",          {"\xEF\xBB\xBF" "2|||10||||"}},
     };
     // clang-format on
