@@ -61,15 +61,12 @@ bool IsBlank(char c) {
 
 }  // namespace
 
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
+
 LiveGameRecord ParseGameRecord(std::string_view bytes) {
     LiveGameRecord record;
-    // A text editor may put a UTF-8 byte-order mark before the first line; it
-    // is no part of the first price. Every one goes: a second one left in the
-    // price would be saved at the file's start and read back as a mark.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    while (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
     std::size_t pos = 0;
     bool first_line = true;
     // An empty file still has its (empty) first line; a final line break opens
@@ -87,6 +84,15 @@ LiveGameRecord ParseGameRecord(std::string_view bytes) {
 
         if (first_line) {
             record.current_odds = SplitFields<3>(line);
+            // A text editor may put a UTF-8 byte-order mark before the first
+            // line; it is no part of the first price. Every one the price
+            // starts with goes, also one left after a stray line break: the
+            // price is saved at the file's start, where it would read back as
+            // a mark.
+            std::string& first = record.current_odds[0];
+            while (first.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+                first.erase(0, kByteOrderMark.size());
+            }
             first_line = false;
             continue;
         }

@@ -59,6 +59,7 @@ TEST(GameRecord, ReadingRules) {
         // Found by fuzzing: a second mark kept in the price was saved at the
         // file's start, and the record read back changed.
         {"byte-order mark twice",          "\xEF\xBB\xBF\xEF\xBB\xBF" "2;3;4;\r\n",                                  "2|3|4",          {}},
+        {"byte-order mark after a stray CR", "\r\r\xEF\xBB\xBF\r;2;3;\r\n",                                         "|2|3",           {}},
         {"mark after the first line",      "1;2;3;\r\n\xEF\xBB\xBF" "2;;;10;\r\n",                                "1|2|3",          {"\xEF\xBB\xBF" "2|||10||||"}},
     };
     // clang-format on
